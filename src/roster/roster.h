@@ -1,0 +1,72 @@
+#pragma once
+// The roster-side state and operations of the main window: the grid that holds the
+// participants, the command table, and the members other subsystems share.
+
+#include <string>
+
+#include "roster/commands.h"
+#include "roster/grid.h"
+#include "roster/ui_port.h"
+
+namespace roster {
+
+// Columns of the roster grid.
+inline constexpr int kColNumber = 0;
+inline constexpr int kColExclusions = 1;
+inline constexpr int kColName = 2;
+inline constexpr int kColEmail = 3;
+inline constexpr int kColResult = 4;
+inline constexpr int kColNotes = 5;
+inline constexpr int kColumnCount = 6;
+
+// Participant numbers are 16-bit; this is the most a roster holds.
+inline constexpr int kMaxParticipants = 32767;
+
+extern const char* const kGridFormat;
+
+class Roster {
+ public:
+  explicit Roster(Ui& ui);
+  Roster(const Roster&) = delete;
+  Roster& operator=(const Roster&) = delete;
+
+  Ui& ui() { return ui_; }
+  Grid& grid() { return grid_; }
+  const Grid& grid() const { return grid_; }
+  Commands& commands() { return commands_; }
+  const Commands& commands() const { return commands_; }
+
+  // Rows, columns, fixed cells and format string as at start-up.
+  void SetupGrid();
+  // Defines every menu item and toolbar button with its caption, tool tip and image.
+  void DefineCommands();
+
+  void AddParticipant(const std::string& exclusions, const std::string& name,
+                      const std::string& email, const std::string& notes, bool update);
+  void RemoveParticipant();
+  void ReOrderParticipants();
+  void ClearList();
+  void UpdateButtonEnables(bool bDisableAll);
+
+  // Number of participants (0 for the placeholder row alone).
+  int ParticipantCount() const;
+
+  // Shared members of the main window. NextParticipantNumber is N + 1, which reaches 32768
+  // at the 16-bit limit, so it is held wider than a participant number.
+  int NextParticipantNumber = 1;
+  int EditRow = 0;
+  bool ReSendMode = false;
+  bool MapiLoggedOn = false;
+  std::string MessageFooter;
+
+ private:
+  Ui& ui_;
+  Grid grid_;
+  Commands commands_;
+};
+
+// Exclusion-list helpers shared by the roster operations and the list files.
+// Parses a decimal participant number as the roster writes it; false for anything else.
+bool ParseNumber(const std::string& text, int& value);
+
+}  // namespace roster

@@ -1,0 +1,70 @@
+#include "ui/qt_ui.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+
+namespace ui {
+
+namespace {
+MessageBoxHandler& Handler() {
+  static MessageBoxHandler handler;
+  return handler;
+}
+}  // namespace
+
+void SetMessageBoxHandler(MessageBoxHandler handler) { Handler() = std::move(handler); }
+
+int ShowMessageBox(QWidget* parent, const std::string& text, int style, const std::string& title) {
+  if (Handler()) return Handler()(text, style, title);
+  namespace mb = roster::mb;
+  QMessageBox box(parent);
+  box.setWindowTitle(QString::fromStdString(title));
+  box.setText(QString::fromStdString(text));
+  switch (style & 0x70) {
+    case mb::kCritical: box.setIcon(QMessageBox::Critical); break;
+    case mb::kQuestion: box.setIcon(QMessageBox::Question); break;
+    case mb::kExclamation: box.setIcon(QMessageBox::Warning); break;
+    case mb::kInformation: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  switch (style & 7) {
+    case mb::kOkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case mb::kYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case mb::kRetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    default: box.setStandardButtons(QMessageBox::Ok); break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Cancel: return mb::kCancel;
+    case QMessageBox::Yes: return mb::kYes;
+    case QMessageBox::No: return mb::kNo;
+    case QMessageBox::Retry: return mb::kRetry;
+    default: return mb::kOk;
+  }
+}
+
+int QtUi::MsgBox(const std::string& text, int style, const std::string& title) {
+  return ShowMessageBox(owner_, text, style, title);
+}
+
+void QtUi::SetStatusText(const std::string& text) {
+  status_ = text;
+  if (status_bar_) {
+    if (auto* label = status_bar_->findChild<QLabel*>("Panel1"))
+      label->setText(QString::fromStdString(text));
+    else
+      status_bar_->showMessage(QString::fromStdString(text));
+  }
+}
+
+void QtUi::DoEvents() { QCoreApplication::processEvents(); }
+
+void QtUi::SetMousePointer(int pointer) {
+  if (pointer == pointer_) return;
+  if (pointer_ != roster::kPointerDefault) QApplication::restoreOverrideCursor();
+  pointer_ = pointer;
+  if (pointer == roster::kPointerHourglass) QApplication::setOverrideCursor(Qt::WaitCursor);
+  else if (pointer != roster::kPointerDefault) QApplication::setOverrideCursor(Qt::ArrowCursor);
+}
+
+}  // namespace ui

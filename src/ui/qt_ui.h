@@ -1,0 +1,41 @@
+#pragma once
+// The desktop's answers to the Ui port: Qt message boxes, the status bar, the override cursor.
+
+#include <QPointer>
+#include <QStatusBar>
+#include <QWidget>
+
+#include "roster/ui_port.h"
+
+namespace ui {
+
+// Lets tests answer message boxes without showing them. When a handler is set it is asked
+// instead of a real QMessageBox.
+using MessageBoxHandler =
+    std::function<int(const std::string& text, int style, const std::string& title)>;
+void SetMessageBoxHandler(MessageBoxHandler handler);
+
+// Shows a message box the classic way (style = buttons + icon); returns the classic answer.
+int ShowMessageBox(QWidget* parent, const std::string& text, int style, const std::string& title);
+
+class QtUi : public roster::Ui {
+ public:
+  explicit QtUi(QWidget* owner = nullptr) : owner_(owner) {}
+  void SetOwner(QWidget* owner) { owner_ = owner; }
+  void SetStatusBar(QStatusBar* bar) { status_bar_ = bar; }
+
+  int MsgBox(const std::string& text, int style, const std::string& title) override;
+  void SetStatusText(const std::string& text) override;
+  std::string StatusText() const override { return status_; }
+  void DoEvents() override;
+  int MousePointer() const override { return pointer_; }
+  void SetMousePointer(int pointer) override;
+
+ private:
+  QPointer<QWidget> owner_;
+  QPointer<QStatusBar> status_bar_;
+  std::string status_;
+  int pointer_ = roster::kPointerDefault;
+};
+
+}  // namespace ui
