@@ -1,0 +1,107 @@
+#pragma once
+// frmMain: the roster grid, menus, toolbar and status bar. Command handlers are attached by
+// the wiring functions of each area (wire_*.cpp), so this file stays about the window itself.
+
+#include <QMainWindow>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "mail/mail_settings.h"
+#include "mail/send_values.h"
+#include "roster/clock.h"
+#include "roster/roster.h"
+#include "ui/qt_ui.h"
+
+class QAction;
+class QTableView;
+class QToolBar;
+
+namespace ui {
+
+class GridModel;
+
+// Where the program keeps its files; tests point these at temporary folders.
+struct AppPaths {
+  std::filesystem::path data_dir;     // "Saved", "History", "smtp_session.log"
+  std::filesystem::path config_file;  // the settings store
+  std::filesystem::path help_dir;     // the local help pages
+};
+
+// Start-up steps other areas contribute, run in this order by Form_Load.
+enum class StartupStep { kResizer, kSettings, kSelection };
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(AppPaths paths, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  roster::Roster& roster() { return *roster_; }
+  QtUi& qt_ui() { return ui_; }
+  const AppPaths& paths() const { return paths_; }
+  roster::Clock& clock() { return *clock_; }
+  void SetClock(std::unique_ptr<roster::Clock> clock) { clock_ = std::move(clock); }
+
+  // Program-wide values shared by the areas.
+  mail::MailSettings MailSettings;
+  mail::SendValues SendValues;
+
+  // Registers what a menu item runs; toolbar buttons dispatch to their menu item.
+  void OnCommand(const std::string& menu_item, std::function<void()> handler);
+  // Runs a menu item's command as a click would (nothing when it has no handler).
+  void RunCommand(const std::string& menu_item);
+  void Toolbar_ButtonClick(const std::string& key);
+  QAction* Action(const std::string& name) const;
+
+  void AddStartupStep(StartupStep step, std::function<void()> fn);
+  void AddShutdownStep(std::function<void()> fn);
+
+  // Start-up as the window loads; called once by the constructor's caller.
+  void Form_Load();
+
+  QTableView* GridView() const { return grid_view_; }
+  GridModel* Model() const { return model_; }
+
+  // Grid events, public so tests can raise them as the view does.
+  void MSFlexGrid_MouseDown(int row, int col);
+  void MSFlexGrid_DblClick(int row, int col);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolbar();
+  void BindCommand(const std::string& name, QAction* action);
+  void SyncAction(const std::string& name);
+
+  AppPaths paths_;
+  QtUi ui_;
+  std::unique_ptr<roster::Clock> clock_;
+  std::unique_ptr<roster::Roster> roster_;
+  QTableView* grid_view_ = nullptr;
+  GridModel* model_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
+  std::map<std::string, std::vector<QAction*>> actions_;
+  std::map<std::string, std::function<void()>> handlers_;
+  std::multimap<StartupStep, std::function<void()>> startup_;
+  std::vector<std::function<void()>> shutdown_;
+  bool unloaded_ = false;
+};
+
+// Each area attaches its commands and start-up steps here (one file each).
+void WireRosterCommands(MainWindow& w);    // wire_roster.cpp: New, Exit, Edit, Delete, Add
+void WireDrawingCommands(MainWindow& w);   // wire_drawing.cpp: exclusions, Calculate & View
+void WireFileCommands(MainWindow& w);      // wire_files.cpp: Open, Save, Re-Send, history log
+void WireSettingsCommands(MainWindow& w);  // wire_settings.cpp: settings load, Setup dialog
+void WireSmtpCommands(MainWindow& w);      // wire_smtp.cpp: the SMTP sender
+void WireMapiCommands(MainWindow& w);      // wire_mapi.cpp: address book, desktop-mail sender
+void WireSendCommands(MainWindow& w);      // wire_send.cpp: Calculate & Send, Send Message
+void WireHelpCommands(MainWindow& w);      // wire_help.cpp: Help menu, about box, resizer
+
+}  // namespace ui
