@@ -1,11 +1,31 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "ui/main_window.h"
+
+namespace {
+
+ui::AppPaths DefaultPaths() {
+  ui::AppPaths paths;
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  QDir().mkpath(data);
+  paths.data_dir = data.toStdString();
+  paths.config_file = (config + "/settings.ini").toStdString();
+  paths.help_dir = (QCoreApplication::applicationDirPath() + "/../share/hollymoor/help").toStdString();
+  return paths;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Hollymoor");
-  QMainWindow w;
-  w.setWindowTitle("Hollymoor");
-  w.show();
+  QApplication::setOrganizationName("Hollymoor");
+  QApplication::setApplicationVersion(HOLLYMOOR_VERSION);
+  ui::MainWindow window(DefaultPaths());
+  window.Form_Load();
+  window.show();
   return QApplication::exec();
 }

@@ -77,6 +77,7 @@ class MainWindow : public QMainWindow {
  private:
   void BuildMenus();
   void BuildToolbar();
+  void ApplyColumnLayout();
   void BindCommand(const std::string& name, QAction* action);
   void SyncAction(const std::string& name);
 

@@ -15,6 +15,24 @@ MessageBoxHandler& Handler() {
 
 void SetMessageBoxHandler(MessageBoxHandler handler) { Handler() = std::move(handler); }
 
+namespace {
+ModalHandler& Modal() {
+  static ModalHandler handler;
+  return handler;
+}
+}  // namespace
+
+void SetModalHandler(ModalHandler handler) { Modal() = std::move(handler); }
+
+int ExecModal(QDialog& dialog) {
+  if (Modal()) {
+    // The handler sees the dialog as it would appear, then whatever it did is the result.
+    ModalHandler handler = Modal();
+    return handler(dialog);
+  }
+  return dialog.exec();
+}
+
 int ShowMessageBox(QWidget* parent, const std::string& text, int style, const std::string& title) {
   if (Handler()) return Handler()(text, style, title);
   namespace mb = roster::mb;

@@ -1,7 +1,9 @@
 #pragma once
 // The desktop's answers to the Ui port: Qt message boxes, the status bar, the override cursor.
 
+#include <QDialog>
 #include <QPointer>
+#include <functional>
 #include <QStatusBar>
 #include <QWidget>
 
@@ -17,6 +19,13 @@ void SetMessageBoxHandler(MessageBoxHandler handler);
 
 // Shows a message box the classic way (style = buttons + icon); returns the classic answer.
 int ShowMessageBox(QWidget* parent, const std::string& text, int style, const std::string& title);
+
+// Every modal dialog of the program is shown through ExecModal, so a test can take the
+// dialog instead (fill it in, press its buttons) and no test ever blocks on a window.
+// The handler returns the dialog's result code.
+using ModalHandler = std::function<int(QDialog& dialog)>;
+void SetModalHandler(ModalHandler handler);
+int ExecModal(QDialog& dialog);
 
 class QtUi : public roster::Ui {
  public:

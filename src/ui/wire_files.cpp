@@ -2,6 +2,6 @@
 
 namespace ui {
 
-void WireFilesCommands(MainWindow& w) { (void)w; }
+void WireFileCommands(MainWindow& w) { (void)w; }
 
 }  // namespace ui

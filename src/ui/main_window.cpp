@@ -1,0 +1,296 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+
+#include "ui/grid_model.h"
+#include "ui/toolbar_images.h"
+
+namespace ui {
+
+namespace {
+
+// The menu tree: a name, and for submenus their items. Captions come from the command table.
+struct MenuNode {
+  const char* name;
+  std::vector<MenuNode> items;
+};
+
+const std::vector<MenuNode>& MenuTree() {
+  static const std::vector<MenuNode> tree = {
+      {"mnuFile", {{"mnuNew"}, {"mnuOpen"}, {"mnuSave"}, {"mnuSep1"}, {"mnuExit"}}},
+      {"mnuEdit",
+       {{"mnuAddParticipants", {{"mnuAddressBook"}, {"mnuManualAddition"}}},
+        {"mnuEditParticipant"},
+        {"mnuDeleteParticipant"},
+        {"mnuSep2"},
+        {"mnuSetGroupExclusion"},
+        {"mnuSetIndividualExclusion"},
+        {"mnuClearSelected"},
+        {"mnuClearExclusions"}}},
+      {"mnuTools",
+       {{"mnuCalculateView"},
+        {"mnuCalculateSend"},
+        {"mnuSendMessage"},
+        {"mnuReSendList"},
+        {"mnuViewDrawingLog"},
+        {"mnuSetup"}}},
+      {"mnuHelp",
+       {{"mnuDemos",
+         {{"mnuDemoSetup"}, {"mnuDemoGettingStarted"}, {"mnuDemoReSending"}, {"mnuDemoViewHistory"}}},
+        {"mnuWebSite"},
+        {"mnuHLMRFAQ"},
+        {"mnuHLMRSupport"},
+        {"mnuCheckNewVersion"},
+        {"mnuAbout"}}},
+  };
+  return tree;
+}
+
+// Toolbar keys left to right; empty = separator.
+constexpr const char* kToolbarKeys[] = {"NEW", "OPEN", "SAVE", "", "PAB", "ADD", "DEL", "EDIT", "",
+                                        "SETIND", "SETGRP", "CLR", "", "CALCVIEW", "CALCSEND"};
+
+// What each toolbar key runs, in the order the keys are compared.
+constexpr std::pair<const char*, const char*> kToolbarDispatch[] = {
+    {"NEW", "mnuNew"},
+    {"OPEN", "mnuOpen"},
+    {"SAVE", "mnuSave"},
+    {"PAB", "mnuAddressBook"},
+    {"ADD", "mnuManualAddition"},
+    {"EDIT", "mnuEditParticipant"},
+    {"DEL", "mnuDeleteParticipant"},
+    {"SETIND", "mnuSetIndividualExclusion"},
+    {"SETGRP", "mnuSetGroupExclusion"},
+    {"CLR", "mnuClearExclusions"},
+    {"CALCVIEW", "mnuCalculateView"},
+    {"CALCSEND", "mnuCalculateSend"},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(AppPaths paths, QWidget* parent)
+    : QMainWindow(parent),
+      paths_(std::move(paths)),
+      ui_(this),
+      clock_(std::make_unique<roster::SystemClock>()),
+      roster_(std::make_unique<roster::Roster>(ui_)) {
+  setObjectName("frmMain");
+  setWindowTitle("Hollymoor");
+
+  grid_view_ = new QTableView(this);
+  grid_view_->setObjectName("MSFlexGrid");
+  model_ = new GridModel(roster_->grid(), this);
+  grid_view_->setModel(model_);
+  grid_view_->setSelectionMode(QAbstractItemView::NoSelection);
+  grid_view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_view_->verticalHeader()->setVisible(false);
+  grid_view_->verticalHeader()->setDefaultSectionSize(grid_view_->fontMetrics().height() + 6);
+  grid_view_->horizontalHeader()->setStretchLastSection(true);
+  grid_view_->setWordWrap(false);
+  setCentralWidget(grid_view_);
+  connect(grid_view_, &QTableView::pressed, this, [this](const QModelIndex& i) {
+    MSFlexGrid_MouseDown(model_->GridRow(i.row()), i.column());
+  });
+  connect(grid_view_, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
+    MSFlexGrid_DblClick(model_->GridRow(i.row()), i.column());
+  });
+  connect(model_, &GridModel::toolTipChanged, grid_view_, &QWidget::setToolTip);
+  connect(model_, &GridModel::layoutReset, this, &MainWindow::ApplyColumnLayout);
+
+  auto* status = new QStatusBar(this);
+  status->setObjectName("sbStatusBar");
+  auto* panel = new QLabel(status);
+  panel->setObjectName("Panel1");
+  status->addWidget(panel, 1);
+  setStatusBar(status);
+  ui_.SetStatusBar(status);
+
+  BuildMenus();
+  BuildToolbar();
+  roster_->commands().SetListener([this](const std::string& name) { SyncAction(name); });
+  for (const auto& [name, state] : roster_->commands().All()) SyncAction(name);
+
+  WireRosterCommands(*this);
+  WireDrawingCommands(*this);
+  WireFileCommands(*this);
+  WireSettingsCommands(*this);
+  WireSmtpCommands(*this);
+  WireMapiCommands(*this);
+  WireSendCommands(*this);
+  WireHelpCommands(*this);
+  resize(900, 520);
+}
+
+MainWindow::~MainWindow() {
+  roster_->grid().SetListener({});
+  roster_->commands().SetListener(nullptr);
+}
+
+void MainWindow::BuildMenus() {
+  std::function<void(QMenu*, const MenuNode&)> add = [&](QMenu* parent, const MenuNode& node) {
+    if (!node.items.empty()) {
+      auto* menu = new QMenu(this);
+      menu->setObjectName(node.name);
+      QAction* a = parent ? parent->addMenu(menu) : menuBar()->addMenu(menu);
+      BindCommand(node.name, a);
+      for (const MenuNode& child : node.items) add(menu, child);
+      return;
+    }
+    if (roster_->commands().Caption(node.name) == "-") {
+      QAction* sep = parent->addSeparator();
+      sep->setObjectName(node.name);
+      return;
+    }
+    QAction* a = parent->addAction(QString());
+    a->setObjectName(node.name);
+    BindCommand(node.name, a);
+    const std::string name = node.name;
+    connect(a, &QAction::triggered, this, [this, name] { RunCommand(name); });
+  };
+  for (const MenuNode& top : MenuTree()) add(nullptr, top);
+}
+
+void MainWindow::BuildToolbar() {
+  toolbar_ = addToolBar("Toolbar");
+  toolbar_->setObjectName("Toolbar");
+  toolbar_->setMovable(false);
+  for (const char* key : kToolbarKeys) {
+    if (!*key) {
+      toolbar_->addSeparator();
+      continue;
+    }
+    QAction* a = toolbar_->addAction(QString());
+    a->setObjectName(key);
+    a->setProperty("Key", QString(key));
+    BindCommand(key, a);
+    const std::string k = key;
+    connect(a, &QAction::triggered, this, [this, k] { Toolbar_ButtonClick(k); });
+  }
+}
+
+void MainWindow::ApplyColumnLayout() {
+  const int char_width = grid_view_->fontMetrics().averageCharWidth();
+  for (int c = 0; c < roster_->grid().Cols(); ++c) {
+    const int chars = roster_->grid().ColWidthChars(c);
+    if (chars > 0) grid_view_->setColumnWidth(c, chars * char_width + 8);
+  }
+  // The result column is hidden as a column, not only by its colours.
+  grid_view_->setColumnHidden(roster::kColResult, true);
+}
+
+void MainWindow::BindCommand(const std::string& name, QAction* action) {
+  actions_[name].push_back(action);
+}
+
+void MainWindow::SyncAction(const std::string& name) {
+  auto it = actions_.find(name);
+  if (it == actions_.end()) return;
+  const roster::CommandState& s = roster_->commands().All().at(name);
+  for (QAction* a : it->second) {
+    a->setEnabled(s.enabled);
+    if (!s.caption.empty()) a->setText(QString::fromStdString(s.caption));
+    if (s.image > 0) {
+      a->setIcon(ToolbarImage(s.image));
+      if (a->text().isEmpty() || a->property("Key").isValid())
+        a->setText(QString::fromStdString(s.tool_tip));
+    }
+    if (!s.tool_tip.empty()) a->setToolTip(QString::fromStdString(s.tool_tip));
+  }
+}
+
+QAction* MainWindow::Action(const std::string& name) const {
+  auto it = actions_.find(name);
+  return it == actions_.end() || it->second.empty() ? nullptr : it->second.front();
+}
+
+void MainWindow::OnCommand(const std::string& menu_item, std::function<void()> handler) {
+  handlers_[menu_item] = std::move(handler);
+}
+
+void MainWindow::RunCommand(const std::string& menu_item) {
+  auto it = handlers_.find(menu_item);
+  if (it != handlers_.end() && it->second) it->second();
+}
+
+void MainWindow::Toolbar_ButtonClick(const std::string& key) {
+  for (const auto& [k, item] : kToolbarDispatch) {
+    if (key != k) continue;
+    if (key == "CALCVIEW" && roster_->ReSendMode) RunCommand("mnuReSendList");
+    else RunCommand(item);
+    return;
+  }
+}
+
+void MainWindow::AddStartupStep(StartupStep step, std::function<void()> fn) {
+  startup_.emplace(step, std::move(fn));
+}
+
+void MainWindow::AddShutdownStep(std::function<void()> fn) { shutdown_.push_back(std::move(fn)); }
+
+void MainWindow::Form_Load() {
+  auto run = [this](StartupStep step) {
+    auto [b, e] = startup_.equal_range(step);
+    for (auto it = b; it != e; ++it) it->second();
+  };
+  run(StartupStep::kResizer);
+  roster::Roster& r = *roster_;
+  r.MapiLoggedOn = false;
+  r.NextParticipantNumber = 1;
+  r.ReSendMode = false;
+  MailSettings.UseSMTP = false;
+  MailSettings.ServerRequiresAuthentication = false;
+  run(StartupStep::kSettings);
+  r.SetupGrid();
+  model_->Flush();
+  ApplyColumnLayout();
+  r.UpdateButtonEnables(false);
+  run(StartupStep::kSelection);
+  ui_.SetStatusText("Ready");
+  setWindowTitle("Hollymoor");
+  model_->Flush();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!unloaded_) {
+    unloaded_ = true;
+    ui_.SetStatusText("Exiting...");
+    for (auto& fn : shutdown_) fn();
+  }
+  event->accept();
+}
+
+void MainWindow::MSFlexGrid_MouseDown(int row, int col) {
+  roster::Grid& g = roster_->grid();
+  g.SetRow(row);
+  g.SetCol(col);
+  // Replaced by the roster's full mouse handler (marks and exclusion commands) once it exists.
+  if (g.Rows() >= 2) {
+    roster_->commands().SetEnabled("mnuEditParticipant", true);
+    roster_->commands().SetEnabled("EDIT", true);
+    if (!roster_->ReSendMode) {
+      roster_->commands().SetEnabled("mnuDeleteParticipant", true);
+      roster_->commands().SetEnabled("DEL", true);
+    }
+    roster_->EditRow = row;
+  }
+}
+
+void MainWindow::MSFlexGrid_DblClick(int row, int col) {
+  roster::Grid& g = roster_->grid();
+  g.SetRow(row);
+  g.SetCol(col);
+  if (g.Rows() > 1 && col != roster::kColName) {
+    roster_->EditRow = row;
+    RunCommand("frmEdit");
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QToolBar>
+#include <filesystem>
+
+#include "support/qt_helpers.h"
+#include "ui/grid_model.h"
+#include "ui/main_window.h"
+
+namespace {
+
+using roster::mb::kNo;
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() : window_(ui::AppPaths{std::filesystem::temp_directory_path(), {}, {}}) {
+    window_.Form_Load();
+  }
+  ~MainWindowTest() override { ui::SetModalHandler(nullptr); }
+
+  roster::Roster& roster() { return window_.roster(); }
+  QAction* Action(const char* name) { return window_.findChild<QAction*>(name); }
+  std::string Cell(int r, int c) { return roster().grid().TextMatrix(r, c); }
+  std::string Status() {
+    return window_.findChild<QLabel*>("Panel1")->text().toStdString();
+  }
+
+  // Opens the manual-entry dialog and types each participant, pressing Add after each.
+  void AddByHand(const std::vector<std::array<const char*, 3>>& people) {
+    ui::SetModalHandler([&](QDialog& d) {
+      EXPECT_EQ(d.objectName(), "frmManualAddition");
+      EXPECT_EQ(d.windowTitle(), "Manual Addition of Participants");
+      for (const auto& p : people) {
+        d.findChild<QLineEdit*>("txtName")->setText(p[0]);
+        d.findChild<QLineEdit*>("txtEmailAddress")->setText(p[1]);
+        d.findChild<QLineEdit*>("txtNotes")->setText(p[2]);
+        d.findChild<QPushButton*>("cmdAdd")->click();
+      }
+      d.findChild<QPushButton*>("cmdClose")->click();
+      return d.result();
+    });
+    Action("mnuManualAddition")->trigger();
+    ui::SetModalHandler(nullptr);
+  }
+
+  testing_support::MessageBoxCatcher boxes_;
+  ui::MainWindow window_;
+};
+
+TEST_F(MainWindowTest, MenusAndToolbarCarryTheirCaptionsAndKeys) {
+  EXPECT_EQ(window_.objectName(), "frmMain");
+  EXPECT_EQ(window_.windowTitle(), "Hollymoor");
+  EXPECT_EQ(Status(), "Ready");
+  const std::pair<const char*, const char*> items[] = {
+      {"mnuNew", "Ne&w List"},
+      {"mnuOpen", "&Open List..."},
+      {"mnuExit", "E&xit"},
+      {"mnuAddressBook", "Using Address Book..."},
+      {"mnuDeleteParticipant", "Delete Participant..."},
+      {"mnuCalculateView", "Calculate && View"},
+      {"mnuCalculateSend", "Calculate && Send ..."},
+      {"mnuReSendList", "Re-Send Previous Drawing..."},
+      {"mnuViewDrawingLog", "View Previous Drawing's Information"},
+      {"mnuDemoViewHistory", "Viewing HTML history File"},
+      {"mnuHLMRFAQ", "WebSite FAQ..."},
+      {"mnuCheckNewVersion", "&Check For Updated Version"},
+      {"mnuAbout", "&About..."},
+  };
+  for (const auto& [name, caption] : items) {
+    QAction* a = Action(name);
+    ASSERT_NE(a, nullptr) << name;
+    EXPECT_EQ(a->text().toStdString(), caption) << name;
+    EXPECT_TRUE(a->shortcut().isEmpty()) << name;
+  }
+  for (const char* menu : {"mnuFile", "mnuEdit", "mnuAddParticipants", "mnuTools", "mnuHelp",
+                           "mnuDemos"})
+    EXPECT_NE(window_.findChild<QMenu*>(menu), nullptr) << menu;
+  EXPECT_EQ(window_.findChild<QMenu*>("mnuDemos")->actions().size(), 4);
+  EXPECT_EQ(window_.findChild<QMenu*>("mnuFile")->actions().size(), 5);
+
+  auto* toolbar = window_.findChild<QToolBar*>("Toolbar");
+  ASSERT_NE(toolbar, nullptr);
+  QStringList keys;
+  for (QAction* a : toolbar->actions()) keys << (a->isSeparator() ? "|" : a->objectName());
+  EXPECT_EQ(keys.join(",").toStdString(),
+            "NEW,OPEN,SAVE,|,PAB,ADD,DEL,EDIT,|,SETIND,SETGRP,CLR,|,CALCVIEW,CALCSEND");
+  EXPECT_EQ(Action("DEL")->toolTip(), "Delete participant ");
+  EXPECT_EQ(Action("PAB")->toolTip(), "Add participants from address book");
+  for (QAction* a : toolbar->actions())
+    if (!a->isSeparator()) EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+}
+
+TEST_F(MainWindowTest, ManualEntryAddsAndRefusesBadInput) {
+  AddByHand({{"Ann", "ann@example.org", "socks \"wool\""},
+             {"", "x@y.org", ""},
+             {"Bob", "b@x.org", ""},  // one character before "@"
+             {"Bob", "bob@example.org", ""},
+             {"Bob", "bob@example.org", ""}});
+  ASSERT_EQ(boxes_.boxes.size(), 2u);
+  EXPECT_EQ(boxes_.boxes[0].text,
+            "Invalid User Name Entry:\nUser Name can not contain any of these characters [\"]");
+  EXPECT_EQ(boxes_.boxes[1].text, "Invalid Email Address Entry");
+  EXPECT_EQ(roster().ParticipantCount(), 3);
+  EXPECT_EQ(Cell(1, 5), "socks \"wool\"");  // manual entry keeps quotes in notes
+  EXPECT_EQ(Cell(3, 0), "3");
+  EXPECT_EQ(Cell(3, 2), "Bob");
+  EXPECT_TRUE(Action("mnuCalculateView")->isEnabled());
+  window_.Model()->Flush();
+  EXPECT_EQ(window_.Model()->rowCount(), 3);
+}
+
+TEST_F(MainWindowTest, DoubleClickEditsExceptOnTheNameColumn) {
+  AddByHand({{"Ann", "ann@example.org", "a"}, {"Bob", "bob@example.org", "b"}});
+  int opened = 0;
+  ui::SetModalHandler([&](QDialog& d) {
+    ++opened;
+    EXPECT_EQ(d.objectName(), "frmEdit");
+    EXPECT_EQ(d.windowTitle(), "Edit Selected Participant");
+    EXPECT_EQ(d.findChild<QLineEdit*>("txtName")->text(), "Bob");
+    d.findChild<QLineEdit*>("txtName")->setText("Robert");
+    d.findChild<QLineEdit*>("txtNotes")->setText("a \"big\" book");
+    d.findChild<QPushButton*>("cmdSave")->click();
+    return d.result();
+  });
+  window_.MSFlexGrid_DblClick(2, roster::kColName);
+  EXPECT_EQ(opened, 0);
+  window_.MSFlexGrid_DblClick(2, roster::kColNotes);
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(Cell(2, 2), "Robert");
+  EXPECT_EQ(Cell(2, 5), "a big book");  // the edit dialog strips quotes from notes
+  EXPECT_EQ(Cell(2, 0), "2");
+}
+
+TEST_F(MainWindowTest, DeleteAsksAndObeys) {
+  AddByHand({{"Ann", "ann@example.org", ""},
+             {"Bob", "bob@example.org", ""},
+             {"Cy", "cy@example.org", ""}});
+  window_.MSFlexGrid_MouseDown(2, roster::kColEmail);
+  EXPECT_TRUE(Action("DEL")->isEnabled());
+  EXPECT_TRUE(Action("mnuEditParticipant")->isEnabled());
+  boxes_.QueueAnswer(kNo);
+  Action("DEL")->trigger();
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  EXPECT_EQ(boxes_.boxes[0].text, "Delete Participant Bob");
+  EXPECT_EQ(boxes_.boxes[0].style, 36);
+  EXPECT_EQ(roster().ParticipantCount(), 3);
+
+  Action("mnuDeleteParticipant")->trigger();  // answered Yes
+  EXPECT_EQ(roster().ParticipantCount(), 2);
+  EXPECT_EQ(Cell(2, 2), "Cy");
+  EXPECT_EQ(Cell(2, 0), "2");
+
+  window_.MSFlexGrid_MouseDown(1, roster::kColNotes);
+  Action("mnuDeleteParticipant")->trigger();
+  window_.MSFlexGrid_MouseDown(1, roster::kColNotes);
+  Action("mnuDeleteParticipant")->trigger();  // the last one clears the roster
+  EXPECT_EQ(roster().grid().Rows(), 2);
+  EXPECT_EQ(Cell(1, 0), "1");
+  EXPECT_EQ(Cell(1, 2), "");
+}
+
+TEST_F(MainWindowTest, NewListClearsAndToolbarDispatchesByKey) {
+  AddByHand({{"Ann", "ann@example.org", ""}, {"Bob", "bob@example.org", ""}});
+  std::vector<std::string> ran;
+  window_.OnCommand("mnuCalculateView", [&] { ran.push_back("view"); });
+  window_.OnCommand("mnuReSendList", [&] { ran.push_back("resend"); });
+  window_.Toolbar_ButtonClick("CALCVIEW");
+  roster().ReSendMode = true;
+  window_.Toolbar_ButtonClick("CALCVIEW");
+  window_.Toolbar_ButtonClick("NOPE");
+  EXPECT_EQ(ran, (std::vector<std::string>{"view", "resend"}));
+
+  roster().UpdateButtonEnables(false);
+  EXPECT_EQ(Action("CALCVIEW")->toolTip(), "Cancel Re-Send");
+  Action("NEW")->trigger();
+  EXPECT_FALSE(roster().ReSendMode);
+  EXPECT_EQ(Action("CALCVIEW")->toolTip(), "Calculate && View");
+  EXPECT_EQ(Action("mnuReSendList")->text(), "Re-Send Previous Drawing...");
+  EXPECT_EQ(roster().ParticipantCount(), 0);
+  EXPECT_FALSE(Action("mnuSave")->isEnabled());
+  EXPECT_TRUE(Action("mnuManualAddition")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ResultColumnIsHiddenAndClosingRunsShutdownSteps) {
+  auto* view = window_.findChild<QTableView*>("MSFlexGrid");
+  ASSERT_NE(view, nullptr);
+  EXPECT_TRUE(view->isColumnHidden(roster::kColResult));
+  EXPECT_EQ(view->model()->headerData(2, Qt::Horizontal).toString(), "Participant Name");
+  AddByHand({{"Ann", "ann@example.org", ""}});
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(view->isColumnHidden(roster::kColResult));
+  // Hidden colours map to one colour, so a number written there cannot be read.
+  QModelIndex result = view->model()->index(0, roster::kColResult);
+  EXPECT_EQ(view->model()->data(result, Qt::ForegroundRole),
+            view->model()->data(result, Qt::BackgroundRole));
+  bool shut_down = false;
+  window_.AddShutdownStep([&] { shut_down = true; });
+  window_.close();
+  EXPECT_TRUE(shut_down);
+  EXPECT_EQ(Status(), "Exiting...");
+}
+
+}  // namespace
