@@ -1,0 +1,32 @@
+#pragma once
+// The texts of the two kinds of e-mail: drawing notifications and free-form messages.
+// Line ends are CR LF; typed texts go out as typed.
+
+#include <string>
+#include <string_view>
+
+#include "mail/send_values.h"
+
+namespace mail {
+
+// The product's web page, named in every message's closing block.
+inline constexpr std::string_view kProductWebPage = "https://hollymoor.org";
+
+// The closing block of every message (the main window's MessageFooter).
+std::string BuildMessageFooter();
+
+// Subject of either kind: the name of the participant the message goes to, a space, MailSubject.
+std::string MessageSubject(std::string_view person_name, std::string_view mail_subject);
+
+// The notification for one giver: head, the receiver's name, the notes block, the footer.
+std::string NotificationText(const SendValues& values, std::string_view receiver_name,
+                             std::string_view receiver_notes, std::string_view footer);
+
+// A free-form message: MailBody followed directly by the footer.
+std::string FreeFormText(const SendValues& values, std::string_view footer);
+
+// Where a message to a participant goes: TestAddress in test mode, else the participant's
+// own address (both untrimmed).
+std::string RecipientAddress(const SendValues& values, std::string_view participant_address);
+
+}  // namespace mail
