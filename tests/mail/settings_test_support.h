@@ -1,0 +1,44 @@
+#pragma once
+// A throw-away folder for settings files, removed with the test.
+
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace testing_support {
+
+class TempDir {
+ public:
+  TempDir() {
+    static std::atomic<int> n{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("hm_settings_" + std::to_string(::getpid()) + "_" + std::to_string(n++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string ReadAll(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+inline void WriteAll(const std::filesystem::path& p, const std::string& text) {
+  std::ofstream(p, std::ios::binary) << text;
+}
+
+}  // namespace testing_support
