@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "mail/base64.h"
+
 namespace mail {
 
 namespace mb = roster::mb;
@@ -343,7 +345,7 @@ void SmtpEngine::Step(const std::string& reply) {
       break;
     }
     case 4: {
-      std::string user = CommandSafe(ctx_.base64(LoginName(s.SMTPAccountName)));
+      std::string user = CommandSafe(Base64Encode(LoginName(s.SMTPAccountName)));
       Send(user + kCrLf, ctx_.timeouts.command);
       Log("SENT [ " + user + " ]");
       SmtpState = 5;

@@ -78,7 +78,6 @@ struct SmtpContext {
   const MailSettings& settings;
   const SendValues& send_values;
   SmtpComposer compose;
-  std::function<std::string(std::string_view)> base64;
   std::function<bool()> internet_connected = [] { return true; };
   SmtpTimeouts timeouts;
 };

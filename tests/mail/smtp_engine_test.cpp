@@ -191,7 +191,8 @@ TEST_F(EngineTest, DrawingRunWithLoginSendsEveryNotificationAndLogsTheDocumented
 
   // Each notification names the giver in its subject and the receiver in its text.
   EXPECT_NE(wire.find("Subject: Bob Your Secret Santa\r\n"), std::string::npos);
-  EXPECT_NE(wire.find("You are a Secret Santa for Cid\r\nNotes: \r\n"), std::string::npos);
+  EXPECT_NE(wire.find("You are a Secret Santa for Cid\r\n\r\nNotes, Gift Suggestions, or Special "
+                      "Instructions for Cid:\r\n\r\n\r\n===="), std::string::npos);
   EXPECT_NE(std::find(statuses.begin(), statuses.end(), " Sending email 2 of 3 to Bob ..."),
             statuses.end());
 }
@@ -362,7 +363,7 @@ TEST_F(EngineTest, DataIsNormalisedAndDotStuffedAndUserTextCannotInjectCommands)
   }
   EXPECT_EQ(data.find("\r\n.\r\n"), std::string::npos);
   EXPECT_NE(data.find("\r\n..first line\r\n..\r\nlast"), std::string::npos);
-  EXPECT_NE(data.find("Notes: .lead\r\nbare LF\r\nbare CR\r\n..\r\n"), std::string::npos);
+  EXPECT_NE(data.find("for Bob:\r\n..lead\r\nbare LF\r\nbare CR\r\n..\r\n"), std::string::npos);
   EXPECT_EQ(data.substr(data.size() - 2), "\r\n");
 }
 

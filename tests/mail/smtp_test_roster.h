@@ -1,12 +1,13 @@
 #pragma once
 // A roster with a drawing in column 4 and the mail values a run reads, for SMTP tests.
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "mail/mail_settings.h"
 #include "mail/send_values.h"
+#include "mail/message.h"
+#include "mail/smtp_compose.h"
 #include "mail/smtp_engine.h"
 #include "roster/roster.h"
 #include "support/fake_ui.h"
@@ -22,7 +23,10 @@ struct Person {
 
 class SmtpWorld {
  public:
-  SmtpWorld() : roster(ui) { roster.SetupGrid(); }
+  SmtpWorld() : roster(ui) {
+    roster.SetupGrid();
+    roster.MessageFooter = mail::BuildMessageFooter();
+  }
 
   void Add(const std::vector<Person>& people) {
     for (const Person& p : people) roster.AddParticipant("", p.name, p.email, p.notes, false);
@@ -49,34 +53,16 @@ class SmtpWorld {
   }
 
   mail::SmtpContext Context() {
-    mail::SmtpContext c{roster, settings, send, {}, {}, [] { return true; }, {}};
-    c.compose = [this](const mail::SmtpMessageRequest& r) { return Compose(r); };
-    c.base64 = [](std::string_view text) { return Base64(text); };
-    return c;
-  }
-
-  // The documented three header lines and a body naming the receiver; enough for the session.
-  std::string Compose(const mail::SmtpMessageRequest& r) const {
-    std::string text = "From: " + settings.SMTPUserName + "<" + settings.SMTPAccountName + ">\r\n" +
-                       "To: " + r.giver_name + "<" + r.recipient + ">\r\n" + "Subject: " +
-                       r.giver_name + " " + send.MailSubject + "\r\n\r\n" + send.MailBody;
-    if (!r.free_form)
-      text += "\r\n" + send.MailTrailer + " " + r.receiver_name + "\r\nNotes: " + r.receiver_notes;
-    return text + "\r\n\r\n";
-  }
-
-  // Known encodings of the test's login names (the real encoder lives with the settings).
-  static std::string Base64(std::string_view text) {
-    static const std::map<std::string, std::string, std::less<>> known = {
-        {"alice", "YWxpY2U="}, {"tester", "dGVzdGVy"}};
-    auto it = known.find(text);
-    return it == known.end() ? "?" : it->second;
+    return mail::SmtpContext{roster, settings, send,
+                             mail::WireComposer(settings, send, roster.MessageFooter, clock),
+                             [] { return true; }, {}};
   }
 
   testing_support::FakeUi ui;
   roster::Roster roster;
   mail::MailSettings settings;
   mail::SendValues send;
+  roster::ManualClock clock{std::chrono::system_clock::from_time_t(1796000000)};
 };
 
 inline std::vector<Person> ThreePeople() {
