@@ -1,7 +1,23 @@
+#include "mail/file_settings_store.h"
+#include "mail/message.h"
+#include "mail/registry.h"
 #include "ui/main_window.h"
+#include "ui/qt_ui.h"
+#include "ui/settings_dialog.h"
 
 namespace ui {
 
-void WireSettingsCommands(MainWindow& w) { (void)w; }
+void WireSettingsCommands(MainWindow& w) {
+  w.AddStartupStep(StartupStep::kSettings, [&w] {
+    w.roster().MessageFooter = mail::BuildMessageFooter();
+    mail::FileSettingsStore store(w.paths().config_file);
+    mail::LoadMailSettings(store, w.MailSettings);
+  });
+  w.OnCommand("mnuSetup", [&w] {
+    mail::FileSettingsStore store(w.paths().config_file);
+    SettingsDialog dialog(w.MailSettings, store, &w);
+    ExecModal(dialog);
+  });
+}
 
 }  // namespace ui

@@ -7,7 +7,7 @@
 #include "mail/base64.h"
 #include "mail/file_settings_store.h"
 #include "mail/registry.h"
-#include "mail/settings_test_support.h"
+#include "support/temp_dir.h"
 
 namespace {
 

@@ -1,0 +1,190 @@
+#include "ui/send_dialogs.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/qt_ui.h"
+
+namespace ui {
+
+namespace {
+
+constexpr char kSubjectTip[] = "The email subject line.  You can change the wording if you desire.";
+constexpr char kBodyTip[] =
+    "The email message text.  You can add any additional information here that you would like "
+    "everyone to recieve.";
+constexpr char kTrailerTip[] =
+    "The email message trailer.  This line identifies the person you are a Secret Santa for.   "
+    "Change this to read some thing different if you desire.";
+constexpr char kTestTip[] =
+    "Allows you to send a trial test to a single email address.  For example your own email "
+    "address.";
+constexpr char kPersonsName[] = "<Person's Name>";
+
+template <typename W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+QLabel* Label(const char* text, const char* tip, const char* name, QWidget* parent) {
+  auto* label = Named(new QLabel(text, parent), name);
+  label->setToolTip(tip);
+  return label;
+}
+
+QLineEdit* Fixed(const char* name, QWidget* parent) {
+  auto* box = Named(new QLineEdit(kPersonsName, parent), name);
+  box->setReadOnly(true);
+  box->setFocusPolicy(Qt::NoFocus);
+  return box;
+}
+
+// Multi-line boxes hold "\n"; the typed texts go on with CR LF line ends.
+std::string WithCrLf(const QString& text) {
+  QString s = text;
+  s.replace('\n', "\r\n");
+  return s.toStdString();
+}
+
+QHBoxLayout* Buttons(QDialog* dialog, const std::function<void()>& send,
+                     const std::function<void()>& cancel) {
+  auto* send_button = Named(new QPushButton("&Send", dialog), "cmdSend");
+  auto* cancel_button = Named(new QPushButton("&Cancel", dialog), "cmdCancel");
+  QObject::connect(send_button, &QPushButton::clicked, dialog, send);
+  QObject::connect(cancel_button, &QPushButton::clicked, dialog, cancel);
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  row->addWidget(send_button);
+  row->addWidget(cancel_button);
+  return row;
+}
+
+}  // namespace
+
+SendDialog::SendDialog(mail::SendValues& values, const mail::MailSettings& settings,
+                       QWidget* parent)
+    : QDialog(parent), values_(values) {
+  setObjectName("frmSend");
+  setModal(true);
+  values_.SendConfirmed = false;
+  setWindowTitle("Send Email Notifications to Participants");
+
+  subject_ = Named(new QLineEdit("Your Secret Santa Information Enclosed", this), "txtSubject");
+  body_ = Named(new QPlainTextEdit(this), "txtBody");
+  body_->setPlainText(
+      "Important Secret Santa Message!!\n"
+      "\n"
+      "The person you have been choosen to be a Secret Santa for\n"
+      " is named at the end of this email message\n");
+  trailer_ = Named(new QLineEdit("You are a Secret Santa for", this), "txtTrailer");
+  test_mode_ =
+      Named(new QCheckBox("TestMode: Send all emails to this email addess", this), "chkSendOption");
+  test_mode_->setToolTip(kTestTip);
+  test_address_ = Named(new QLineEdit(QString::fromStdString(settings.SMTPAccountName), this),
+                        "txtTestEmailAddress");
+  test_address_->setEnabled(false);
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(Label("Subject Line", kSubjectTip, "Label1", this), 0, 0, 1, 2);
+  grid->addWidget(Fixed("txtFixedSubject", this), 1, 0);
+  grid->addWidget(subject_, 1, 1);
+  grid->addWidget(Label("Messge Text", kBodyTip, "Label2", this), 2, 0, 1, 2);
+  grid->addWidget(body_, 3, 0, 1, 2);
+  grid->addWidget(Label("Message Trailer", kTrailerTip, "Label4", this), 4, 0, 1, 2);
+  grid->addWidget(trailer_, 5, 0);
+  grid->addWidget(Fixed("txtFixedTrailer", this), 5, 1);
+  grid->addWidget(test_mode_, 6, 0);
+  grid->addWidget(test_address_, 6, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(Buttons(
+      this, [this] { cmdSend_Click(); }, [this] { cmdCancel_Click(); }));
+  connect(test_mode_, &QCheckBox::clicked, this, [this] { chkSendOption_Click(); });
+  resize(560, 420);
+}
+
+void SendDialog::chkSendOption_Click() { test_address_->setEnabled(test_mode_->isChecked()); }
+
+void SendDialog::cmdSend_Click() {
+  values_.SendConfirmed = true;
+  values_.MailSubject = subject_->text().toStdString();
+  values_.MailBody = WithCrLf(body_->toPlainText());
+  values_.MailTrailer = trailer_->text().toStdString();
+  values_.TestMode = test_mode_->isChecked();
+  values_.TestAddress = test_address_->text().toStdString();
+  accept();
+}
+
+void SendDialog::cmdCancel_Click() {
+  values_.SendConfirmed = false;
+  reject();
+}
+
+SendMessageDialog::SendMessageDialog(mail::SendValues& values, QWidget* parent)
+    : QDialog(parent), values_(values) {
+  setObjectName("frmSendMessage");
+  setModal(true);
+  values_.SendConfirmed = false;
+  setWindowTitle("Send an Email Message to Participants");
+
+  auto* note = Named(new QPlainTextEdit(this), "Text1");
+  note->setPlainText(
+      "NOTE: This email will not include Secret Santa information, it is intended to allow you "
+      "to send out \n"
+      "informational messages to the participants.  For Example you may want to send out an "
+      "informational email \n"
+      "to participants notifying them of a Secret Santa drawing they will be a part of.\n");
+  note->setReadOnly(true);
+  note->setMaximumHeight(90);
+  subject_ = Named(new QLineEdit(this), "txtSubject");
+  body_ = Named(new QPlainTextEdit(this), "txtBody");
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(note, 0, 0, 1, 2);
+  grid->addWidget(Label("Subject Line", kSubjectTip, "Label1", this), 1, 0, 1, 2);
+  grid->addWidget(Fixed("txtFixedSubject", this), 2, 0);
+  grid->addWidget(subject_, 2, 1);
+  grid->addWidget(Label("Message Text to send", kBodyTip, "Label2", this), 3, 0, 1, 2);
+  grid->addWidget(body_, 4, 0, 1, 2);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(Buttons(
+      this, [this] { cmdSend_Click(); }, [this] { cmdCancel_Click(); }));
+  resize(560, 420);
+}
+
+void SendMessageDialog::cmdSend_Click() {
+  values_.SendConfirmed = true;
+  values_.MailSubject = subject_->text().toStdString();
+  values_.MailBody = WithCrLf(body_->toPlainText());
+  accept();
+}
+
+void SendMessageDialog::cmdCancel_Click() {
+  values_.SendConfirmed = false;
+  reject();
+}
+
+const mail::SendValues& ShowFrmSend(QWidget* owner, mail::SendValues& values,
+                                    const mail::MailSettings& settings) {
+  SendDialog dialog(values, settings, owner);
+  ExecModal(dialog);
+  return values;
+}
+
+const mail::SendValues& ShowFrmSendMessage(QWidget* owner, mail::SendValues& values) {
+  SendMessageDialog dialog(values, owner);
+  ExecModal(dialog);
+  return values;
+}
+
+}  // namespace ui

@@ -1,0 +1,172 @@
+#include "ui/settings_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "mail/settings_form.h"
+#include "roster/ui_port.h"
+#include "ui/qt_ui.h"
+
+namespace ui {
+
+const char* const kSmtpServerPresets[7] = {
+    "smtp.gmail.com:587", "smtp.office365.com", "smtp.mail.yahoo.com", "smtp.aol.com",
+    "smtp.comcast.net",   "smtp.zoho.com",      "< type one in>"};
+
+namespace {
+
+constexpr char kAdvice[] =
+    "Choose MAPI when your default mail program is a MAPI mail client such as Microsoft Outlook "
+    "or Outlook Express; on this system the MAPI choice hands every message to the system's "
+    "mailer (a sendmail-compatible program). Otherwise choose SMTP.\n\n"
+    "Your outgoing (SMTP) server's name is in your mail program's account set-up or on your "
+    "provider's support pages. It usually looks like \"mail.\" or \"smtp.\" followed by your "
+    "provider's domain, for example mail.example.com or smtp.example.net.";
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+template <typename W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+}  // namespace
+
+SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore& store,
+                               QWidget* parent)
+    : QDialog(parent), settings_(settings), store_(store) {
+  setObjectName("frmSettings");
+  setWindowTitle("Settings");
+  setModal(true);
+
+  auto* frame2 = Named(new QGroupBox("Email Type", this), "Frame2");
+  opt_smtp_ = Named(new QRadioButton("Send email using my SMTP email server", frame2), "optSend_1");
+  opt_mapi_ =
+      Named(new QRadioButton("Send email using my MAPI email client program", frame2), "optSend_0");
+  auto* type_layout = new QVBoxLayout(frame2);
+  type_layout->addWidget(opt_smtp_);
+  type_layout->addWidget(opt_mapi_);
+
+  auto* frame1 = Named(new QGroupBox("SMTP Settings:", this), "Frame1");
+  labels_[1] = Named(new QLabel("Your Outgoing mail (SMTP) Server:", frame1), "Label1");
+  server_ = Named(new QComboBox(frame1), "cboSMTPServer");
+  server_->setEditable(true);
+  server_->setInsertPolicy(QComboBox::NoInsert);
+  for (const char* preset : kSmtpServerPresets) server_->addItem(preset);
+  labels_[3] = Named(new QLabel("example: mail.example.com", frame1), "Label3");
+  labels_[2] = Named(new QLabel("Your email address:", frame1), "Label2");
+  account_name_ = Named(new QLineEdit(frame1), "txtAccountName");
+  labels_[4] = Named(new QLabel("example: yourname@example.com", frame1), "Label4");
+  labels_[5] = Named(new QLabel("Your name:", frame1), "Label5");
+  user_name_ = Named(new QLineEdit(frame1), "txtUserName");
+  requires_auth_ = Named(new QCheckBox("My SMTP Server Requires Authentication", frame1),
+                         "chkServerRequiresAuthentication");
+  labels_[6] = Named(new QLabel("Your email password:", frame1), "Label6");
+  password_ = Named(new QLineEdit(frame1), "txtAccountPassword");
+  password_->setEchoMode(QLineEdit::Password);
+  password_->setStyleSheet("lineedit-password-character: 42");  // masked with "*"
+  // The link label control of the about box is not shared yet; a rich-text label opens the
+  // page the same way.
+  auto* link = Named(new QLabel(frame1), "URLLink1");
+  link->setText(QString("<a href=\"%1\">List of SMTP Servers</a>").arg(kSmtpServersPage));
+  link->setTextFormat(Qt::RichText);
+  link->setOpenExternalLinks(true);
+
+  auto* grid = new QGridLayout(frame1);
+  grid->addWidget(labels_[1], 0, 0);
+  grid->addWidget(server_, 0, 1);
+  grid->addWidget(labels_[3], 1, 1);
+  grid->addWidget(labels_[2], 2, 0);
+  grid->addWidget(account_name_, 2, 1);
+  grid->addWidget(labels_[4], 3, 1);
+  grid->addWidget(labels_[5], 4, 0);
+  grid->addWidget(user_name_, 4, 1);
+  grid->addWidget(requires_auth_, 5, 0, 1, 2);
+  grid->addWidget(labels_[6], 6, 0);
+  grid->addWidget(password_, 6, 1);
+  grid->addWidget(link, 7, 0, 1, 2);
+
+  auto* advice = Named(new QPlainTextEdit(kAdvice, this), "Text1");
+  advice->setReadOnly(true);
+  advice->setMaximumHeight(110);
+
+  auto* save = Named(new QPushButton("&Save", this), "cmdSaveSettings");
+  auto* cancel = Named(new QPushButton("&Cancel", this), "cmdCancel");
+  save->setDefault(true);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(save);
+  buttons->addWidget(cancel);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame2);
+  layout->addWidget(frame1);
+  layout->addWidget(advice);
+  layout->addLayout(buttons);
+
+  // Form_Load: show the record as it stands, with the enabled states its choices give.
+  (settings_.UseSMTP ? opt_smtp_ : opt_mapi_)->setChecked(true);
+  requires_auth_->setChecked(settings_.ServerRequiresAuthentication);
+  server_->setEditText(Q(settings_.SMTPServer));
+  account_name_->setText(Q(settings_.SMTPAccountName));
+  password_->setText(Q(settings_.SMTPAccountPassword));
+  user_name_->setText(Q(settings_.SMTPUserName));
+  optSend_Click(settings_.UseSMTP ? 1 : 0);
+
+  connect(opt_smtp_, &QRadioButton::clicked, this, [this] { optSend_Click(1); });
+  connect(opt_mapi_, &QRadioButton::clicked, this, [this] { optSend_Click(0); });
+  connect(requires_auth_, &QCheckBox::clicked, this,
+          [this] { chkServerRequiresAuthentication_Click(); });
+  connect(save, &QPushButton::clicked, this, [this] { cmdSaveSettings_Click(); });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SettingsDialog::SetSmtpFieldsEnabled(bool enabled) {
+  for (int i = 1; i <= 6; ++i) labels_[i]->setEnabled(enabled);
+  server_->setEnabled(enabled);
+  account_name_->setEnabled(enabled);
+  user_name_->setEnabled(enabled);
+  password_->setEnabled(enabled);
+  requires_auth_->setEnabled(enabled);
+}
+
+void SettingsDialog::UpdatePasswordEnabled() {
+  bool enabled = opt_smtp_->isChecked() && requires_auth_->isChecked();
+  password_->setEnabled(enabled);
+  labels_[6]->setEnabled(enabled);
+}
+
+void SettingsDialog::optSend_Click(int index) {
+  SetSmtpFieldsEnabled(index == 1);
+  if (index == 1) UpdatePasswordEnabled();
+}
+
+void SettingsDialog::chkServerRequiresAuthentication_Click() { UpdatePasswordEnabled(); }
+
+void SettingsDialog::cmdSaveSettings_Click() {
+  mail::SettingsForm form;
+  form.smtp_selected = opt_smtp_->isChecked();
+  form.server = server_->currentText().toStdString();
+  form.account_name = account_name_->text().toStdString();
+  form.user_name = user_name_->text().toStdString();
+  form.password_box = password_->text().toStdString();
+  form.requires_authentication = requires_auth_->isChecked();
+  std::string message = mail::SaveSettings(store_, settings_, form);
+  if (!message.empty()) {
+    ShowMessageBox(this, message, roster::mb::kCritical, roster::kDefaultTitle);
+    return;
+  }
+  accept();
+}
+
+}  // namespace ui

@@ -1,0 +1,50 @@
+#pragma once
+// frmSettings: choose the delivery path and enter the SMTP account. Saving checks the SMTP
+// entries and writes the settings store (mail/settings_form.h holds the rules).
+
+#include <QDialog>
+
+#include "mail/mail_settings.h"
+#include "mail/settings_store.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace ui {
+
+// The server presets: real providers' submission hosts, then the entry that invites typing.
+extern const char* const kSmtpServerPresets[7];
+// The page behind the "List of SMTP Servers" link.
+inline constexpr char kSmtpServersPage[] = "https://hollymoor.org/smtp-servers.html";
+
+class SettingsDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The option buttons are named "optSend_1" (SMTP) and "optSend_0" (MAPI).
+  SettingsDialog(mail::MailSettings& settings, mail::SettingsStore& store, QWidget* parent);
+
+  void optSend_Click(int index);
+  void chkServerRequiresAuthentication_Click();
+  void cmdSaveSettings_Click();
+
+ private:
+  void SetSmtpFieldsEnabled(bool enabled);
+  void UpdatePasswordEnabled();
+
+  mail::MailSettings& settings_;
+  mail::SettingsStore& store_;
+  QRadioButton* opt_smtp_;
+  QRadioButton* opt_mapi_;
+  QComboBox* server_;
+  QLineEdit* account_name_;
+  QLineEdit* user_name_;
+  QCheckBox* requires_auth_;
+  QLineEdit* password_;
+  QLabel* labels_[7] = {};  // Label1 .. Label6 by number
+};
+
+}  // namespace ui
