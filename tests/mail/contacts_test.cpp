@@ -1,0 +1,194 @@
+// Contacts files as real clients and phones write them.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+#include "mail/contacts.h"
+
+namespace mail {
+namespace {
+
+using C = Contact;
+
+TEST(VCardTest, Version21WithQuotedPrintableCharsetAndSoftBreaks) {
+  // A phone's 2.1 export: bare type parameters, Latin-1 bytes, a soft line break.
+  const std::string data =
+      "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+      "N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=F6rg;;;\r\n"
+      "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=B6rg M=C3=BC=\r\n"
+      "ller-Sch=C3=B6n\r\n"
+      "EMAIL;INTERNET;PREF:joerg@example.de\r\n"
+      "END:VCARD\r\n"
+      "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+      "N;CHARSET=ISO-8859-1;QUOTED-PRINTABLE:Gar=E7on;Fran=E7ois\r\n"
+      "EMAIL;HOME:francois@example.fr\r\n"
+      "END:VCARD\r\n";
+  ContactsLoad r = ParseContacts(data);
+  EXPECT_EQ(r.skipped, 0);
+  EXPECT_EQ(r.contacts, (std::vector<C>{{"Jörg Mü" "ller-Schön", "joerg@example.de"},
+                                       {"François Garçon", "francois@example.fr"}}));
+}
+
+TEST(VCardTest, Version3FoldingEscapesGroupsAndSeveralAddresses) {
+  const std::string data =
+      "BEGIN:VCARD\nVERSION:3.0\n"
+      "FN:Smith\\, Anne\n"
+      "N:Smith;Anne;;;\n"
+      "item1.EMAIL;type=INTERNET;type=pref:anne@\n"
+      " example.org\n"
+      "EMAIL;TYPE=work:\tanne.smith@work.example\n"
+      "EMAIL;TYPE=home:ANNE@EXAMPLE.ORG\n"
+      "EMAIL:anne@example.org\n"
+      "item1.X-ABLabel:_$!<Other>!$_\n"
+      "END:VCARD\n";
+  ContactsLoad r = ParseContacts(data);
+  // Folded value joined, duplicate dropped, a line folded with a tab continues too.
+  EXPECT_EQ(r.contacts, (std::vector<C>{{"Smith, Anne", "anne@example.org"},
+                                       {"Smith, Anne", "anne.smith@work.example"},
+                                       {"Smith, Anne", "ANNE@EXAMPLE.ORG"}}));
+}
+
+TEST(VCardTest, Version4QuotedParametersBase64AndNameFallbacks) {
+  const std::string data =
+      "BEGIN:VCARD\r\nVERSION:4.0\r\n"
+      "FN;LANGUAGE=\"en;x\":\r\n"  // an empty FN falls back to N
+      "N:Doe;John;Q.;Dr.;Jr.\r\n"
+      "EMAIL;TYPE=\"work,voice\";PREF=1:mailto:john@example.com\r\n"
+      "END:VCARD\r\n"
+      "BEGIN:VCARD\r\nVERSION:3.0\r\n"
+      "FN;ENCODING=b;CHARSET=UTF-8:QmrDtnJu\r\n"  // "Björn"
+      "EMAIL:<bjorn@example.se>\r\n"
+      "END:VCARD\r\n"
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nNICKNAME:Bee\r\nEMAIL:bee@example.net\r\nEND:VCARD\r\n"
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nORG:Acme;Sales\r\nEMAIL:sales@acme.test\r\nEND:VCARD\r\n"
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nEMAIL:noname@example.org\r\nEND:VCARD\r\n";
+  ContactsLoad r = ParseContacts(data);
+  EXPECT_EQ(r.skipped, 0);
+  EXPECT_EQ(r.contacts, (std::vector<C>{{"Dr. John Q. Doe Jr.", "john@example.com"},
+                                       {"Björn", "bjorn@example.se"},
+                                       {"Bee", "bee@example.net"},
+                                       {"Acme", "sales@acme.test"},
+                                       {"noname@example.org", "noname@example.org"}}));
+}
+
+TEST(VCardTest, BrokenCardsAreSkippedAndCountedTheRestLoads) {
+  const std::string data =
+      "garbage before any card\n"
+      "BEGIN:VCARD\nVERSION:3.0\nFN:No Address\nTEL:123\nEND:VCARD\n"
+      "BEGIN:VCARD\nVERSION:3.0\nFN:Bad Address\nEMAIL:not-an-address\nEND:VCARD\n"
+      "BEGIN:VCARD\nVERSION:3.0\nFN:Never Ended\nEMAIL:open@example.org\n"
+      "this line has no colon\n"
+      "BEGIN:VCARD\nVERSION:3.0\nFN:Good\nEMAIL:good@example.org\nEND:VCARD\n"
+      "BEGIN:VCARD\nFN:Cut Off\nEMAIL:cut@example.org";
+  ContactsLoad r = ParseContacts(data);
+  EXPECT_EQ(r.skipped, 2);
+  EXPECT_EQ(r.contacts, (std::vector<C>{{"Never Ended", "open@example.org"},
+                                       {"Good", "good@example.org"},
+                                       {"Cut Off", "cut@example.org"}}));
+}
+
+TEST(ContactsCsvTest, CommonClientExports) {
+  struct Case {
+    const char* what;
+    std::string data;
+    std::vector<C> expected;
+  };
+  const std::vector<Case> cases = {
+      {"webmail, current layout",
+       "First Name,Middle Name,Last Name,Nickname,E-mail 1 - Label,E-mail 1 - Value,"
+       "E-mail 2 - Label,E-mail 2 - Value\r\n"
+       "Ann,,Lee,,* Home,ann@home.example ::: ann@other.example,Work,ann@work.example\r\n"
+       ",,,Zed,,zed@example.org,,\r\n",
+       {{"Ann Lee", "ann@home.example"},
+        {"Ann Lee", "ann@other.example"},
+        {"Ann Lee", "ann@work.example"},
+        {"Zed", "zed@example.org"}}},
+      {"webmail, older layout",
+       "Name,Given Name,Family Name,E-mail 1 - Type,E-mail 1 - Value\n"
+       "Bob Stone,Bob,Stone,* Other,bob@example.com\n",
+       {{"Bob Stone", "bob@example.com"}}},
+      {"desktop client, semicolons and quoted fields",
+       "\"Title\";\"First Name\";\"Last Name\";\"E-mail Address\";\"E-mail Type\";"
+       "\"E-mail Display Name\";\"E-mail 2 Address\"\r\n"
+       "\"\";\"Carl\";\"O'Neil\";\"carl@example.ie\";\"SMTP\";\"Carl (carl@example.ie)\";"
+       "\"\"\r\n",
+       {{"Carl O'Neil", "carl@example.ie"}}},
+      {"mail program address book",
+       "First Name,Last Name,Display Name,Nickname,Primary Email,Secondary Email\n"
+       "Dana,Ray,\"Ray, Dana \"\"DJ\"\"\",,dana@example.org,dana2@example.org\n",
+       {{"Ray, Dana \"DJ\"", "dana@example.org"}, {"Ray, Dana \"DJ\"", "dana2@example.org"}}},
+      {"tab separated, multi-line cell",
+       "Name\tEmail\tNotes\n\"Eve\"\teve@example.org\t\"line one\nline two\"\n",
+       {{"Eve", "eve@example.org"}}},
+      {"no heading row, angle brackets",
+       "Fay,fay@example.org\n\"Gus Ho\" <gus@example.org>\n",
+       {{"Fay", "fay@example.org"}, {"Gus Ho", "gus@example.org"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ContactsLoad r = ParseContacts(c.data);
+    EXPECT_EQ(r.skipped, 0);
+    EXPECT_EQ(r.contacts, c.expected);
+  }
+}
+
+TEST(ContactsCsvTest, RowsWithoutAddressAreSkippedBlankRowsIgnored) {
+  ContactsLoad r = ParseContacts(
+      "Name,E-mail Address\nNo Mail,\n\n,,\nBad,not-an-address\nTwo,a@b@c\nOk,ok@example.org");
+  EXPECT_EQ(r.skipped, 3);
+  EXPECT_EQ(r.contacts, (std::vector<C>{{"Ok", "ok@example.org"}}));
+}
+
+TEST(ContactsFileTest, EncodingsOfTheFileAreRecognised) {
+  const auto dir = std::filesystem::temp_directory_path() / "hm_contacts_test";
+  std::filesystem::create_directories(dir);
+  auto write = [&](const char* name, const std::string& bytes) {
+    std::ofstream(dir / name, std::ios::binary) << bytes;
+    return dir / name;
+  };
+  // Windows-1252 CSV from an older desktop client.
+  ContactsLoad r = LoadContactsFile(write("cp1252.csv", "Name,E-mail Address\nRen\xE9\x20\x96 Z,r@x.org\n"));
+  EXPECT_EQ(r.contacts, (std::vector<C>{{"René – Z", "r@x.org"}}));
+  // UTF-16 with byte-order mark.
+  std::string utf16 = "\xFF\xFE";
+  for (char c : std::string("BEGIN:VCARD\r\nFN:Al\r\nEMAIL:al@x.org\r\nEND:VCARD\r\n")) {
+    utf16 += c;
+    utf16 += '\0';
+  }
+  r = LoadContactsFile(write("utf16.vcf", utf16));
+  EXPECT_EQ(r.contacts, (std::vector<C>{{"Al", "al@x.org"}}));
+  // UTF-8 with byte-order mark.
+  r = LoadContactsFile(write("bom.vcf", "\xEF\xBB\xBF" "BEGIN:VCARD\nFN:Ö\nEMAIL:o@x.org\nEND:VCARD\n"));
+  EXPECT_EQ(r.contacts, (std::vector<C>{{"Ö", "o@x.org"}}));
+
+  r = LoadContactsFile(dir / "missing.vcf");
+  EXPECT_FALSE(r.error.empty());
+  EXPECT_NE(r.error.find("missing.vcf]"), std::string::npos);
+  std::filesystem::remove_all(dir);
+}
+
+TEST(ContactsFileTest, FiveThousandContactsLoadQuickly) {
+  std::string vcf, csv = "First Name,Last Name,E-mail Address\n";
+  for (int i = 0; i < 5000; ++i) {
+    const std::string n = std::to_string(i);
+    vcf += "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Last" + n + ";First" + n + ";;;\r\nFN:First" + n +
+           " Last" + n + "\r\nEMAIL;TYPE=INTERNET:p" + n + "@example.org\r\nEND:VCARD\r\n";
+    csv += "First" + n + ",Last" + n + (i % 10 == 0 ? ",\n" : ",p" + n + "@example.org\n");
+  }
+  const auto start = std::chrono::steady_clock::now();
+  ContactsLoad v = ParseContacts(vcf);
+  ContactsLoad c = ParseContacts(csv);
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(v.contacts.size(), 5000u);
+  EXPECT_EQ(v.contacts[4999], (C{"First4999 Last4999", "p4999@example.org"}));
+  EXPECT_EQ(c.contacts.size(), 4500u);
+  EXPECT_EQ(c.skipped, 500);
+  // Generous even for a debug build on a busy machine; the benchmark has the real figure.
+  EXPECT_LT(elapsed, std::chrono::seconds(2));
+}
+
+}  // namespace
+}  // namespace mail
