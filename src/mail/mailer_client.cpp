@@ -108,9 +108,11 @@ void MailerClient::Send(bool dialog) {
   const MailerRun run = RunMailer(SplitCommand(settings_.MailerCommand), wire, timeout_);
   const std::string name = "The mailer [" + CommandName(settings_) + "]";
   if (!run.started) throw MailClientError(name + " could not be started: " + run.error);
-  if (run.timed_out)
-    throw MailClientError(name + " did not finish within " +
-                          std::to_string(timeout_.count() / 1000) + " seconds and was stopped");
+  if (run.timed_out) {
+    const long long seconds = (timeout_.count() + 999) / 1000;
+    throw MailClientError(name + " did not finish within " + std::to_string(seconds) +
+                          (seconds == 1 ? " second" : " seconds") + " and was stopped");
+  }
   if (run.signal != 0)
     throw MailClientError(name + " was ended by signal " + std::to_string(run.signal));
   if (run.exit_status != 0) {
