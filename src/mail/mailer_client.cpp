@@ -1,7 +1,7 @@
 #include "mail/mailer_client.h"
 
 #include "mail/mailer.h"
-#include "mail/wire_message_shim.h"
+#include "mail/wire_message.h"
 
 namespace mail {
 
@@ -90,20 +90,20 @@ void MailerClient::Send(bool dialog) {
   RequireSession();
   if (!composing_ || recipients_.empty()) throw MailClientError("The message has no recipient");
   if (dialog) throw MailClientError("The mailer cannot show a message before sending it");
-  std::vector<std::string> to;
-  for (const Recipient& r : recipients_) {
-    std::string address = r.address.empty() ? ResolveAddress(r.display_name) : r.address;
-    if (!LooksLikeAddress(address))
-      throw MailClientError("The address [" + r.display_name + "] is not an e-mail address");
-    to.push_back(std::move(address));
-  }
-  OutgoingShim mail;
-  mail.from_name = settings_.SMTPUserName;
-  mail.from_address = settings_.SMTPAccountName;
-  mail.to = to;
-  mail.subject = subject_;
-  mail.text = text_;
-  const std::string wire = BuildWireShim(mail, clock_.Now());
+  // Each operation addresses one recipient per message.
+  const Recipient& r = recipients_.front();
+  OutgoingMessage message;
+  message.to_address = r.address.empty() ? ResolveAddress(r.display_name) : r.address;
+  if (!LooksLikeAddress(message.to_address))
+    throw MailClientError("The address [" + r.display_name + "] is not an e-mail address");
+  if (!r.address.empty()) message.to_name = r.display_name;
+  message.from_name = settings_.SMTPUserName;
+  message.from_address = settings_.SMTPAccountName;
+  message.subject = subject_;
+  message.text = text_;
+  std::string wire = BuildWireMessage(message, clock_);
+  // Without a sender address the mailer fills in its own.
+  if (message.from_address.empty()) wire.erase(0, wire.find("\r\n") + 2);
 
   const MailerRun run = RunMailer(SplitCommand(settings_.MailerCommand), wire, timeout_);
   const std::string name = "The mailer [" + CommandName(settings_) + "]";

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "mail/message.h"
+
 namespace mail {
 
 namespace {
@@ -22,13 +24,6 @@ std::string Summary(int count, bool resent, const std::string& names) {
                    "been re-sent."
                  : "Please check your email client's OutBox Folder to verify that messages have "
                    "been sent.");
-}
-
-// The part of the notification before the receiver's name.
-std::string MessageHead(const SendValues& v) {
-  std::string head = v.MailBody + "\r\n";
-  for (int i = 0; i < 10; ++i) head += "    :\r\n";
-  return head + v.MailTrailer + " ";
 }
 
 template <typename Fn>
@@ -160,8 +155,8 @@ void MapiDelivery::MapiSendMessage() {
       client_.SetRecipType(kRecipTypePrimary);
       client_.SetAddressResolveUI(false);
       client_.SetRecipDisplayName(g.TextMatrix(i, roster::kColEmail));
-      client_.SetMsgSubject(name + " " + values_.MailSubject);
-      client_.SetMsgNoteText(values_.MailBody + roster_.MessageFooter);
+      client_.SetMsgSubject(MessageSubject(name, values_.MailSubject));
+      client_.SetMsgNoteText(FreeFormText(values_, roster_.MessageFooter));
       ui.SetStatusText(" Sending email to " + name + " ...");
       client_.Send(false);
       names += name + ";";
@@ -192,7 +187,6 @@ void MapiDelivery::MapiSendDrawing() {
 
   roster::Ui& ui = roster_.ui();
   const roster::Grid& g = roster_.grid();
-  const std::string head = MessageHead(values_);
   std::string names;
   int count = 0, handed = 0;
   try {
@@ -204,18 +198,15 @@ void MapiDelivery::MapiSendDrawing() {
       const std::string giver = g.TextMatrix(i, roster::kColName);
       client_.SetRecipType(kRecipTypePrimary);
       client_.SetAddressResolveUI(false);
-      client_.SetRecipDisplayName(values_.TestMode ? values_.TestAddress
-                                                   : g.TextMatrix(i, roster::kColEmail));
+      client_.SetRecipDisplayName(RecipientAddress(values_, g.TextMatrix(i, roster::kColEmail)));
       int receiver = 0;
       if (!roster::ParseNumber(g.TextMatrix(i, roster::kColResult), receiver) || receiver < 0 ||
           receiver >= g.Rows())
         throw MailClientError("Row " + std::to_string(i) + " holds no drawn receiver");
-      const std::string receiver_name = g.TextMatrix(receiver, roster::kColName);
-      client_.SetMsgSubject(giver + " " + values_.MailSubject);
-      client_.SetMsgNoteText(head + receiver_name + "\r\n\r\n" +
-                             "Notes, Gift Suggestions, or Special Instructions for " +
-                             receiver_name + ":" + "\r\n" +
-                             g.TextMatrix(receiver, roster::kColNotes) + roster_.MessageFooter);
+      client_.SetMsgSubject(MessageSubject(giver, values_.MailSubject));
+      client_.SetMsgNoteText(NotificationText(values_, g.TextMatrix(receiver, roster::kColName),
+                                              g.TextMatrix(receiver, roster::kColNotes),
+                                              roster_.MessageFooter));
       ui.SetStatusText((resend ? " Re-Sending email to " : " Sending email to ") + giver + " ...");
       client_.Send(false);
       names += giver + ";";

@@ -103,7 +103,7 @@ TEST_F(MailerTest, ClientHandsTheWholeMessageToTheMailer) {
   client.SetMsgNoteText("Line one\r\nLine two");
   client.Send(false);
   const std::string wire = Read("in");
-  EXPECT_NE(wire.find("To: ann@example.org\r\n"), std::string::npos) << wire;
+  EXPECT_NE(wire.find("To: <ann@example.org>\r\n"), std::string::npos) << wire;
   EXPECT_NE(wire.find("Subject: Ann Hello\r\n"), std::string::npos) << wire;
   EXPECT_NE(wire.find("org@example.org"), std::string::npos) << wire;
   EXPECT_NE(wire.find("\r\n\r\nLine one\r\nLine two"), std::string::npos) << wire;
