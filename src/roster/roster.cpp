@@ -1,6 +1,7 @@
 #include "roster/roster.h"
 
 #include <charconv>
+#include <chrono>
 #include <list>
 #include <unordered_map>
 
@@ -114,7 +115,12 @@ constexpr ToolButton kToolButtons[] = {
 
 }  // namespace
 
-Roster::Roster(Ui& ui) : ui_(ui) { DefineCommands(); }
+Roster::Roster(Ui& ui)
+    : ui_(ui),
+      random_(std::make_unique<Xoshiro256>(SeedFromTicks(
+          std::chrono::system_clock::now().time_since_epoch().count()))) {
+  DefineCommands();
+}
 
 void Roster::DefineCommands() {
   for (const MenuItem& m : kMenuItems) commands_.Define(m.name, {true, m.caption, {}, 0});

@@ -2,10 +2,13 @@
 // The roster-side state and operations of the main window: the grid that holds the
 // participants, the command table, and the members other subsystems share.
 
+#include <memory>
 #include <string>
 
 #include "roster/commands.h"
+#include "roster/draw_engine.h"
 #include "roster/grid.h"
+#include "roster/random.h"
 #include "roster/ui_port.h"
 
 namespace roster {
@@ -51,6 +54,34 @@ class Roster {
   // Number of participants (0 for the placeholder row alone).
   int ParticipantCount() const;
 
+  // --- Exclusions and selection marks (exclusions.cpp) ---
+  // A press on the grid; the grid's current cell has been set to (row, col) by the view.
+  void MSFlexGrid_MouseDown(int row, int col);
+  int CountSelected();
+  void ResetSelection(bool bClearExclusions);
+  void ClearSelected();
+  void ClearExclusions();
+  void SetGroupExclusion();
+  void SetIndividualExclusion();
+  // Merges the numbers in S (",3,4,") into the current row's list E, in row order.
+  std::string MergeExclusionList(const std::string& E, const std::string& S);
+  // The mark is the name cell's background colour.
+  bool IsMarked(int row) const;
+
+  // --- Drawing (drawing.cpp) ---
+  bool CalculateDrawing();
+  bool IsReceiverTaken(int candidate) const;
+  void UpdateSecretSantaInfo(bool show_names);
+  void CalculateAndView();
+  // True while CalculateDrawing runs (it lets the event loop run); commands chosen meanwhile
+  // must be held off.
+  bool DrawingInProgress() const { return drawing_; }
+  // How the last drawing went: method, assignment, and when it failed, why (for the CLI).
+  const DrawOutcome& LastDrawing() const { return last_drawing_; }
+  // The drawing's random source; the program seeds it from the clock, tests fix it.
+  void SetRandom(std::unique_ptr<Random> random) { random_ = std::move(random); }
+  Random& random() { return *random_; }
+
   // Shared members of the main window. NextParticipantNumber is N + 1, which reaches 32768
   // at the 16-bit limit, so it is held wider than a participant number.
   int NextParticipantNumber = 1;
@@ -63,6 +94,9 @@ class Roster {
   Ui& ui_;
   Grid grid_;
   Commands commands_;
+  std::unique_ptr<Random> random_;
+  DrawOutcome last_drawing_;
+  bool drawing_ = false;
 };
 
 // Exclusion-list helpers shared by the roster operations and the list files.

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "roster/roster.h"
+#include "roster/wait_cursor.h"
+#include "support/fake_ui.h"
+
+namespace {
+
+using roster::Roster;
+
+const std::vector<std::string> kAbortStatuses = {
+    "Calculating...",
+    "Calculating ...",
+    "Calculation Aborted, Too many Exclusions set",
+    "Calculation Aborted",
+    "Updating Secret Santa Info...",
+    "Ready",
+};
+
+class DrawingTest : public ::testing::Test {
+ protected:
+  DrawingTest() : roster_(ui_) {
+    roster_.SetupGrid();
+    roster_.SetRandom(std::make_unique<roster::Xoshiro256>(99));
+  }
+  void Fill(int n) {
+    for (int i = 1; i <= n; ++i)
+      roster_.AddParticipant("", "P" + std::to_string(i), "p@example.org", "", true);
+  }
+  const roster::Cell& Result(int row) { return roster_.grid().CellAt(row, roster::kColResult); }
+  void ExpectShownAssignment() {
+    const int n = roster_.grid().Rows() - 1;
+    std::set<std::string> names;
+    for (int r = 1; r <= n; ++r) {
+      const std::string& name = Result(r).text;
+      EXPECT_NE(name, roster_.grid().TextMatrix(r, roster::kColName)) << r;
+      names.insert(name);
+      EXPECT_EQ(Result(r).back, 0u);
+      EXPECT_EQ(Result(r).fore, 1u);
+      // Names are "P" + number: the receiver's number must not be on the giver's list.
+      const std::string list = "," + roster_.grid().TextMatrix(r, roster::kColExclusions) + ",";
+      EXPECT_EQ(list.find("," + name.substr(1) + ","), std::string::npos) << r;
+    }
+    EXPECT_EQ(static_cast<int>(names.size()), n);
+  }
+  void ExpectAbortedCleanly() {
+    EXPECT_EQ(ui_.statuses, kAbortStatuses);
+    ASSERT_EQ(ui_.boxes.size(), 1u);
+    EXPECT_EQ(ui_.boxes[0].text, "Calculation Aborted: You may have too many Exclusions set.");
+    EXPECT_EQ(ui_.boxes[0].style, 16);
+    EXPECT_EQ(ui_.boxes[0].title, "HLMR");
+    for (int r = 1; r < roster_.grid().Rows(); ++r) {
+      EXPECT_EQ(Result(r).text, "") << r;
+      EXPECT_EQ(Result(r).back, roster::kHiddenColor);
+    }
+    EXPECT_TRUE(roster_.commands().Enabled("mnuManualAddition"));  // re-enabled after the draw
+    EXPECT_EQ(ui_.pointers, (std::vector<int>{11, 0}));
+    EXPECT_GE(ui_.do_events_calls, 1);
+  }
+
+  testing_support::FakeUi ui_;
+  Roster roster_;
+};
+
+TEST_F(DrawingTest, OneParticipantAborts) {
+  Fill(1);
+  roster_.CalculateAndView();
+  ExpectAbortedCleanly();
+  EXPECT_EQ(roster_.LastDrawing().obstruction.kind, roster::Obstruction::Kind::kUndrawableReceiver);
+}
+
+TEST_F(DrawingTest, EverybodyExcludingOnePersonAbortsWithTheReason) {
+  Fill(5);
+  for (int r = 2; r <= 5; ++r) roster_.grid().SetTextMatrix(r, roster::kColExclusions, "1");
+  roster_.grid().SetTextMatrix(3, roster::kColExclusions, "4,1");
+  roster_.CalculateAndView();
+  ExpectAbortedCleanly();
+  EXPECT_TRUE(roster_.commands().Enabled("mnuCalculateView"));
+  EXPECT_EQ(roster_.LastDrawing().obstruction.receiver, 0);
+}
+
+TEST_F(DrawingTest, CalculateAndViewTwiceShowsFreshValidAssignments) {
+  Fill(6);
+  roster_.grid().SetTextMatrix(1, roster::kColExclusions, "2,3");
+  roster_.grid().SetTextMatrix(2, roster::kColExclusions, "1");
+  roster_.grid().SetTextMatrix(4, roster::kColExclusions, "5,6");
+  roster_.MSFlexGrid_MouseDown(2, roster::kColName);
+  ASSERT_TRUE(roster_.IsMarked(2));
+  roster_.CalculateAndView();
+  EXPECT_FALSE(roster_.IsMarked(2));  // marks go before the drawing
+  ExpectShownAssignment();
+  EXPECT_EQ(ui_.StatusText(), "Ready");
+  EXPECT_TRUE(ui_.boxes.empty());
+  ui_.statuses.clear();
+  roster_.CalculateAndView();
+  ExpectShownAssignment();
+  EXPECT_EQ(ui_.statuses, (std::vector<std::string>{"Calculating...", "Calculating ...", "Ready",
+                                                    "Updating Secret Santa Info...", "Ready"}));
+  roster_.ReSendMode = true;
+  roster_.UpdateSecretSantaInfo(false);
+  EXPECT_EQ(ui_.StatusText(), "Re-Send Mode: Single click Participant Name to set for Re-Send");
+}
+
+TEST_F(DrawingTest, CalculateDrawingLeavesHiddenReceiverNumbers) {
+  Fill(4);
+  ASSERT_TRUE(roster_.CalculateDrawing());
+  std::set<std::string> seen;
+  for (int r = 1; r <= 4; ++r) {
+    EXPECT_EQ(Result(r).back, roster::kHiddenColor);
+    EXPECT_EQ(Result(r).fore, roster::kHiddenColor);
+    EXPECT_NE(Result(r).text, std::to_string(r));
+    seen.insert(Result(r).text);
+  }
+  EXPECT_EQ(seen, (std::set<std::string>{"1", "2", "3", "4"}));
+  EXPECT_TRUE(roster_.IsReceiverTaken(3));
+  EXPECT_FALSE(roster_.IsReceiverTaken(0));
+  EXPECT_FALSE(roster_.IsReceiverTaken(5));
+  EXPECT_TRUE(roster_.grid().Redraw());
+}
+
+TEST_F(DrawingTest, LargeHouseholdRosterBeyondTheBlindDrawsReach) {
+  // 3,000 people in households of three that exclude each other: the blind draw gives up on
+  // rosters a tenth this size.
+  const int n = 3000;
+  for (int i = 1; i <= n; ++i) {
+    const int first = (i - 1) / 3 * 3 + 1;
+    std::string list;
+    for (int j = first; j < first + 3; ++j)
+      if (j != i) list += (list.empty() ? "" : ",") + std::to_string(j);
+    roster_.AddParticipant(list, "P" + std::to_string(i), "", "", false);
+  }
+  ASSERT_TRUE(roster_.CalculateDrawing());
+  EXPECT_EQ(roster_.LastDrawing().method, roster::DrawMethod::kUniform);
+  for (int r = 1; r <= n; ++r) {
+    int c = 0;
+    ASSERT_TRUE(roster::ParseNumber(Result(r).text, c));
+    EXPECT_NE((c - 1) / 3, (r - 1) / 3) << r;
+  }
+}
+
+// A command chosen while the drawing lets the event loop run must wait for it.
+class ReenteringUi : public testing_support::FakeUi {
+ public:
+  void DoEvents() override {
+    FakeUi::DoEvents();
+    if (roster) {
+      roster->CalculateAndView();
+      roster->MSFlexGrid_MouseDown(1, roster::kColEmail);
+    }
+  }
+  Roster* roster = nullptr;
+};
+
+TEST(DrawingReentry, CommandsDuringTheDrawingAreHeldOff) {
+  ReenteringUi ui;
+  Roster r(ui);
+  r.SetupGrid();
+  for (int i = 1; i <= 5; ++i) r.AddParticipant("", "P" + std::to_string(i), "", "", true);
+  ui.roster = &r;
+  EXPECT_TRUE(r.CalculateDrawing());
+  EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Calculating...", "Calculating ...", "Ready"}));
+  EXPECT_EQ(r.EditRow, 0);  // the press was not handled
+  EXPECT_FALSE(r.DrawingInProgress());
+}
+
+TEST(WaitCursor, RestoresWhatWasThereBefore) {
+  testing_support::FakeUi ui;
+  ui.SetMousePointer(roster::kPointerHourglass);
+  {
+    roster::CWaitCursor outer(ui);
+    outer.SetCursor(3);
+    EXPECT_EQ(ui.MousePointer(), 3);
+  }
+  EXPECT_EQ(ui.MousePointer(), roster::kPointerHourglass);
+  {
+    roster::CWaitCursor w(ui);
+    w.SetCursor(0x10000 + 11);  // the screen takes a 16-bit value
+    EXPECT_EQ(ui.MousePointer(), 11);
+    ui.SetMousePointer(0);
+    w.Restore();
+    EXPECT_EQ(ui.MousePointer(), roster::kPointerHourglass);
+  }
+}
+
+}  // namespace

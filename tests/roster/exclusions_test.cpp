@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "roster/roster.h"
+#include "support/fake_ui.h"
+
+namespace {
+
+using roster::Roster;
+
+class ExclusionsTest : public ::testing::Test {
+ protected:
+  ExclusionsTest() : roster_(ui_) { roster_.SetupGrid(); }
+  void Fill(int n) {
+    for (int i = 1; i <= n; ++i)
+      roster_.AddParticipant("", "P" + std::to_string(i), "p@example.org", "", true);
+  }
+  void Press(int row, int col = roster::kColName) { roster_.MSFlexGrid_MouseDown(row, col); }
+  const std::string& List(int row) {
+    return roster_.grid().TextMatrix(row, roster::kColExclusions);
+  }
+  bool On(const char* name) { return roster_.commands().Enabled(name); }
+  bool SelectionCommandsOn() {
+    return On("mnuClearSelected") && On("mnuSetGroupExclusion") && On("SETGRP") &&
+           On("mnuSetIndividualExclusion") && On("SETIND");
+  }
+  bool SelectionCommandsOff() {
+    return !On("mnuClearSelected") && !On("mnuSetGroupExclusion") && !On("SETGRP") &&
+           !On("mnuSetIndividualExclusion") && !On("SETIND");
+  }
+  int Marked() {
+    int n = 0;
+    for (int r = 1; r < roster_.grid().Rows(); ++r) n += roster_.IsMarked(r);
+    return n;
+  }
+
+  testing_support::FakeUi ui_;
+  Roster roster_;
+};
+
+TEST_F(ExclusionsTest, AMarkIsTheNameCellColourAndTogglesBack) {
+  Fill(4);
+  Press(3);
+  const roster::Cell& cell = roster_.grid().CellAt(3, roster::kColName);
+  EXPECT_EQ(cell.back, 255u);
+  EXPECT_EQ(cell.fore, 0xFFFFFFu);
+  EXPECT_EQ(roster_.CountSelected(), 1);
+  EXPECT_TRUE(SelectionCommandsOff());  // one mark is not a group
+  Press(1);
+  EXPECT_TRUE(SelectionCommandsOn());
+  Press(1);  // unmark: one left, commands off again
+  EXPECT_EQ(roster_.grid().CellAt(1, roster::kColName).back, 0u);
+  EXPECT_EQ(roster_.grid().CellAt(1, roster::kColName).fore, 0xFF0000u);
+  EXPECT_EQ(Marked(), 1);
+  EXPECT_TRUE(SelectionCommandsOff());
+}
+
+TEST_F(ExclusionsTest, GroupExclusionIsMutualExtendsWithoutDuplicatesAndClearsMarks) {
+  Fill(5);
+  Press(1);
+  Press(3);
+  Press(4);
+  roster_.SetGroupExclusion();
+  EXPECT_EQ(List(1), "3,4");
+  EXPECT_EQ(List(2), "");
+  EXPECT_EQ(List(3), "1,4");
+  EXPECT_EQ(List(4), "1,3");
+  EXPECT_EQ(Marked(), 0);
+  EXPECT_TRUE(SelectionCommandsOff());
+  EXPECT_TRUE(roster_.grid().Redraw());
+
+  for (int r : {1, 3, 4}) Press(r);
+  roster_.SetGroupExclusion();  // the same group again changes nothing
+  EXPECT_EQ(List(1), "3,4");
+  EXPECT_EQ(List(4), "1,3");
+
+  for (int r : {4, 2, 1, 3}) Press(r);
+  roster_.SetGroupExclusion();
+  EXPECT_EQ(List(1), "2,3,4");
+  EXPECT_EQ(List(2), "1,3,4");
+  EXPECT_EQ(List(3), "1,2,4");
+  EXPECT_EQ(List(4), "1,2,3");
+  EXPECT_EQ(List(5), "");
+}
+
+TEST_F(ExclusionsTest, IndividualExclusionChangesOnlyThePressedRowAndKeepsMarks) {
+  Fill(5);
+  roster_.grid().SetTextMatrix(2, roster::kColExclusions, "4");
+  Press(2);
+  Press(5);
+  roster_.SetIndividualExclusion();
+  EXPECT_EQ(List(5), "2");
+  EXPECT_EQ(List(2), "4");
+  EXPECT_EQ(Marked(), 2);
+  EXPECT_TRUE(SelectionCommandsOn());
+  // Press another participant and exclude them against the same marks.
+  Press(3);
+  roster_.SetIndividualExclusion();
+  EXPECT_EQ(List(3), "2,5");
+}
+
+TEST_F(ExclusionsTest, NamesMarkOnlyFromFourParticipantsOtherPressesClearMarks) {
+  Fill(3);
+  Press(2);
+  EXPECT_EQ(Marked(), 0);
+  EXPECT_TRUE(On("mnuEditParticipant"));
+  EXPECT_TRUE(On("DEL"));
+  EXPECT_EQ(roster_.EditRow, 2);
+
+  roster_.AddParticipant("", "P4", "", "", true);
+  EXPECT_FALSE(On("EDIT"));  // the roster update disables them until the next press
+  Press(2);
+  Press(4);
+  EXPECT_EQ(Marked(), 2);
+  Press(3, roster::kColEmail);  // outside the name column: marks go, Edit and Delete come
+  EXPECT_EQ(Marked(), 0);
+  EXPECT_TRUE(SelectionCommandsOff());
+  EXPECT_TRUE(On("mnuEditParticipant") && On("EDIT") && On("mnuDeleteParticipant") && On("DEL"));
+  EXPECT_EQ(roster_.EditRow, 3);
+
+  Press(1);
+  Press(2);
+  roster_.commands().SetEnabled("mnuCalculateView", false);
+  Press(3);  // no marking while Calculate & View is disabled
+  EXPECT_EQ(Marked(), 0);
+}
+
+TEST_F(ExclusionsTest, ClearCommandsAndStartUpReset) {
+  Fill(4);
+  for (int r : {1, 2}) Press(r);
+  roster_.SetGroupExclusion();
+  for (int r : {3, 4}) Press(r);
+  roster_.ClearSelected();
+  EXPECT_EQ(Marked(), 0);
+  EXPECT_EQ(List(1), "2");
+  for (int r : {3, 4}) Press(r);
+  roster_.grid().SetRow(2);
+  roster_.grid().SetCol(5);
+  roster_.ClearExclusions();
+  EXPECT_EQ(Marked(), 0);
+  for (int r = 1; r <= 4; ++r) EXPECT_EQ(List(r), "");
+  EXPECT_TRUE(SelectionCommandsOff());
+  EXPECT_EQ(roster_.grid().Row(), 2);  // the current cell is restored
+  EXPECT_EQ(roster_.grid().Col(), 5);
+}
+
+TEST_F(ExclusionsTest, ReSendModeTogglesAtAnySizeAndLeavesMarksOnOtherPresses) {
+  Fill(2);
+  roster_.ReSendMode = true;
+  roster_.UpdateButtonEnables(false);
+  Press(1);
+  Press(2);
+  EXPECT_EQ(Marked(), 2);
+  Press(1, 3);
+  EXPECT_EQ(Marked(), 2);
+  EXPECT_TRUE(On("EDIT"));
+  EXPECT_FALSE(On("DEL"));
+  Press(2);
+  EXPECT_EQ(Marked(), 1);
+  EXPECT_TRUE(SelectionCommandsOff());
+}
+
+TEST_F(ExclusionsTest, MergeKeepsRowOrderDropsOwnAndUnknownNumbers) {
+  Fill(6);
+  roster_.grid().SetRow(3);
+  roster_.grid().SetCol(4);
+  EXPECT_EQ(roster_.MergeExclusionList("6,2,9", ",3,1,2,"), "1,2,6");
+  EXPECT_EQ(roster_.MergeExclusionList("", ",4,"), "4");
+  EXPECT_EQ(roster_.MergeExclusionList("", ",3,"), "");
+  EXPECT_EQ(roster_.MergeExclusionList("x,02,5", ",,"), "5");  // only whole row numbers count
+  EXPECT_EQ(roster_.grid().Row(), 3);
+  EXPECT_EQ(roster_.grid().Col(), 4);
+}
+
+TEST_F(ExclusionsTest, BulkOperationsSwitchRepaintingOffOnceAndBackOn) {
+  Fill(5);
+  std::vector<bool> switches;
+  roster::GridListener listener;
+  listener.redraw_changed = [&](bool on) { switches.push_back(on); };
+  roster_.grid().SetListener(listener);
+  for (int r : {1, 2}) Press(r);
+  switches.clear();
+  roster_.SetGroupExclusion();
+  EXPECT_EQ(switches, (std::vector<bool>{false, true}));
+  switches.clear();
+  roster_.ResetSelection(false);
+  EXPECT_TRUE(switches.empty());
+}
+
+}  // namespace
