@@ -268,19 +268,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::MSFlexGrid_MouseDown(int row, int col) {
-  roster::Grid& g = roster_->grid();
-  g.SetRow(row);
-  g.SetCol(col);
-  // Replaced by the roster's full mouse handler (marks and exclusion commands) once it exists.
-  if (g.Rows() >= 2) {
-    roster_->commands().SetEnabled("mnuEditParticipant", true);
-    roster_->commands().SetEnabled("EDIT", true);
-    if (!roster_->ReSendMode) {
-      roster_->commands().SetEnabled("mnuDeleteParticipant", true);
-      roster_->commands().SetEnabled("DEL", true);
-    }
-    roster_->EditRow = row;
-  }
+  // Marks, exclusion commands, Edit and Delete: the roster's mouse handler.
+  roster_->MSFlexGrid_MouseDown(row, col);
 }
 
 void MainWindow::MSFlexGrid_DblClick(int row, int col) {
