@@ -16,7 +16,13 @@ void WireDrawingCommands(MainWindow& w) {
   on("mnuSetIndividualExclusion", &roster::Roster::SetIndividualExclusion);
   on("mnuClearSelected", &roster::Roster::ClearSelected);
   on("mnuClearExclusions", &roster::Roster::ClearExclusions);
-  on("mnuCalculateView", &roster::Roster::CalculateAndView);
+  w.OnCommand("mnuCalculateView", [&w] {
+    roster::Roster& r = w.roster();
+    if (r.DrawingInProgress()) return;
+    // Stir the clock in, as a re-seed would, without restarting the sequence.
+    r.random().Mix(static_cast<std::uint64_t>(w.clock().Now().time_since_epoch().count()));
+    r.CalculateAndView();
+  });
 
   w.AddStartupStep(StartupStep::kSelection, [&w] {
     // Seeded here rather than at construction, so a test's clock is in place.
