@@ -169,30 +169,12 @@ TEST_F(RosterTest, ReSendModeEnablesExactlyThreeCommands) {
   roster_.UpdateButtonEnables(false);
   int enabled_roster_commands = 0;
   for (const auto& [name, state] : roster_.commands().All()) {
-    static const std::set<std::string> kNeverDisabled = {"mnuFile",
-                                                         "mnuNew",
-                                                         "mnuOpen",
-                                                         "mnuSep1",
-                                                         "mnuExit",
-                                                         "mnuEdit",
-                                                         "mnuAddParticipants",
-                                                         "mnuSep2",
-                                                         "mnuTools",
-                                                         "mnuViewDrawingLog",
-                                                         "mnuSetup",
-                                                         "mnuHelp",
-                                                         "mnuDemos",
-                                                         "mnuDemoSetup",
-                                                         "mnuDemoGettingStarted",
-                                                         "mnuDemoReSending",
-                                                         "mnuDemoViewHistory",
-                                                         "mnuWebSite",
-                                                         "mnuHLMRFAQ",
-                                                         "mnuHLMRSupport",
-                                                         "mnuCheckNewVersion",
-                                                         "mnuAbout",
-                                                         "NEW",
-                                                         "OPEN"};
+    static const std::set<std::string> kNeverDisabled = {
+        "mnuFile", "mnuNew", "mnuOpen", "mnuSep1", "mnuExit", "mnuEdit", "mnuAddParticipants",
+        "mnuSep2", "mnuTools", "mnuViewDrawingLog", "mnuSetup", "mnuHelp", "mnuDemos",
+        "mnuDemoSetup", "mnuDemoGettingStarted", "mnuDemoReSending", "mnuDemoViewHistory",
+        "mnuWebSite", "mnuHLMRFAQ", "mnuHLMRSupport", "mnuCheckNewVersion", "mnuAbout",
+        "NEW", "OPEN"};
     if (state.enabled && !kNeverDisabled.count(name)) {
       ++enabled_roster_commands;
       EXPECT_TRUE(name == "CALCVIEW" || name == "CALCSEND" || name == "mnuReSendList") << name;
@@ -222,8 +204,8 @@ TEST_F(RosterTest, LargeRosterRemovalKeepsListsConsistent) {
   }
   Remove(1);
   ASSERT_EQ(roster_.grid().Rows(), n);
-  EXPECT_EQ(Cell(1, 1), "2");    // old 3 -> 2; old 1 dropped
-  EXPECT_EQ(Cell(2, 1), "1,3");  // old 2,4
+  EXPECT_EQ(Cell(1, 1), "2");              // old 3 -> 2; old 1 dropped
+  EXPECT_EQ(Cell(2, 1), "1,3");            // old 2,4
   EXPECT_EQ(Cell(n - 1, 1), std::to_string(n - 2));
   for (int r = 1; r < n; ++r) ASSERT_EQ(Cell(r, 0), std::to_string(r));
 }
