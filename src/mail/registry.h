@@ -21,6 +21,8 @@ inline constexpr char kValueSMTPAccountPassword[] = "SMTPAccountPassword";
 inline constexpr char kValueInitSetup[] = "InitSetup";
 // This platform's desktop-mail path: the sendmail-compatible command (not in the dialog).
 inline constexpr char kValueMailerCommand[] = "MailerCommand";
+// The contacts file the address book read last (not in the dialog).
+inline constexpr char kValueContactsFile[] = "ContactsFile";
 
 // A value read or to be written: nothing, a string or a 32-bit integer.
 using RegistryValue = std::variant<std::monostate, std::string, int32_t>;

@@ -1,7 +1,92 @@
+#include "ui/wire_mapi.h"
+
+#include <QObject>
+
+#include "mail/file_settings_store.h"
+#include "mail/mailer_client.h"
+#include "mail/registry.h"
+#include "ui/contact_picker.h"
 #include "ui/main_window.h"
+#include "ui/send_dialogs.h"
 
 namespace ui {
 
-void WireMapiCommands(MainWindow& w) { (void)w; }
+namespace {
+
+// The window's clock as it is at each call (tests may replace it after wiring).
+class WindowClock : public roster::Clock {
+ public:
+  explicit WindowClock(MainWindow& w) : w_(w) {}
+  std::chrono::system_clock::time_point Now() const override { return w_.clock().Now(); }
+
+ private:
+  MainWindow& w_;
+};
+
+// MapiSess and MapiMess of the window: the mail client with its address book and the
+// operations over them, living as long as the window.
+class MapiControls : public QObject {
+ public:
+  explicit MapiControls(MainWindow& w)
+      : QObject(&w),
+        clock(w),
+        book(&w, [&w] { return LastContactsFile(w); },
+             [&w](const std::string& path) {
+               mail::FileSettingsStore store(w.paths().config_file);
+               mail::SaveRegistryValue(store, mail::kValueContactsFile, path, mail::kTypeString);
+             }),
+        client(w.MailSettings, clock, &book),
+        delivery(w.roster(), client, w.SendValues) {
+    setObjectName("MapiSess");
+    delivery.ShowSendMessageDialog = [&w] { ShowFrmSendMessage(&w, w.SendValues); };
+    delivery.RunNewCommand = [&w] { w.RunCommand("mnuNew"); };
+  }
+
+  static std::string LastContactsFile(MainWindow& w) {
+    mail::FileSettingsStore store(w.paths().config_file);
+    mail::RegistryValue v = mail::LoadRegistryValue(store, mail::kValueContactsFile);
+    const std::string* s = std::get_if<std::string>(&v);
+    return s ? *s : std::string();
+  }
+
+  WindowClock clock;
+  QtAddressBook book;
+  mail::MailerClient client;
+  mail::MapiDelivery delivery;
+};
+
+MapiControls* ControlsOf(MainWindow& w) {
+  return w.findChild<MapiControls*>("MapiSess", Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+mail::MapiDelivery* MapiDeliveryOf(MainWindow& w) {
+  MapiControls* c = ControlsOf(w);
+  return c ? &c->delivery : nullptr;
+}
+
+void SetMailerTimeout(MainWindow& w, std::chrono::milliseconds timeout) {
+  if (MapiControls* c = ControlsOf(w)) c->client.SetTimeout(timeout);
+}
+
+void MapiSendDrawing(MainWindow& w) {
+  if (mail::MapiDelivery* d = MapiDeliveryOf(w)) d->MapiSendDrawing();
+}
+
+void MapiSendMessage(MainWindow& w) {
+  if (mail::MapiDelivery* d = MapiDeliveryOf(w)) d->MapiSendMessage();
+}
+
+void WireMapiCommands(MainWindow& w) {
+  auto* controls = new MapiControls(w);
+  mail::MapiDelivery& d = controls->delivery;
+  w.OnCommand("mnuAddressBook", [&d] { d.AddFromAddressBook(); });
+  w.OnCommand("MapiSendDrawing", [&d] { d.MapiSendDrawing(); });
+  w.OnCommand("MapiSendMessage", [&d] { d.MapiSendMessage(); });
+  w.AddShutdownStep([&w, &d] {
+    if (w.roster().MapiLoggedOn) d.MapiLogoff();
+  });
+}
 
 }  // namespace ui
