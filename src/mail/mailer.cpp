@@ -216,7 +216,8 @@ MailerRun RunMailer(const std::vector<std::string>& argv, std::string_view input
       break;
     }
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now);
-    const int wait_ms = exited ? 0 : static_cast<int>(std::min<long long>(left.count(), 20));
+    // With both pipes closed only the exit is awaited, which poll cannot watch: check often.
+    const int wait_ms = exited ? 0 : static_cast<int>(std::min<long long>(left.count(), n ? 20 : 1));
     const int ready = ::poll(fds, n, wait_ms);
     if (ready < 0 && errno != EINTR) break;
     bool progressed = false;
