@@ -1,0 +1,132 @@
+#include "ui/qt_http.h"
+
+#include <QHostAddress>
+#include <QNetworkInformation>
+#include <QNetworkProxyFactory>
+#include <QPointer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QUrl>
+
+#include "roster/http_request.h"
+
+namespace ui {
+
+namespace {
+
+// One POST in flight; deletes itself once `done` has run.
+class HttpExchange : public QObject {
+ public:
+  HttpExchange(QObject* parent, int timeout_ms, std::function<void(std::string)> done)
+      : QObject(parent), socket_(new QTcpSocket(this)), done_(std::move(done)) {
+    setObjectName("HttpExchange");
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, [this] { Finish(); });
+    timer_.start(timeout_ms);
+    connect(socket_, &QTcpSocket::connected, this, [this] {
+      connected_ = true;
+      socket_->write(request_.data(), static_cast<qint64>(request_.size()));
+    });
+    connect(socket_, &QTcpSocket::readyRead, this, [this] { ReadChunks(); });
+    connect(socket_, &QTcpSocket::disconnected, this, [this] { Finish(); });
+    connect(socket_, &QTcpSocket::errorOccurred, this, [this] { Finish(); });
+  }
+
+  void Start(const QString& host, quint16 port, const QNetworkProxy& proxy, std::string request) {
+    request_ = std::move(request);
+    socket_->setProxy(proxy);
+    socket_->connectToHost(host, port);
+  }
+
+ private:
+  void ReadChunks() {
+    char buffer[roster::kHttpReadChunk];
+    for (;;) {
+      qint64 n = socket_->read(buffer, sizeof buffer);
+      if (n <= 0) return;
+      if (!reader_.Feed(buffer, static_cast<std::size_t>(n))) {
+        Finish();
+        return;
+      }
+    }
+  }
+
+  void Finish() {
+    if (finished_) return;
+    finished_ = true;
+    timer_.stop();
+    if (connected_) ReadChunks();
+    reader_.Finish();
+    socket_->disconnect(this);
+    socket_->abort();
+    auto done = std::move(done_);
+    std::string reply = connected_ ? reader_.Body() : std::string();
+    deleteLater();
+    if (done) done(std::move(reply));
+  }
+
+  QTcpSocket* socket_;
+  QTimer timer_;
+  std::function<void(std::string)> done_;
+  std::string request_;
+  roster::HttpReplyReader reader_;
+  bool connected_ = false;
+  bool finished_ = false;
+};
+
+bool IsLoopback(const QString& host) {
+  QHostAddress address;
+  return host.compare("localhost", Qt::CaseInsensitive) == 0 ||
+         (address.setAddress(host) && address.isLoopback());
+}
+
+}  // namespace
+
+QtHttpPort::QtHttpPort(QObject* parent, int timeout_ms, std::function<bool()> connected)
+    : QObject(parent), timeout_ms_(timeout_ms), connected_(std::move(connected)) {}
+
+QtHttpPort::~QtHttpPort() = default;
+
+bool QtHttpPort::IsInternetConnected() {
+  if (connected_) return connected_();
+  if (!QNetworkInformation::instance()) QNetworkInformation::loadDefaultBackend();
+  auto* info = QNetworkInformation::instance();
+  return !info || info->reachability() != QNetworkInformation::Reachability::Disconnected;
+}
+
+int QtHttpPort::Pending() const {
+  return static_cast<int>(findChildren<QObject*>("HttpExchange", Qt::FindDirectChildrenOnly).size());
+}
+
+void QtHttpPort::PostHttpForm(const std::string& host, const std::string& path,
+                              const std::string& body, std::function<void(std::string)> done) {
+  std::optional<roster::HostPort> target = roster::ParseHostPort(host);
+  std::string request = target ? roster::BuildFormPost(host, path, body) : std::string();
+  if (request.empty()) {
+    if (done) done("");
+    return;
+  }
+  QString name = QString::fromStdString(target->name);
+  quint16 port = target->port;
+  QNetworkProxy proxy(QNetworkProxy::NoProxy);
+  // The system's proxy settings, as a browser would use them; never for this machine itself.
+  if (!IsLoopback(name)) {
+    QUrl url(QString::fromStdString("http://" + host + path));
+    QList<QNetworkProxy> proxies =
+        QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
+    QNetworkProxy first = proxies.isEmpty() ? QNetworkProxy(QNetworkProxy::NoProxy) : proxies[0];
+    if (first.type() == QNetworkProxy::HttpProxy ||
+        first.type() == QNetworkProxy::HttpCachingProxy) {
+      // An HTTP proxy takes the absolute address on the request line.
+      request = roster::BuildFormPost(host, url.toString().toStdString(), body);
+      name = first.hostName();
+      port = first.port();
+    } else if (first.type() == QNetworkProxy::Socks5Proxy) {
+      proxy = first;
+    }
+  }
+  auto* exchange = new HttpExchange(this, timeout_ms_, std::move(done));
+  exchange->Start(name, port, proxy, std::move(request));
+}
+
+}  // namespace ui
