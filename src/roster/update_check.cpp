@@ -1,5 +1,6 @@
 #include "roster/update_check.h"
 
+#include <memory>
 #include <stdexcept>
 
 namespace roster {
@@ -54,7 +55,10 @@ void EvaluateVersionReply(const std::string& reply, bool bAbout, const UpdateChe
 void CheckForNewVersion(bool bAbout, const UpdateCheckConfig& config,
                         const std::string& user_email, HttpPort& http, Ui& ui,
                         std::function<void()> finished) {
-  auto finish = [finished] {
+  auto ran = std::make_shared<bool>(false);
+  auto finish = [finished, ran] {
+    if (*ran) return;
+    *ran = true;
     if (finished) finished();
   };
   // Any failure along the way ends the check without a word.
