@@ -2,6 +2,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "ui/help_paths.h"
+#include "ui/info_options.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -13,13 +15,15 @@ ui::AppPaths DefaultPaths() {
   QDir().mkpath(data);
   paths.data_dir = data.toStdString();
   paths.config_file = (config + "/settings.ini").toStdString();
-  paths.help_dir = (QCoreApplication::applicationDirPath() + "/../share/hollymoor/help").toStdString();
+  paths.help_dir = ui::FindHelpDir();
   return paths;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --version and --help answer without a display.
+  if (int status = ui::HandleInfoOptions(argc, argv); status >= 0) return status;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Hollymoor");
   QApplication::setOrganizationName("Hollymoor");

@@ -16,10 +16,14 @@ bool FitsInt32(double rounded) {
 // The new value of one placement property under one code character; nullopt = unchanged.
 std::optional<double> Rule(char code, double value, double absolute, double percent) {
   switch (code) {
-    case '1': return value * (100.0 + percent) / 100.0;
-    case '2': return value + absolute;
-    case '3': return value + absolute < 0 ? 0.0 : value + absolute;
-    default: return std::nullopt;
+    case '1':
+      return value * (100.0 + percent) / 100.0;
+    case '2':
+      return value + absolute;
+    case '3':
+      return value + absolute < 0 ? 0.0 : value + absolute;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -27,12 +31,18 @@ std::optional<double> Rule(char code, double value, double absolute, double perc
 
 std::string ErrorDescription(int number) {
   switch (number) {
-    case kErrOverflow: return "Overflow";
-    case kErrDivisionByZero: return "Division by zero";
-    case kErrInvalidPropertyValue: return "Invalid property value";
-    case kErrNoSuchProperty: return "Object doesn't support this property or method";
-    case kErrResizerNotInitialised: return "Initiate resize module before resizing";
-    default: return "";
+    case kErrOverflow:
+      return "Overflow";
+    case kErrDivisionByZero:
+      return "Division by zero";
+    case kErrInvalidPropertyValue:
+      return "Invalid property value";
+    case kErrNoSuchProperty:
+      return "Object doesn't support this property or method";
+    case kErrResizerNotInitialised:
+      return "Initiate resize module before resizing";
+    default:
+      return "";
   }
 }
 
@@ -45,8 +55,9 @@ double RoundHalfEven(double x) {
 void ControlResizer::InitResizer(const ResizableForm& form) {
   auto record = [](double v) {
     double r = RoundHalfEven(v);
-    if (!FitsInt32(r)) r = r < 0 ? std::numeric_limits<std::int32_t>::min()
-                                 : std::numeric_limits<std::int32_t>::max();
+    if (!FitsInt32(r))
+      r = r < 0 ? std::numeric_limits<std::int32_t>::min()
+                : std::numeric_limits<std::int32_t>::max();
     return static_cast<std::int32_t>(r);
   };
   width_ = record(form.ScaleWidth());
@@ -106,8 +117,7 @@ int ControlResizer::ApplyCodes(ResizableForm& form, double dw, double dh, double
       if (code != '1' && code != '2' && code != '3') continue;
       std::optional<double> value = control->Get(p);
       if (!value) continue;  // a control without this property is skipped silently
-      std::optional<double> next =
-          Rule(code, *value, horizontal ? dw : dh, horizontal ? pw : ph);
+      std::optional<double> next = Rule(code, *value, horizontal ? dw : dh, horizontal ? pw : ph);
       int err = control->Set(p, *next);
       if (err == kErrNoSuchProperty || err == kErrDivisionByZero) continue;
       if (err != 0) return err;
@@ -117,8 +127,8 @@ int ControlResizer::ApplyCodes(ResizableForm& form, double dw, double dh, double
 }
 
 void ControlResizer::Report(int number) {
-  ui_.MsgBox("Error " + std::to_string(number) + "\r\n" + ErrorDescription(number), mb::kExclamation,
-             app_title_);
+  ui_.MsgBox("Error " + std::to_string(number) + "\r\n" + ErrorDescription(number),
+             mb::kExclamation, app_title_);
 }
 
 }  // namespace roster

@@ -11,9 +11,8 @@ namespace {
 constexpr std::size_t kMaxHead = 64 * 1024;
 
 bool SafeForRequestLine(const std::string& s) {
-  return !s.empty() && std::none_of(s.begin(), s.end(), [](unsigned char c) {
-    return c <= ' ' || c == 0x7f;
-  });
+  return !s.empty() &&
+         std::none_of(s.begin(), s.end(), [](unsigned char c) { return c <= ' ' || c == 0x7f; });
 }
 
 bool ValidPort(const std::string& text, std::uint16_t& port) {

@@ -36,8 +36,7 @@ void EvaluateVersionReply(const std::string& reply, bool bAbout, const UpdateChe
   }
   if (reply.find(marker) != std::string::npos) {
     if (!bAbout)
-      ui.MsgBox("You have the most recent version of Hollymoor\n", mb::kInformation,
-                kDefaultTitle);
+      ui.MsgBox("You have the most recent version of Hollymoor\n", mb::kInformation, kDefaultTitle);
     return;
   }
   std::size_t at = reply.find("VERSION=");
@@ -52,9 +51,8 @@ void EvaluateVersionReply(const std::string& reply, bool bAbout, const UpdateChe
             mb::kInformation, kDefaultTitle);
 }
 
-void CheckForNewVersion(bool bAbout, const UpdateCheckConfig& config,
-                        const std::string& user_email, HttpPort& http, Ui& ui,
-                        std::function<void()> finished) {
+void CheckForNewVersion(bool bAbout, const UpdateCheckConfig& config, const std::string& user_email,
+                        HttpPort& http, Ui& ui, std::function<void()> finished) {
   auto ran = std::make_shared<bool>(false);
   auto finish = [finished, ran] {
     if (*ran) return;

@@ -26,9 +26,8 @@ void SplitUrl(const std::string& url, std::string& host, std::string& path);
 
 // Runs the check. With bAbout false every outcome is reported; with bAbout true only the news
 // of a newer version. `finished` runs once the check is over, whichever way it ended.
-void CheckForNewVersion(bool bAbout, const UpdateCheckConfig& config,
-                        const std::string& user_email, HttpPort& http, Ui& ui,
-                        std::function<void()> finished = {});
+void CheckForNewVersion(bool bAbout, const UpdateCheckConfig& config, const std::string& user_email,
+                        HttpPort& http, Ui& ui, std::function<void()> finished = {});
 
 // The decision on one reply (the tail of the check, public for tests and callers that fetch
 // the reply themselves).

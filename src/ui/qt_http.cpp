@@ -95,7 +95,8 @@ bool QtHttpPort::IsInternetConnected() {
 }
 
 int QtHttpPort::Pending() const {
-  return static_cast<int>(findChildren<QObject*>("HttpExchange", Qt::FindDirectChildrenOnly).size());
+  return static_cast<int>(
+      findChildren<QObject*>("HttpExchange", Qt::FindDirectChildrenOnly).size());
 }
 
 void QtHttpPort::PostHttpForm(const std::string& host, const std::string& path,

@@ -42,10 +42,18 @@ class WidgetControl : public roster::ResizableControl {
     const int v = static_cast<int>(std::lround(value));
     QRect g = w_->geometry();
     switch (p) {
-      case roster::Placement::kLeft: g.moveLeft(v); break;
-      case roster::Placement::kTop: g.moveTop(v); break;
-      case roster::Placement::kWidth: g.setWidth(v); break;
-      case roster::Placement::kHeight: g.setHeight(v); break;
+      case roster::Placement::kLeft:
+        g.moveLeft(v);
+        break;
+      case roster::Placement::kTop:
+        g.moveTop(v);
+        break;
+      case roster::Placement::kWidth:
+        g.setWidth(v);
+        break;
+      case roster::Placement::kHeight:
+        g.setHeight(v);
+        break;
     }
     w_->setGeometry(g);
     w_->setProperty(kExactPlacement,
@@ -94,7 +102,10 @@ std::vector<roster::ResizableControl*> WidgetForm::Controls() {
 }
 
 ResizerHook::ResizerHook(QWidget* window, QWidget* area, roster::Ui& ui, int settle_ms)
-    : QObject(window), form_(window, area), resizer_(ui, "Hollymoor"), window_(window),
+    : QObject(window),
+      form_(window, area),
+      resizer_(ui, "Hollymoor"),
+      window_(window),
       area_(area) {
   setObjectName("ControlResizer");
   settle_.setSingleShot(true);

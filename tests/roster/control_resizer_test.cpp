@@ -102,7 +102,7 @@ TEST_F(ControlResizerTest, HalfPercentRoundsToEven) {
   auto& scaled = form.Add("1111", 1000, 1000, 1000, 1000);
   auto& follows = form.Add("2222", 1000, 1000, 1000, 1000);
   resizer.InitResizer(form);
-  form.width = 6030;  // +0.5 % rounds to 0
+  form.width = 6030;   // +0.5 % rounds to 0
   form.height = 4060;  // +1.5 % rounds to 2
   resizer.FormResized(form);
   EXPECT_DOUBLE_EQ(scaled.L(), 1000);

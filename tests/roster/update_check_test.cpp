@@ -37,7 +37,8 @@ class UpdateCheckTest : public ::testing::Test {
                                [this] { finished = true; });
     EXPECT_TRUE(finished);
   }
-  roster::UpdateCheckConfig config{"3.1.12", "http://www.example.com/cgi-local/hlmr_versioncheck.cgi",
+  roster::UpdateCheckConfig config{"3.1.12",
+                                   "http://www.example.com/cgi-local/hlmr_versioncheck.cgi",
                                    "http://www.example.com/hollymoor/"};
   ScriptedHttp http;
   testing_support::FakeUi ui;
@@ -70,11 +71,11 @@ TEST_F(UpdateCheckTest, NewerVersionIsShownEvenToTheQuietCheck) {
 
 TEST_F(UpdateCheckTest, RepliesThatShowNothing) {
   Check(false, "VERSION=3.2.0 and no comma after it");
-  Check(false, "");                      // no connection was opened
-  Check(false, "version=3.2.0,");        // searches are case-sensitive
-  Check(true, "VERSION=3.1.12,");        // quiet and up to date
-  Check(true, "<p>>Error<</p>");         // quiet and failed
-  Check(false, "VERSION=3.1.120,");      // not this version's marker: 3.1.120 is news
+  Check(false, "");                  // no connection was opened
+  Check(false, "version=3.2.0,");    // searches are case-sensitive
+  Check(true, "VERSION=3.1.12,");    // quiet and up to date
+  Check(true, "<p>>Error<</p>");     // quiet and failed
+  Check(false, "VERSION=3.1.120,");  // not this version's marker: 3.1.120 is news
   ASSERT_EQ(ui.boxes.size(), 1u);
   EXPECT_NE(ui.boxes[0].text.find("A new version 3.1.120 "), std::string::npos);
 }

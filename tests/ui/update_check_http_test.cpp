@@ -19,9 +19,9 @@ class UpdateCheckHttpTest : public ::testing::Test {
     dir_ = new QTemporaryDir;
     server_ = new QProcess;
     server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server_->start(qEnvironmentVariable("HM_PYTHON", "/usr/bin/python3"),
-                   {qEnvironmentVariable("HM_SOURCE_DIR") + "/tests/ui/version_server.py",
-                    dir_->path()});
+    server_->start(
+        qEnvironmentVariable("HM_PYTHON", "/usr/bin/python3"),
+        {qEnvironmentVariable("HM_SOURCE_DIR") + "/tests/ui/version_server.py", dir_->path()});
     ASSERT_TRUE(server_->waitForStarted(5000));
     ASSERT_TRUE(server_->waitForReadyRead(10000));
     port_ = server_->readLine().trimmed().toInt();
@@ -83,8 +83,7 @@ TEST_F(UpdateCheckHttpTest, SameVersionSendsTheDocumentedRequest) {
   std::string request = Run(false, "<html>VERSION=3.1.12,</html>");
   EXPECT_EQ(request.rfind("POST /reply HTTP/1.0\r\n", 0), 0u) << request;
   EXPECT_NE(request.find("User-Agent: http generic\r\n"), std::string::npos);
-  EXPECT_NE(request.find("Content-Type: application/x-www-form-urlencoded\r\n"),
-            std::string::npos);
+  EXPECT_NE(request.find("Content-Type: application/x-www-form-urlencoded\r\n"), std::string::npos);
   EXPECT_NE(request.find("Pragma: no-cache\r\n"), std::string::npos);
   const std::string tail = "\r\n\r\nUserEmail=santa@example.org";
   ASSERT_GE(request.size(), tail.size());

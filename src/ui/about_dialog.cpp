@@ -1,0 +1,78 @@
+#include "ui/about_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+constexpr const char* kAppTitle = "Hollymoor";
+constexpr const char* kDisclaimer =
+    "This program is provided \"as is\", without warranty of any kind, express or implied. "
+    "The authors are not liable for any claim, damage or other liability arising from its "
+    "use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a "
+    "copy of your list files and of the History folder.";
+}  // namespace
+
+AboutDialog::AboutDialog(const std::string& version_text, const std::string& home_page,
+                         QWidget* parent)
+    : QDialog(parent) {
+  setObjectName("frmAbout");
+  setModal(true);
+
+  lblTitle_ = new QLabel(this);
+  lblTitle_->setObjectName("lblTitle");
+  QFont title_font = lblTitle_->font();
+  title_font.setPointSizeF(title_font.pointSizeF() * 1.6);
+  title_font.setBold(true);
+  lblTitle_->setFont(title_font);
+
+  lblVersion_ = new QLabel(this);
+  lblVersion_->setObjectName("lblVersion");
+
+  lblDisclaimer_ = new QLabel(this);
+  lblDisclaimer_->setObjectName("lblDisclaimer");
+  lblDisclaimer_->setWordWrap(true);
+
+  auto* link = new QLabel(this);
+  link->setObjectName("URLLink1");
+  link->setTextFormat(Qt::RichText);
+  link->setOpenExternalLinks(true);
+  link_ = link;
+
+  cmdOK_ = new QPushButton("OK", this);
+  cmdOK_->setObjectName("cmdOK");
+  cmdOK_->setDefault(true);
+  connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(cmdOK_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(lblTitle_);
+  layout->addWidget(lblVersion_);
+  layout->addSpacing(8);
+  layout->addWidget(link_);
+  layout->addSpacing(8);
+  layout->addWidget(lblDisclaimer_);
+  layout->addLayout(buttons);
+  setMinimumWidth(380);
+
+  Form_Load(version_text, home_page);
+}
+
+void AboutDialog::Form_Load(const std::string& version_text, const std::string& home_page) {
+  setWindowTitle(QString("About ") + kAppTitle);
+  lblTitle_->setText(kAppTitle);
+  lblVersion_->setText(QString::fromStdString(version_text));
+  lblDisclaimer_->setText(kDisclaimer);
+  const QString url = QString::fromStdString(home_page);
+  static_cast<QLabel*>(link_)->setText("<a href=\"" + url.toHtmlEscaped() + "\">" +
+                                       url.toHtmlEscaped() + "</a>");
+  link_->setToolTip({});
+  link_->setProperty("URL", url);
+}
+
+}  // namespace ui

@@ -1,0 +1,68 @@
+#pragma once
+// The Help menu, the update check, the about box and the control resizer of frmMain. The
+// window owns one HelpCommands (object name "HelpCommands"); tests reach it with findChild
+// to replace the shell and the HTTP port.
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "roster/http_port.h"
+
+namespace ui {
+
+class MainWindow;
+class QtHttpPort;
+class ResizerHook;
+
+struct HelpLinks {
+  std::string check_url;     // the version-check script
+  std::string home_page;     // Website..., the about box, the new-version message
+  std::string faq_page;      // WebSite FAQ...
+  std::string support_page;  // WebSite Support...
+};
+
+// The addresses configured at build time.
+HelpLinks DefaultHelpLinks();
+// This program's version, "3.1.12".
+std::string ProgramVersionText();
+
+class HelpCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // The desktop's "open" for an address or file: URL; returns false when it could not be asked.
+  using Opener = std::function<bool(const std::string& target)>;
+
+  explicit HelpCommands(MainWindow& w);
+  ~HelpCommands() override;
+
+  void SetOpener(Opener open) { open_ = std::move(open); }
+  void SetHttp(roster::HttpPort* http) { http_ = http; }
+  HelpLinks& links() { return links_; }
+
+  void OpenDemoPage(const char* page);
+  void OpenWebPage(const std::string& url);
+  // CheckForNewVersion: the reply is awaited from the event loop; a second request while one
+  // is under way is ignored.
+  void CheckForNewVersion(bool bAbout);
+  bool CheckRunning() const { return check_running_; }
+  void ShowAbout();
+
+  // The start-up step: creates the resizer and records the window's size.
+  void StartResizer();
+  ResizerHook* Resizer() const { return resizer_; }
+
+ private:
+  MainWindow& w_;
+  HelpLinks links_;
+  Opener open_;
+  QtHttpPort* own_http_;
+  roster::HttpPort* http_;
+  QPointer<ResizerHook> resizer_;
+  bool check_running_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,167 @@
+// The Help menu, the about box, the update-check command and the resizer on frmMain.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+#include <filesystem>
+
+#include "support/qt_helpers.h"
+#include "ui/help_paths.h"
+#include "ui/main_window.h"
+#include "ui/qt_resizer.h"
+#include "ui/wire_help.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Holds the answer back until the test releases it, like a slow server.
+struct HeldHttp : roster::HttpPort {
+  bool IsInternetConnected() override { return connected; }
+  void PostHttpForm(const std::string&, const std::string&, const std::string& body,
+                    std::function<void(std::string)> done) override {
+    bodies.push_back(body);
+    pending = std::move(done);
+  }
+  bool connected = true;
+  std::vector<std::string> bodies;
+  std::function<void(std::string)> pending;
+};
+
+class HelpMenuTest : public ::testing::Test {
+ protected:
+  HelpMenuTest()
+      : help_dir_(fs::path(qEnvironmentVariable("HM_SOURCE_DIR").toStdString()) / "help"),
+        window_(ui::AppPaths{fs::temp_directory_path(), {}, help_dir_}) {
+    window_.Form_Load();
+    help_ = window_.findChild<ui::HelpCommands*>("HelpCommands");
+    help_->SetOpener([this](const std::string& target) {
+      opened_.push_back(target);
+      return true;
+    });
+  }
+  ~HelpMenuTest() override { ui::SetModalHandler(nullptr); }
+
+  fs::path help_dir_;
+  ui::MainWindow window_;
+  ui::HelpCommands* help_ = nullptr;
+  std::vector<std::string> opened_;
+};
+
+TEST_F(HelpMenuTest, DemoAndWebItemsOpenTheirPages) {
+  for (const char* item : {"mnuDemoSetup", "mnuDemoGettingStarted", "mnuDemoReSending",
+                           "mnuDemoViewHistory", "mnuWebSite", "mnuHLMRFAQ", "mnuHLMRSupport"})
+    window_.RunCommand(item);
+  ASSERT_EQ(opened_.size(), 7u);
+  auto url = [&](const char* page) {
+    return QUrl::fromLocalFile(QString::fromStdString((help_dir_ / page).string()))
+        .toString()
+        .toStdString();
+  };
+  EXPECT_EQ(opened_[0], url("email-setup.htm"));
+  EXPECT_EQ(opened_[1], url("the-basics.htm"));
+  EXPECT_EQ(opened_[2], url("resend-prev-drawing.htm"));
+  EXPECT_EQ(opened_[3], url("view-history-log.htm"));
+  EXPECT_EQ(opened_[0].rfind("file:///", 0), 0u);
+  const ui::HelpLinks links = ui::DefaultHelpLinks();
+  EXPECT_EQ(opened_[4], links.home_page);
+  EXPECT_EQ(opened_[5], links.faq_page);
+  EXPECT_EQ(opened_[6], links.support_page);
+  for (const std::string& url : {links.home_page, links.faq_page, links.support_page})
+    EXPECT_NE(url.find("example."), std::string::npos) << url;
+}
+
+TEST(HelpMenuMissingPagesTest, MissingPageIsNamedInAMessage) {
+  ui::MainWindow window(ui::AppPaths{fs::temp_directory_path(), {}, "/nonexistent/help"});
+  window.Form_Load();
+  auto* help = window.findChild<ui::HelpCommands*>("HelpCommands");
+  int opens = 0;
+  help->SetOpener([&](const std::string&) { return ++opens, true; });
+  testing_support::MessageBoxCatcher boxes;
+  window.RunCommand("mnuDemoSetup");
+  EXPECT_EQ(opens, 0);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text,
+            "Unable to find the help page [/nonexistent/help/email-setup.htm]");
+  EXPECT_EQ(boxes.boxes[0].style, roster::mb::kCritical);
+}
+
+TEST_F(HelpMenuTest, AboutBoxShowsTitleVersionNoticeAndLink) {
+  bool shown = false;
+  ui::SetModalHandler([&](QDialog& d) {
+    shown = true;
+    EXPECT_EQ(d.objectName(), "frmAbout");
+    EXPECT_EQ(d.windowTitle(), "About Hollymoor");
+    EXPECT_EQ(d.parentWidget(), &window_);
+    EXPECT_EQ(d.findChild<QLabel*>("lblTitle")->text(), "Hollymoor");
+    EXPECT_EQ(d.findChild<QLabel*>("lblVersion")->text(), "3.1.12");
+    EXPECT_GT(d.findChild<QLabel*>("lblDisclaimer")->text().size(), 40);
+    QWidget* link = d.findChild<QWidget*>("URLLink1");
+    EXPECT_NE(link, nullptr);
+    if (link)
+      EXPECT_EQ(link->property("URL").toString().toStdString(), ui::DefaultHelpLinks().home_page);
+    d.findChild<QPushButton*>("cmdOK")->click();
+    return d.result();
+  });
+  window_.RunCommand("mnuAbout");
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(ui::ProgramVersionText(), HOLLYMOOR_VERSION);
+}
+
+TEST_F(HelpMenuTest, CheckCommandRunsInTheBackgroundOnceAtATime) {
+  HeldHttp http;
+  help_->SetHttp(&http);
+  window_.MailSettings.SMTPAccountName = "elf@example.org";
+  testing_support::MessageBoxCatcher boxes;
+  window_.RunCommand("mnuCheckNewVersion");
+  window_.RunCommand("mnuCheckNewVersion");  // still waiting for the first answer
+  ASSERT_EQ(http.bodies, std::vector<std::string>{"UserEmail=elf@example.org"});
+  EXPECT_TRUE(help_->CheckRunning());
+  EXPECT_TRUE(boxes.boxes.empty());
+  http.pending("VERSION=3.1.12,");
+  EXPECT_FALSE(help_->CheckRunning());
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "You have the most recent version of Hollymoor\n");
+
+  http.connected = false;
+  window_.RunCommand("mnuCheckNewVersion");
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_NE(boxes.boxes[1].text.find("do not appear to be connected"), std::string::npos);
+  EXPECT_FALSE(help_->CheckRunning());
+}
+
+TEST_F(HelpMenuTest, ResizingTheWindowScalesTheGridAndLeavesTheBarsAlone) {
+  window_.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+  auto* grid = window_.findChild<QTableView*>("MSFlexGrid");
+  auto* toolbar = window_.findChild<QToolBar*>("Toolbar");
+  QWidget* area = grid->parentWidget();
+  ASSERT_NE(help_->Resizer(), nullptr);
+  EXPECT_EQ(grid->property("Tag").toString(), "0011");
+  EXPECT_EQ(toolbar->property("Tag").toString(), "0000");
+  QTest::qWait(100);  // any pass from showing the window has settled
+  const QRect g0 = grid->geometry();
+  const QSize a0 = area->size();
+  EXPECT_LE(std::abs(g0.width() - a0.width()), a0.width() / 100 + 1);  // it fills the area
+  EXPECT_LE(std::abs(g0.height() - a0.height()), a0.height() / 100 + 1);
+  const QRect t0 = toolbar->geometry();
+
+  window_.resize(window_.width() + 270, window_.height() + 200);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return area->size() != a0; }, 2000));
+  QTest::qWait(150);
+  const QSize a1 = area->size();
+  const double pw = roster::RoundHalfEven((a1.width() - a0.width()) * 100.0 / a0.width());
+  const double ph = roster::RoundHalfEven((a1.height() - a0.height()) * 100.0 / a0.height());
+  ASSERT_GT(pw, 10);
+  EXPECT_EQ(grid->pos(), g0.topLeft());
+  EXPECT_NEAR(grid->width(), g0.width() * (100 + pw) / 100, 1.0);
+  EXPECT_NEAR(grid->height(), g0.height() * (100 + ph) / 100, 1.0);
+  EXPECT_EQ(toolbar->pos(), t0.topLeft());
+  EXPECT_EQ(toolbar->height(), t0.height());
+}
+
+}  // namespace
