@@ -39,6 +39,7 @@ class HelpMenuTest : public ::testing::Test {
         window_(ui::AppPaths{fs::temp_directory_path(), {}, help_dir_}) {
     window_.Form_Load();
     help_ = window_.findChild<ui::HelpCommands*>("HelpCommands");
+    EXPECT_TRUE(fs::is_regular_file(help_dir_ / ui::kHelpPageBasics)) << help_dir_;
     help_->SetOpener([this](const std::string& target) {
       opened_.push_back(target);
       return true;
@@ -46,6 +47,7 @@ class HelpMenuTest : public ::testing::Test {
   }
   ~HelpMenuTest() override { ui::SetModalHandler(nullptr); }
 
+  testing_support::MessageBoxCatcher boxes_;  // no real box ever blocks a test
   fs::path help_dir_;
   ui::MainWindow window_;
   ui::HelpCommands* help_ = nullptr;
@@ -53,10 +55,12 @@ class HelpMenuTest : public ::testing::Test {
 };
 
 TEST_F(HelpMenuTest, DemoAndWebItemsOpenTheirPages) {
+  EXPECT_TRUE(boxes_.boxes.empty());
   for (const char* item : {"mnuDemoSetup", "mnuDemoGettingStarted", "mnuDemoReSending",
                            "mnuDemoViewHistory", "mnuWebSite", "mnuHLMRFAQ", "mnuHLMRSupport"})
     window_.RunCommand(item);
   ASSERT_EQ(opened_.size(), 7u);
+  EXPECT_TRUE(boxes_.boxes.empty());
   auto url = [&](const char* page) {
     return QUrl::fromLocalFile(QString::fromStdString((help_dir_ / page).string()))
         .toString()
@@ -116,21 +120,20 @@ TEST_F(HelpMenuTest, CheckCommandRunsInTheBackgroundOnceAtATime) {
   HeldHttp http;
   help_->SetHttp(&http);
   window_.MailSettings.SMTPAccountName = "elf@example.org";
-  testing_support::MessageBoxCatcher boxes;
   window_.RunCommand("mnuCheckNewVersion");
   window_.RunCommand("mnuCheckNewVersion");  // still waiting for the first answer
   ASSERT_EQ(http.bodies, std::vector<std::string>{"UserEmail=elf@example.org"});
   EXPECT_TRUE(help_->CheckRunning());
-  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_TRUE(boxes_.boxes.empty());
   http.pending("VERSION=3.1.12,");
   EXPECT_FALSE(help_->CheckRunning());
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, "You have the most recent version of Hollymoor\n");
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  EXPECT_EQ(boxes_.boxes[0].text, "You have the most recent version of Hollymoor\n");
 
   http.connected = false;
   window_.RunCommand("mnuCheckNewVersion");
-  ASSERT_EQ(boxes.boxes.size(), 2u);
-  EXPECT_NE(boxes.boxes[1].text.find("do not appear to be connected"), std::string::npos);
+  ASSERT_EQ(boxes_.boxes.size(), 2u);
+  EXPECT_NE(boxes_.boxes[1].text.find("do not appear to be connected"), std::string::npos);
   EXPECT_FALSE(help_->CheckRunning());
 }
 

@@ -1,3 +1,5 @@
+#include "ui/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -13,7 +15,6 @@
 
 #include "support/qt_helpers.h"
 #include "ui/grid_model.h"
-#include "ui/main_window.h"
 
 namespace {
 
@@ -29,9 +30,7 @@ class MainWindowTest : public ::testing::Test {
   roster::Roster& roster() { return window_.roster(); }
   QAction* Action(const char* name) { return window_.findChild<QAction*>(name); }
   std::string Cell(int r, int c) { return roster().grid().TextMatrix(r, c); }
-  std::string Status() {
-    return window_.findChild<QLabel*>("Panel1")->text().toStdString();
-  }
+  std::string Status() { return window_.findChild<QLabel*>("Panel1")->text().toStdString(); }
 
   // Opens the manual-entry dialog and types each participant, pressing Add after each.
   void AddByHand(const std::vector<std::array<const char*, 3>>& people) {
@@ -80,8 +79,8 @@ TEST_F(MainWindowTest, MenusAndToolbarCarryTheirCaptionsAndKeys) {
     EXPECT_EQ(a->text().toStdString(), caption) << name;
     EXPECT_TRUE(a->shortcut().isEmpty()) << name;
   }
-  for (const char* menu : {"mnuFile", "mnuEdit", "mnuAddParticipants", "mnuTools", "mnuHelp",
-                           "mnuDemos"})
+  for (const char* menu :
+       {"mnuFile", "mnuEdit", "mnuAddParticipants", "mnuTools", "mnuHelp", "mnuDemos"})
     EXPECT_NE(window_.findChild<QMenu*>(menu), nullptr) << menu;
   EXPECT_EQ(window_.findChild<QMenu*>("mnuDemos")->actions().size(), 4);
   EXPECT_EQ(window_.findChild<QMenu*>("mnuFile")->actions().size(), 5);

@@ -15,7 +15,10 @@ namespace {
 
 class UpdateCheckHttpTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
+  // The server starts with the first test and serves them all. Started here rather than in
+  // SetUpTestSuite, whose failures would only mark the tests skipped.
+  void SetUp() override {
+    if (server_) return;
     dir_ = new QTemporaryDir;
     server_ = new QProcess;
     server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -28,10 +31,12 @@ class UpdateCheckHttpTest : public ::testing::Test {
     ASSERT_GT(port_, 0);
   }
   static void TearDownTestSuite() {
+    if (!server_) return;
     server_->kill();
     server_->waitForFinished(5000);
     delete server_;
     delete dir_;
+    server_ = nullptr;
   }
 
   // Serves `reply` and runs the check against it; returns the request the server saw.
