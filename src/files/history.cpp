@@ -1,0 +1,114 @@
+#include "files/history.h"
+
+#include <system_error>
+
+#include "files/atomic_file.h"
+#include "files/list_file.h"
+
+namespace files {
+
+namespace {
+
+using roster::kColEmail;
+using roster::kColExclusions;
+using roster::kColName;
+using roster::kColNotes;
+using roster::kColNumber;
+
+// Texts without these characters come out byte for byte; with them they still show as typed.
+// The log's own path is escaped too: a folder name may hold "&" or "<".
+std::string Html(const std::string& text) {
+  if (text.find_first_of("&<>\"") == std::string::npos) return text;
+  std::string out;
+  out.reserve(text.size() + 16);
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+void Cell(std::string& out, const char* width, const std::string& text, const char* after) {
+  out += "<td width=\"";
+  out += width;
+  out += "\">";
+  out += Html(text);
+  out += "</td>";
+  out += after;
+  out += "\r\n";
+}
+
+}  // namespace
+
+std::string DateTimeName(const roster::Clock& clock) {
+  std::tm t = clock.LocalNow();
+  char buf[32];
+  std::strftime(buf, sizeof buf, "%Y%m%d-%H%M", &t);
+  return buf;
+}
+
+std::string FormatHistoryLog(const roster::Roster& roster, const std::string& log_path) {
+  const roster::Grid& grid = roster.grid();
+  const std::string p = Html(log_path);
+  std::string out;
+  out.reserve(1024 + static_cast<std::size_t>(grid.Rows()) * 256);
+  out += "<html><head><title>" + p + "</title></head><body><table cellpadding=\"4\">\r\n";
+  out += "<tr><td width=\"16%\" colspan=\"6\" bgcolor=\"#C0C0C0\"><b>Hollymoor History Log File " +
+         p + "</b></td></tr>\r\n";
+  static constexpr const char* kHeads[6][3] = {
+      {"<tr>", "16%", "#"},
+      {"", "16%", "Exclusion #"},
+      {"", "17%", "Participant Name"},
+      {"", "17%", "Email Address"},
+      {"", "17%", "Secret Santa For"},
+      {"", "17%", "Notes"}};
+  for (int i = 0; i < 6; ++i) {
+    out += kHeads[i][0];
+    out += "<td width=\"";
+    out += kHeads[i][1];
+    out += "\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>";
+    out += kHeads[i][2];
+    out += i == 5 ? "</b></font></td></tr>\r\n" : "</b></font></td>\r\n";
+  }
+  for (int r = 1; r < grid.Rows(); ++r) {
+    out += "<tr>";
+    Cell(out, "16%", grid.TextMatrix(r, kColNumber), "");
+    Cell(out, "16%", grid.TextMatrix(r, kColExclusions), "");
+    Cell(out, "17%", grid.TextMatrix(r, kColName), "");
+    Cell(out, "17%", grid.TextMatrix(r, kColEmail), "");
+    Cell(out, "17%", ReceiverName(grid, r), "");
+    Cell(out, "17%", grid.TextMatrix(r, kColNotes), "</tr>");
+  }
+  out += "</table></body></html>\r\n";
+  return out;
+}
+
+void WriteHistoryLog(roster::Roster& roster, const std::filesystem::path& log_path) {
+  if (!WriteFileAtomically(log_path, FormatHistoryLog(roster, log_path.string()))) {
+    roster.ui().MsgBox(
+        "Error while attempting to save information to log file [" + log_path.string() + "]",
+        roster::mb::kCritical);
+  }
+}
+
+void SaveDrawingHistory(roster::Roster& roster, const roster::Clock& clock,
+                        const std::filesystem::path& data_dir) {
+  for (const char* name : {"mnuCalculateView", "mnuCalculateSend", "CALCVIEW", "CALCSEND"})
+    roster.commands().SetEnabled(name, false);
+  const std::filesystem::path folder = data_dir / kHistoryFolder;
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (ec || !std::filesystem::is_directory(folder, ec)) {
+    roster.ui().MsgBox("Error while attempting to send messages", roster::mb::kCritical);
+    return;
+  }
+  SaveParticipantFile(roster, folder / (DateTimeName(clock) + kListExtension), true);
+  WriteHistoryLog(roster, folder / (DateTimeName(clock) + kLogExtension));
+}
+
+}  // namespace files

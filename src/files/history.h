@@ -1,0 +1,33 @@
+#pragma once
+// The drawing archive: every sent drawing as a list file with results and an HTML log,
+// named by the local time, in the folder "History" under the data folder.
+
+#include <filesystem>
+#include <string>
+
+#include "roster/clock.h"
+#include "roster/roster.h"
+
+namespace files {
+
+inline constexpr const char* kHistoryFolder = "History";
+inline constexpr const char* kSavedFolder = "Saved";
+inline constexpr const char* kLogExtension = ".htm";
+
+// The local time as "yyyymmdd-hhnn".
+std::string DateTimeName(const roster::Clock& clock);
+
+// Archives the roster with its hidden results: <data_dir>/History/<yyyymmdd-hhnn>.hmr and
+// .htm. Disables both Calculate commands first. Called by Calculate & Send once the send
+// options are confirmed, before any message leaves; failures are reported here and the
+// caller goes on to send.
+void SaveDrawingHistory(roster::Roster& roster, const roster::Clock& clock,
+                        const std::filesystem::path& data_dir);
+
+// The HTML log of the roster, lines ended by CR LF; `log_path` is named in its title.
+std::string FormatHistoryLog(const roster::Roster& roster, const std::string& log_path);
+
+// Writes the log to `log_path`, reporting a failure itself.
+void WriteHistoryLog(roster::Roster& roster, const std::filesystem::path& log_path);
+
+}  // namespace files

@@ -1,0 +1,116 @@
+#pragma once
+// Shared pieces of the list-file and archive tests: a roster on a scripted desktop, a
+// scripted file-dialog port and a throw-away data folder.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files/file_dialogs.h"
+#include "roster/roster.h"
+#include "support/fake_ui.h"
+
+namespace files_test {
+
+namespace fs = std::filesystem;
+
+class FakeFileDialogs : public files::FileDialogs {
+ public:
+  std::optional<fs::path> ShowOpen(const files::FileDialogRequest& r) override {
+    return Answer(r, false);
+  }
+  std::optional<fs::path> ShowSave(const files::FileDialogRequest& r) override {
+    return Answer(r, true);
+  }
+  files::LoadOptions ShowLoadOptions(const files::LoadOptions& prepared) override {
+    shown_options.push_back(prepared);
+    return choose_options ? choose_options(prepared) : prepared;  // Continue as prepared
+  }
+
+  std::deque<std::optional<fs::path>> answers;  // nothing = Cancel
+  std::vector<files::FileDialogRequest> requests;
+  std::vector<bool> was_save;
+  std::vector<files::LoadOptions> shown_options;
+  std::function<files::LoadOptions(const files::LoadOptions&)> choose_options;
+
+ private:
+  std::optional<fs::path> Answer(const files::FileDialogRequest& r, bool save) {
+    requests.push_back(r);
+    was_save.push_back(save);
+    if (answers.empty()) return std::nullopt;
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+};
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempDir {
+ public:
+  TempDir() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    path_ = fs::temp_directory_path() /
+            ("hm_files_" + std::string(info ? info->name() : "x") + "_" +
+             std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+inline std::string ReadBytes(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+inline void WriteBytes(const fs::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary);
+  out << bytes;
+}
+
+class RosterFixture : public ::testing::Test {
+ protected:
+  RosterFixture() : roster_(ui_) {
+    roster_.SetupGrid();
+    roster_.UpdateButtonEnables(false);
+  }
+  void Add(const std::string& name, const std::string& exclusions = "",
+           const std::string& notes = "") {
+    roster_.AddParticipant(exclusions, name, Lower(name) + "@example.org", notes, false);
+  }
+  static std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  }
+  const std::string& Cell(int r, int c) const { return roster_.grid().TextMatrix(r, c); }
+  int Count() const { return roster_.ParticipantCount(); }
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> out;
+    for (const auto& b : ui_.boxes) out.push_back(b.text);
+    return out;
+  }
+
+  testing_support::FakeUi ui_;
+  roster::Roster roster_;
+  FakeFileDialogs dialogs_;
+  TempDir dir_;
+};
+
+}  // namespace files_test

@@ -1,0 +1,126 @@
+#include "files/history.h"
+
+#include <ctime>
+
+#include "files/list_file.h"
+#include "files_fixture.h"
+
+namespace files_test {
+namespace {
+
+// 5 December 2026, 18:07 local time.
+std::chrono::system_clock::time_point LocalTime(int hour, int minute, int second = 0) {
+  std::tm t{};
+  t.tm_year = 2026 - 1900;
+  t.tm_mon = 11;
+  t.tm_mday = 5;
+  t.tm_hour = hour;
+  t.tm_min = minute;
+  t.tm_sec = second;
+  t.tm_isdst = -1;
+  return std::chrono::system_clock::from_time_t(std::mktime(&t));
+}
+
+class HistoryTest : public RosterFixture {
+ protected:
+  // Three participants with a drawing hidden in column 4: 1 gives to 3, 2 to 1, 3 to 2.
+  void ThreeDrawn() {
+    Add("Ann", "2", "books");
+    Add("Bo");
+    Add("Cy", "", "tea & cake <small>");
+    roster_.grid().SetTextMatrix(1, roster::kColResult, "3");
+    roster_.grid().SetTextMatrix(2, roster::kColResult, "1");
+    roster_.grid().SetTextMatrix(3, roster::kColResult, "2");
+  }
+  std::vector<fs::path> FilesIn(const fs::path& folder) {
+    std::vector<fs::path> out;
+    for (const auto& e : fs::directory_iterator(folder)) out.push_back(e.path().filename());
+    std::sort(out.begin(), out.end());
+    return out;
+  }
+  roster::ManualClock clock_{LocalTime(18, 7)};
+};
+
+TEST_F(HistoryTest, LogOfThreeParticipantsHasTwentySevenLinesInTheFixedLayout) {
+  ThreeDrawn();
+  const std::string p = "/data/History/20261205-1807.htm";
+  const std::string log = files::FormatHistoryLog(roster_, p);
+  const std::string head =
+      "<html><head><title>" + p + "</title></head><body><table cellpadding=\"4\">\r\n"
+      "<tr><td width=\"16%\" colspan=\"6\" bgcolor=\"#C0C0C0\"><b>Hollymoor History Log File " +
+      p + "</b></td></tr>\r\n"
+      "<tr><td width=\"16%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>#</b></font></td>\r\n"
+      "<td width=\"16%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Exclusion #</b></font></td>\r\n"
+      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Participant Name</b></font></td>\r\n"
+      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Email Address</b></font></td>\r\n"
+      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Secret Santa For</b></font></td>\r\n"
+      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Notes</b></font></td></tr>\r\n";
+  const std::string first_row =
+      "<tr><td width=\"16%\">1</td>\r\n"
+      "<td width=\"16%\">2</td>\r\n"
+      "<td width=\"17%\">Ann</td>\r\n"
+      "<td width=\"17%\">ann@example.org</td>\r\n"
+      "<td width=\"17%\">Cy</td>\r\n"
+      "<td width=\"17%\">books</td></tr>\r\n";
+  ASSERT_EQ(log.substr(0, head.size() + first_row.size()), head + first_row);
+  // Cell texts holding markup characters are escaped; the rest stays as typed.
+  EXPECT_NE(log.find("<td width=\"17%\">tea &amp; cake &lt;small&gt;</td></tr>\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(log.ends_with("<td width=\"17%\">cy@example.org</td>\r\n<td width=\"17%\">Bo</td>\r\n"
+                            "<td width=\"17%\">tea &amp; cake &lt;small&gt;</td></tr>\r\n"
+                            "</table></body></html>\r\n"));
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 27);
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\r'), 27);
+}
+
+TEST_F(HistoryTest, ArchiveWritesListAndLogUnderOneDateTimeNameAndStopsRedrawing) {
+  ThreeDrawn();
+  files::SaveDrawingHistory(roster_, clock_, dir_.path());
+  EXPECT_TRUE(ui_.boxes.empty());
+  const fs::path history = dir_.path() / "History";
+  EXPECT_EQ(FilesIn(history),
+            (std::vector<fs::path>{"20261205-1807.hmr", "20261205-1807.htm"}));
+  EXPECT_EQ(ReadBytes(history / "20261205-1807.hmr"),
+            "\"2\",\"Ann\",\"ann@example.org\",\"Cy\",\"books\"\r\n"
+            "\"\",\"Bo\",\"bo@example.org\",\"Ann\",\"\"\r\n"
+            "\"\",\"Cy\",\"cy@example.org\",\"Bo\",\"tea & cake <small>\"\r\n");
+  const fs::path log = history / "20261205-1807.htm";
+  EXPECT_EQ(ReadBytes(log), files::FormatHistoryLog(roster_, log.string()));
+  for (const char* name : {"mnuCalculateView", "mnuCalculateSend", "CALCVIEW", "CALCSEND"})
+    EXPECT_FALSE(roster_.commands().Enabled(name)) << name;
+
+  // A second archive within the minute replaces the first pair.
+  roster_.grid().SetTextMatrix(1, roster::kColResult, "2");
+  clock_.Set(LocalTime(18, 7, 40));
+  files::SaveDrawingHistory(roster_, clock_, dir_.path());
+  EXPECT_EQ(FilesIn(history).size(), 2u);
+  EXPECT_TRUE(ReadBytes(history / "20261205-1807.hmr").starts_with("\"2\",\"Ann\",\"ann@example.org\",\"Bo\""));
+  clock_.Set(LocalTime(18, 8));
+  files::SaveDrawingHistory(roster_, clock_, dir_.path());
+  EXPECT_EQ(FilesIn(history).size(), 4u);
+}
+
+TEST_F(HistoryTest, ArchiveFailuresAreReportedWithTheirOwnTexts) {
+  ThreeDrawn();
+  WriteBytes(dir_.path() / "History", "a file where the folder belongs");
+  files::SaveDrawingHistory(roster_, clock_, dir_.path());
+  EXPECT_EQ(Texts(), std::vector<std::string>{"Error while attempting to send messages"});
+
+  ui_.boxes.clear();
+  const fs::path blocked = dir_.path() / "log.htm";
+  fs::create_directory(blocked);
+  files::WriteHistoryLog(roster_, blocked);
+  EXPECT_EQ(Texts(), std::vector<std::string>{
+                         "Error while attempting to save information to log file [" +
+                         blocked.string() + "]"});
+  EXPECT_EQ(ui_.boxes[0].style, roster::mb::kCritical);
+}
+
+TEST_F(HistoryTest, DateTimeNameIsLocalYearMonthDayHourMinute) {
+  EXPECT_EQ(files::DateTimeName(clock_), "20261205-1807");
+  clock_.Set(LocalTime(0, 0, 59));
+  EXPECT_EQ(files::DateTimeName(clock_), "20261205-0000");
+}
+
+}  // namespace
+}  // namespace files_test
