@@ -9,7 +9,10 @@ namespace {
 
 class FakeShell : public roster::Shell {
  public:
-  void Open(const std::string& path) override { opened.push_back(path); }
+  bool Open(const std::string& target) override {
+    opened.push_back(target);
+    return true;
+  }
   std::vector<std::string> opened;
 };
 
@@ -115,6 +118,20 @@ TEST_F(FileCommandsTest, ReSendLoadsTheDrawingHiddenAndRelabelsTheCommands) {
   EXPECT_FALSE(c.Enabled("mnuSave"));
   EXPECT_EQ(ui_.StatusText(), "Re-Send Mode: Single click Participant Name to set for Re-Send");
   EXPECT_EQ(ui_.statuses.front(), "Select Previous Drawing File from Saved History...");
+
+  // Presses on names mark the participants to notify; other cells change nothing.
+  const roster::Grid& g = roster_.grid();
+  roster_.MSFlexGrid_MouseDown(2, roster::kColName);
+  EXPECT_EQ(g.CellAt(2, roster::kColName).back, roster::kRed);
+  EXPECT_EQ(g.CellAt(2, roster::kColName).fore, roster::kWhite);
+  roster_.MSFlexGrid_MouseDown(3, roster::kColEmail);
+  roster_.MSFlexGrid_MouseDown(1, roster::kColName);
+  roster_.MSFlexGrid_MouseDown(1, roster::kColName);
+  EXPECT_EQ(g.CellAt(2, roster::kColName).back, roster::kRed);
+  EXPECT_EQ(g.CellAt(1, roster::kColName).back, 0u);
+  EXPECT_EQ(g.CellAt(1, roster::kColName).fore, roster::kBlue);
+  EXPECT_EQ(g.CellAt(3, roster::kColEmail).back, 0u);
+  EXPECT_EQ(roster_.CountSelected(), 1);
 
   // Choosing the command again leaves re-send mode through the New command.
   commands_.mnuReSendList_Click();

@@ -6,16 +6,15 @@
 
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "files/file_dialogs.h"
 #include "roster/roster.h"
 #include "support/fake_ui.h"
+#include "support/temp_dir.h"
 
 namespace files_test {
 
@@ -51,38 +50,11 @@ class FakeFileDialogs : public files::FileDialogs {
   }
 };
 
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempDir {
- public:
-  TempDir() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            ("hm_files_" + std::string(info ? info->name() : "x") + "_" +
-             std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
-  }
-  const fs::path& path() const { return path_; }
+using testing_support::TempDir;
 
- private:
-  fs::path path_;
-};
-
-inline std::string ReadBytes(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
+inline std::string ReadBytes(const fs::path& p) { return testing_support::ReadAll(p); }
 inline void WriteBytes(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
+  testing_support::WriteAll(p, bytes);
 }
 
 class RosterFixture : public ::testing::Test {
