@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/url_link.h"
+
 namespace ui {
 
 namespace {
@@ -17,7 +19,7 @@ constexpr const char* kDisclaimer =
 }  // namespace
 
 AboutDialog::AboutDialog(const std::string& version_text, const std::string& home_page,
-                         QWidget* parent)
+                         roster::Shell* shell, QWidget* parent)
     : QDialog(parent) {
   setObjectName("frmAbout");
   setModal(true);
@@ -36,11 +38,8 @@ AboutDialog::AboutDialog(const std::string& version_text, const std::string& hom
   lblDisclaimer_->setObjectName("lblDisclaimer");
   lblDisclaimer_->setWordWrap(true);
 
-  auto* link = new QLabel(this);
-  link->setObjectName("URLLink1");
-  link->setTextFormat(Qt::RichText);
-  link->setOpenExternalLinks(true);
-  link_ = link;
+  URLLink1_ = new URLLink(this, shell);
+  URLLink1_->setObjectName("URLLink1");
 
   cmdOK_ = new QPushButton("OK", this);
   cmdOK_->setObjectName("cmdOK");
@@ -54,7 +53,7 @@ AboutDialog::AboutDialog(const std::string& version_text, const std::string& hom
   layout->addWidget(lblTitle_);
   layout->addWidget(lblVersion_);
   layout->addSpacing(8);
-  layout->addWidget(link_);
+  layout->addWidget(URLLink1_);
   layout->addSpacing(8);
   layout->addWidget(lblDisclaimer_);
   layout->addLayout(buttons);
@@ -68,11 +67,9 @@ void AboutDialog::Form_Load(const std::string& version_text, const std::string& 
   lblTitle_->setText(kAppTitle);
   lblVersion_->setText(QString::fromStdString(version_text));
   lblDisclaimer_->setText(kDisclaimer);
-  const QString url = QString::fromStdString(home_page);
-  static_cast<QLabel*>(link_)->setText("<a href=\"" + url.toHtmlEscaped() + "\">" +
-                                       url.toHtmlEscaped() + "</a>");
-  link_->setToolTip({});
-  link_->setProperty("URL", url);
+  // The link shows the address it opens, so a distributor's address reads right too.
+  URLLink1_->SetURL(QString::fromStdString(home_page));
+  URLLink1_->SetText(QString::fromStdString(home_page));
 }
 
 }  // namespace ui

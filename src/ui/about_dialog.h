@@ -4,8 +4,14 @@
 #include <QDialog>
 #include <string>
 
+#include "roster/shell_port.h"
+
 class QLabel;
 class QPushButton;
+
+namespace ui {
+class URLLink;
+}
 
 namespace ui {
 
@@ -13,8 +19,9 @@ class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
+  // `shell` opens the link (the desktop's when null).
   AboutDialog(const std::string& version_text, const std::string& home_page,
-              QWidget* parent = nullptr);
+              roster::Shell* shell = nullptr, QWidget* parent = nullptr);
 
  private:
   void Form_Load(const std::string& version_text, const std::string& home_page);
@@ -22,7 +29,7 @@ class AboutDialog : public QDialog {
   QLabel* lblTitle_;
   QLabel* lblVersion_;
   QLabel* lblDisclaimer_;
-  QWidget* link_;
+  URLLink* URLLink1_;
   QPushButton* cmdOK_;
 };
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "roster/http_port.h"
+#include "roster/shell_port.h"
 
 namespace ui {
 
@@ -33,14 +34,12 @@ class HelpCommands : public QObject {
   Q_OBJECT
 
  public:
-  // The desktop's "open" for an address or file: URL; returns false when it could not be asked.
-  using Opener = std::function<bool(const std::string& target)>;
-
   explicit HelpCommands(MainWindow& w);
   ~HelpCommands() override;
 
-  void SetOpener(Opener open) { open_ = std::move(open); }
-  void SetHttp(roster::HttpPort* http) { http_ = http; }
+  // Replacements for the desktop's shell and the network (tests); nullptr restores them.
+  void SetShell(roster::Shell* shell);
+  void SetHttp(roster::HttpPort* http);
   HelpLinks& links() { return links_; }
 
   void OpenDemoPage(const char* page);
@@ -58,7 +57,8 @@ class HelpCommands : public QObject {
  private:
   MainWindow& w_;
   HelpLinks links_;
-  Opener open_;
+  std::unique_ptr<roster::Shell> own_shell_;
+  roster::Shell* shell_;
   QtHttpPort* own_http_;
   roster::HttpPort* http_;
   QPointer<ResizerHook> resizer_;

@@ -13,11 +13,22 @@
 #include "ui/help_paths.h"
 #include "ui/main_window.h"
 #include "ui/qt_resizer.h"
+#include "ui/url_link.h"
 #include "ui/wire_help.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+struct RecordingShell : roster::Shell {
+  bool Open(const std::string& target) override {
+    opened.push_back(target);
+    return accept;
+  }
+  Error LastError() const override { return {5, "No program is set up to open this address"}; }
+  std::vector<std::string> opened;
+  bool accept = true;
+};
 
 // Holds the answer back until the test releases it, like a slow server.
 struct HeldHttp : roster::HttpPort {
@@ -40,10 +51,7 @@ class HelpMenuTest : public ::testing::Test {
     window_.Form_Load();
     help_ = window_.findChild<ui::HelpCommands*>("HelpCommands");
     EXPECT_TRUE(fs::is_regular_file(help_dir_ / ui::kHelpPageBasics)) << help_dir_;
-    help_->SetOpener([this](const std::string& target) {
-      opened_.push_back(target);
-      return true;
-    });
+    help_->SetShell(&shell_);
   }
   ~HelpMenuTest() override { ui::SetModalHandler(nullptr); }
 
@@ -51,7 +59,8 @@ class HelpMenuTest : public ::testing::Test {
   fs::path help_dir_;
   ui::MainWindow window_;
   ui::HelpCommands* help_ = nullptr;
-  std::vector<std::string> opened_;
+  RecordingShell shell_;
+  std::vector<std::string>& opened_ = shell_.opened;
 };
 
 TEST_F(HelpMenuTest, DemoAndWebItemsOpenTheirPages) {
@@ -83,15 +92,25 @@ TEST(HelpMenuMissingPagesTest, MissingPageIsNamedInAMessage) {
   ui::MainWindow window(ui::AppPaths{fs::temp_directory_path(), {}, "/nonexistent/help"});
   window.Form_Load();
   auto* help = window.findChild<ui::HelpCommands*>("HelpCommands");
-  int opens = 0;
-  help->SetOpener([&](const std::string&) { return ++opens, true; });
+  RecordingShell shell;
+  help->SetShell(&shell);
   testing_support::MessageBoxCatcher boxes;
   window.RunCommand("mnuDemoSetup");
-  EXPECT_EQ(opens, 0);
+  EXPECT_TRUE(shell.opened.empty());
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text,
             "Unable to find the help page [/nonexistent/help/email-setup.htm]");
   EXPECT_EQ(boxes.boxes[0].style, roster::mb::kCritical);
+}
+
+TEST_F(HelpMenuTest, DemoPageTheDesktopCannotOpenIsReported) {
+  shell_.accept = false;
+  window_.RunCommand("mnuDemoGettingStarted");
+  window_.RunCommand("mnuWebSite");  // web pages stay silent
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  EXPECT_EQ(boxes_.boxes[0].text, "Unable to open the help page [" +
+                                      (help_dir_ / "the-basics.htm").string() +
+                                      "]: No program is set up to open this address");
 }
 
 TEST_F(HelpMenuTest, AboutBoxShowsTitleVersionNoticeAndLink) {
@@ -104,15 +123,18 @@ TEST_F(HelpMenuTest, AboutBoxShowsTitleVersionNoticeAndLink) {
     EXPECT_EQ(d.findChild<QLabel*>("lblTitle")->text(), "Hollymoor");
     EXPECT_EQ(d.findChild<QLabel*>("lblVersion")->text(), "3.1.12");
     EXPECT_GT(d.findChild<QLabel*>("lblDisclaimer")->text().size(), 40);
-    QWidget* link = d.findChild<QWidget*>("URLLink1");
+    auto* link = d.findChild<ui::URLLink*>("URLLink1");
     EXPECT_NE(link, nullptr);
-    if (link)
-      EXPECT_EQ(link->property("URL").toString().toStdString(), ui::DefaultHelpLinks().home_page);
+    if (link) {
+      EXPECT_EQ(link->URL().toStdString(), ui::DefaultHelpLinks().home_page);
+      link->lblURL_MouseDown(Qt::LeftButton);
+    }
     d.findChild<QPushButton*>("cmdOK")->click();
     return d.result();
   });
   window_.RunCommand("mnuAbout");
   EXPECT_TRUE(shown);
+  EXPECT_EQ(opened_, std::vector<std::string>{ui::DefaultHelpLinks().home_page});
   EXPECT_EQ(ui::ProgramVersionText(), HOLLYMOOR_VERSION);
 }
 
