@@ -105,7 +105,8 @@ class EngineTest : public ::testing::Test {
   std::string LastStatus() const { return statuses.empty() ? "" : statuses.back(); }
 
   // Greeting, EHLO and (with login) the two challenges.
-  void Login(bool auth, const std::string& ehlo = "250-mail.example.org\r\n250-AUTH LOGIN PLAIN\r\n250 HELP\r\n") {
+  void Login(bool auth, const std::string& ehlo =
+                            "250-mail.example.org\r\n250-AUTH LOGIN PLAIN\r\n250 HELP\r\n") {
     Connected();
     Reply("220 mail.example.org ESMTP\r\n");
     Reply(ehlo);
@@ -192,7 +193,8 @@ TEST_F(EngineTest, DrawingRunWithLoginSendsEveryNotificationAndLogsTheDocumented
   // Each notification names the giver in its subject and the receiver in its text.
   EXPECT_NE(wire.find("Subject: Bob Your Secret Santa\r\n"), std::string::npos);
   EXPECT_NE(wire.find("You are a Secret Santa for Cid\r\n\r\nNotes, Gift Suggestions, or Special "
-                      "Instructions for Cid:\r\n\r\n\r\n===="), std::string::npos);
+                      "Instructions for Cid:\r\n\r\n\r\n===="),
+            std::string::npos);
   EXPECT_NE(std::find(statuses.begin(), statuses.end(), " Sending email 2 of 3 to Bob ..."),
             statuses.end());
 }
@@ -269,7 +271,8 @@ TEST_F(EngineTest, OverlongRepliesEndTheRunInsteadOfGrowing) {
     StartDrawing();
     Connected();
     std::string chunk = one_line ? std::string(1000, 'x') : "220-" + std::string(60, 'y') + "\r\n";
-    for (int i = 0; i < 2000 && E().Active(); ++i) Reply(i == 0 && one_line ? "220 " + chunk : chunk);
+    for (int i = 0; i < 2000 && E().Active(); ++i)
+      Reply(i == 0 && one_line ? "220 " + chunk : chunk);
     EXPECT_FALSE(E().Active());
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].text.find("mail.example.org"), std::string::npos);
@@ -368,7 +371,9 @@ TEST_F(EngineTest, DataIsNormalisedAndDotStuffedAndUserTextCannotInjectCommands)
 }
 
 TEST_F(EngineTest, ReSendModeSendsOnlyMarkedRowsAndEndsWithTheNewCommand) {
-  w_.Add({{"Ann", "ann@x.org", "", 2}, {"Bob", "bob@x.org", "", 3}, {"Cid", "cid@x.org", "", 4},
+  w_.Add({{"Ann", "ann@x.org", "", 2},
+          {"Bob", "bob@x.org", "", 3},
+          {"Cid", "cid@x.org", "", 4},
           {"Dee", "dee@x.org", "", 1}});
   w_.roster.ReSendMode = true;
   w_.UseServer("mail.example.org", false);
@@ -408,7 +413,10 @@ TEST_F(EngineTest, TestModeSendsEveryMessageOfBothKindsToTheTestAddress) {
   w_.send.TestAddress = " tester@example.org ";
   for (bool free_form : {false, true}) {
     wire.clear();
-    if (free_form) E().SmtpSendMessage(); else E().SmtpSendDrawing();
+    if (free_form)
+      E().SmtpSendMessage();
+    else
+      E().SmtpSendDrawing();
     Drain();
     EXPECT_EQ(log.front(), free_form ? "SendMessage_SMTP Connect to mail.example.org"
                                      : "Send_SMTP Connect to mail.example.org");

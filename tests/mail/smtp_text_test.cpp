@@ -1,7 +1,8 @@
+#include "mail/smtp_text.h"
+
 #include <gtest/gtest.h>
 
 #include "mail/smtp_reply.h"
-#include "mail/smtp_text.h"
 
 namespace {
 
@@ -16,10 +17,10 @@ TEST(SmtpText, SettingsCheckBoundaries) {
     change(t);
     return mail::SmtpSettingsValid(t);
   };
-  EXPECT_FALSE(with([](auto& t) { t.SMTPServer = "a.b"; }));        // too short
-  EXPECT_FALSE(with([](auto& t) { t.SMTPServer = ".abcdef"; }));    // dot only first
+  EXPECT_FALSE(with([](auto& t) { t.SMTPServer = "a.b"; }));      // too short
+  EXPECT_FALSE(with([](auto& t) { t.SMTPServer = ".abcdef"; }));  // dot only first
   EXPECT_TRUE(with([](auto& t) { t.SMTPServer = "mail.x:587"; }));
-  EXPECT_FALSE(with([](auto& t) { t.SMTPAccountName = "a@b.c"; })); // 5 characters
+  EXPECT_FALSE(with([](auto& t) { t.SMTPAccountName = "a@b.c"; }));  // 5 characters
   EXPECT_FALSE(with([](auto& t) { t.SMTPAccountName = "@bcdefg"; }));
   EXPECT_FALSE(with([](auto& t) { t.SMTPUserName = "Bob"; }));
   EXPECT_TRUE(with([](auto& t) { t.SMTPUserName = "Zoë4"; }));

@@ -1,5 +1,5 @@
 #pragma once
-// A throw-away folder for settings files, removed with the test.
+// A throw-away folder, removed with the test, and whole-file read and write.
 
 #include <unistd.h>
 
@@ -16,7 +16,7 @@ class TempDir {
   TempDir() {
     static std::atomic<int> n{0};
     path_ = std::filesystem::temp_directory_path() /
-            ("hm_settings_" + std::to_string(::getpid()) + "_" + std::to_string(n++));
+            ("hm_test_" + std::to_string(getpid()) + "_" + std::to_string(n++));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
@@ -31,14 +31,9 @@ class TempDir {
 };
 
 inline std::string ReadAll(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
   std::ostringstream s;
-  s << in.rdbuf();
+  s << std::ifstream(p, std::ios::binary).rdbuf();
   return s.str();
-}
-
-inline void WriteAll(const std::filesystem::path& p, const std::string& text) {
-  std::ofstream(p, std::ios::binary) << text;
 }
 
 }  // namespace testing_support

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,79 +11,61 @@
 
 namespace {
 
-template <typename W>
+template <typename W = QWidget>
 W* Find(QDialog& d, const char* name) {
   W* w = d.findChild<W*>(name);
   EXPECT_NE(w, nullptr) << name;
   return w;
 }
 
-class SendDialogsTest : public ::testing::Test {
- protected:
+struct SendDialogsTest : ::testing::Test {
   ~SendDialogsTest() override { ui::SetModalHandler(nullptr); }
-  mail::SendValues values_;
-  mail::MailSettings settings_;
+  mail::SendValues values_{true, "kept", "kept", "Trailer", true, "test@example.org"};
+  ui::QtSendDialogs dialogs_{nullptr};
 };
 
-TEST_F(SendDialogsTest, FrmSendDefaultsAndSendLeavesEveryValue) {
-  settings_.SMTPAccountName = "organiser@example.org";
-  values_.SendConfirmed = true;  // left over from an earlier send
+TEST_F(SendDialogsTest, FrmSendDefaultsTestAddressAndSend) {
+  mail::MailSettings settings;
+  settings.SMTPAccountName = "organiser@example.org";
   ui::SetModalHandler([&](QDialog& d) {
     EXPECT_FALSE(values_.SendConfirmed);  // reset as the dialog loads
-    EXPECT_EQ(d.objectName(), "frmSend");
-    EXPECT_EQ(d.windowTitle(), "Send Email Notifications to Participants");
-    EXPECT_EQ(Find<QLineEdit>(d, "txtFixedSubject")->text(), "<Person's Name>");
-    EXPECT_TRUE(Find<QLineEdit>(d, "txtFixedTrailer")->isReadOnly());
-    EXPECT_EQ(Find<QLabel>(d, "Label2")->text(), "Messge Text");
-    EXPECT_EQ(Find<QLabel>(d, "Label1")->toolTip(),
-              "The email subject line.  You can change the wording if you desire.");
-    EXPECT_EQ(Find<QCheckBox>(d, "chkSendOption")->text(),
-              "TestMode: Send all emails to this email addess");
     auto* address = Find<QLineEdit>(d, "txtTestEmailAddress");
     EXPECT_EQ(address->text(), "organiser@example.org");
     EXPECT_FALSE(address->isEnabled());
     Find<QCheckBox>(d, "chkSendOption")->click();
     EXPECT_TRUE(address->isEnabled());
     address->setText("me@example.org");
-    Find<QCheckBox>(d, "chkSendOption")->click();  // unchecked again: address kept, not used
+    Find<QCheckBox>(d, "chkSendOption")->click();  // unchecked: address kept, test mode off
     EXPECT_FALSE(address->isEnabled());
     Find<QPushButton>(d, "cmdSend")->click();
     return d.result();
   });
-  const mail::SendValues& v = ui::ShowFrmSend(nullptr, values_, settings_);
-  EXPECT_TRUE(v.SendConfirmed);
-  EXPECT_EQ(v.MailSubject, "Your Secret Santa Information Enclosed");
-  EXPECT_EQ(v.MailBody,
+  EXPECT_TRUE(dialogs_.ShowSend(values_, settings));
+  EXPECT_EQ(values_.MailSubject, "Your Secret Santa Information Enclosed");
+  EXPECT_EQ(values_.MailBody,
             "Important Secret Santa Message!!\r\n\r\n"
             "The person you have been choosen to be a Secret Santa for\r\n"
             " is named at the end of this email message\r\n");
-  EXPECT_EQ(v.MailTrailer, "You are a Secret Santa for");
-  EXPECT_FALSE(v.TestMode);
-  EXPECT_EQ(v.TestAddress, "me@example.org");
+  EXPECT_EQ(values_.MailTrailer, "You are a Secret Santa for");
+  EXPECT_FALSE(values_.TestMode);
+  EXPECT_EQ(values_.TestAddress, "me@example.org");
 }
 
-TEST_F(SendDialogsTest, CancelOrClosingTheWindowNeverConfirms) {
-  values_.MailSubject = "kept";
+TEST_F(SendDialogsTest, CancelOrTheWindowFrameNeverConfirms) {
   ui::SetModalHandler([&](QDialog& d) {
     Find<QLineEdit>(d, "txtSubject")->setText("typed");
     Find<QPushButton>(d, "cmdCancel")->click();
     return d.result();
   });
-  EXPECT_FALSE(ui::ShowFrmSend(nullptr, values_, settings_).SendConfirmed);
+  EXPECT_FALSE(dialogs_.ShowSend(values_, {}));
   EXPECT_EQ(values_.MailSubject, "kept");
-
   values_.SendConfirmed = true;
-  ui::SetModalHandler([&](QDialog& d) { return d.result(); });  // closed by the window frame
-  EXPECT_FALSE(ui::QtSendDialogs(nullptr).ShowSendMessage(values_));
+  ui::SetModalHandler([&](QDialog& d) { return d.result(); });  // closed by the frame
+  EXPECT_FALSE(dialogs_.ShowSendMessage(values_));
 }
 
-TEST_F(SendDialogsTest, FrmSendMessageLeavesTrailerAndTestValuesAlone) {
-  values_ = {false, "old", "old", "Trailer", true, "test@example.org"};
+TEST_F(SendDialogsTest, FrmSendMessageStartsEmptyAndLeavesTrailerAndTestValues) {
   ui::SetModalHandler([&](QDialog& d) {
-    EXPECT_EQ(d.objectName(), "frmSendMessage");
-    EXPECT_EQ(d.windowTitle(), "Send an Email Message to Participants");
-    EXPECT_EQ(Find<QLabel>(d, "Label2")->text(), "Message Text to send");
-    EXPECT_TRUE(Find<QPlainTextEdit>(d, "Text1")->toPlainText().startsWith("NOTE: This email"));
     EXPECT_EQ(Find<QLineEdit>(d, "txtSubject")->text(), "");
     EXPECT_EQ(Find<QPlainTextEdit>(d, "txtBody")->toPlainText(), "");
     Find<QLineEdit>(d, "txtSubject")->setText("Party on Friday");
@@ -92,12 +73,13 @@ TEST_F(SendDialogsTest, FrmSendMessageLeavesTrailerAndTestValuesAlone) {
     Find<QPushButton>(d, "cmdSend")->click();
     return d.result();
   });
-  EXPECT_TRUE(ui::QtSendDialogs(nullptr).ShowSendMessage(values_));
-  EXPECT_EQ(values_.MailSubject, "Party on Friday");
-  EXPECT_EQ(values_.MailBody, "Bring a gift.\r\nSee you!");
-  EXPECT_EQ(values_.MailTrailer, "Trailer");
-  EXPECT_TRUE(values_.TestMode);
-  EXPECT_EQ(values_.TestAddress, "test@example.org");
+  const mail::SendValues& v = ui::ShowFrmSendMessage(nullptr, values_);
+  EXPECT_TRUE(v.SendConfirmed);
+  EXPECT_EQ(v.MailSubject, "Party on Friday");
+  EXPECT_EQ(v.MailBody, "Bring a gift.\r\nSee you!");
+  EXPECT_EQ(v.MailTrailer, "Trailer");
+  EXPECT_TRUE(v.TestMode);
+  EXPECT_EQ(v.TestAddress, "test@example.org");
 }
 
 }  // namespace
