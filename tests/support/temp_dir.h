@@ -36,4 +36,8 @@ inline std::string ReadAll(const std::filesystem::path& p) {
   return s.str();
 }
 
+inline void WriteAll(const std::filesystem::path& p, const std::string& text) {
+  std::ofstream(p, std::ios::binary) << text;
+}
+
 }  // namespace testing_support
