@@ -6,7 +6,7 @@ namespace {
 constexpr std::string_view kCrLf = "\r\n";
 }
 
-std::string BuildMessageFooter() {
+std::string BuildMessageFooter(std::string_view web_page) {
   std::string footer;
   footer += kCrLf;
   footer += kCrLf;
@@ -15,7 +15,7 @@ std::string BuildMessageFooter() {
   footer += "This message was sent to you using the Hollymoor";
   footer += kCrLf;
   footer += "Get Your copy at ";
-  footer += kProductWebPage;
+  footer += web_page;
   footer += kCrLf;
   footer += kCrLf;
   return footer;

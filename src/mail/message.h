@@ -9,11 +9,12 @@
 
 namespace mail {
 
-// The product's web page, named in every message's closing block.
-inline constexpr std::string_view kProductWebPage = "https://hollymoor.org";
+// The product's web page named in every message's closing block, unless the program was
+// configured with another (the window passes its configured home page).
+inline constexpr std::string_view kProductWebPage = "http://www.example.com/hollymoor/";
 
 // The closing block of every message (the main window's MessageFooter).
-std::string BuildMessageFooter();
+std::string BuildMessageFooter(std::string_view web_page = kProductWebPage);
 
 // Subject of either kind: the name of the participant the message goes to, a space, MailSubject.
 std::string MessageSubject(std::string_view person_name, std::string_view mail_subject);

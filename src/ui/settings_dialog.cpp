@@ -14,13 +14,21 @@
 
 #include "mail/settings_form.h"
 #include "roster/ui_port.h"
+#include "ui/help_config.h"
 #include "ui/qt_ui.h"
+#include "ui/url_link.h"
 
 namespace ui {
 
 const char* const kSmtpServerPresets[7] = {
     "smtp.gmail.com:587", "smtp.office365.com", "smtp.mail.yahoo.com", "smtp.aol.com",
     "smtp.comcast.net",   "smtp.zoho.com",      "< type one in>"};
+
+std::string SmtpServersPage() {
+  std::string page = help_config::kHomePageUrl;
+  if (!page.empty() && page.back() != '/') page += '/';
+  return page + "smtp-servers.htm";
+}
 
 namespace {
 
@@ -75,12 +83,9 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   password_ = Named(new QLineEdit(frame1), "txtAccountPassword");
   password_->setEchoMode(QLineEdit::Password);
   password_->setStyleSheet("lineedit-password-character: 42");  // masked with "*"
-  // The link label control of the about box is not shared yet; a rich-text label opens the
-  // page the same way.
-  auto* link = Named(new QLabel(frame1), "URLLink1");
-  link->setText(QString("<a href=\"%1\">List of SMTP Servers</a>").arg(kSmtpServersPage));
-  link->setTextFormat(Qt::RichText);
-  link->setOpenExternalLinks(true);
+  auto* link = Named(new URLLink(frame1), "URLLink1");
+  link->SetText("List of SMTP Servers");
+  link->SetURL(QString::fromStdString(SmtpServersPage()));
 
   auto* grid = new QGridLayout(frame1);
   grid->addWidget(labels_[1], 0, 0);

@@ -3,6 +3,7 @@
 // entries and writes the settings store (mail/settings_form.h holds the rules).
 
 #include <QDialog>
+#include <string>
 
 #include "mail/mail_settings.h"
 #include "mail/settings_store.h"
@@ -17,8 +18,8 @@ namespace ui {
 
 // The server presets: real providers' submission hosts, then the entry that invites typing.
 extern const char* const kSmtpServerPresets[7];
-// The page behind the "List of SMTP Servers" link.
-inline constexpr char kSmtpServersPage[] = "https://hollymoor.org/smtp-servers.html";
+// The page behind the "List of SMTP Servers" link: on the product's configured web site.
+std::string SmtpServersPage();
 
 class SettingsDialog : public QDialog {
   Q_OBJECT

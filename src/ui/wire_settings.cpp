@@ -1,6 +1,7 @@
 #include "mail/file_settings_store.h"
 #include "mail/message.h"
 #include "mail/registry.h"
+#include "ui/help_config.h"
 #include "ui/main_window.h"
 #include "ui/qt_ui.h"
 #include "ui/settings_dialog.h"
@@ -9,7 +10,7 @@ namespace ui {
 
 void WireSettingsCommands(MainWindow& w) {
   w.AddStartupStep(StartupStep::kSettings, [&w] {
-    w.roster().MessageFooter = mail::BuildMessageFooter();
+    w.roster().MessageFooter = mail::BuildMessageFooter(help_config::kHomePageUrl);
     mail::FileSettingsStore store(w.paths().config_file);
     mail::LoadMailSettings(store, w.MailSettings);
   });

@@ -6,7 +6,7 @@ namespace {
 
 const std::string kFooter = "\r\n\r\n" + std::string(65, '=') +
                             "\r\nThis message was sent to you using the Hollymoor\r\n"
-                            "Get Your copy at https://hollymoor.org\r\n\r\n";
+                            "Get Your copy at http://www.example.com/hollymoor/\r\n\r\n";
 const std::string kTenLines = [] {
   std::string s;
   for (int i = 0; i < 10; ++i) s += "    :\r\n";
@@ -15,6 +15,7 @@ const std::string kTenLines = [] {
 
 TEST(Message, FooterSubjectAndFreeFormText) {
   EXPECT_EQ(mail::BuildMessageFooter(), kFooter);
+  EXPECT_TRUE(mail::BuildMessageFooter("x").ends_with("Hollymoor\r\nGet Your copy at x\r\n\r\n"));
   EXPECT_EQ(mail::MessageSubject("Ann Lee", "Gifts"), "Ann Lee Gifts");
   mail::SendValues v;
   v.MailBody = "Hello all!\r\nSee you";

@@ -16,7 +16,9 @@
 #include "mail/settings_form.h"
 #include "support/qt_helpers.h"
 #include "support/temp_dir.h"
+#include "ui/help_config.h"
 #include "ui/main_window.h"
+#include "ui/url_link.h"
 
 namespace {
 
@@ -44,6 +46,7 @@ TEST_F(SettingsDialogTest, OpensWithTheRecordAndWellFormedPresets) {
   EXPECT_TRUE(Find<QCheckBox>(d, "chkServerRequiresAuthentication")->isChecked());
   EXPECT_EQ(Find<QComboBox>(d, "cboSMTPServer")->currentText(), "mail.example.org");
   EXPECT_EQ(Find<QLineEdit>(d, "txtAccountPassword")->text(), "c2VjcmV0");
+  EXPECT_EQ(Find<ui::URLLink>(d, "URLLink1")->Text(), "List of SMTP Servers");
   auto* presets = Find<QComboBox>(d, "cboSMTPServer");
   ASSERT_EQ(presets->count(), 7);
   int with_port = 0;
@@ -102,7 +105,7 @@ TEST_F(SettingsDialogTest, StartUpLoadsTheStoreAndSetupOpensTheDialog) {
   w.Form_Load();
   EXPECT_TRUE(w.MailSettings.UseSMTP);
   EXPECT_EQ(w.MailSettings.SMTPAccountPassword, "cHc=");
-  EXPECT_EQ(w.roster().MessageFooter, mail::BuildMessageFooter());
+  EXPECT_EQ(w.roster().MessageFooter, mail::BuildMessageFooter(ui::help_config::kHomePageUrl));
 
   ui::SetModalHandler([&](QDialog& d) {
     EXPECT_EQ(d.objectName(), "frmSettings");
