@@ -121,7 +121,7 @@ void SmtpEngine::Connect() {
   connected_ = false;
   tls_active_ = false;
   ehlo_pending_ = false;
-  implicit_tls_ = server->port == 465;
+  implicit_tls_ = server->port == ctx_.implicit_tls_port;
   framer_.Reset();
   SmtpEffect e = Fx(Kind::kConnect);
   e.host = server->host;

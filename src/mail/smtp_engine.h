@@ -80,6 +80,8 @@ struct SmtpContext {
   SmtpComposer compose;
   std::function<bool()> internet_connected = [] { return true; };
   SmtpTimeouts timeouts;
+  // The port on which the connection is TLS from the start (tests use a free one).
+  int implicit_tls_port = 465;
 };
 
 class SmtpEngine {
@@ -157,7 +159,6 @@ class SmtpEngine {
   std::deque<SmtpEffect> effects_;
   ReplyFramer framer_;
   bool active_ = false;
-  bool starting_ = false;
   bool log_open_ = false;
   bool tls_active_ = false;
   bool implicit_tls_ = false;

@@ -1,7 +1,22 @@
+#include "mail/smtp_compose.h"
 #include "ui/main_window.h"
+#include "ui/smtp_runner.h"
 
 namespace ui {
 
-void WireSmtpCommands(MainWindow& w) { (void)w; }
+void WireSmtpCommands(MainWindow& w) {
+  mail::SmtpContext context{
+      w.roster(), w.MailSettings, w.SendValues,
+      // The window's clock may be replaced after wiring, so it is looked up per message.
+      [&w](const mail::SmtpMessageRequest& r) {
+        return mail::WireComposer(w.MailSettings, w.SendValues, w.roster().MessageFooter,
+                                  w.clock())(r);
+      },
+      [] { return InternetConnected(); }, {}};
+  auto* runner = new SmtpRunner(std::move(context), w.qt_ui(),
+                                w.paths().data_dir / "smtp_session.log", &w);
+  runner->setObjectName("smtpRunner");
+  runner->SetNewCommand([&w] { w.RunCommand("mnuNew"); });
+}
 
 }  // namespace ui

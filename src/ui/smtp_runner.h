@@ -1,0 +1,83 @@
+#pragma once
+// The SMTP sender of the main window: drives the session engine over a QSslSocket (plain,
+// STARTTLS, or implicit TLS on port 465) and carries out what the engine asks for: bytes,
+// TLS, the session log, status texts, message boxes, timers and the New command.
+//
+// The Calculate & Send flow and the Send Message command use it through SmtpRunnerOf(w):
+//   SmtpRunnerOf(w).SmtpSendDrawing();   // after frmSend and the archive
+//   SmtpRunnerOf(w).SmtpSendMessage();   // shows frmSendMessage itself, then sends
+// Both return at once; the run goes on in socket events. finished() is emitted at its end.
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSslCertificate>
+#include <QSslSocket>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "mail/smtp_engine.h"
+
+namespace ui {
+
+class MainWindow;
+
+class SmtpRunner : public QObject {
+  Q_OBJECT
+
+ public:
+  SmtpRunner(mail::SmtpContext context, roster::Ui& ui, std::filesystem::path log_path,
+             QObject* parent = nullptr);
+  ~SmtpRunner() override;
+
+  void SmtpSendDrawing();
+  void SmtpSendMessage();
+
+  // frmSendMessage for the free-form run: shown (modally) before the run starts; it leaves
+  // its answer in SendConfirmed. Without one, the send values are used as they stand.
+  void SetSendMessageDialog(std::function<void()> show) { send_message_dialog_ = std::move(show); }
+  // The main window's New command, run at the end of a re-send run.
+  void SetNewCommand(std::function<void()> run_new) { run_new_ = std::move(run_new); }
+  // Certificates trusted besides the system's (a test's throw-away authority).
+  void AddCaCertificates(const QList<QSslCertificate>& certificates) { extra_ca_ += certificates; }
+  void SetTimeouts(const mail::SmtpTimeouts& timeouts) { engine_.context().timeouts = timeouts; }
+
+  bool Active() const { return engine_.Active(); }
+  const mail::SmtpEngine& engine() const { return engine_; }
+  const std::filesystem::path& log_path() const { return log_path_; }
+
+ signals:
+  void finished();
+
+ private:
+  void Pump();
+  void Execute(const mail::SmtpEffect& e);
+  void Connect(const mail::SmtpEffect& e);
+  void DropSocket();
+  void OnSocketError(QAbstractSocket::SocketError error);
+
+  mail::SmtpEngine engine_;
+  roster::Ui& ui_;
+  std::filesystem::path log_path_;
+  std::ofstream log_;
+  QPointer<QSslSocket> socket_;
+  bool implicit_tls_ = false;
+  QTimer reply_timer_;
+  QTimer reconnect_timer_;
+  QList<QSslCertificate> extra_ca_;
+  std::function<void()> send_message_dialog_;
+  std::function<void()> run_new_;
+  bool pumping_ = false;
+};
+
+// The window's sender, created by WireSmtpCommands.
+SmtpRunner& SmtpRunnerOf(MainWindow& w);
+
+// Whether any network interface besides loopback is up (the "internet connection" the
+// start-up error texts distinguish).
+bool InternetConnected();
+
+}  // namespace ui

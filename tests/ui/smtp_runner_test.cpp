@@ -1,0 +1,291 @@
+// The SMTP sender over real sockets: Debian's aiosmtpd for the documented runs, with and
+// without AUTH LOGIN and TLS, and a scripted server for the failure paths.
+
+#include "ui/smtp_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "mail/smtp_test_roster.h"
+#include "support/smtp_server.h"
+
+namespace {
+
+using testing_support::SmtpServer;
+using testing_support::SmtpServerOptions;
+namespace mb = roster::mb;
+using namespace std::chrono_literals;
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// Whether the entries occur in the log in this order (others may lie between).
+bool InOrder(const std::string& log, const std::vector<std::string>& entries) {
+  std::size_t at = 0;
+  for (const std::string& e : entries) {
+    at = log.find(e, at);
+    if (at == std::string::npos) return false;
+    at += e.size();
+  }
+  return true;
+}
+
+class SmtpRunnerTest : public ::testing::Test {
+ protected:
+  void Serve(SmtpServerOptions options) {
+    server_ = std::make_unique<SmtpServer>(options);
+    ASSERT_EQ(server_->error(), "");
+  }
+  // A runner against the server with short waits; the given login setting.
+  void Prepare(bool auth, bool implicit_tls = false) {
+    w_->UseServer("127.0.0.1:" + std::to_string(server_->port()), auth);
+    w_->Confirm("Your Secret Santa Information Enclosed", "Important Secret Santa Message!!");
+    mail::SmtpContext context = w_->Context();
+    context.timeouts.reconnect_first = 20ms;
+    context.timeouts.reconnect_second = 20ms;
+    if (implicit_tls) context.implicit_tls_port = server_->port();
+    runner_ = std::make_unique<ui::SmtpRunner>(context, w_->ui,
+                                               (dir_.path() + "/smtp_session.log").toStdString());
+    runner_->AddCaCertificates(server_->certificates());
+    runner_->SetNewCommand([this] { ++news_; });
+    QObject::connect(runner_.get(), &ui::SmtpRunner::finished, [this] { done_ = true; });
+  }
+  void RunDrawing() {
+    runner_->SmtpSendDrawing();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return done_; }, 15000)) << w_->ui.StatusText();
+  }
+  std::string Log() const {
+    QFile f(dir_.path() + "/smtp_session.log");
+    f.open(QIODevice::ReadOnly);
+    return f.readAll().toStdString();
+  }
+  const testing_support::RecordedBox& LastBox() {
+    static testing_support::RecordedBox none{"<no box>", 0, ""};
+    return w_->ui.boxes.empty() ? none : w_->ui.boxes.back();
+  }
+
+  std::unique_ptr<smtp_testing::SmtpWorld> w_ = std::make_unique<smtp_testing::SmtpWorld>();
+  std::unique_ptr<ui::SmtpRunner> runner_;
+  QTemporaryDir dir_;
+  std::unique_ptr<SmtpServer> server_;
+  bool done_ = false;
+  int news_ = 0;
+};
+
+struct Mode {
+  bool auth, starttls, implicit_tls;
+};
+
+TEST_F(SmtpRunnerTest, EveryParticipantGetsOneNotificationFromARealServer) {
+  for (Mode m : {Mode{false, false, false}, Mode{true, false, false}, Mode{false, true, false},
+                 Mode{true, true, false}, Mode{true, false, true}}) {
+    SCOPED_TRACE(testing::Message() << "auth " << m.auth << " starttls " << m.starttls
+                                    << " implicit " << m.implicit_tls);
+    runner_.reset();
+    w_ = std::make_unique<smtp_testing::SmtpWorld>();
+    done_ = false;
+    w_->Add(smtp_testing::ThreePeople());
+    Serve({false, m.auth, m.starttls, m.implicit_tls, {}});
+    Prepare(m.auth, m.implicit_tls);
+    RunDrawing();
+    ASSERT_EQ(LastBox().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
+    EXPECT_EQ(w_->ui.StatusText(), "3 Mail Messages Sent");
+    auto messages = server_->Messages();
+    ASSERT_EQ(messages.size(), 3u);
+    const std::vector<smtp_testing::Person> people = smtp_testing::ThreePeople();
+    for (std::size_t i = 0; i < 3; ++i) {
+      const auto& giver = people[i];
+      const auto& receiver = people[giver.receiver - 1];
+      const std::string& data = messages[i].data;
+      EXPECT_EQ(messages[i].mail_from, "alice@example.org");
+      EXPECT_EQ(messages[i].rcpt_to, std::vector<std::string>{giver.email});
+      EXPECT_TRUE(data.starts_with("From: Santa Organiser<alice@example.org>\r\nTo: " + giver.name +
+                                   "<" + giver.email + ">\r\nSubject: " + giver.name +
+                                   " Your Secret Santa Information Enclosed\r\n"))
+          << data;
+      EXPECT_TRUE(Has(data, "\r\nDate: ") && Has(data, "\r\nMessage-ID: <")) << data;
+      EXPECT_TRUE(Has(data, "You are a Secret Santa for " + receiver.name + "\r\n")) << data;
+      EXPECT_TRUE(Has(data, "Special Instructions for " + receiver.name + ":\r\n" +
+                                receiver.notes + "\r\n"));
+      EXPECT_FALSE(Has(data, "Secret Santa for " + giver.name + "\r\n"));
+    }
+    std::string log = Log();
+    EXPECT_TRUE(log.starts_with("Send_SMTP Connect to 127.0.0.1\r\nRECEIVED [ 220 ")) << log;
+    std::vector<std::string> order = {"SENT [ MAIL FROM:<alice@example.org> ]\r\n",
+                                      "SENT [ RCPT TO:<ann@example.org> ]\r\n", "SENT [ DATA ]\r\n",
+                                      "SENT [ . ]\r\n", "START MAIL_DOT\r\n", "END MAIL_DOT\r\n",
+                                      "RECEIVED [ 221 ", "SMTP ERROR OR Disconnect\r\n"};
+    if (m.auth) order.insert(order.begin(), {"SENT [ AUTH LOGIN ]\r\n", "SENT [ YWxpY2U= ]\r\n",
+                                             "SENT [ c2VjcmV0 ]\r\n"});
+    if (m.starttls) order.insert(order.begin(), {"SENT [ STARTTLS ]\r\n", "TLS ESTABLISHED\r\n"});
+    EXPECT_TRUE(InOrder(log, order)) << log;
+    EXPECT_EQ(Has(log, "SENT [ AUTH LOGIN ]"), m.auth);
+  }
+}
+
+TEST_F(SmtpRunnerTest, FreeFormTestModeMessagesCarryHostileTextIntactAndHarmless) {
+  w_->Add({{"Eve\r\nBcc: mallory@example.com", "eve@example.org", "", 0},
+          {"Ann", "ann@example.org", "", 0}});
+  Serve({});
+  Prepare(false);
+  w_->send.MailBody = "Line one\r\n.\r\nMAIL FROM:<mallory@example.com>\r\n.hidden\r\nend";
+  w_->send.TestMode = true;
+  w_->send.TestAddress = "tester@example.org";
+  bool dialog_shown = false;
+  runner_->SetSendMessageDialog([&] { dialog_shown = true; });
+  runner_->SmtpSendMessage();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return done_; }, 15000));
+  EXPECT_TRUE(dialog_shown);
+  auto messages = server_->Messages();
+  ASSERT_EQ(messages.size(), 2u);
+  for (const auto& m : messages) {
+    EXPECT_EQ(m.rcpt_to, std::vector<std::string>{"tester@example.org"});
+    EXPECT_TRUE(Has(m.data, "\r\n\r\nLine one\r\n.\r\nMAIL FROM:<mallory@example.com>\r\n.hidden\r\nend"))
+        << m.data;
+    EXPECT_FALSE(Has(m.data, "\r\nBcc:")) << m.data;
+  }
+  EXPECT_TRUE(Has(messages[0].data, "Subject: Eve Bcc: mallory@example.com Your Secret Santa"))
+      << messages[0].data;
+  EXPECT_TRUE(Log().starts_with("SendMessage_SMTP Connect to 127.0.0.1\r\n"));
+  EXPECT_EQ(LastBox().text, "2 Mail Messages Sent to\nEve\r\nBcc: mallory@example.com;Ann;\n");
+}
+
+TEST_F(SmtpRunnerTest, UntrustedCertificateEndsTheRunNamingTheServer) {
+  w_->Add(smtp_testing::ThreePeople());
+  Serve({false, true, true, false, {}});
+  Prepare(true);
+  runner_ = std::make_unique<ui::SmtpRunner>(w_->Context(), w_->ui,
+                                             (dir_.path() + "/smtp_session.log").toStdString());
+  QObject::connect(runner_.get(), &ui::SmtpRunner::finished, [this] { done_ = true; });
+  RunDrawing();
+  EXPECT_TRUE(Has(LastBox().text, "SMTP mail server 127.0.0.1 could not be established")) << LastBox().text;
+  EXPECT_EQ(LastBox().style, mb::kCritical);
+  EXPECT_TRUE(server_->Messages().empty());
+  EXPECT_FALSE(Has(Log(), "AUTH LOGIN"));
+}
+
+TEST_F(SmtpRunnerTest, RefusedStartTlsNeverFallsBackToPlainText) {
+  w_->Add(smtp_testing::ThreePeople());
+  Serve({true, false, false, false, {"--starttls-reply", "454 4.7.0 TLS not available"}});
+  Prepare(true);
+  RunDrawing();
+  EXPECT_TRUE(Has(LastBox().text, "refused to start it")) << LastBox().text;
+  std::string transcript = server_->Transcript();
+  EXPECT_TRUE(Has(transcript, "STARTTLS\r\n"));
+  EXPECT_FALSE(Has(transcript, "AUTH"));
+  EXPECT_FALSE(Has(transcript, "MAIL"));
+}
+
+TEST_F(SmtpRunnerTest, RefusedLoginEndsWithTheErrorBoxAfterAuthOnTheLastLine) {
+  w_->Add(smtp_testing::ThreePeople());
+  Serve({true, false, false, false,
+         {"--auth-last", "--reject", "PASS:1:535 5.7.8 Authentication credentials invalid"}});
+  Prepare(true);
+  RunDrawing();
+  EXPECT_EQ(LastBox().text, "SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n");
+  EXPECT_EQ(LastBox().style, mb::kInformation);
+  EXPECT_EQ(LastBox().title, "SMTP Error");
+  EXPECT_TRUE(Has(server_->Transcript(), "AUTH LOGIN\r\nYWxpY2U=\r\nc2VjcmV0\r\n"));
+  EXPECT_TRUE(server_->Messages().empty());
+}
+
+TEST_F(SmtpRunnerTest, RejectedFirstMessageEndsTheRun) {
+  for (const char* reject : {"MAIL:1:451 4.3.0 try again later", "RCPT:1:550 5.1.1 no such user",
+                             "DATA:1:554 5.3.0 no"}) {
+    SCOPED_TRACE(reject);
+    runner_.reset();
+    w_ = std::make_unique<smtp_testing::SmtpWorld>();
+    done_ = false;
+    w_->Add(smtp_testing::ThreePeople());
+    Serve({true, false, false, false, {"--reject", reject}});
+    Prepare(false);
+    RunDrawing();
+    EXPECT_EQ(LastBox().text, "SMTP Error: " + std::string(reject).substr(7) + "\r\n");
+    EXPECT_TRUE(server_->Messages().empty());
+    EXPECT_TRUE(Has(Log(), "SMTP ERROR OR Disconnect"));
+  }
+}
+
+TEST_F(SmtpRunnerTest, LaterRejectionsReconnectSixTimesThenAskAndCancelKeepsWhatWasSent) {
+  std::vector<smtp_testing::Person> people;
+  // Enough rows that the recomposed messages stay below the row count (the documented
+  // condition for reconnecting).
+  for (int i = 1; i <= 10; ++i)
+    people.push_back({"P" + std::to_string(i), "p" + std::to_string(i) + "@x.org", "", i % 10 + 1});
+  w_->Add(people);
+  Serve({true, false, false, false, {"--reject", "DOT:2+:451 4.3.0 queue full"}});
+  Prepare(false);
+  w_->ui.QueueAnswer(mb::kCancel);
+  RunDrawing();
+  EXPECT_EQ(LastBox().text, "SMTP Error: 451 4.3.0 queue full\r\n");
+  EXPECT_EQ(LastBox().style, mb::kQuestion + mb::kRetryCancel);
+  EXPECT_EQ(w_->ui.StatusText(), "User aborted SMTP Error: 451 4.3.0 queue full\r\n");
+  EXPECT_EQ(runner_->engine().ReconnectCount, 6);
+  EXPECT_EQ(runner_->engine().SentNames, "P1;");
+  EXPECT_EQ(server_->Messages().size(), 1u);
+  std::string transcript = server_->Transcript();
+  int ehlos = 0;
+  for (std::size_t p = transcript.find("EHLO"); p != std::string::npos; p = transcript.find("EHLO", p + 1))
+    ++ehlos;
+  EXPECT_EQ(ehlos, 7);
+  int waits = 0;
+  for (const auto& s : w_->ui.statuses)
+    waits += s == "Server Disconnected, Automatic re-connecting in 10 seconds...";
+  EXPECT_EQ(waits, 6);
+}
+
+TEST_F(SmtpRunnerTest, DisconnectMidDataReconnectsAndTheSummaryNamesEachAcceptedGiverOnce) {
+  w_->Add({{"A", "a@x.org", "", 2}, {"B", "b@x.org", "", 3}, {"C", "c@x.org", "", 1}});
+  Serve({true, false, false, false, {"--drop-in-data", "2"}});
+  Prepare(false);
+  RunDrawing();
+  EXPECT_EQ(LastBox().text, "3 Mail Messages Sent to\nA;B;C;\n");
+  auto messages = server_->Messages();
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[1].rcpt_to, std::vector<std::string>{"b@x.org"});
+  EXPECT_EQ(runner_->engine().ReconnectCount, 1);
+}
+
+TEST_F(SmtpRunnerTest, RepliesSentByteByByteAndAnAcceptedQuit) {
+  w_->Add(smtp_testing::ThreePeople());
+  Serve({true, false, false, false, {"--bytewise", "--auth-last", "--quit-reply", "250 bye"}});
+  Prepare(true);
+  RunDrawing();
+  EXPECT_EQ(LastBox().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
+  EXPECT_EQ(server_->Messages().size(), 3u);
+  EXPECT_TRUE(Log().ends_with("START MAIL_QUIT\r\nEND MAIL_QUIT\r\n")) << Log();
+}
+
+TEST_F(SmtpRunnerTest, SilentServerEndsTheRunAfterTheTimeout) {
+  w_->Add(smtp_testing::ThreePeople());
+  Serve({true, false, false, false, {"--silent", "DATA:1"}});
+  Prepare(false);
+  mail::SmtpTimeouts t;
+  t.data_start = 300ms;
+  runner_->SetTimeouts(t);
+  RunDrawing();
+  EXPECT_EQ(LastBox().text,
+            "The SMTP mail server 127.0.0.1:" + std::to_string(server_->port()) +
+                " did not answer within 1 seconds; the connection was closed.");
+}
+
+TEST_F(SmtpRunnerTest, RefusedConnectionIsASocketError) {
+  w_->Add(smtp_testing::ThreePeople());
+  Serve({true, false, false, false, {}});
+  int port = server_->port();
+  server_.reset();  // nobody listens there any more
+  server_ = std::make_unique<SmtpServer>(SmtpServerOptions{true, false, false, false, {}});
+  w_->UseServer("127.0.0.1:" + std::to_string(port), false);
+  runner_ = std::make_unique<ui::SmtpRunner>(w_->Context(), w_->ui,
+                                             (dir_.path() + "/smtp_session.log").toStdString());
+  QObject::connect(runner_.get(), &ui::SmtpRunner::finished, [this] { done_ = true; });
+  RunDrawing();
+  EXPECT_TRUE(LastBox().text.starts_with("Winsock1 Error number 10061\r\n")) << LastBox().text;
+  EXPECT_EQ(LastBox().title, "Winsock1 Error");
+}
+
+}  // namespace
