@@ -1,5 +1,6 @@
 #include "mail/smtp_compose.h"
 #include "ui/main_window.h"
+#include "ui/send_dialogs.h"
 #include "ui/smtp_runner.h"
 
 namespace ui {
@@ -16,6 +17,7 @@ void WireSmtpCommands(MainWindow& w) {
   auto* runner = new SmtpRunner(std::move(context), w.qt_ui(),
                                 w.paths().data_dir / "smtp_session.log", &w);
   runner->setObjectName("smtpRunner");
+  runner->SetSendMessageDialog([&w] { ShowFrmSendMessage(&w, w.SendValues); });
   runner->SetNewCommand([&w] { w.RunCommand("mnuNew"); });
 }
 
