@@ -5,6 +5,15 @@
 
 namespace mail {
 
+// What frmSend shows before anything is typed (the texts of a send left at its defaults).
+inline constexpr char kDefaultMailSubject[] = "Your Secret Santa Information Enclosed";
+inline constexpr char kDefaultMailBody[] =
+    "Important Secret Santa Message!!\r\n"
+    "\r\n"
+    "The person you have been choosen to be a Secret Santa for\r\n"
+    " is named at the end of this email message\r\n";
+inline constexpr char kDefaultMailTrailer[] = "You are a Secret Santa for";
+
 struct SendValues {
   bool SendConfirmed = false;
   std::string MailSubject;

@@ -76,14 +76,10 @@ SendDialog::SendDialog(mail::SendValues& values, const mail::MailSettings& setti
   values_.SendConfirmed = false;
   setWindowTitle("Send Email Notifications to Participants");
 
-  subject_ = Named(new QLineEdit("Your Secret Santa Information Enclosed", this), "txtSubject");
+  subject_ = Named(new QLineEdit(mail::kDefaultMailSubject, this), "txtSubject");
   body_ = Named(new QPlainTextEdit(this), "txtBody");
-  body_->setPlainText(
-      "Important Secret Santa Message!!\n"
-      "\n"
-      "The person you have been choosen to be a Secret Santa for\n"
-      " is named at the end of this email message\n");
-  trailer_ = Named(new QLineEdit("You are a Secret Santa for", this), "txtTrailer");
+  body_->setPlainText(QString(mail::kDefaultMailBody).replace("\r\n", "\n"));
+  trailer_ = Named(new QLineEdit(mail::kDefaultMailTrailer, this), "txtTrailer");
   test_mode_ =
       Named(new QCheckBox("TestMode: Send all emails to this email addess", this), "chkSendOption");
   test_mode_->setToolTip(kTestTip);
