@@ -1,34 +1,23 @@
 #include <QApplication>
-#include <QDir>
-#include <QStandardPaths>
 
+#include "app/default_paths.h"
 #include "ui/help_paths.h"
 #include "ui/info_options.h"
 #include "ui/main_window.h"
-
-namespace {
-
-ui::AppPaths DefaultPaths() {
-  ui::AppPaths paths;
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-  QDir().mkpath(data);
-  paths.data_dir = data.toStdString();
-  paths.config_file = (config + "/settings.ini").toStdString();
-  paths.help_dir = ui::FindHelpDir();
-  return paths;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   // --version and --help answer without a display.
   if (int status = ui::HandleInfoOptions(argc, argv); status >= 0) return status;
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Hollymoor");
-  QApplication::setOrganizationName("Hollymoor");
+  QApplication::setApplicationName(app::kApplicationName);
+  QApplication::setOrganizationName(app::kOrganizationName);
   QApplication::setApplicationVersion(HOLLYMOOR_VERSION);
-  ui::MainWindow window(DefaultPaths());
+  const app::DefaultLocations defaults = app::DefaultPaths();
+  ui::AppPaths paths;
+  paths.data_dir = defaults.data_dir;
+  paths.config_file = defaults.config_file;
+  paths.help_dir = ui::FindHelpDir();
+  ui::MainWindow window(paths);
   window.Form_Load();
   window.show();
   return QApplication::exec();

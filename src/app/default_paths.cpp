@@ -1,0 +1,18 @@
+#include "app/default_paths.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace app {
+
+DefaultLocations DefaultPaths(bool create_data_dir) {
+  DefaultLocations paths;
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  if (create_data_dir) QDir().mkpath(data);
+  paths.data_dir = data.toStdString();
+  paths.config_file = (config + "/settings.ini").toStdString();
+  return paths;
+}
+
+}  // namespace app
