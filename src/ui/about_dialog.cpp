@@ -1,11 +1,13 @@
 #include "ui/about_dialog.h"
 
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/url_link.h"
+#include "ui/wire_help.h"
 
 namespace ui {
 
@@ -23,6 +25,7 @@ AboutDialog::AboutDialog(const std::string& version_text, const std::string& hom
     : QDialog(parent) {
   setObjectName("frmAbout");
   setModal(true);
+  setWindowIcon(ProgramIcon());
 
   lblTitle_ = new QLabel(this);
   lblTitle_->setObjectName("lblTitle");

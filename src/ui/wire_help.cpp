@@ -1,5 +1,6 @@
 #include "ui/wire_help.h"
 
+#include <QIcon>
 #include <QUrl>
 #include <QWidget>
 #include <filesystem>
@@ -12,6 +13,9 @@
 #include "ui/qt_http.h"
 #include "ui/qt_resizer.h"
 #include "ui/qt_shell.h"
+
+// The icon's resource lives in a static library, whose initialiser nothing else pulls in.
+static void InitHelpResources() { Q_INIT_RESOURCE(help_resources); }
 
 namespace ui {
 
@@ -78,6 +82,8 @@ void HelpCommands::ShowAbout() {
   ExecModal(about);
 }
 
+ResizerHook* HelpCommands::Resizer() const { return resizer_; }
+
 void HelpCommands::StartResizer() {
   if (resizer_) return;
   QWidget* area = EnsureResizeArea(&w_);
@@ -90,8 +96,15 @@ void HelpCommands::StartResizer() {
   resizer_->Init();
 }
 
+QIcon ProgramIcon() {
+  InitHelpResources();
+  // The installed theme's icon when there is one, else the copy built into the program.
+  return QIcon::fromTheme("hollymoor", QIcon(":/hollymoor/hollymoor.svg"));
+}
+
 void WireHelpCommands(MainWindow& w) {
   auto* help = new HelpCommands(w);
+  w.setWindowIcon(ProgramIcon());
   w.OnCommand("mnuDemoSetup", [help] { help->OpenDemoPage(kHelpPageSetup); });
   w.OnCommand("mnuDemoGettingStarted", [help] { help->OpenDemoPage(kHelpPageBasics); });
   w.OnCommand("mnuDemoReSending", [help] { help->OpenDemoPage(kHelpPageReSend); });

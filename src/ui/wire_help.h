@@ -3,6 +3,7 @@
 // window owns one HelpCommands (object name "HelpCommands"); tests reach it with findChild
 // to replace the shell and the HTTP port.
 
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -29,6 +30,8 @@ struct HelpLinks {
 HelpLinks DefaultHelpLinks();
 // This program's version, "3.1.12".
 std::string ProgramVersionText();
+// The program's icon (windows, the about box).
+QIcon ProgramIcon();
 
 class HelpCommands : public QObject {
   Q_OBJECT
@@ -52,7 +55,7 @@ class HelpCommands : public QObject {
 
   // The start-up step: creates the resizer and records the window's size.
   void StartResizer();
-  ResizerHook* Resizer() const { return resizer_; }
+  ResizerHook* Resizer() const;
 
  private:
   MainWindow& w_;

@@ -136,6 +136,7 @@ TEST_F(HelpMenuTest, AboutBoxShowsTitleVersionNoticeAndLink) {
   EXPECT_TRUE(shown);
   EXPECT_EQ(opened_, std::vector<std::string>{ui::DefaultHelpLinks().home_page});
   EXPECT_EQ(ui::ProgramVersionText(), HOLLYMOOR_VERSION);
+  EXPECT_FALSE(window_.windowIcon().pixmap(32).isNull());
 }
 
 TEST_F(HelpMenuTest, CheckCommandRunsInTheBackgroundOnceAtATime) {
