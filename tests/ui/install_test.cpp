@@ -50,7 +50,7 @@ TEST_F(InstallTest, PrefixHoldsProgramHelpAndDesktopEntry) {
   const fs::path help = prefix_ / "share" / "hollymoor" / "help";
   EXPECT_TRUE(fs::is_regular_file(bin));
   for (const char* page : {ui::kHelpPageSetup, ui::kHelpPageBasics, ui::kHelpPageReSend,
-                           ui::kHelpPageHistory, "help.css"})
+                           ui::kHelpPageHistory, "help.css", "images/main-window.png"})
     EXPECT_TRUE(fs::is_regular_file(help / page)) << page;
   EXPECT_TRUE(fs::is_regular_file(prefix_ / "share/icons/hicolor/scalable/apps/hollymoor.svg"));
 
