@@ -145,6 +145,10 @@ class Loader {
         if (!options.include_exclusions) last_[0].clear();
         // Numbers are 16-bit: a file beyond that fails at the record that does not fit.
         if (roster_.ParticipantCount() >= roster::kMaxParticipants) throw StageError{};
+        // A data row always has a name; a nameless record would even be taken for the
+        // empty roster's placeholder row and overwritten by the next one. The writer never
+        // produces one, so it is a damaged file.
+        if (last_[1].empty()) throw StageError{};
         roster_.AddParticipant(last_[0], last_[1], last_[2],
                                fields_ == kRecordFields ? last_[4] : std::string(), false);
       }

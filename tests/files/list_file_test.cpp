@@ -147,7 +147,8 @@ TEST_F(ListFileTest, EmptyFileLoadsNothingAndSucceeds) {
 TEST_F(ListFileTest, RecordCutShortReportsTheStageAndItsLineAndClears) {
   const std::string whole = "\"\",\"A\",\"a@x\",\"\",\"\"\r\n\"\",\"B\",\"b@x\",\"\",\"\"\r\n";
   for (const std::string& tail : {std::string("\"\",\"C\",\"c@x\",\"\",\"no"),
-                                  std::string("\"\",\"C\",\"c@x\"\r\n")}) {
+                                  std::string("\"\",\"C\",\"c@x\"\r\n"),
+                                  std::string("\"\",\"\",\"nameless@x\",\"\",\"\"\r\n")}) {
     ui_.boxes.clear();
     const fs::path p = File("cut.hmr", whole + tail);
     EXPECT_FALSE(Load(p));
