@@ -105,6 +105,8 @@ void MapiDelivery::AddFromAddressBook() {
       g.SetCellForeAt(r, roster::kColNotes, 0);
     }
     g.SetRedraw(true);
+    // The current row ends on the last one filled, as filling row by row would leave it.
+    if (n > 0) g.SetRow(g.Rows() - 1);
   }
   roster_.UpdateButtonEnables(false);
   ui.SetStatusText("Ready");
