@@ -1,0 +1,192 @@
+// The desktop-mail path end to end: the window's senders hand each message to msmtp, which
+// delivers it to an aiosmtpd server on 127.0.0.1.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <fstream>
+
+#include "support/qt_helpers.h"
+#include "support/smtp_server.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+#include "ui/qt_ui.h"
+#include "ui/wire_mapi.h"
+
+namespace {
+
+using testing_support::CapturedMessage;
+using testing_support::TempDir;
+
+constexpr const char* kMsmtp = "/usr/bin/msmtp";
+constexpr const char* kSentReminder =
+    "Please check your email client's OutBox Folder to verify that messages have been sent.";
+
+const char* const kPeople[5][3] = {{"Ann", "ann@example.org", "books"},
+                                   {"Bob", "bob@example.org", ""},
+                                   {"Cid", "cid@example.org", "tea"},
+                                   {"Dee", "dee@example.org", "socks"},
+                                   {"Eve", "eve@example.org", "jam"}};
+
+std::string Header(const std::string& data, const std::string& name) {
+  const std::size_t at = data.find("\r\n" + name + ": ");
+  if (at == std::string::npos) return {};
+  const std::size_t start = at + name.size() + 4;
+  return data.substr(start, data.find("\r\n", start) - start);
+}
+
+class MapiMailerE2eTest : public ::testing::Test {
+ protected:
+  MapiMailerE2eTest()
+      : server_(testing_support::SmtpServerOptions{}),
+        window_(ui::AppPaths{dir_.path(), dir_.path() / "settings.ini", {}}) {
+    window_.Form_Load();
+    // msmtp refuses a configuration file that others may read.
+    const auto rc = dir_.path() / "msmtprc";
+    std::ofstream(rc) << "defaults\nauth off\ntls off\naccount default\nhost 127.0.0.1\nport "
+                      << server_.port() << "\nfrom organiser@example.org\n";
+    ::chmod(rc.c_str(), 0600);
+    mailer_ = std::string(kMsmtp) + " -C " + rc.string() + " -t -oi";
+    mail::MailSettings& s = window_.MailSettings;
+    s.UseSMTP = false;
+    s.SMTPUserName = "Organiser";
+    s.SMTPAccountName = "organiser@example.org";
+    s.MailerCommand = mailer_;
+    ui::SetMailerTimeout(window_, std::chrono::seconds(20));
+
+    roster::Roster& r = window_.roster();
+    for (const auto& p : kPeople) r.AddParticipant("", p[0], p[1], p[2], false);
+    // Each gives to the next one.
+    for (int i = 1; i <= 5; ++i)
+      r.grid().SetTextMatrix(i, roster::kColResult, std::to_string(i % 5 + 1));
+    mail::SendValues& v = window_.SendValues;
+    v.MailSubject = "Your Secret Santa Information Enclosed";
+    v.MailBody = "Important Secret Santa Message!!";
+    v.MailTrailer = "You are a Secret Santa for";
+  }
+  ~MapiMailerE2eTest() override { ui::SetModalHandler(nullptr); }
+
+  bool Ready() {
+    if (!server_.error().empty()) ADD_FAILURE() << server_.error();
+    return server_.error().empty();
+  }
+  void Mark(int row) {
+    window_.roster().grid().SetCellColors(row, roster::kColName, roster::kWhite, 255);
+  }
+  std::vector<std::string> Receivers(const std::vector<CapturedMessage>& m, std::size_t from = 0) {
+    std::vector<std::string> out;
+    for (std::size_t i = from; i < m.size(); ++i)
+      out.push_back(m[i].rcpt_to.empty() ? "" : m[i].rcpt_to.front());
+    return out;
+  }
+
+  TempDir dir_;
+  testing_support::SmtpServer server_;
+  testing_support::MessageBoxCatcher boxes_;
+  ui::MainWindow window_;
+  std::string mailer_;
+};
+
+TEST_F(MapiMailerE2eTest, DrawingThenReSendReachTheServer) {
+  if (!Ready()) return;
+  ui::MapiSendDrawing(window_);
+
+  ASSERT_TRUE(server_.WaitForMessages(5));
+  std::vector<CapturedMessage> m = server_.Messages();
+  ASSERT_EQ(m.size(), 5u);
+  EXPECT_EQ(Receivers(m), (std::vector<std::string>{"ann@example.org", "bob@example.org",
+                                                    "cid@example.org", "dee@example.org",
+                                                    "eve@example.org"}));
+  EXPECT_EQ(m[0].mail_from, "organiser@example.org");
+  EXPECT_EQ(Header(m[0].data, "Subject"), "Ann Your Secret Santa Information Enclosed");
+  EXPECT_NE(m[0].data.find("You are a Secret Santa for Bob\r\n\r\nNotes, Gift Suggestions, or "
+                           "Special Instructions for Bob:\r\n\r\n"),
+            std::string::npos)
+      << m[0].data;
+  EXPECT_NE(m[4].data.find("Special Instructions for Ann:\r\nbooks\r\n"), std::string::npos);
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  EXPECT_EQ(boxes_.boxes[0].text,
+            std::string("5 Mail Messages Sent to\nAnn;Bob;Cid;Dee;Eve;\n\r\r") + kSentReminder);
+  EXPECT_EQ(window_.qt_ui().StatusText(), "5 Mail Messages Sent");
+  EXPECT_FALSE(window_.roster().MapiLoggedOn);
+
+  // Re-send to the two marked participants; the roster is cleared afterwards.
+  window_.roster().ReSendMode = true;
+  Mark(2);
+  Mark(4);
+  ui::MapiSendDrawing(window_);
+  ASSERT_TRUE(server_.WaitForMessages(7));
+  m = server_.Messages();
+  EXPECT_EQ(Receivers(m, 5), (std::vector<std::string>{"bob@example.org", "dee@example.org"}));
+  EXPECT_EQ(boxes_.boxes.at(1).text,
+            "2 Mail Messages Re-Sent to\nBob;Dee;\n\r\rPlease check your email client's OutBox "
+            "Folder to verify that messages have been re-sent.");
+  EXPECT_EQ(window_.qt_ui().StatusText(), "2 Mail Messages Re-Sent");
+  EXPECT_FALSE(window_.roster().ReSendMode);
+  EXPECT_EQ(window_.roster().ParticipantCount(), 0);
+}
+
+TEST_F(MapiMailerE2eTest, TestModeSendsEveryNotificationToTheTestAddress) {
+  if (!Ready()) return;
+  window_.SendValues.TestMode = true;
+  window_.SendValues.TestAddress = "tester@example.net";
+  ui::MapiSendDrawing(window_);
+  ASSERT_TRUE(server_.WaitForMessages(5));
+  std::vector<CapturedMessage> m = server_.Messages();
+  ASSERT_EQ(m.size(), 5u);
+  EXPECT_EQ(Receivers(m), std::vector<std::string>(5, "tester@example.net"));
+  EXPECT_EQ(Header(m[3].data, "Subject"), "Dee Your Secret Santa Information Enclosed");
+  EXPECT_NE(m[3].data.find("Secret Santa for Eve"), std::string::npos);
+}
+
+TEST_F(MapiMailerE2eTest, FreeFormMessageGoesToEveryone) {
+  if (!Ready()) return;
+  ui::SetModalHandler([](QDialog& d) {
+    EXPECT_EQ(d.objectName(), "frmSendMessage");
+    d.findChild<QLineEdit*>("txtSubject")->setText("Party");
+    d.findChild<QPlainTextEdit*>("txtBody")->setPlainText("Friday at eight");
+    d.findChild<QPushButton*>("cmdSend")->click();
+    return d.result();
+  });
+  ui::MapiSendMessage(window_);
+  ASSERT_TRUE(server_.WaitForMessages(5));
+  std::vector<CapturedMessage> m = server_.Messages();
+  EXPECT_EQ(Header(m[1].data, "Subject"), "Bob Party");
+  EXPECT_NE(m[1].data.find("\r\n\r\nFriday at eight\r\n\r\n=========="), std::string::npos);
+  EXPECT_EQ(boxes_.boxes.at(0).text,
+            std::string("5 Mail Messages Sent to\nAnn;Bob;Cid;Dee;Eve;\n\r\r") + kSentReminder);
+}
+
+TEST_F(MapiMailerE2eTest, MailerFailingOnTheThirdMessageStopsTheRun) {
+  if (!Ready()) return;
+  // A mailer that refuses its third message and otherwise hands over to msmtp.
+  const auto wrapper = dir_.path() / "mailer.sh";
+  const auto count = dir_.path() / "count";
+  std::ofstream(wrapper) << "#!/bin/sh\nn=$(( $(cat '" << count.string() << "' 2>/dev/null || "
+                         << "echo 0) + 1 ))\necho $n > '" << count.string() << "'\n"
+                         << "if [ $n -eq 3 ]; then echo 'queue full' >&2; exit 75; fi\n"
+                         << "exec " << mailer_ << "\n";
+  ::chmod(wrapper.c_str(), 0755);
+  window_.MailSettings.MailerCommand = wrapper.string();
+
+  ui::MapiSendDrawing(window_);
+  ASSERT_EQ(boxes_.boxes.size(), 2u);
+  EXPECT_EQ(boxes_.boxes[0].text, "Error while attempting to send messages to MAPI Email Client");
+  EXPECT_EQ(boxes_.boxes[0].style, roster::mb::kCritical);
+  EXPECT_EQ(boxes_.boxes[1].text,
+            "The mailer [" + wrapper.string() +
+                "] failed with exit status 75: queue full\n\n2 Mail Messages had already been "
+                "handed to the mail client:\nAnn;Bob;");
+  ASSERT_TRUE(server_.WaitForMessages(2));
+  QTest::qWait(300);  // nothing more arrives
+  EXPECT_EQ(Receivers(server_.Messages()),
+            (std::vector<std::string>{"ann@example.org", "bob@example.org"}));
+  EXPECT_EQ(window_.qt_ui().StatusText(), " Sending email to Cid ...");
+  EXPECT_TRUE(window_.roster().MapiLoggedOn);  // left as it was at the error
+}
+
+}  // namespace
