@@ -44,6 +44,8 @@ std::string DecodeContactsText(std::string_view bytes);
 // Converts text in the named character set (as a vCard CHARSET parameter gives it) to UTF-8.
 std::string ConvertCharset(std::string_view bytes, std::string_view charset);
 bool IsValidUtf8(std::string_view s);
+// A name fit for one roster cell: line breaks, tabs and runs of spaces become one space.
+std::string CleanName(std::string_view name);
 // A plausible single address: one "@" with text on both sides, no spaces or angle brackets.
 bool LooksLikeAddress(std::string_view s);
 

@@ -220,6 +220,7 @@ ContactsLoad ParseContactsCsv(std::string_view text) {
                        : !nickname.empty()          ? nickname
                        : !company.empty()           ? company
                                                     : first_free;
+    name = CleanName(name);
     for (const std::string& address : addresses)
       out.contacts.push_back({name.empty() ? address : name, address});
   };

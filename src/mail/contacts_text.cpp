@@ -151,6 +151,22 @@ std::string ConvertCharset(std::string_view bytes, std::string_view charset) {
   return FromSingleByte(bytes, SingleByte::kCp1252);
 }
 
+std::string CleanName(std::string_view name) {
+  std::string out;
+  out.reserve(name.size());
+  bool space = false;
+  for (char c : name) {
+    if (static_cast<unsigned char>(c) <= ' ') {
+      space = !out.empty();
+      continue;
+    }
+    if (space) out += ' ';
+    space = false;
+    out += c;
+  }
+  return out;
+}
+
 bool LooksLikeAddress(std::string_view s) {
   const std::size_t at = s.find('@');
   if (at == std::string_view::npos || at == 0 || at + 1 >= s.size()) return false;

@@ -206,7 +206,7 @@ void FinishCard(const Card& card, ContactsLoad& out) {
     ++out.skipped;
     return;
   }
-  std::string name = CardName(card);
+  const std::string name = CleanName(CardName(card));
   for (const std::string& address : card.addresses)
     out.contacts.push_back({name.empty() ? address : name, address});
 }

@@ -120,9 +120,9 @@ TEST(ContactsCsvTest, CommonClientExports) {
        "First Name,Last Name,Display Name,Nickname,Primary Email,Secondary Email\n"
        "Dana,Ray,\"Ray, Dana \"\"DJ\"\"\",,dana@example.org,dana2@example.org\n",
        {{"Ray, Dana \"DJ\"", "dana@example.org"}, {"Ray, Dana \"DJ\"", "dana2@example.org"}}},
-      {"tab separated, multi-line cell",
-       "Name\tEmail\tNotes\n\"Eve\"\teve@example.org\t\"line one\nline two\"\n",
-       {{"Eve", "eve@example.org"}}},
+      {"tab separated, multi-line cells",
+       "Name\tEmail\tNotes\n\"Eve\r\n  Ng\"\teve@example.org\t\"line one\nline two\"\n",
+       {{"Eve Ng", "eve@example.org"}}},
       {"no heading row, angle brackets",
        "Fay,fay@example.org\n\"Gus Ho\" <gus@example.org>\n",
        {{"Fay", "fay@example.org"}, {"Gus Ho", "gus@example.org"}}},
