@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
+#include <unordered_set>
 
 #include "mail/contacts.h"
 
@@ -110,7 +112,9 @@ std::string_view Trim(std::string_view s) {
 
 // The addresses in one cell: "a@x", "a@x ::: b@y", "a@x; b@y", "Name <a@x>", "mailto:a@x".
 // A name found before "<" goes to *name_out when that is still empty.
-void CellAddresses(std::string_view cell, std::vector<std::string>& out, std::string* name_out) {
+// `seen` keeps the row's addresses so each is taken once, however many a row holds.
+void CellAddresses(std::string_view cell, std::vector<std::string>& out,
+                   std::unordered_set<std::string>& seen, std::string* name_out) {
   std::size_t start = 0;
   while (start <= cell.size()) {
     std::size_t end = cell.find_first_of(",;:", start);
@@ -132,9 +136,7 @@ void CellAddresses(std::string_view cell, std::vector<std::string>& out, std::st
     }
     if (piece.size() > 7 && Normalize(piece.substr(0, 6)) == "mailto" && piece[6] == ':')
       piece.remove_prefix(7);
-    if (LooksLikeAddress(piece) &&
-        std::find(out.begin(), out.end(), piece) == out.end())
-      out.emplace_back(piece);
+    if (LooksLikeAddress(piece) && seen.emplace(piece).second) out.emplace_back(piece);
     if (end == std::string_view::npos) break;
     start = end + (cell[end] == ':' ? 3 : 1);
   }
@@ -155,7 +157,8 @@ ContactsLoad ParseContactsCsv(std::string_view text) {
 
   // A first row holding an address is data, not headings.
   std::vector<std::string> probe;
-  for (const std::string& cell : record) CellAddresses(cell, probe, nullptr);
+  std::unordered_set<std::string> probe_seen;
+  for (const std::string& cell : record) CellAddresses(cell, probe, probe_seen, nullptr);
   const bool has_heading = probe.empty();
 
   std::vector<Column> columns;
@@ -170,6 +173,7 @@ ContactsLoad ParseContactsCsv(std::string_view text) {
   auto take = [&](const Record& row) {
     if (BlankRecord(row)) return;
     std::vector<std::string> addresses;
+    std::unordered_set<std::string> seen;
     std::string bracket_name;
     std::string full, parts[3], nickname, company, first_free;
     for (std::size_t i = 0; i < row.size(); ++i) {
@@ -178,7 +182,7 @@ ContactsLoad ParseContactsCsv(std::string_view text) {
       if (cell.empty()) continue;
       if (col == Column::kEmail || (!email_columns_known && cell.find('@') != cell.npos)) {
         const std::size_t before = addresses.size();
-        CellAddresses(cell, addresses, &bracket_name);
+        CellAddresses(cell, addresses, seen, &bracket_name);
         if (addresses.size() > before || col == Column::kEmail) continue;
       }
       switch (col) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <optional>
+#include <unordered_set>
 
 #include "mail/contacts.h"
 
@@ -173,6 +174,7 @@ struct Card {
   bool v21 = false;
   std::string fn, n, nickname, org;
   std::vector<std::string> addresses;
+  std::unordered_set<std::string> seen;
 };
 
 std::string CardName(const Card& card) {
@@ -216,8 +218,7 @@ void AddAddress(Card& card, std::string_view value) {
   if (v.size() > 7 && IEquals(v.substr(0, 7), "mailto:")) v.remove_prefix(7);
   if (v.size() >= 2 && v.front() == '<' && v.back() == '>') v = v.substr(1, v.size() - 2);
   if (!LooksLikeAddress(v)) return;
-  if (std::find(card.addresses.begin(), card.addresses.end(), v) != card.addresses.end()) return;
-  card.addresses.emplace_back(v);
+  if (card.seen.emplace(v).second) card.addresses.emplace_back(v);
 }
 
 }  // namespace
