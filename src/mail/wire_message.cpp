@@ -189,6 +189,7 @@ bool FitsSevenBit(std::string_view body) {
 std::string QuotedPrintable(std::string_view body) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
+  out.reserve(body.size() * 2);
   size_t start = 0;
   while (start < body.size()) {
     size_t end = body.find(kCrLf, start);
@@ -198,19 +199,21 @@ std::string QuotedPrintable(std::string_view body) {
     for (size_t i = start; i < end; ++i) {
       unsigned char c = body[i];
       bool last = i + 1 == end;
-      std::string token;
-      if ((c >= 33 && c <= 126 && c != '=') || ((c == ' ' || c == '\t') && !last)) {
-        token = static_cast<char>(c);
-      } else {
-        token = {'=', kHex[c >> 4], kHex[c & 15]};
+      char token[3] = {static_cast<char>(c), 0, 0};
+      size_t size = 1;
+      if (!((c >= 33 && c <= 126 && c != '=') || ((c == ' ' || c == '\t') && !last))) {
+        token[0] = '=';
+        token[1] = kHex[c >> 4];
+        token[2] = kHex[c & 15];
+        size = 3;
       }
       // Leave room for the "=" of a soft line break.
-      if (col + token.size() > 75) {
+      if (col + size > 75) {
         out += "=\r\n";
         col = 0;
       }
-      out += token;
-      col += token.size();
+      out.append(token, size);
+      col += size;
     }
     if (has_end) out += kCrLf;
     start = end + (has_end ? kCrLf.size() : 0);
