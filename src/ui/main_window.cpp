@@ -216,6 +216,8 @@ void MainWindow::OnCommand(const std::string& menu_item, std::function<void()> h
 }
 
 void MainWindow::RunCommand(const std::string& menu_item) {
+  // A drawing lets the event loop run; nothing may change the roster under it meanwhile.
+  if (roster_->DrawingInProgress()) return;
   auto it = handlers_.find(menu_item);
   if (it != handlers_.end() && it->second) it->second();
 }
