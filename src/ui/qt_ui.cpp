@@ -67,6 +67,7 @@ int QtUi::MsgBox(const std::string& text, int style, const std::string& title) {
 
 void QtUi::SetStatusText(const std::string& text) {
   status_ = text;
+  if (status_listener_) status_listener_(text);
   if (status_bar_) {
     if (auto* label = status_bar_->findChild<QLabel*>("Panel1"))
       label->setText(QString::fromStdString(text));

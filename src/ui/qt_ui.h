@@ -32,6 +32,10 @@ class QtUi : public roster::Ui {
   explicit QtUi(QWidget* owner = nullptr) : owner_(owner) {}
   void SetOwner(QWidget* owner) { owner_ = owner; }
   void SetStatusBar(QStatusBar* bar) { status_bar_ = bar; }
+  // Hears every status text (tests check what the organiser was shown).
+  void SetStatusListener(std::function<void(const std::string&)> listener) {
+    status_listener_ = std::move(listener);
+  }
 
   int MsgBox(const std::string& text, int style, const std::string& title) override;
   void SetStatusText(const std::string& text) override;
@@ -44,6 +48,7 @@ class QtUi : public roster::Ui {
   QPointer<QWidget> owner_;
   QPointer<QStatusBar> status_bar_;
   std::string status_;
+  std::function<void(const std::string&)> status_listener_;
   int pointer_ = roster::kPointerDefault;
 };
 

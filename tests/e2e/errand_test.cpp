@@ -1,0 +1,231 @@
+// Calculate & Send through the real window: participants typed in, exclusions set with the
+// mouse, the drawing sent through Debian's aiosmtpd, the archive checked against what
+// arrived, and a re-send to chosen people.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "support/qt_helpers.h"
+#include "support/smtp_server.h"
+#include "ui/main_window.h"
+#include "ui/smtp_runner.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::SmtpServer;
+using testing_support::SmtpServerOptions;
+
+const std::vector<std::array<const char*, 3>> kPeople = {
+    {"Alice Archer", "alice@example.org", "Books about birds"},
+    {"Ben Archer", "ben@example.org", "Garden tools"},
+    {"Chandra Patel", "chandra@example.net", "Tea"},
+    {"Dmitri Volkov", "dmitri@example.com", "Board games"},
+    {"Elena Garcia", "elena@example.org", "Puzzles"},
+    {"Femi Adeyemi", "femi@example.net", "Coffee"},
+};
+
+std::string Between(const std::string& text, const std::string& before, const std::string& after) {
+  std::size_t b = text.find(before);
+  if (b == std::string::npos) return {};
+  b += before.size();
+  std::size_t e = text.find(after, b);
+  return e == std::string::npos ? std::string() : text.substr(b, e - b);
+}
+
+// Giver name -> receiver name, read from the delivered notifications.
+std::map<std::string, std::string> Pairs(const std::vector<testing_support::CapturedMessage>& ms) {
+  std::map<std::string, std::string> pairs;
+  for (const auto& m : ms) {
+    std::string giver = Between(m.data, "\r\nTo: ", "<");
+    if (giver.empty()) giver = Between(m.data, "To: ", "<");
+    std::string receiver =
+        Between(m.data, "Notes, Gift Suggestions, or Special Instructions for ", ":\r\n");
+    pairs[giver] = receiver;
+  }
+  return pairs;
+}
+
+class ErrandTest : public ::testing::Test {
+ protected:
+  ErrandTest() : window_(ui::AppPaths{dir_.path().toStdString(), {}, {}}) {
+    window_.Form_Load();
+    window_.qt_ui().SetStatusListener([this](const std::string& s) { statuses_.push_back(s); });
+    QObject::connect(&ui::SmtpRunnerOf(window_), &ui::SmtpRunner::finished,
+                     [this] { ++finished_; });
+  }
+  ~ErrandTest() override { ui::SetModalHandler(nullptr); }
+
+  void UseServer(const SmtpServer& server) {
+    auto& s = window_.MailSettings;
+    s.UseSMTP = true;
+    s.SMTPServer = "127.0.0.1:" + std::to_string(server.port());
+    s.SMTPUserName = "Santa Organiser";
+    s.SMTPAccountName = "organiser@example.org";
+    mail::SmtpTimeouts t;
+    t.command = t.greeting = t.data_start = t.data_end = 5s;
+    t.reconnect_first = t.reconnect_second = 10ms;
+    ui::SmtpRunnerOf(window_).SetTimeouts(t);
+  }
+
+  void TypeParticipants() {
+    ui::SetModalHandler([](QDialog& d) {
+      for (const auto& p : kPeople) {
+        d.findChild<QLineEdit*>("txtName")->setText(p[0]);
+        d.findChild<QLineEdit*>("txtEmailAddress")->setText(p[1]);
+        d.findChild<QLineEdit*>("txtNotes")->setText(p[2]);
+        d.findChild<QPushButton*>("cmdAdd")->click();
+      }
+      d.findChild<QPushButton*>("cmdClose")->click();
+      return d.result();
+    });
+    window_.findChild<QAction*>("mnuManualAddition")->trigger();
+  }
+
+  void Press(int row, int col) { window_.MSFlexGrid_MouseDown(row, col); }
+  void Trigger(const char* name) {
+    QAction* a = window_.findChild<QAction*>(name);
+    ASSERT_TRUE(a->isEnabled()) << name;
+    a->trigger();
+  }
+
+  // Chooses Calculate & Send, confirms frmSend, and waits for the run to end.
+  void CalculateAndSend(const char* command = "mnuCalculateSend") {
+    const int before = finished_;
+    ui::SetModalHandler([](QDialog& d) {
+      EXPECT_EQ(d.objectName(), "frmSend");
+      d.findChild<QPushButton*>("cmdSend")->click();
+      return d.result();
+    });
+    Trigger(command);
+    ui::SetModalHandler(nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished_ > before; }, 20000));
+  }
+
+  std::vector<QString> History(const char* pattern) {
+    QDir dir(dir_.path() + "/History");
+    std::vector<QString> out;
+    for (const QString& f : dir.entryList({pattern}, QDir::Files)) out.push_back(dir.filePath(f));
+    return out;
+  }
+
+  std::string Read(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  QTemporaryDir dir_;
+  testing_support::MessageBoxCatcher boxes_;
+  ui::MainWindow window_;
+  std::vector<std::string> statuses_;
+  int finished_ = 0;
+};
+
+TEST_F(ErrandTest, SixParticipantsWithExclusionsAreNotifiedAndArchived) {
+  SmtpServer server(SmtpServerOptions{});
+  ASSERT_EQ(server.error(), "");
+  UseServer(server);
+  TypeParticipants();
+  // The Archers exclude each other; Chandra may not draw Dmitri or Elena.
+  Press(1, roster::kColName);
+  Press(2, roster::kColName);
+  Trigger("SETGRP");
+  Press(4, roster::kColName);
+  Press(5, roster::kColName);
+  Press(3, roster::kColName);
+  Trigger("mnuSetIndividualExclusion");
+  Trigger("mnuClearSelected");
+  ASSERT_EQ(window_.roster().grid().TextMatrix(1, roster::kColExclusions), "2");
+  ASSERT_EQ(window_.roster().grid().TextMatrix(2, roster::kColExclusions), "1");
+  ASSERT_EQ(window_.roster().grid().TextMatrix(3, roster::kColExclusions), "4,5");
+
+  CalculateAndSend();
+  ASSERT_TRUE(server.WaitForMessages(6));
+  const auto messages = server.Messages();
+  ASSERT_EQ(messages.size(), 6u);
+  const auto pairs = Pairs(messages);
+  ASSERT_EQ(pairs.size(), 6u);
+  std::set<std::string> receivers;
+  for (const auto& [giver, receiver] : pairs) {
+    EXPECT_NE(giver, receiver);
+    receivers.insert(receiver);
+  }
+  EXPECT_EQ(receivers.size(), 6u);
+  EXPECT_NE(pairs.at("Alice Archer"), "Ben Archer");
+  EXPECT_NE(pairs.at("Ben Archer"), "Alice Archer");
+  EXPECT_NE(pairs.at("Chandra Patel"), "Dmitri Volkov");
+  EXPECT_NE(pairs.at("Chandra Patel"), "Elena Garcia");
+
+  // The archive holds the same pairs: list file field 4, one log row per participant.
+  auto lists = History("*.hmr");
+  auto logs = History("*.htm");
+  ASSERT_EQ(lists.size(), 1u);
+  ASSERT_EQ(logs.size(), 1u);
+  std::istringstream list(Read(lists[0]));
+  std::string line;
+  int records = 0;
+  while (std::getline(list, line)) {
+    ++records;
+    std::vector<std::string> fields;
+    for (std::size_t p = 0; (p = line.find('"', p)) != std::string::npos;) {
+      std::size_t e = line.find('"', p + 1);
+      fields.push_back(line.substr(p + 1, e - p - 1));
+      p = e + 1;
+    }
+    ASSERT_EQ(fields.size(), 5u) << line;
+    EXPECT_EQ(pairs.at(fields[1]), fields[3]) << line;
+  }
+  EXPECT_EQ(records, 6);
+
+  // The organiser saw no pair: the result column stayed hidden numbers, no status text or
+  // message box paired anyone with their receiver.
+  const roster::Grid& g = window_.roster().grid();
+  for (int r = 1; r <= 6; ++r) {
+    int n = 0;
+    EXPECT_TRUE(roster::ParseNumber(g.TextMatrix(r, roster::kColResult), n));
+    EXPECT_EQ(g.CellAt(r, roster::kColResult).fore, roster::kHiddenColor);
+  }
+  for (const auto& [giver, receiver] : pairs) {
+    for (const std::string& s : statuses_)
+      EXPECT_FALSE(s.find(receiver) != std::string::npos && s.find(giver) != std::string::npos)
+          << s;
+    for (const auto& b : boxes_.boxes)
+      EXPECT_EQ(b.text.find(giver + " -> "), std::string::npos);
+  }
+  EXPECT_EQ(boxes_.boxes.back().text,
+            "6 Mail Messages Sent to\nAlice Archer;Ben Archer;Chandra Patel;Dmitri Volkov;"
+            "Elena Garcia;Femi Adeyemi;\n");
+  EXPECT_FALSE(window_.findChild<QAction*>("mnuCalculateSend")->isEnabled());
+}
+
+TEST_F(ErrandTest, CancelInTheSendDialogArchivesAndSendsNothing) {
+  SmtpServer server(SmtpServerOptions{});
+  ASSERT_EQ(server.error(), "");
+  UseServer(server);
+  TypeParticipants();
+  ui::SetModalHandler([](QDialog& d) {
+    d.findChild<QPushButton*>("cmdCancel")->click();
+    return d.result();
+  });
+  Trigger("CALCSEND");
+  QTest::qWait(200);
+  EXPECT_TRUE(server.Messages().empty());
+  EXPECT_TRUE(History("*").empty());
+  EXPECT_EQ(statuses_.back(), "Ready");
+  EXPECT_TRUE(window_.findChild<QAction*>("mnuCalculateSend")->isEnabled());
+}
+
+}  // namespace
