@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -127,6 +128,25 @@ class ErrandTest : public ::testing::Test {
     return s.str();
   }
 
+  // Re-Send Previous Drawing with the given archive, then marks the named participants.
+  void ReSend(const QString& archive, const std::vector<std::string>& names) {
+    ui::SetModalHandler([archive](QDialog& d) {
+      auto* fd = qobject_cast<QFileDialog*>(&d);
+      EXPECT_NE(fd, nullptr) << d.objectName().toStdString();
+      if (!fd) return int(QDialog::Rejected);
+      fd->selectFile(archive);
+      fd->QDialog::done(QDialog::Accepted);
+      return fd->result();
+    });
+    Trigger("mnuReSendList");
+    ui::SetModalHandler(nullptr);
+    ASSERT_TRUE(window_.roster().ReSendMode);
+    const roster::Grid& g = window_.roster().grid();
+    for (const std::string& name : names)
+      for (int r = 1; r < g.Rows(); ++r)
+        if (g.TextMatrix(r, roster::kColName) == name) Press(r, roster::kColName);
+  }
+
   QTemporaryDir dir_;
   testing_support::MessageBoxCatcher boxes_;
   ui::MainWindow window_;
@@ -209,6 +229,35 @@ TEST_F(ErrandTest, SixParticipantsWithExclusionsAreNotifiedAndArchived) {
             "6 Mail Messages Sent to\nAlice Archer;Ben Archer;Chandra Patel;Dmitri Volkov;"
             "Elena Garcia;Femi Adeyemi;\n");
   EXPECT_FALSE(window_.findChild<QAction*>("mnuCalculateSend")->isEnabled());
+}
+
+TEST_F(ErrandTest, ReSendReachesExactlyTheMarkedPeopleWithTheSameReceivers) {
+  SmtpServer server(SmtpServerOptions{});
+  ASSERT_EQ(server.error(), "");
+  UseServer(server);
+  TypeParticipants();
+  CalculateAndSend();
+  ASSERT_TRUE(server.WaitForMessages(6));
+  const auto first = Pairs(server.Messages());
+  auto lists = History("*.hmr");
+  ASSERT_EQ(lists.size(), 1u);
+
+  // A fresh window, as on another day: only the archive is left.
+  Trigger("mnuNew");
+  ReSend(lists[0], {"Ben Archer", "Elena Garcia"});
+  EXPECT_EQ(window_.findChild<QAction*>("CALCSEND")->toolTip(), "Re-Send...");
+  CalculateAndSend("CALCSEND");
+  ASSERT_TRUE(server.WaitForMessages(8));
+  const auto all = server.Messages();
+  ASSERT_EQ(all.size(), 8u);
+  const auto again = Pairs({all[6], all[7]});
+  ASSERT_EQ(again.size(), 2u);
+  EXPECT_EQ(again.at("Ben Archer"), first.at("Ben Archer"));
+  EXPECT_EQ(again.at("Elena Garcia"), first.at("Elena Garcia"));
+  // The run ends with the New command: re-send mode is over, the roster empty.
+  EXPECT_FALSE(window_.roster().ReSendMode);
+  EXPECT_EQ(window_.roster().ParticipantCount(), 0);
+  EXPECT_EQ(window_.findChild<QAction*>("mnuReSendList")->text(), "Re-Send Previous Drawing...");
 }
 
 TEST_F(ErrandTest, CancelInTheSendDialogArchivesAndSendsNothing) {
