@@ -1,6 +1,7 @@
 #include "ui/wire_mapi.h"
 
 #include <QObject>
+#include <QStatusBar>
 
 #include "mail/file_settings_store.h"
 #include "mail/mailer_client.h"
@@ -23,6 +24,21 @@ class WindowClock : public roster::Clock {
   MainWindow& w_;
 };
 
+// The mailer blocks the window while it works; the status text naming the participant is
+// painted before each hand-over so the organiser sees how far the run has got.
+class WindowMailerClient : public mail::MailerClient {
+ public:
+  WindowMailerClient(MainWindow& w, const roster::Clock& clock, mail::AddressBook* book)
+      : MailerClient(w.MailSettings, clock, book), w_(w) {}
+  void Send(bool dialog) override {
+    if (QStatusBar* bar = w_.statusBar()) bar->repaint();
+    MailerClient::Send(dialog);
+  }
+
+ private:
+  MainWindow& w_;
+};
+
 // MapiSess and MapiMess of the window: the mail client with its address book and the
 // operations over them, living as long as the window.
 class MapiControls : public QObject {
@@ -35,7 +51,7 @@ class MapiControls : public QObject {
                mail::FileSettingsStore store(w.paths().config_file);
                mail::SaveRegistryValue(store, mail::kValueContactsFile, path, mail::kTypeString);
              }),
-        client(w.MailSettings, clock, &book),
+        client(w, clock, &book),
         delivery(w.roster(), client, w.SendValues) {
     setObjectName("MapiSess");
     delivery.ShowSendMessageDialog = [&w] { ShowFrmSendMessage(&w, w.SendValues); };
@@ -51,7 +67,7 @@ class MapiControls : public QObject {
 
   WindowClock clock;
   QtAddressBook book;
-  mail::MailerClient client;
+  WindowMailerClient client;
   mail::MapiDelivery delivery;
 };
 
