@@ -122,9 +122,14 @@ bool ContactPicker::LoadFile(const QString& path) {
   }
   list_->setUpdatesEnabled(true);
 
-  QString text = QString("%1 contacts in %2").arg(contacts_.size()).arg(QFileInfo(path).fileName());
+  const auto count = static_cast<qsizetype>(contacts_.size());
+  QString text = QString(count == 1 ? "%1 contact in %2" : "%1 contacts in %2")
+                     .arg(count)
+                     .arg(QFileInfo(path).fileName());
   if (load.skipped > 0)
-    text += QString("; %1 entries skipped (no usable e-mail address)").arg(load.skipped);
+    text += QString(load.skipped == 1 ? "; %1 entry skipped (no usable e-mail address)"
+                                      : "; %1 entries skipped (no usable e-mail address)")
+                .arg(load.skipped);
   info_->setText(text);
   ApplyFilter();
   return true;

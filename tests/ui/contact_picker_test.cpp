@@ -47,7 +47,7 @@ TEST(ContactPickerTest, ListsFiltersAndReturnsTheCheckedPeople) {
   EXPECT_EQ(list->topLevelItem(1)->text(0), "Ann Lee");
   EXPECT_EQ(list->topLevelItem(1)->text(1), "ann@work.example");
   EXPECT_EQ(Find<QLabel>(picker, "lblInfo")->text(),
-            "4 contacts in people.vcf; 1 entries skipped (no usable e-mail address)");
+            "4 contacts in people.vcf; 1 entry skipped (no usable e-mail address)");
   auto* ok = Find<QPushButton>(picker, "cmdOK");
   EXPECT_FALSE(ok->isEnabled());  // nobody checked yet
 
@@ -75,13 +75,13 @@ TEST(ContactPickerTest, FiveThousandContactsLoadIntoTheList) {
   TempDir dir;
   std::string csv = "Name,E-mail Address\n";
   for (int i = 0; i < 5000; ++i) csv += "P" + std::to_string(i) + ",p" + std::to_string(i) + "@x.org\n";
-  csv += "Broken,\n";
+  csv += "Broken,\nNo Address,\n";
   WriteAll(dir.path() / "big.csv", csv);
   ui::ContactPicker picker;
   ASSERT_TRUE(picker.LoadFile(QString::fromStdString((dir.path() / "big.csv").string())));
   EXPECT_EQ(Find<QTreeWidget>(picker, "lstContacts")->topLevelItemCount(), 5000);
   EXPECT_EQ(Find<QLabel>(picker, "lblInfo")->text(),
-            "5000 contacts in big.csv; 1 entries skipped (no usable e-mail address)");
+            "5000 contacts in big.csv; 2 entries skipped (no usable e-mail address)");
   Find<QCheckBox>(picker, "chkSelectAll")->click();
   EXPECT_EQ(picker.Chosen().size(), 5000u);
 }
