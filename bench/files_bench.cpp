@@ -65,8 +65,7 @@ void Fill(roster::Roster& r) {
     }
     r.AddParticipant(list, "Participant " + std::to_string(i),
                      "p" + std::to_string(i) + "@example.org", "a book, or \"tea\"", false);
-    r.grid().SetTextMatrix(i, roster::kColResult,
-                           std::to_string((i + 2) % kParticipants + 1));
+    r.grid().SetTextMatrix(i, roster::kColResult, std::to_string((i + 2) % kParticipants + 1));
   }
 }
 
@@ -107,8 +106,8 @@ int main() {
     roster::ManualClock clock(std::chrono::system_clock::from_time_t(1'765'000'000 + run * 60));
     archive.push_back(Millis([&] { files::SaveDrawingHistory(source, clock, dir); }));
     const fs::path archived = dir / "History" / (files::DateTimeName(clock) + ".hmr");
-    archive_bytes = fs::file_size(archived) + fs::file_size(archived.parent_path() /
-                                                            (files::DateTimeName(clock) + ".htm"));
+    archive_bytes = fs::file_size(archived) +
+                    fs::file_size(archived.parent_path() / (files::DateTimeName(clock) + ".htm"));
 
     Dialogs dialogs;
     roster::Roster loaded(ui);

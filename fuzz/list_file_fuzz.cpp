@@ -107,8 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(files::LoadParticipantSource(again, defaults, reopen, "again.hmr", false));
     Check(again.grid().Rows() == r.grid().Rows());
     for (int row = 1; row < r.grid().Rows(); ++row)
-      for (int col : {roster::kColExclusions, roster::kColName, roster::kColEmail,
-                      roster::kColNotes})
+      for (int col :
+           {roster::kColExclusions, roster::kColName, roster::kColEmail, roster::kColNotes})
         Check(again.grid().TextMatrix(row, col) == r.grid().TextMatrix(row, col));
   }
   return 0;

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "files/file_dialogs.h"
+#include "files/history.h"
 #include "roster/clock.h"
 #include "roster/roster.h"
 #include "roster/shell_port.h"
@@ -17,9 +18,9 @@ struct FileCommandsDeps {
   FileDialogs& dialogs;
   roster::Shell& shell;
   const roster::Clock& clock;
-  std::filesystem::path data_dir;   // "Saved" and "History" live here
-  std::function<void()> new_list;   // the New command (mnuNew)
-  bool& send_confirmed;             // SendConfirmed of the send dialogs
+  std::filesystem::path data_dir;  // "Saved" and "History" live here
+  std::function<void()> new_list;  // the New command (mnuNew)
+  bool& send_confirmed;            // SendConfirmed of the send dialogs
 };
 
 class FileCommands {
@@ -31,8 +32,8 @@ class FileCommands {
   void mnuReSendList_Click();
   void mnuViewDrawingLog_Click();
 
-  std::filesystem::path SavedFolder() const { return d_.data_dir / "Saved"; }
-  std::filesystem::path HistoryFolder() const { return d_.data_dir / "History"; }
+  std::filesystem::path SavedFolder() const { return d_.data_dir / kSavedFolder; }
+  std::filesystem::path HistoryFolder() const { return d_.data_dir / kHistoryFolder; }
 
  private:
   roster::Ui& ui() { return d_.roster.ui(); }

@@ -14,7 +14,7 @@ struct FileDialogRequest {
   std::string filter;
   int filter_index = 1;  // 1-based, the preselected pair
   std::filesystem::path initial_dir;
-  std::string file_name;         // proposed name (save dialogs)
+  std::string file_name;          // proposed name (save dialogs)
   bool overwrite_prompt = false;  // ask before an existing file is replaced
   bool path_must_exist = false;   // the chosen folder must exist
 };
@@ -22,10 +22,10 @@ struct FileDialogRequest {
 // The four check boxes of frmLoadFileOptions, and whether "Add New Exclusions based on
 // results of previous drawing " may be checked at all.
 struct LoadOptions {
-  bool clear_list = false;           // chkClearList
-  bool add_participants = false;     // chkAddParticipants
-  bool include_exclusions = false;   // chkIncludeExclusions
-  bool set_exclusions = false;       // chkSetExclusions
+  bool clear_list = false;          // chkClearList
+  bool add_participants = false;    // chkAddParticipants
+  bool include_exclusions = false;  // chkIncludeExclusions
+  bool set_exclusions = false;      // chkSetExclusions
   bool set_exclusions_enabled = false;
 };
 

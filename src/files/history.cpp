@@ -1,5 +1,6 @@
 #include "files/history.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "files/atomic_file.h"
@@ -23,11 +24,20 @@ std::string Html(const std::string& text) {
   out.reserve(text.size() + 16);
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -60,13 +70,12 @@ std::string FormatHistoryLog(const roster::Roster& roster, const std::string& lo
   out += "<html><head><title>" + p + "</title></head><body><table cellpadding=\"4\">\r\n";
   out += "<tr><td width=\"16%\" colspan=\"6\" bgcolor=\"#C0C0C0\"><b>Hollymoor History Log File " +
          p + "</b></td></tr>\r\n";
-  static constexpr const char* kHeads[6][3] = {
-      {"<tr>", "16%", "#"},
-      {"", "16%", "Exclusion #"},
-      {"", "17%", "Participant Name"},
-      {"", "17%", "Email Address"},
-      {"", "17%", "Secret Santa For"},
-      {"", "17%", "Notes"}};
+  static constexpr const char* kHeads[6][3] = {{"<tr>", "16%", "#"},
+                                               {"", "16%", "Exclusion #"},
+                                               {"", "17%", "Participant Name"},
+                                               {"", "17%", "Email Address"},
+                                               {"", "17%", "Secret Santa For"},
+                                               {"", "17%", "Notes"}};
   for (int i = 0; i < 6; ++i) {
     out += kHeads[i][0];
     out += "<td width=\"";
@@ -85,6 +94,11 @@ std::string FormatHistoryLog(const roster::Roster& roster, const std::string& lo
     Cell(out, "17%", grid.TextMatrix(r, kColNotes), "</tr>");
   }
   out += "</table></body></html>\r\n";
+  // The layout names no character set, so a browser would have to guess at UTF-8 names;
+  // a byte-order mark settles it. Logs in plain ASCII stay exactly as laid out.
+  if (std::any_of(out.begin(), out.end(),
+                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+    out.insert(0, "\xEF\xBB\xBF");
   return out;
 }
 

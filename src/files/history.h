@@ -25,6 +25,7 @@ void SaveDrawingHistory(roster::Roster& roster, const roster::Clock& clock,
                         const std::filesystem::path& data_dir);
 
 // The HTML log of the roster, lines ended by CR LF; `log_path` is named in its title.
+// UTF-8, with a byte-order mark only when the log holds anything beyond ASCII.
 std::string FormatHistoryLog(const roster::Roster& roster, const std::string& log_path);
 
 // Writes the log to `log_path`, reporting a failure itself.

@@ -49,7 +49,8 @@ void AddExclusion(roster::Roster& roster, const NameIndex& names, const std::str
   if (giver_row != 0 && receiver_row != 0) {
     const std::string added = "," + grid.TextMatrix(receiver_row, kColNumber) + ",";
     grid.SetRow(giver_row);
-    std::string merged = roster.MergeExclusionList(grid.TextMatrix(giver_row, kColExclusions), added);
+    std::string merged =
+        roster.MergeExclusionList(grid.TextMatrix(giver_row, kColExclusions), added);
     grid.SetTextMatrix(giver_row, kColExclusions, std::move(merged));
     grid.SetRedraw(true);
   }

@@ -23,7 +23,8 @@ LoadFileOptionsDialog::LoadFileOptionsDialog(QWidget* parent) : QDialog(parent) 
   setWindowTitle("Load From File Options");
   auto* layout = new QVBoxLayout(this);
   chkClearList_ = Box(this, layout, "chkClearList", "Clear Current Participants");
-  chkAddParticipants_ = Box(this, layout, "chkAddParticipants", "Add Participants from file to List");
+  chkAddParticipants_ =
+      Box(this, layout, "chkAddParticipants", "Add Participants from file to List");
   chkIncludeExclusions_ =
       Box(this, layout, "chkIncludeExclusions", "Include Exclusion information in file");
   chkSetExclusions_ = Box(this, layout, "chkSetExclusions",

@@ -23,7 +23,7 @@ QStringList ToNameFilters(const std::string& filter) {
 }
 
 std::optional<std::filesystem::path> QtFileDialogs::Show(const files::FileDialogRequest& request,
-                                                        bool save) {
+                                                         bool save) {
   QFileDialog dialog(owner_);
   dialog.setObjectName("CommonDialog1");
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

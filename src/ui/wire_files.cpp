@@ -20,9 +20,8 @@ struct FilePorts {
 
 // Built per command: the window's clock may be replaced after wiring.
 files::FileCommands Commands(MainWindow& w, FilePorts& ports) {
-  return files::FileCommands({w.roster(), ports.dialogs, ports.shell, w.clock(),
-                              w.paths().data_dir, [&w] { w.RunCommand("mnuNew"); },
-                              w.SendValues.SendConfirmed});
+  return files::FileCommands({w.roster(), ports.dialogs, ports.shell, w.clock(), w.paths().data_dir,
+                              [&w] { w.RunCommand("mnuNew"); }, w.SendValues.SendConfirmed});
 }
 
 }  // namespace

@@ -46,15 +46,22 @@ TEST_F(HistoryTest, LogOfThreeParticipantsHasTwentySevenLinesInTheFixedLayout) {
   const std::string p = "/data/History/20261205-1807.htm";
   const std::string log = files::FormatHistoryLog(roster_, p);
   const std::string head =
-      "<html><head><title>" + p + "</title></head><body><table cellpadding=\"4\">\r\n"
+      "<html><head><title>" + p +
+      "</title></head><body><table cellpadding=\"4\">\r\n"
       "<tr><td width=\"16%\" colspan=\"6\" bgcolor=\"#C0C0C0\"><b>Hollymoor History Log File " +
-      p + "</b></td></tr>\r\n"
+      p +
+      "</b></td></tr>\r\n"
       "<tr><td width=\"16%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>#</b></font></td>\r\n"
-      "<td width=\"16%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Exclusion #</b></font></td>\r\n"
-      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Participant Name</b></font></td>\r\n"
-      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Email Address</b></font></td>\r\n"
-      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Secret Santa For</b></font></td>\r\n"
-      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Notes</b></font></td></tr>\r\n";
+      "<td width=\"16%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Exclusion "
+      "#</b></font></td>\r\n"
+      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Participant "
+      "Name</b></font></td>\r\n"
+      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Email "
+      "Address</b></font></td>\r\n"
+      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Secret Santa "
+      "For</b></font></td>\r\n"
+      "<td width=\"17%\" bgcolor=\"#808080\"><font "
+      "color=\"#FFFFFF\"><b>Notes</b></font></td></tr>\r\n";
   const std::string first_row =
       "<tr><td width=\"16%\">1</td>\r\n"
       "<td width=\"16%\">2</td>\r\n"
@@ -66,9 +73,10 @@ TEST_F(HistoryTest, LogOfThreeParticipantsHasTwentySevenLinesInTheFixedLayout) {
   // Cell texts holding markup characters are escaped; the rest stays as typed.
   EXPECT_NE(log.find("<td width=\"17%\">tea &amp; cake &lt;small&gt;</td></tr>\r\n"),
             std::string::npos);
-  EXPECT_TRUE(log.ends_with("<td width=\"17%\">cy@example.org</td>\r\n<td width=\"17%\">Bo</td>\r\n"
-                            "<td width=\"17%\">tea &amp; cake &lt;small&gt;</td></tr>\r\n"
-                            "</table></body></html>\r\n"));
+  EXPECT_TRUE(
+      log.ends_with("<td width=\"17%\">cy@example.org</td>\r\n<td width=\"17%\">Bo</td>\r\n"
+                    "<td width=\"17%\">tea &amp; cake &lt;small&gt;</td></tr>\r\n"
+                    "</table></body></html>\r\n"));
   EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 27);
   EXPECT_EQ(std::count(log.begin(), log.end(), '\r'), 27);
 }
@@ -78,8 +86,7 @@ TEST_F(HistoryTest, ArchiveWritesListAndLogUnderOneDateTimeNameAndStopsRedrawing
   files::SaveDrawingHistory(roster_, clock_, dir_.path());
   EXPECT_TRUE(ui_.boxes.empty());
   const fs::path history = dir_.path() / "History";
-  EXPECT_EQ(FilesIn(history),
-            (std::vector<fs::path>{"20261205-1807.hmr", "20261205-1807.htm"}));
+  EXPECT_EQ(FilesIn(history), (std::vector<fs::path>{"20261205-1807.hmr", "20261205-1807.htm"}));
   EXPECT_EQ(ReadBytes(history / "20261205-1807.hmr"),
             "\"2\",\"Ann\",\"ann@example.org\",\"Cy\",\"books\"\r\n"
             "\"\",\"Bo\",\"bo@example.org\",\"Ann\",\"\"\r\n"
@@ -94,7 +101,8 @@ TEST_F(HistoryTest, ArchiveWritesListAndLogUnderOneDateTimeNameAndStopsRedrawing
   clock_.Set(LocalTime(18, 7, 40));
   files::SaveDrawingHistory(roster_, clock_, dir_.path());
   EXPECT_EQ(FilesIn(history).size(), 2u);
-  EXPECT_TRUE(ReadBytes(history / "20261205-1807.hmr").starts_with("\"2\",\"Ann\",\"ann@example.org\",\"Bo\""));
+  EXPECT_TRUE(ReadBytes(history / "20261205-1807.hmr")
+                  .starts_with("\"2\",\"Ann\",\"ann@example.org\",\"Bo\""));
   clock_.Set(LocalTime(18, 8));
   files::SaveDrawingHistory(roster_, clock_, dir_.path());
   EXPECT_EQ(FilesIn(history).size(), 4u);
@@ -110,16 +118,19 @@ TEST_F(HistoryTest, ArchiveFailuresAreReportedWithTheirOwnTexts) {
   const fs::path blocked = dir_.path() / "log.htm";
   fs::create_directory(blocked);
   files::WriteHistoryLog(roster_, blocked);
-  EXPECT_EQ(Texts(), std::vector<std::string>{
-                         "Error while attempting to save information to log file [" +
-                         blocked.string() + "]"});
+  EXPECT_EQ(Texts(),
+            std::vector<std::string>{"Error while attempting to save information to log file [" +
+                                     blocked.string() + "]"});
   EXPECT_EQ(ui_.boxes[0].style, roster::mb::kCritical);
 }
 
-TEST_F(HistoryTest, DateTimeNameIsLocalYearMonthDayHourMinute) {
-  EXPECT_EQ(files::DateTimeName(clock_), "20261205-1807");
-  clock_.Set(LocalTime(0, 0, 59));
-  EXPECT_EQ(files::DateTimeName(clock_), "20261205-0000");
+TEST_F(HistoryTest, LogBeyondAsciiCarriesAByteOrderMark) {
+  ThreeDrawn();
+  EXPECT_TRUE(files::FormatHistoryLog(roster_, "/h/x.htm").starts_with("<html>"));
+  roster_.grid().SetTextMatrix(2, roster::kColName, "Zoë");
+  const std::string log = files::FormatHistoryLog(roster_, "/h/x.htm");
+  EXPECT_TRUE(log.starts_with("\xEF\xBB\xBF<html><head><title>/h/x.htm</title>"));
+  EXPECT_NE(log.find("<td width=\"17%\">Zoë</td>"), std::string::npos);
 }
 
 }  // namespace

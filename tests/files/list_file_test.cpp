@@ -1,6 +1,7 @@
+#include "files/list_file.h"
+
 #include <random>
 
-#include "files/list_file.h"
 #include "files/record_reader.h"
 #include "files/text_codec.h"
 #include "files_fixture.h"
@@ -108,7 +109,7 @@ TEST_F(ListFileTest, OlderThreeFieldLayoutLoadsWithEmptyNotes) {
   EXPECT_EQ(files::CountFieldSeparators("\"2\",\"Ann\",\"ann@x\""), 2);
   EXPECT_EQ(files::CountFieldSeparators("\"\",\"\",\"\",\"\",\"\""), 4);
   EXPECT_EQ(files::CountFieldSeparators("x\",\",\""), 2);  // hits may share a quote
-  EXPECT_EQ(files::CountFieldSeparators("\",\"x"), 0);      // the first character is skipped
+  EXPECT_EQ(files::CountFieldSeparators("\",\"x"), 0);     // the first character is skipped
 }
 
 TEST_F(ListFileTest, SingleRecordInTheCurrentLayoutFailsTheVersionCheckAtLineZero) {
@@ -146,20 +147,22 @@ TEST_F(ListFileTest, EmptyFileLoadsNothingAndSucceeds) {
 
 TEST_F(ListFileTest, RecordCutShortReportsTheStageAndItsLineAndClears) {
   const std::string whole = "\"\",\"A\",\"a@x\",\"\",\"\"\r\n\"\",\"B\",\"b@x\",\"\",\"\"\r\n";
-  for (const std::string& tail : {std::string("\"\",\"C\",\"c@x\",\"\",\"no"),
-                                  std::string("\"\",\"C\",\"c@x\"\r\n"),
-                                  std::string("\"\",\"\",\"nameless@x\",\"\",\"\"\r\n")}) {
+  for (const std::string& tail :
+       {std::string("\"\",\"C\",\"c@x\",\"\",\"no"), std::string("\"\",\"C\",\"c@x\"\r\n"),
+        std::string("\"\",\"\",\"nameless@x\",\"\",\"\"\r\n")}) {
     ui_.boxes.clear();
     const fs::path p = File("cut.hmr", whole + tail);
     EXPECT_FALSE(Load(p));
     EXPECT_EQ(Texts(), std::vector<std::string>{"Error while Loading Participant Information from "
-                                                "file [" + p.string() + "] on line number 3"});
+                                                "file [" +
+                                                p.string() + "] on line number 3"});
     EXPECT_EQ(Count(), 0);
   }
 }
 
 TEST_F(ListFileTest, OptionsDecideWhatIsClearedAndAdded) {
-  const fs::path p = File("l.hmr", "\"2\",\"A\",\"a@x\",\"\",\"n\"\r\n\"1\",\"B\",\"b@x\",\"\",\"\"\r\n");
+  const fs::path p =
+      File("l.hmr", "\"2\",\"A\",\"a@x\",\"\",\"n\"\r\n\"1\",\"B\",\"b@x\",\"\",\"\"\r\n");
   Add("Old");
   // Closed without Continue: every box reads unchecked, nothing happens.
   dialogs_.choose_options = [](const LoadOptions&) { return LoadOptions{}; };
@@ -258,7 +261,8 @@ TEST_F(ListFileTest, GarbageAndOversizedFilesEndCleanly) {
   const fs::path big = File("big.hmr", many);
   EXPECT_FALSE(Load(big));
   EXPECT_EQ(Texts(), std::vector<std::string>{"Error while Loading Participant Information from "
-                                              "file [" + big.string() + "] on line number 32768"});
+                                              "file [" +
+                                              big.string() + "] on line number 32768"});
   EXPECT_EQ(Count(), 0);
 }
 
@@ -268,8 +272,9 @@ TEST_F(ListFileTest, FailedSaveReportsAndLeavesTheEarlierFileWhole) {
   const fs::path p = dir_.path() / (std::string(250, 'x') + ".hmr");
   WriteBytes(p, "earlier");
   files::SaveParticipantFile(roster_, p, false);
-  EXPECT_EQ(Texts(), std::vector<std::string>{"Error while attempting to save information to file [" +
-                                              p.string() + "]"});
+  EXPECT_EQ(Texts(),
+            std::vector<std::string>{"Error while attempting to save information to file [" +
+                                     p.string() + "]"});
   EXPECT_EQ(ReadBytes(p), "earlier");
   // A folder in the way of the file.
   ui_.boxes.clear();

@@ -10,8 +10,8 @@
 #include <QUrl>
 #include <filesystem>
 
-#include "support/qt_helpers.h"
 #include "files/history.h"
+#include "support/qt_helpers.h"
 #include "support/temp_dir.h"
 #include "ui/load_file_options_dialog.h"
 #include "ui/main_window.h"
