@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <fstream>
 
@@ -68,8 +65,6 @@ class MapiMailerE2eTest : public ::testing::Test {
     v.MailBody = "Important Secret Santa Message!!";
     v.MailTrailer = "You are a Secret Santa for";
   }
-  ~MapiMailerE2eTest() override { ui::SetModalHandler(nullptr); }
-
   bool Ready() {
     if (!server_.error().empty()) ADD_FAILURE() << server_.error();
     return server_.error().empty();
@@ -141,24 +136,6 @@ TEST_F(MapiMailerE2eTest, TestModeSendsEveryNotificationToTheTestAddress) {
   EXPECT_EQ(Receivers(m), std::vector<std::string>(5, "tester@example.net"));
   EXPECT_EQ(Header(m[3].data, "Subject"), "Dee Your Secret Santa Information Enclosed");
   EXPECT_NE(m[3].data.find("Secret Santa for Eve"), std::string::npos);
-}
-
-TEST_F(MapiMailerE2eTest, FreeFormMessageGoesToEveryone) {
-  if (!Ready()) return;
-  ui::SetModalHandler([](QDialog& d) {
-    EXPECT_EQ(d.objectName(), "frmSendMessage");
-    d.findChild<QLineEdit*>("txtSubject")->setText("Party");
-    d.findChild<QPlainTextEdit*>("txtBody")->setPlainText("Friday at eight");
-    d.findChild<QPushButton*>("cmdSend")->click();
-    return d.result();
-  });
-  ui::MapiSendMessage(window_);
-  ASSERT_TRUE(server_.WaitForMessages(5));
-  std::vector<CapturedMessage> m = server_.Messages();
-  EXPECT_EQ(Header(m[1].data, "Subject"), "Bob Party");
-  EXPECT_NE(m[1].data.find("\r\n\r\nFriday at eight\r\n\r\n=========="), std::string::npos);
-  EXPECT_EQ(boxes_.boxes.at(0).text,
-            std::string("5 Mail Messages Sent to\nAnn;Bob;Cid;Dee;Eve;\n\r\r") + kSentReminder);
 }
 
 TEST_F(MapiMailerE2eTest, MailerFailingOnTheThirdMessageStopsTheRun) {

@@ -169,17 +169,6 @@ TEST_F(MapiDeliveryTest, DrawingSendsEachGiverTheirReceiverAndSummarises) {
   EXPECT_EQ(new_commands_, 0);
 }
 
-TEST_F(MapiDeliveryTest, TestModeSendsEverythingToTheTestAddress) {
-  ThreeWithDrawing();
-  values_.TestMode = true;
-  values_.TestAddress = "me@example.net";
-  delivery_.MapiSendDrawing();
-  ASSERT_EQ(client_.sent.size(), 3u);
-  for (const auto& m : client_.sent) EXPECT_EQ(m.to, "me@example.net");
-  EXPECT_EQ(client_.sent[1].subject, "Bob Your Secret Santa Information Enclosed");
-  EXPECT_NE(client_.sent[1].text.find("Santa for Cid"), std::string::npos);
-}
-
 TEST_F(MapiDeliveryTest, ReSendGoesOnlyToMarkedRowsThenStartsANewList) {
   ThreeWithDrawing();
   roster_.ReSendMode = true;
