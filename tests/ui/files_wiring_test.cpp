@@ -71,11 +71,6 @@ TEST(LoadFileOptionsDialogTest, ContinueReadsTheBoxesAndClosingReadsNothing) {
   ui::SetModalHandler(nullptr);
 }
 
-TEST(QtFileDialogsTest, FiltersKeepTheirDescriptionsAndAllFilesMatchesEverything) {
-  EXPECT_EQ(ui::ToNameFilters("All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr"),
-            (QStringList{"All Files (*)", "SecretSanta Files (*.hmr)"}));
-}
-
 // Collects the paths handed to the desktop instead of starting a viewer.
 class OpenedFiles : public QObject {
   Q_OBJECT
