@@ -46,9 +46,10 @@ std::string VCards21() {
   std::string s;
   for (int i = 0; i < kPeople; ++i) {
     const std::string n = std::to_string(i);
-    s += "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller" +
-         n + ";J=C3=B6rg;;;\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=B6rg M=C3=BC=\r\n"
-         "ller" + n + "\r\nEMAIL;INTERNET;PREF:j" + n + "@example.de\r\nEND:VCARD\r\n";
+    s += "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller" + n +
+         ";J=C3=B6rg;;;\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=B6rg M=C3=BC=\r\n"
+         "ller" +
+         n + "\r\nEMAIL;INTERNET;PREF:j" + n + "@example.de\r\nEND:VCARD\r\n";
   }
   return s;
 }
@@ -145,7 +146,8 @@ int main() {
   const std::string message(4000, 'x');
   const double spawn_ms = MedianMs(
       [&] {
-        for (int i = 0; i < 20; ++i) mail::RunMailer({"/bin/cat"}, message, std::chrono::seconds(5));
+        for (int i = 0; i < 20; ++i)
+          mail::RunMailer({"/bin/cat"}, message, std::chrono::seconds(5));
       },
       5);
   std::printf("| hand one 4 KB message to a mailer process (/bin/cat) | %.2f |\n", spawn_ms / 20);

@@ -98,8 +98,8 @@ Column Classify(std::string_view heading) {
   if (OneOf(h, {"middlename", "additionalname", "middle"})) return Column::kMiddle;
   if (OneOf(h, {"lastname", "familyname", "surname", "last", "nachname"})) return Column::kLast;
   if (OneOf(h, {"nickname", "nick"})) return Column::kNickname;
-  if (OneOf(h, {"company", "organization", "organisation", "organizationname",
-                "organization1name"}))
+  if (OneOf(h,
+            {"company", "organization", "organisation", "organizationname", "organization1name"}))
     return Column::kCompany;
   return Column::kOther;
 }
@@ -119,12 +119,10 @@ void CellAddresses(std::string_view cell, std::vector<std::string>& out,
   while (start <= cell.size()) {
     std::size_t end = cell.find_first_of(",;:", start);
     // ":" separates only as part of ":::"; a single colon may be "mailto:".
-    while (end != std::string_view::npos && cell[end] == ':' &&
-           cell.substr(end, 3) != ":::")
+    while (end != std::string_view::npos && cell[end] == ':' && cell.substr(end, 3) != ":::")
       end = cell.find_first_of(",;:", end + 1);
-    std::string_view piece = Trim(cell.substr(start, end == std::string_view::npos
-                                                         ? std::string_view::npos
-                                                         : end - start));
+    std::string_view piece = Trim(
+        cell.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
     if (std::size_t lt = piece.find('<'); lt != std::string_view::npos && piece.back() == '>') {
       if (name_out && name_out->empty()) {
         std::string_view before = Trim(piece.substr(0, lt));
@@ -218,7 +216,7 @@ ContactsLoad ParseContactsCsv(std::string_view text) {
       if (!first_middle_last.empty()) first_middle_last += ' ';
       first_middle_last += part;
     }
-    std::string name = !full.empty()              ? full
+    std::string name = !full.empty()                ? full
                        : !first_middle_last.empty() ? first_middle_last
                        : !bracket_name.empty()      ? bracket_name
                        : !nickname.empty()          ? nickname

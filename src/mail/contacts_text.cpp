@@ -47,15 +47,32 @@ std::string FromSingleByte(std::string_view bytes, SingleByte set) {
       cp = kCp1252High[c - 0x80];
     } else if (set == SingleByte::kLatin9) {
       switch (c) {
-        case 0xA4: cp = 0x20AC; break;
-        case 0xA6: cp = 0x0160; break;
-        case 0xA8: cp = 0x0161; break;
-        case 0xB4: cp = 0x017D; break;
-        case 0xB8: cp = 0x017E; break;
-        case 0xBC: cp = 0x0152; break;
-        case 0xBD: cp = 0x0153; break;
-        case 0xBE: cp = 0x0178; break;
-        default: break;
+        case 0xA4:
+          cp = 0x20AC;
+          break;
+        case 0xA6:
+          cp = 0x0160;
+          break;
+        case 0xA8:
+          cp = 0x0161;
+          break;
+        case 0xB4:
+          cp = 0x017D;
+          break;
+        case 0xB8:
+          cp = 0x017E;
+          break;
+        case 0xBC:
+          cp = 0x0152;
+          break;
+        case 0xBD:
+          cp = 0x0153;
+          break;
+        case 0xBE:
+          cp = 0x0178;
+          break;
+        default:
+          break;
       }
     }
     AppendUtf8(out, cp);
@@ -129,7 +146,8 @@ bool IsValidUtf8(std::string_view s) {
 }
 
 std::string DecodeContactsText(std::string_view bytes) {
-  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+    bytes.remove_prefix(3);
   else if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
     return FromUtf16(bytes.substr(2), true);
   else if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF")

@@ -14,8 +14,7 @@ namespace mail {
 namespace {
 
 bool IEquals(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::toupper(static_cast<unsigned char>(x)) ==
                   std::toupper(static_cast<unsigned char>(y));
          });
@@ -65,12 +64,18 @@ std::string DecodeBase64(std::string_view s) {
   int bits = 0;
   for (char c : s) {
     int v;
-    if (c >= 'A' && c <= 'Z') v = c - 'A';
-    else if (c >= 'a' && c <= 'z') v = c - 'a' + 26;
-    else if (c >= '0' && c <= '9') v = c - '0' + 52;
-    else if (c == '+') v = 62;
-    else if (c == '/') v = 63;
-    else continue;  // padding, white space, line breaks
+    if (c >= 'A' && c <= 'Z')
+      v = c - 'A';
+    else if (c >= 'a' && c <= 'z')
+      v = c - 'a' + 26;
+    else if (c >= '0' && c <= '9')
+      v = c - '0' + 52;
+    else if (c == '+')
+      v = 62;
+    else if (c == '/')
+      v = 63;
+    else
+      continue;  // padding, white space, line breaks
     buffer = (buffer << 6) | static_cast<unsigned>(v);
     bits += 6;
     if (bits >= 8) {
@@ -123,7 +128,8 @@ std::optional<Property> ParseProperty(std::string_view line) {
   bool quoted = false;
   std::size_t colon = std::string_view::npos;
   for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] == '"') quoted = !quoted;
+    if (line[i] == '"')
+      quoted = !quoted;
     else if (line[i] == ':' && !quoted) {
       colon = i;
       break;

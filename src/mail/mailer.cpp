@@ -76,8 +76,10 @@ void Finish(pid_t pid, MailerRun& run) {
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  if (WIFEXITED(status)) run.exit_status = WEXITSTATUS(status);
-  else if (WIFSIGNALED(status)) run.signal = WTERMSIG(status);
+  if (WIFEXITED(status))
+    run.exit_status = WEXITSTATUS(status);
+  else if (WIFSIGNALED(status))
+    run.signal = WTERMSIG(status);
 }
 
 }  // namespace
@@ -90,9 +92,12 @@ std::vector<std::string> SplitCommand(std::string_view command) {
   for (std::size_t i = 0; i < command.size(); ++i) {
     const char c = command[i];
     if (quote) {
-      if (c == quote) quote = 0;
-      else if (c == '\\' && quote == '"' && i + 1 < command.size()) word += command[++i];
-      else word += c;
+      if (c == quote)
+        quote = 0;
+      else if (c == '\\' && quote == '"' && i + 1 < command.size())
+        word += command[++i];
+      else
+        word += c;
     } else if (c == '\'' || c == '"') {
       quote = c;
       in_word = true;
@@ -170,8 +175,8 @@ MailerRun RunMailer(const std::vector<std::string>& argv, std::string_view input
   posix_spawnattr_setsigmask(&attr, &empty);
   posix_spawnattr_setsigdefault(&attr, &defaults);
   posix_spawnattr_setpgroup(&attr, 0);  // its own group, so a time-out stops its helpers too
-  posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF |
-                                      POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setflags(&attr,
+                           POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
 
   std::vector<char*> args;
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
@@ -217,7 +222,8 @@ MailerRun RunMailer(const std::vector<std::string>& argv, std::string_view input
     }
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now);
     // With both pipes closed only the exit is awaited, which poll cannot watch: check often.
-    const int wait_ms = exited ? 0 : static_cast<int>(std::min<long long>(left.count(), n ? 20 : 1));
+    const int wait_ms =
+        exited ? 0 : static_cast<int>(std::min<long long>(left.count(), n ? 20 : 1));
     const int ready = ::poll(fds, n, wait_ms);
     if (ready < 0 && errno != EINTR) break;
     bool progressed = false;
@@ -233,8 +239,7 @@ MailerRun RunMailer(const std::vector<std::string>& argv, std::string_view input
           out_read.Close();
         }
       } else if (fds[i].fd == in_write.get() && fds[i].revents) {
-        const ssize_t put =
-            ::write(in_write.get(), input.data() + written, input.size() - written);
+        const ssize_t put = ::write(in_write.get(), input.data() + written, input.size() - written);
         if (put > 0) {
           written += static_cast<std::size_t>(put);
           progressed = true;
@@ -247,8 +252,10 @@ MailerRun RunMailer(const std::vector<std::string>& argv, std::string_view input
     if (exited && !progressed) break;
   }
   if (exited && !run.timed_out) {
-    if (WIFEXITED(status)) run.exit_status = WEXITSTATUS(status);
-    else if (WIFSIGNALED(status)) run.signal = WTERMSIG(status);
+    if (WIFEXITED(status))
+      run.exit_status = WEXITSTATUS(status);
+    else if (WIFSIGNALED(status))
+      run.signal = WTERMSIG(status);
   } else {
     Finish(pid, run);
   }

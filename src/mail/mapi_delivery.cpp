@@ -134,8 +134,10 @@ void MapiDelivery::ReportSendError(const std::string& description, int handed,
   if (handed == 0)
     detail += "No message had been handed to the mail client.";
   else
-    detail += std::to_string(handed) + " Mail Messages had already been handed to the mail "
-              "client:\n" + names;
+    detail += std::to_string(handed) +
+              " Mail Messages had already been handed to the mail "
+              "client:\n" +
+              names;
   ui.MsgBox(detail, mb::kExclamation);
 }
 
@@ -224,7 +226,8 @@ void MapiDelivery::MapiSendDrawing() {
     return;
   }
   ui.MsgBox(Summary(count, resend, names), mb::kOkOnly);
-  ui.SetStatusText(std::to_string(count) + (resend ? " Mail Messages Re-Sent" : " Mail Messages Sent"));
+  ui.SetStatusText(std::to_string(count) +
+                   (resend ? " Mail Messages Re-Sent" : " Mail Messages Sent"));
   end_resend();
 }
 

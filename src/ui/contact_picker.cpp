@@ -182,7 +182,8 @@ std::optional<std::vector<mail::Contact>> QtAddressBook::Choose() {
   const std::string last = last_file_ ? last_file_() : std::string();
   if (!last.empty() && QFileInfo::exists(Q(last))) picker.LoadFile(Q(last));
   if (ExecModal(picker) != QDialog::Accepted) return std::nullopt;
-  if (remember_file_ && !picker.FilePath().isEmpty()) remember_file_(picker.FilePath().toStdString());
+  if (remember_file_ && !picker.FilePath().isEmpty())
+    remember_file_(picker.FilePath().toStdString());
   return picker.Chosen();
 }
 

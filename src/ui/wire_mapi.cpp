@@ -46,11 +46,12 @@ class MapiControls : public QObject {
   explicit MapiControls(MainWindow& w)
       : QObject(&w),
         clock(w),
-        book(&w, [&w] { return LastContactsFile(w); },
-             [&w](const std::string& path) {
-               mail::FileSettingsStore store(w.paths().config_file);
-               mail::SaveRegistryValue(store, mail::kValueContactsFile, path, mail::kTypeString);
-             }),
+        book(
+            &w, [&w] { return LastContactsFile(w); },
+            [&w](const std::string& path) {
+              mail::FileSettingsStore store(w.paths().config_file);
+              mail::SaveRegistryValue(store, mail::kValueContactsFile, path, mail::kTypeString);
+            }),
         client(w, clock, &book),
         delivery(w.roster(), client, w.SendValues) {
     setObjectName("MapiSess");

@@ -93,9 +93,9 @@ TEST_F(MapiMailerE2eTest, DrawingThenReSendReachTheServer) {
   ASSERT_TRUE(server_.WaitForMessages(5));
   std::vector<CapturedMessage> m = server_.Messages();
   ASSERT_EQ(m.size(), 5u);
-  EXPECT_EQ(Receivers(m), (std::vector<std::string>{"ann@example.org", "bob@example.org",
-                                                    "cid@example.org", "dee@example.org",
-                                                    "eve@example.org"}));
+  EXPECT_EQ(Receivers(m),
+            (std::vector<std::string>{"ann@example.org", "bob@example.org", "cid@example.org",
+                                      "dee@example.org", "eve@example.org"}));
   EXPECT_EQ(m[0].mail_from, "organiser@example.org");
   EXPECT_EQ(Header(m[0].data, "Subject"), "Ann Your Secret Santa Information Enclosed");
   EXPECT_NE(m[0].data.find("You are a Secret Santa for Bob\r\n\r\nNotes, Gift Suggestions, or "

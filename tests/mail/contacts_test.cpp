@@ -1,12 +1,12 @@
 // Contacts files as real clients and phones write them.
 
+#include "mail/contacts.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-
-#include "mail/contacts.h"
 
 namespace mail {
 namespace {
@@ -28,8 +28,10 @@ TEST(VCardTest, Version21WithQuotedPrintableCharsetAndSoftBreaks) {
       "END:VCARD\r\n";
   ContactsLoad r = ParseContacts(data);
   EXPECT_EQ(r.skipped, 0);
-  EXPECT_EQ(r.contacts, (std::vector<C>{{"Jörg Mü" "ller-Schön", "joerg@example.de"},
-                                       {"François Garçon", "francois@example.fr"}}));
+  EXPECT_EQ(r.contacts, (std::vector<C>{{"Jörg Mü"
+                                         "ller-Schön",
+                                         "joerg@example.de"},
+                                        {"François Garçon", "francois@example.fr"}}));
 }
 
 TEST(VCardTest, Version3FoldingEscapesGroupsAndSeveralAddresses) {
@@ -47,8 +49,8 @@ TEST(VCardTest, Version3FoldingEscapesGroupsAndSeveralAddresses) {
   ContactsLoad r = ParseContacts(data);
   // Folded value joined, duplicate dropped, a line folded with a tab continues too.
   EXPECT_EQ(r.contacts, (std::vector<C>{{"Smith, Anne", "anne@example.org"},
-                                       {"Smith, Anne", "anne.smith@work.example"},
-                                       {"Smith, Anne", "ANNE@EXAMPLE.ORG"}}));
+                                        {"Smith, Anne", "anne.smith@work.example"},
+                                        {"Smith, Anne", "ANNE@EXAMPLE.ORG"}}));
 }
 
 TEST(VCardTest, Version4QuotedParametersBase64AndNameFallbacks) {
@@ -68,10 +70,10 @@ TEST(VCardTest, Version4QuotedParametersBase64AndNameFallbacks) {
   ContactsLoad r = ParseContacts(data);
   EXPECT_EQ(r.skipped, 0);
   EXPECT_EQ(r.contacts, (std::vector<C>{{"Dr. John Q. Doe Jr.", "john@example.com"},
-                                       {"Björn", "bjorn@example.se"},
-                                       {"Bee", "bee@example.net"},
-                                       {"Acme", "sales@acme.test"},
-                                       {"noname@example.org", "noname@example.org"}}));
+                                        {"Björn", "bjorn@example.se"},
+                                        {"Bee", "bee@example.net"},
+                                        {"Acme", "sales@acme.test"},
+                                        {"noname@example.org", "noname@example.org"}}));
 }
 
 TEST(VCardTest, BrokenCardsAreSkippedAndCountedTheRestLoads) {
@@ -86,8 +88,8 @@ TEST(VCardTest, BrokenCardsAreSkippedAndCountedTheRestLoads) {
   ContactsLoad r = ParseContacts(data);
   EXPECT_EQ(r.skipped, 2);
   EXPECT_EQ(r.contacts, (std::vector<C>{{"Never Ended", "open@example.org"},
-                                       {"Good", "good@example.org"},
-                                       {"Cut Off", "cut@example.org"}}));
+                                        {"Good", "good@example.org"},
+                                        {"Cut Off", "cut@example.org"}}));
 }
 
 TEST(ContactsCsvTest, CommonClientExports) {
@@ -150,7 +152,8 @@ TEST(ContactsFileTest, EncodingsOfTheFileAreRecognised) {
     return dir / name;
   };
   // Windows-1252 CSV from an older desktop client.
-  ContactsLoad r = LoadContactsFile(write("cp1252.csv", "Name,E-mail Address\nRen\xE9\x20\x96 Z,r@x.org\n"));
+  ContactsLoad r =
+      LoadContactsFile(write("cp1252.csv", "Name,E-mail Address\nRen\xE9\x20\x96 Z,r@x.org\n"));
   EXPECT_EQ(r.contacts, (std::vector<C>{{"René – Z", "r@x.org"}}));
   // UTF-16 with byte-order mark.
   std::string utf16 = "\xFF\xFE";
@@ -161,7 +164,9 @@ TEST(ContactsFileTest, EncodingsOfTheFileAreRecognised) {
   r = LoadContactsFile(write("utf16.vcf", utf16));
   EXPECT_EQ(r.contacts, (std::vector<C>{{"Al", "al@x.org"}}));
   // UTF-8 with byte-order mark.
-  r = LoadContactsFile(write("bom.vcf", "\xEF\xBB\xBF" "BEGIN:VCARD\nFN:Ö\nEMAIL:o@x.org\nEND:VCARD\n"));
+  r = LoadContactsFile(write("bom.vcf",
+                             "\xEF\xBB\xBF"
+                             "BEGIN:VCARD\nFN:Ö\nEMAIL:o@x.org\nEND:VCARD\n"));
   EXPECT_EQ(r.contacts, (std::vector<C>{{"Ö", "o@x.org"}}));
 
   r = LoadContactsFile(dir / "missing.vcf");

@@ -1,5 +1,7 @@
 // The system-mailer backend with small shell-script mailers.
 
+#include "mail/mailer.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -7,7 +9,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "mail/mailer.h"
 #include "mail/mailer_client.h"
 
 namespace mail {
@@ -51,8 +52,9 @@ TEST(SplitCommandTest, QuotesAndEscapes) {
 }
 
 TEST_F(MailerTest, MessageGoesToStandardInputWithArgumentsAsGiven) {
-  const std::string mailer = Script("ok", "echo \"$#:$1:$2\" > \"$(dirname \"$0\")/args\"\n"
-                                          "cat > \"$(dirname \"$0\")/in\"\n");
+  const std::string mailer = Script("ok",
+                                    "echo \"$#:$1:$2\" > \"$(dirname \"$0\")/args\"\n"
+                                    "cat > \"$(dirname \"$0\")/in\"\n");
   std::string big(300000, 'x');  // more than a pipe holds
   MailerRun run = RunMailer({mailer, "-t", "a b"}, big, milliseconds(10000));
   EXPECT_TRUE(run.started);
@@ -63,8 +65,8 @@ TEST_F(MailerTest, MessageGoesToStandardInputWithArgumentsAsGiven) {
 }
 
 TEST_F(MailerTest, FailuresAreToldApart) {
-  MailerRun run = RunMailer({Script("fail", "cat >/dev/null; echo 'no route' >&2; exit 3\n")},
-                            "x", milliseconds(10000));
+  MailerRun run = RunMailer({Script("fail", "cat >/dev/null; echo 'no route' >&2; exit 3\n")}, "x",
+                            milliseconds(10000));
   EXPECT_EQ(run.exit_status, 3);
   EXPECT_EQ(run.output, "no route\n");
 

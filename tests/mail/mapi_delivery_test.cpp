@@ -72,9 +72,9 @@ TEST_F(MapiDeliveryTest, ImportFillsThePlaceholderRowAndStripsTheSmtpPrefix) {
                    {"Cid", "cid@example.org"}}};
   delivery_.AddFromAddressBook();
 
-  EXPECT_EQ(ui_.statuses, (std::vector<std::string>{"Logging on to MAPI Email Client...", "Ready",
-                                                    "Select participants from AddressBook to Add",
-                                                    "Ready"}));
+  EXPECT_EQ(ui_.statuses,
+            (std::vector<std::string>{"Logging on to MAPI Email Client...", "Ready",
+                                      "Select participants from AddressBook to Add", "Ready"}));
   EXPECT_TRUE(roster_.MapiLoggedOn);  // the session stays open
   EXPECT_EQ(client_.message_session, 101);
   ASSERT_EQ(roster_.grid().Rows(), 4);
@@ -162,8 +162,8 @@ TEST_F(MapiDeliveryTest, DrawingSendsEachGiverTheirReceiverAndSummarises) {
             std::string("3 Mail Messages Sent to\nAnn;Bob;Cid;\n\r\r") + kSentReminder);
   EXPECT_EQ(ui_.boxes[0].style, mb::kOkOnly);
   // Logoff, then the closing exchange with mail download; the next run logs on again.
-  EXPECT_EQ(client_.log, (std::vector<std::string>{"NewSession=0", "SignOn(download=0)",
-                                                   "SignOff", "SignOn(download=1)", "SignOff"}));
+  EXPECT_EQ(client_.log, (std::vector<std::string>{"NewSession=0", "SignOn(download=0)", "SignOff",
+                                                   "SignOn(download=1)", "SignOff"}));
   EXPECT_FALSE(roster_.MapiLoggedOn);
   EXPECT_EQ(client_.message_session, 0);
   EXPECT_EQ(new_commands_, 0);
@@ -194,8 +194,8 @@ TEST_F(MapiDeliveryTest, ReSendWithNothingMarkedStillClosesAndSummarises) {
   EXPECT_TRUE(client_.sent.empty());
   EXPECT_EQ(client_.log.back(), "SignOff");
   EXPECT_EQ(client_.log.end()[-2], "SignOn(download=1)");
-  EXPECT_EQ(ui_.boxes.at(0).text, std::string("0 Mail Messages Re-Sent to\n\n\r\r") +
-                                       kResentReminder);
+  EXPECT_EQ(ui_.boxes.at(0).text,
+            std::string("0 Mail Messages Re-Sent to\n\n\r\r") + kResentReminder);
   EXPECT_EQ(new_commands_, 1);
 }
 
@@ -232,7 +232,8 @@ TEST_F(MapiDeliveryTest, FailedLogonEndsASendWithTheSendError) {
   roster_.ReSendMode = true;
   delivery_.MapiSendDrawing();
   EXPECT_EQ(ui_.boxes.at(0).text, kSendError);
-  EXPECT_EQ(ui_.boxes.at(1).text, "logon refused\n\nNo message had been handed to the mail client.");
+  EXPECT_EQ(ui_.boxes.at(1).text,
+            "logon refused\n\nNo message had been handed to the mail client.");
   EXPECT_EQ(new_commands_, 1);
   EXPECT_TRUE(client_.sent.empty());
 }
@@ -252,8 +253,8 @@ TEST_F(MapiDeliveryTest, FreeFormMessageGoesToEveryRowIgnoringMarksAndTestMode) 
   EXPECT_EQ(client_.sent[0].to, "ann@example.org");
   EXPECT_EQ(client_.sent[2].subject, "Cid News");
   EXPECT_EQ(client_.sent[2].text, "Party on Friday\r\n\r\n=====\r\nfooter\r\n\r\n");
-  EXPECT_EQ(ui_.boxes.at(0).text, std::string("3 Mail Messages Sent to\nAnn;Bob;Cid;\n\r\r") +
-                                      kSentReminder);
+  EXPECT_EQ(ui_.boxes.at(0).text,
+            std::string("3 Mail Messages Sent to\nAnn;Bob;Cid;\n\r\r") + kSentReminder);
   EXPECT_EQ(ui_.StatusText(), "3 Mail Messages Sent");
 }
 

@@ -62,7 +62,7 @@ TEST(ContactPickerTest, ListsFiltersAndReturnsTheCheckedPeople) {
   EXPECT_EQ(ok->text(), "&Add 2");
   Find<QLineEdit>(picker, "txtFilter")->clear();
   EXPECT_EQ(picker.Chosen(), (std::vector<mail::Contact>{{"Bob Stone", "bob@example.org"},
-                                                          {"Cid Ray", "cid@example.org"}}));
+                                                         {"Cid Ray", "cid@example.org"}}));
 
   // Browse loads another file; a missing one says so and keeps the list.
   picker.SetFileChooser([&] { return QString::fromStdString((dir.path() / "gone.csv").string()); });
@@ -74,7 +74,8 @@ TEST(ContactPickerTest, ListsFiltersAndReturnsTheCheckedPeople) {
 TEST(ContactPickerTest, FiveThousandContactsLoadIntoTheList) {
   TempDir dir;
   std::string csv = "Name,E-mail Address\n";
-  for (int i = 0; i < 5000; ++i) csv += "P" + std::to_string(i) + ",p" + std::to_string(i) + "@x.org\n";
+  for (int i = 0; i < 5000; ++i)
+    csv += "P" + std::to_string(i) + ",p" + std::to_string(i) + "@x.org\n";
   csv += "Broken,\nNo Address,\n";
   WriteAll(dir.path() / "big.csv", csv);
   ui::ContactPicker picker;
@@ -88,8 +89,7 @@ TEST(ContactPickerTest, FiveThousandContactsLoadIntoTheList) {
 
 class AddressBookWindowTest : public ::testing::Test {
  protected:
-  AddressBookWindowTest()
-      : window_(ui::AppPaths{dir_.path(), dir_.path() / "settings.ini", {}}) {
+  AddressBookWindowTest() : window_(ui::AppPaths{dir_.path(), dir_.path() / "settings.ini", {}}) {
     window_.Form_Load();
     window_.MailSettings.MailerCommand = "/bin/cat";
     WriteAll(dir_.path() / "people.vcf", kCards);
