@@ -4,8 +4,6 @@
 #include <QSslConfiguration>
 #include <QSslError>
 
-#include "ui/main_window.h"
-
 namespace ui {
 
 using Kind = mail::SmtpEffect::Kind;
@@ -203,12 +201,6 @@ void SmtpRunner::DropSocket() {
   s->disconnect(this);
   s->abort();
   s->deleteLater();
-}
-
-SmtpRunner& SmtpRunnerOf(MainWindow& w) {
-  auto* runner = w.findChild<SmtpRunner*>("smtpRunner");
-  Q_ASSERT(runner);
-  return *runner;
 }
 
 }  // namespace ui

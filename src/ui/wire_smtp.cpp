@@ -5,6 +5,12 @@
 
 namespace ui {
 
+SmtpRunner& SmtpRunnerOf(MainWindow& w) {
+  auto* runner = w.findChild<SmtpRunner*>("smtpRunner");
+  Q_ASSERT(runner);
+  return *runner;
+}
+
 void WireSmtpCommands(MainWindow& w) {
   mail::SmtpContext context{
       w.roster(), w.MailSettings, w.SendValues,
