@@ -1,0 +1,141 @@
+#include "app/cli/delivery.h"
+
+#include <QEventLoop>
+#include <algorithm>
+
+#include "mail/mailer.h"
+#include "mail/smtp_compose.h"
+#include "mail/smtp_text.h"
+#include "ui/smtp_runner.h"
+
+namespace cli {
+
+// The mailer client, counting the messages it took: the desktop-mail operations stop at the
+// first refusal, so the count tells exactly who was handed over.
+class Delivery::CountingClient : public mail::MailClient {
+ public:
+  explicit CountingClient(mail::MailClient& inner) : inner_(inner) {}
+  int sent = 0;
+
+  void SetDownloadMail(bool on) override { inner_.SetDownloadMail(on); }
+  void SetNewSession(bool on) override { inner_.SetNewSession(on); }
+  void SignOn() override { inner_.SignOn(); }
+  std::int32_t SessionID() const override { return inner_.SessionID(); }
+  void SignOff() override { inner_.SignOff(); }
+  void SetMessageSessionID(std::int32_t id) override { inner_.SetMessageSessionID(id); }
+  void Compose() override { inner_.Compose(); }
+  void Show() override { inner_.Show(); }
+  int RecipCount() const override { return inner_.RecipCount(); }
+  void SetRecipIndex(int index) override { inner_.SetRecipIndex(index); }
+  std::string RecipDisplayName() const override { return inner_.RecipDisplayName(); }
+  void SetRecipDisplayName(const std::string& name) override { inner_.SetRecipDisplayName(name); }
+  std::string RecipAddress() const override { return inner_.RecipAddress(); }
+  void SetRecipType(int type) override { inner_.SetRecipType(type); }
+  void SetAddressResolveUI(bool on) override { inner_.SetAddressResolveUI(on); }
+  void SetMsgSubject(const std::string& subject) override { inner_.SetMsgSubject(subject); }
+  void SetMsgNoteText(const std::string& text) override { inner_.SetMsgNoteText(text); }
+  void Send(bool dialog) override {
+    inner_.Send(dialog);
+    ++sent;
+  }
+
+ private:
+  mail::MailClient& inner_;
+};
+
+void RequireUsableSettings(const mail::MailSettings& settings) {
+  if (settings.UseSMTP) {
+    if (!mail::SmtpSettingsValid(settings))
+      throw CliError(kExitBadInput,
+                     "the SMTP settings are incomplete (server, address and name are needed); "
+                     "see hollymoor-cli settings --help");
+    if (!mail::SplitServerText(settings.SMTPServer))
+      throw CliError(kExitBadInput, "the SMTP server's port is not a number: [" +
+                                        settings.SMTPServer + "]");
+    return;
+  }
+  const std::vector<std::string> argv = mail::SplitCommand(settings.MailerCommand);
+  if (argv.empty() || !mail::FindExecutable(argv.front()))
+    throw CliError(kExitBadInput,
+                   "the system mailer [" + (argv.empty() ? std::string() : argv.front()) +
+                       "] is not installed; install one or choose SMTP (hollymoor-cli "
+                       "settings --set UseSMTP=1 ...)");
+}
+
+std::vector<int> RowsToNotify(const roster::Roster& roster) {
+  std::vector<int> rows;
+  const int n = roster.ParticipantCount();
+  for (int row = 1; row <= n; ++row)
+    if (!roster.ReSendMode || roster.IsMarked(row)) rows.push_back(row);
+  return rows;
+}
+
+Delivery::Delivery(Context& ctx, roster::Roster& roster, const mail::MailSettings& settings,
+                   mail::SendValues& values)
+    : roster_(roster), settings_(settings), values_(values) {
+  // The New command the senders run after a re-send: the roster is cleared and re-send mode
+  // ends, as in the window.
+  auto run_new = [this] {
+    roster_.ClearList();
+    if (roster_.ReSendMode) {
+      roster_.ReSendMode = false;
+      roster_.ResetSelection(false);
+      roster_.UpdateButtonEnables(false);
+    }
+  };
+  mail::SmtpContext context{roster_, settings_, values_,
+                            mail::WireComposer(settings_, values_, roster_.MessageFooter, clock_),
+                            [] { return ui::InternetConnected(); }, {}};
+  runner_ = std::make_unique<ui::SmtpRunner>(std::move(context), ctx.ui,
+                                             ctx.data_dir / "smtp_session.log");
+  runner_->SetNewCommand(run_new);
+  runner_->SetSendMessageDialog([this] { values_.SendConfirmed = true; });
+
+  mailer_ = std::make_unique<mail::MailerClient>(settings_, clock_, nullptr);
+  counting_ = std::make_unique<CountingClient>(*mailer_);
+  mapi_ = std::make_unique<mail::MapiDelivery>(roster_, *counting_, values_);
+  mapi_->RunNewCommand = run_new;
+  mapi_->ShowSendMessageDialog = [this] { values_.SendConfirmed = true; };
+}
+
+Delivery::~Delivery() = default;
+
+void Delivery::RunSmtp(bool free_form) {
+  used_smtp_ = true;
+  QEventLoop loop;
+  bool done = false;
+  QObject::connect(runner_.get(), &ui::SmtpRunner::finished, &loop, [&] {
+    done = true;
+    loop.quit();
+  });
+  if (free_form)
+    runner_->SmtpSendMessage();
+  else
+    runner_->SmtpSendDrawing();
+  if (!done && runner_->Active()) loop.exec();
+}
+
+void Delivery::SmtpSendDrawing() { RunSmtp(false); }
+
+void Delivery::MapiSendDrawing() {
+  planned_ = RowsToNotify(roster_);
+  mapi_->MapiSendDrawing();
+}
+
+void Delivery::SendMessage() {
+  if (settings_.UseSMTP) {
+    RunSmtp(true);
+    return;
+  }
+  planned_.clear();
+  for (int row = 1; row <= roster_.ParticipantCount(); ++row) planned_.push_back(row);
+  mapi_->MapiSendMessage();
+}
+
+std::vector<int> Delivery::AcceptedRows() const {
+  if (used_smtp_) return runner_->engine().AcceptedRows;
+  const std::size_t n = std::min<std::size_t>(planned_.size(), counting_->sent);
+  return std::vector<int>(planned_.begin(), planned_.begin() + static_cast<long>(n));
+}
+
+}  // namespace cli

@@ -1,0 +1,73 @@
+// hollymoor-cli: the errands of the desktop program for terminals, scripts and servers.
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "app/cli/args.h"
+#include "app/cli/context.h"
+#include "app/cli/console_ui.h"
+#include "app/default_paths.h"
+
+namespace {
+
+int Dispatch(cli::Context& ctx) {
+  const std::string& c = ctx.args.command;
+  if (c == "check") return cli::RunCheck(ctx);
+  if (c == "draw") return cli::RunDraw(ctx);
+  if (c == "send") return cli::RunSend(ctx);
+  if (c == "resend") return cli::RunResend(ctx);
+  if (c == "message") return cli::RunMessage(ctx);
+  if (c == "settings") return cli::RunSettings(ctx);
+  throw cli::CliError(cli::kExitBadInput, "unknown command '" + c + "'");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(app::kApplicationName);
+  QCoreApplication::setOrganizationName(app::kOrganizationName);
+  QCoreApplication::setApplicationVersion(HOLLYMOOR_VERSION);
+
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  std::string error;
+  const auto parsed = cli::ParseArgs(args, error);
+  if (!parsed) {
+    std::fprintf(stderr, "hollymoor-cli: %s\n", error.c_str());
+    return cli::kExitBadInput;
+  }
+  if (parsed->help) {
+    const cli::CommandSpec* command = cli::FindCommand(parsed->command);
+    std::fputs(command ? cli::CommandHelp(*command).c_str() : cli::ProgramHelp().c_str(), stdout);
+    return cli::kExitOk;
+  }
+  if (parsed->version) {
+    std::printf("hollymoor-cli %s\n", HOLLYMOOR_VERSION);
+    return cli::kExitOk;
+  }
+
+  cli::ConsoleUi ui(stdout, stderr, isatty(STDERR_FILENO) == 1);
+  int code = cli::kExitFailed;
+  try {
+    const app::DefaultLocations defaults = app::DefaultPaths(/*create_data_dir=*/false);
+    cli::Context ctx{*parsed, ui, defaults.data_dir, defaults.config_file};
+    if (auto dir = parsed->Value("data-dir")) ctx.data_dir = *dir;
+    if (auto file = parsed->Value("config")) ctx.config_file = *file;
+    code = Dispatch(ctx);
+  } catch (const cli::CliError& e) {
+    ui.FinishStatusLine();
+    std::fprintf(stderr, "hollymoor-cli: %s\n", e.what());
+    code = e.code();
+  } catch (const std::exception& e) {
+    ui.FinishStatusLine();
+    std::fprintf(stderr, "hollymoor-cli: unexpected failure: %s\n", e.what());
+    code = cli::kExitFailed;
+  }
+  ui.FinishStatusLine();
+  return code;
+}

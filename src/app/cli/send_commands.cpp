@@ -1,0 +1,231 @@
+// hollymoor-cli send, resend and message: the desktop program's Calculate & Send flow, its
+// archive and its two senders, with the dialogs answered from the command line.
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/cli/context.h"
+#include "app/cli/delivery.h"
+#include "app/cli/roster_file.h"
+#include "files/history.h"
+#include "mail/file_settings_store.h"
+#include "mail/registry.h"
+#include "roster/calculate_send.h"
+
+namespace cli {
+namespace {
+
+// Typed texts keep their line breaks as CR LF, as the dialogs leave them.
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 32);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+    out += text[i];
+  }
+  return out;
+}
+
+std::string ReadBodyFile(Context& ctx, const std::string& name) {
+  if (name == "-") {
+    std::string text;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, ctx.in)) > 0) text.append(buffer, n);
+    return WithCrLf(text);
+  }
+  std::ifstream in(name, std::ios::binary);
+  if (!in) throw CliError(kExitBadInput, "cannot read the message text [" + name + "]");
+  return WithCrLf(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+mail::MailSettings LoadSettings(Context& ctx) {
+  mail::FileSettingsStore store(ctx.config_file);
+  mail::MailSettings settings;
+  mail::LoadMailSettings(store, settings);
+  return settings;
+}
+
+// What frmSend would leave after Send: its defaults, changed where the options say so.
+mail::SendValues NotificationValues(Context& ctx, const mail::MailSettings& settings) {
+  mail::SendValues v;
+  v.MailSubject = ctx.args.Value("subject").value_or(mail::kDefaultMailSubject);
+  v.MailBody = ctx.args.Has("body-file") ? ReadBodyFile(ctx, *ctx.args.Value("body-file"))
+                                         : std::string(mail::kDefaultMailBody);
+  v.MailTrailer = ctx.args.Value("trailer").value_or(mail::kDefaultMailTrailer);
+  v.TestMode = ctx.args.Has("test-address");
+  v.TestAddress = ctx.args.Value("test-address").value_or(settings.SMTPAccountName);
+  if (v.TestMode && v.TestAddress.empty())
+    throw CliError(kExitBadInput, "--test-address is empty");
+  return v;
+}
+
+void PrepareDataDir(const Context& ctx) {
+  std::error_code ec;
+  std::filesystem::create_directories(ctx.data_dir, ec);
+  if (!std::filesystem::is_directory(ctx.data_dir))
+    throw CliError(kExitBadInput, "cannot use the data folder [" + ctx.data_dir.string() + "]");
+}
+
+// The errand's steps that belong to the window, for a run without one.
+class UnattendedErrand : public roster::SendErrand {
+ public:
+  UnattendedErrand(Context& ctx, roster::Roster& roster, const mail::MailSettings& settings,
+                   mail::SendValues& values, Delivery& delivery)
+      : ctx_(ctx), roster_(roster), settings_(settings), values_(values), delivery_(delivery) {}
+
+  bool ConfirmSend() override {
+    confirmed = true;
+    values_.SendConfirmed = true;  // the options were given on the command line
+    rows = RowsToNotify(roster_);
+    for (int row = 1; row <= roster_.ParticipantCount(); ++row)
+      names.push_back(roster_.grid().TextMatrix(row, roster::kColName));
+    return true;
+  }
+  void SaveDrawingHistory() override {
+    // One clock reading names both files, so the archive can be named afterwards.
+    roster::ManualClock frozen(std::chrono::system_clock::now());
+    files::SaveDrawingHistory(roster_, frozen, ctx_.data_dir);
+    archive = ctx_.data_dir / files::kHistoryFolder / (files::DateTimeName(frozen) + ".hmr");
+  }
+  bool UseSMTP() const override { return settings_.UseSMTP; }
+  void SmtpSendDrawing() override { delivery_.SmtpSendDrawing(); }
+  void MapiSendDrawing() override { delivery_.MapiSendDrawing(); }
+
+  bool confirmed = false;
+  std::vector<int> rows;            // who was to be notified
+  std::vector<std::string> names;   // every row's name, taken before the run
+  std::filesystem::path archive;
+
+ private:
+  Context& ctx_;
+  roster::Roster& roster_;
+  const mail::MailSettings& settings_;
+  mail::SendValues& values_;
+  Delivery& delivery_;
+};
+
+std::string Quoted(const std::string& s) {
+  return s.find_first_of(" \"'\\$`") == std::string::npos ? s : "'" + s + "'";
+}
+
+// Exit status of a run from who was to be notified and whose message was accepted; names the
+// people still waiting, and how to reach them, when some were not.
+int Outcome(Context& ctx, const char* command, const std::vector<int>& rows,
+            const std::vector<int>& accepted, const std::vector<std::string>& names,
+            const std::filesystem::path& archive) {
+  const std::set<int> ok(accepted.begin(), accepted.end());
+  std::vector<std::string> missing;
+  for (int row : rows)
+    if (!ok.count(row)) missing.push_back(names.at(static_cast<std::size_t>(row - 1)));
+  ctx.ui.FinishStatusLine();
+  if (missing.empty()) return kExitOk;
+  std::ostringstream line;
+  line << "hollymoor-cli: " << command << ": " << rows.size() - missing.size() << " of "
+       << rows.size() << " messages accepted; not notified: ";
+  for (std::size_t i = 0; i < missing.size(); ++i) line << (i ? ", " : "") << missing[i];
+  std::fprintf(stderr, "%s\n", line.str().c_str());
+  if (!archive.empty() && std::filesystem::exists(archive)) {
+    std::string hint = "hollymoor-cli: to notify them: hollymoor-cli resend " +
+                       Quoted(archive.string());
+    for (const std::string& name : missing) hint += " --to " + Quoted(name);
+    std::fprintf(stderr, "%s\n", hint.c_str());
+  }
+  return kExitFailed;
+}
+
+int RunErrand(Context& ctx, roster::Roster& roster, const char* command) {
+  mail::MailSettings settings = LoadSettings(ctx);
+  RequireUsableSettings(settings);
+  mail::SendValues values = NotificationValues(ctx, settings);
+  PrepareDataDir(ctx);
+
+  Delivery delivery(ctx, roster, settings, values);
+  UnattendedErrand errand(ctx, roster, settings, values, delivery);
+  roster::CalculateAndSend(roster, errand);
+  ctx.ui.FinishStatusLine();
+  if (!errand.confirmed) {
+    // Only the drawing ends the errand before the dialog; its abort message has been shown.
+    const std::string reason = NoDrawingReason(roster);
+    if (!reason.empty()) std::fprintf(stderr, "reason: %s\n", reason.c_str());
+    return kExitNoDrawing;
+  }
+  if (!errand.archive.empty()) {
+    if (std::filesystem::exists(errand.archive))
+      std::fprintf(stderr, "archived: %s (and .htm)\n", errand.archive.string().c_str());
+    else
+      std::fprintf(stderr, "warning: the drawing could not be archived\n");
+  }
+  return Outcome(ctx, command, errand.rows, delivery.AcceptedRows(), errand.names,
+                 errand.archive);
+}
+
+}  // namespace
+
+int RunSend(Context& ctx) {
+  auto roster = NewRoster(ctx.ui);
+  LoadRoster(ctx, *roster, ctx.args.operands.at(0), /*re_send=*/false);
+  if (roster->ParticipantCount() == 0)
+    throw CliError(kExitBadInput, "send: the roster has no participants");
+  return RunErrand(ctx, *roster, "send");
+}
+
+int RunResend(Context& ctx) {
+  const std::vector<std::string>& to = ctx.args.All("to");
+  if (to.empty()) throw CliError(kExitBadInput, "resend: name at least one participant with --to");
+  auto roster = NewRoster(ctx.ui);
+  LoadRoster(ctx, *roster, ctx.args.operands.at(0), /*re_send=*/true);
+  // Re-send mode, as the re-send command leaves it; the names are marked as a click would.
+  roster->UpdateButtonEnables(true);
+  roster->ReSendMode = true;
+  roster->UpdateButtonEnables(false);
+  const std::set<std::string> wanted(to.begin(), to.end());
+  std::set<std::string> found;
+  for (int row = 1; row <= roster->ParticipantCount(); ++row) {
+    const std::string& name = roster->grid().TextMatrix(row, roster::kColName);
+    if (wanted.count(name) && !roster->IsMarked(row)) {
+      roster->grid().SetRow(row);
+      roster->grid().SetCol(roster::kColName);
+      roster->MSFlexGrid_MouseDown(row, roster::kColName);
+      found.insert(name);
+    }
+  }
+  for (const std::string& name : wanted)
+    if (!found.count(name))
+      throw CliError(kExitBadInput, "resend: nobody named '" + name + "' in [" +
+                                        ctx.args.operands.at(0) + "]");
+  return RunErrand(ctx, *roster, "resend");
+}
+
+int RunMessage(Context& ctx) {
+  if (!ctx.args.Has("subject") || !ctx.args.Has("body-file"))
+    throw CliError(kExitBadInput, "message: --subject and --body-file are required");
+  auto roster = NewRoster(ctx.ui);
+  LoadRoster(ctx, *roster, ctx.args.operands.at(0), /*re_send=*/false);
+  if (roster->ParticipantCount() == 0)
+    throw CliError(kExitBadInput, "message: the roster has no participants");
+  mail::MailSettings settings = LoadSettings(ctx);
+  RequireUsableSettings(settings);
+  // What frmSendMessage leaves: subject and text; trailer and test values stay unset.
+  mail::SendValues values;
+  values.MailSubject = *ctx.args.Value("subject");
+  values.MailBody = ReadBodyFile(ctx, *ctx.args.Value("body-file"));
+  PrepareDataDir(ctx);
+
+  std::vector<int> rows;
+  std::vector<std::string> names;
+  for (int row = 1; row <= roster->ParticipantCount(); ++row) {
+    rows.push_back(row);
+    names.push_back(roster->grid().TextMatrix(row, roster::kColName));
+  }
+  Delivery delivery(ctx, *roster, settings, values);
+  delivery.SendMessage();
+  return Outcome(ctx, "message", rows, delivery.AcceptedRows(), names, {});
+}
+
+}  // namespace cli

@@ -1,0 +1,173 @@
+// hollymoor-cli check and draw, and the command line's handling of bad usage.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "app/cli_runner.h"
+
+namespace cli_test {
+namespace {
+
+const std::vector<Person> kFamily = {
+    {"Ann", "ann@example.org", "2", "tea"},  // Ann must not draw Bob
+    {"Bob", "bob@example.org", "1", ""},
+    {"Cat", "cat@example.org", "", "books"},
+    {"Dan", "dan@example.org", "", ""},
+    {"Eve", "eve@example.org", "1,2", ""},
+};
+
+int Lines(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
+
+TEST(CliUsage, HelpForEveryCommandAndOneLineErrors) {
+  CliSandbox box;
+  CliResult r = box.RunBare({"--help"});
+  EXPECT_EQ(r.exit_code, 0);
+  for (const char* command : {"check", "draw", "send", "resend", "message", "settings"}) {
+    EXPECT_NE(r.out.find(std::string("  ") + command + " "), std::string::npos) << command;
+    CliResult h = box.RunBare({command, "--help"});
+    EXPECT_EQ(h.exit_code, 0) << command;
+    EXPECT_EQ(h.out.rfind(std::string("Usage: hollymoor-cli [global options] ") + command, 0), 0u)
+        << h.out;
+  }
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{}, {"dance"}, {"check"}, {"check", "a.hmr", "b.hmr"},
+        {"draw", "a.hmr", "--seed"}, {"draw", "a.hmr", "--colour", "red"},
+        {"check", "a.hmr", "--reveal"}, {"draw", "a.hmr", "--reveal=yes"}, {"-x"},
+        {"send", "a.hmr", "--subject", "a", "--subject", "b"}}) {
+    CliResult e = box.RunBare(args);
+    EXPECT_EQ(e.exit_code, 2) << (args.empty() ? "" : args[0]);
+    EXPECT_EQ(Lines(e.err), 1) << e.err;
+    EXPECT_EQ(e.err.rfind("hollymoor-cli: ", 0), 0u) << e.err;
+    EXPECT_EQ(e.out, "");
+  }
+}
+
+TEST(CliCheck, ReportsCountProblemsAndThatADrawingExists) {
+  CliSandbox box;
+  std::vector<Person> people = kFamily;
+  people[2].email = "cat@nowhere";  // no dot after the "@"
+  people[3].exclusions = "9";
+  const auto roster = box.Write("family.hmr", ListFile(people));
+  CliResult r = box.Run({"check", roster.string()});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "5 participants\n"
+            "problem: row 3 (Cat): invalid e-mail address \"cat@nowhere\"\n"
+            "problem: row 4 (Dan): exclusion \"9\" names no participant\n"
+            "a drawing exists\n");
+  EXPECT_EQ(r.err, "");
+
+  // The reader refuses a record without a name.
+  people[3].name = "";
+  r = box.Run({"check", box.Write("nameless.hmr", ListFile(people)).string()});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_NE(r.err.find("on line number 4"), std::string::npos) << r.err;
+}
+
+TEST(CliCheck, NamesWhoCannotGiveOrReceive) {
+  CliSandbox box;
+  // Everybody else excludes Cat: nobody can give to her.
+  auto roster = box.Write("a.hmr", ListFile({{"Ann", "ann@example.org", "3", ""},
+                                              {"Bob", "bob@example.org", "3", ""},
+                                              {"Cat", "cat@example.org", "", ""}}));
+  CliResult r = box.Run({"check", roster.string()});
+  EXPECT_EQ(r.exit_code, 3);
+  EXPECT_NE(r.out.find("no drawing exists: nobody can give to Cat"), std::string::npos) << r.out;
+
+  // Ann and Bob may only give to Cat.
+  roster = box.Write("b.hmr", ListFile({{"Ann", "ann@example.org", "2,4", ""},
+                                        {"Bob", "bob@example.org", "1,4", ""},
+                                        {"Cat", "cat@example.org", "", ""},
+                                        {"Dan", "dan@example.org", "", ""}}));
+  r = box.Run({"check", roster.string()});
+  EXPECT_EQ(r.exit_code, 3);
+  EXPECT_NE(r.out.find("Ann and Bob can only give to Cat"), std::string::npos) << r.out;
+
+  // Exclusions that leave Ann nobody at all.
+  roster = box.Write("c.hmr", ListFile({{"Ann", "ann@example.org", "2,3", ""},
+                                        {"Bob", "bob@example.org", "", ""},
+                                        {"Cat", "cat@example.org", "", ""}}));
+  r = box.Run({"check", roster.string()});
+  EXPECT_EQ(r.exit_code, 3);
+  EXPECT_NE(r.out.find("Ann cannot give to anybody"), std::string::npos) << r.out;
+}
+
+TEST(CliCheck, UnreadableFilesExitTwoWithTheReadersMessage) {
+  CliSandbox box;
+  CliResult r = box.Run({"check", (box.dir() / "missing.hmr").string()});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_NE(r.err.find("No such file"), std::string::npos) << r.err;
+
+  // A list of the current layout with one record fails the reader's version check.
+  const auto one = box.Write("one.hmr", ListFile({kFamily[0]}));
+  r = box.Run({"check", one.string()});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_EQ(r.err, "hollymoor-cli: Error while Checking File Version from file [" + one.string() +
+                       "] on line number 0\n");
+  EXPECT_EQ(r.out, "");
+
+  r = box.Run({"draw", box.dir().string()});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_EQ(Lines(r.err), 1) << r.err;
+}
+
+TEST(CliCheck, ReadsTheOlderThreeFieldLayout) {
+  CliSandbox box;
+  const auto roster = box.Write(
+      "old.hmr", "\"2\",\"Ann\",\"ann@example.org\"\r\n\"\",\"Bob\",\"bob@example.org\"\r\n"
+                 "\"\",\"Cat\",\"cat@example.org\"\r\n");
+  CliResult r = box.Run({"check", roster.string()});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "3 participants\na drawing exists\n");
+}
+
+TEST(CliDraw, RevealsAValidAssignmentRepeatablyBySeed) {
+  CliSandbox box;
+  const auto roster = box.Write("family.hmr", ListFile(kFamily));
+  CliResult hidden = box.Run({"draw", roster.string(), "--seed", "42"});
+  EXPECT_EQ(hidden.exit_code, 0) << hidden.err;
+  for (const Person& p : kFamily) EXPECT_EQ(hidden.out.find(p.name), std::string::npos);
+
+  CliResult r = box.Run({"draw", roster.string(), "--seed", "42", "--reveal"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  const auto pairs = ParsePairs(r.out);
+  ASSERT_EQ(pairs.size(), kFamily.size());
+  std::set<std::string> receivers;
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    EXPECT_EQ(pairs[i].first, kFamily[i].name);  // roster order
+    EXPECT_NE(pairs[i].second, pairs[i].first);
+    receivers.insert(pairs[i].second);
+  }
+  EXPECT_EQ(receivers.size(), kFamily.size());
+  EXPECT_NE(pairs[0].second, "Bob");
+  EXPECT_NE(pairs[1].second, "Ann");
+  EXPECT_NE(pairs[4].second, "Ann");
+  EXPECT_NE(pairs[4].second, "Bob");
+
+  EXPECT_EQ(box.Run({"draw", roster.string(), "--seed", "42", "--reveal"}).out, r.out);
+  // Other seeds reach other assignments.
+  std::set<std::string> seen;
+  for (int seed = 1; seed <= 12; ++seed)
+    seen.insert(box.Run({"draw", roster.string(), "--seed", std::to_string(seed), "--reveal"}).out);
+  EXPECT_GT(seen.size(), 1u);
+
+  EXPECT_EQ(box.Run({"draw", roster.string(), "--seed", "x1"}).exit_code, 2);
+}
+
+TEST(CliDraw, ImpossibleRosterPrintsTheAbortTextAndExitsThree) {
+  CliSandbox box;
+  const auto roster = box.Write("solo.hmr", ListFile({{"Ann", "ann@example.org", "2", ""},
+                                                     {"Bob", "bob@example.org", "1", ""}}));
+  CliResult r = box.Run({"draw", roster.string(), "--reveal"});
+  EXPECT_EQ(r.exit_code, 3);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("Calculation Aborted: You may have too many Exclusions set."),
+            std::string::npos)
+      << r.err;
+  EXPECT_NE(r.err.find("nobody can give to Ann"), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace cli_test

@@ -1,0 +1,79 @@
+#include "app/cli_runner.h"
+
+#include <QProcess>
+#include <fstream>
+#include <sstream>
+
+namespace cli_test {
+
+CliSandbox::CliSandbox() { std::filesystem::create_directories(data_dir()); }
+
+std::filesystem::path CliSandbox::Write(const std::string& name, const std::string& bytes) const {
+  const std::filesystem::path path = dir() / name;
+  std::filesystem::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path;
+}
+
+CliResult CliSandbox::Run(const std::vector<std::string>& args, const std::string& input,
+                          int timeout_ms) const {
+  std::vector<std::string> all = {"--data-dir", data_dir().string(), "--config",
+                                  config_file().string()};
+  all.insert(all.end(), args.begin(), args.end());
+  return RunBare(all, input, timeout_ms);
+}
+
+CliResult CliSandbox::RunBare(const std::vector<std::string>& args, const std::string& input,
+                              int timeout_ms) const {
+  QProcess process;
+  QStringList list;
+  for (const std::string& a : args) list << QString::fromStdString(a);
+  // Keep the user's own folders out of reach even if an option were missing.
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("HOME", QString::fromStdString(dir().string()));
+  env.insert("XDG_DATA_HOME", QString::fromStdString((dir() / "xdg-data").string()));
+  env.insert("XDG_CONFIG_HOME", QString::fromStdString((dir() / "xdg-config").string()));
+  process.setProcessEnvironment(env);
+  process.start(QString::fromUtf8(HM_CLI_PATH), list);
+  CliResult result;
+  if (!process.waitForStarted(10000)) return result;
+  process.write(input.data(), static_cast<qint64>(input.size()));
+  process.closeWriteChannel();
+  if (!process.waitForFinished(timeout_ms)) {
+    process.kill();
+    process.waitForFinished(5000);
+    result.err = "timed out";
+    return result;
+  }
+  result.exit_code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+  result.out = process.readAllStandardOutput().toStdString();
+  result.err = process.readAllStandardError().toStdString();
+  return result;
+}
+
+std::string ListFile(const std::vector<Person>& people) {
+  std::string out;
+  for (const Person& p : people)
+    out += "\"" + p.exclusions + "\",\"" + p.name + "\",\"" + p.email + "\",\"\",\"" + p.notes +
+           "\"\r\n";
+  return out;
+}
+
+std::vector<std::pair<std::string, std::string>> ParsePairs(const std::string& out) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) {
+    const std::size_t arrow = line.find(" -> ");
+    if (arrow != std::string::npos) pairs.emplace_back(line.substr(0, arrow), line.substr(arrow + 4));
+  }
+  return pairs;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace cli_test

@@ -1,0 +1,53 @@
+#pragma once
+// Runs the built hollymoor-cli as a subprocess in a throw-away data folder and settings file.
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace cli_test {
+
+struct CliResult {
+  int exit_code = -1;
+  std::string out;
+  std::string err;
+};
+
+class CliSandbox {
+ public:
+  CliSandbox();
+
+  std::filesystem::path dir() const { return root_.path().toStdString(); }
+  std::filesystem::path data_dir() const { return dir() / "data"; }
+  std::filesystem::path config_file() const { return dir() / "settings.ini"; }
+
+  // Writes a file under the sandbox and returns its path.
+  std::filesystem::path Write(const std::string& name, const std::string& bytes) const;
+
+  // hollymoor-cli --data-dir ... --config ... ARGS, with `input` on standard input.
+  CliResult Run(const std::vector<std::string>& args, const std::string& input = {},
+                int timeout_ms = 30000) const;
+  // Without the global options (to test them and the usage errors).
+  CliResult RunBare(const std::vector<std::string>& args, const std::string& input = {},
+                    int timeout_ms = 30000) const;
+
+ private:
+  QTemporaryDir root_;
+};
+
+// A list file of the current layout: one record per participant, CR LF line ends.
+struct Person {
+  std::string name;
+  std::string email;
+  std::string exclusions;
+  std::string notes;
+};
+std::string ListFile(const std::vector<Person>& people);
+
+// "GIVER -> RECEIVER" lines into giver -> receiver.
+std::vector<std::pair<std::string, std::string>> ParsePairs(const std::string& out);
+
+std::string ReadFile(const std::filesystem::path& path);
+
+}  // namespace cli_test

@@ -1,0 +1,283 @@
+// hollymoor-cli send, resend and message against a real SMTP server (aiosmtpd) and the
+// scripted fault server, and through the system mailer (msmtp).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <set>
+
+#include "app/cli_runner.h"
+#include "support/smtp_server.h"
+
+namespace cli_test {
+namespace {
+
+using testing_support::CapturedMessage;
+using testing_support::SmtpServer;
+using testing_support::SmtpServerOptions;
+
+// The header's value, unfolded; empty when absent.
+std::string Header(const std::string& data, const std::string& name) {
+  std::smatch m;
+  const std::regex re("(^|\r\n)" + name + ": ([^\r\n]*)");
+  return std::regex_search(data, m, re) ? m[2].str() : std::string();
+}
+
+std::string Body(const std::string& data) {
+  const std::size_t end = data.find("\r\n\r\n");
+  return end == std::string::npos ? std::string() : data.substr(end + 4);
+}
+
+// The receiver a notification names, read from its trailer line.
+std::string ReceiverIn(const std::string& data) {
+  std::smatch m;
+  const std::string body = Body(data);
+  static const std::regex re("You are a Secret Santa for ([^\r\n]*)");
+  return std::regex_search(body, m, re) ? m[1].str() : std::string();
+}
+
+std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& dir,
+                                           const std::string& ext) {
+  std::vector<std::filesystem::path> out;
+  if (!std::filesystem::exists(dir)) return out;
+  for (const auto& e : std::filesystem::directory_iterator(dir))
+    if (e.path().extension() == ext) out.push_back(e.path());
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+const std::vector<Person> kSix = {
+    {"Ann", "ann@example.org", "2", "tea, please"},  // Ann and Bob: a group exclusion
+    {"Bob", "bob@example.org", "1", ""},
+    {"Cat", "cat@example.org", "4", "books"},  // Cat must not draw Dan
+    {"Dan", "dan@example.org", "", ""},
+    {"Eve", "eve@example.org", "", "socks"},
+    {"Fay", "fay@example.org", "", ""},
+};
+
+class CliSendTest : public ::testing::Test {
+ protected:
+  void Configure(int port, bool auth) {
+    std::vector<std::string> args = {"settings", "--set", "UseSMTP=1", "--set",
+                                     "SMTPServer=127.0.0.1:" + std::to_string(port), "--set",
+                                     "SMTPAccountName=alice@example.org", "--set",
+                                     "SMTPUserName=Alice Organiser", "--set",
+                                     std::string("ServerRequiresAuthentication=") +
+                                         (auth ? "1" : "0"),
+                                     "--password-stdin"};
+    CliResult r = box_.Run(args, "secret\n");
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+  }
+  // giver -> receiver from the delivered notifications; checks each one on the way.
+  std::map<std::string, std::string> Pairs(const std::vector<CapturedMessage>& messages,
+                                           const std::vector<Person>& people) {
+    std::map<std::string, std::string> pairs;
+    for (const CapturedMessage& m : messages) {
+      const std::string subject = Header(m.data, "Subject");
+      const std::string giver = subject.substr(0, subject.find(' '));
+      EXPECT_EQ(subject, giver + " Your Secret Santa Information Enclosed");
+      const auto who = std::find_if(people.begin(), people.end(),
+                                    [&](const Person& p) { return p.name == giver; });
+      if (who == people.end()) {
+        ADD_FAILURE() << "unexpected subject " << subject;
+        continue;
+      }
+      EXPECT_EQ(m.rcpt_to, std::vector<std::string>{who->email}) << giver;
+      EXPECT_EQ(Header(m.data, "From"), "Alice Organiser<alice@example.org>");
+      const std::string receiver = ReceiverIn(m.data);
+      const auto rec = std::find_if(people.begin(), people.end(),
+                                    [&](const Person& p) { return p.name == receiver; });
+      EXPECT_NE(rec, people.end()) << m.data;
+      if (rec != people.end())
+        EXPECT_NE(Body(m.data).find("Special Instructions for " + receiver + ":\r\n" + rec->notes),
+                  std::string::npos);
+      EXPECT_NE(Body(m.data).find("Important Secret Santa Message!!"), std::string::npos);
+      EXPECT_TRUE(pairs.emplace(giver, receiver).second) << giver << " twice";
+    }
+    return pairs;
+  }
+
+  CliSandbox box_;
+};
+
+TEST_F(CliSendTest, WholeErrandThenReSendToTwo) {
+  SmtpServer server({.auth = true});
+  ASSERT_EQ(server.error(), "");
+  Configure(server.port(), /*auth=*/true);
+  const auto roster = box_.Write("six.hmr", ListFile(kSix));
+
+  CliResult r = box_.Run({"send", roster.string()});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "6 Mail Messages Sent to\nAnn;Bob;Cat;Dan;Eve;Fay;\n");
+  EXPECT_NE(r.err.find("Sending email 6 of 6 to Fay ..."), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("Santa for"), std::string::npos);  // the organiser sees no pairs
+
+  const auto messages = server.Messages();
+  ASSERT_EQ(messages.size(), 6u);
+  auto pairs = Pairs(messages, kSix);
+  ASSERT_EQ(pairs.size(), 6u);
+  std::set<std::string> receivers;
+  for (const auto& [giver, receiver] : pairs) {
+    EXPECT_NE(giver, receiver);
+    receivers.insert(receiver);
+  }
+  EXPECT_EQ(receivers.size(), 6u);
+  EXPECT_NE(pairs["Ann"], "Bob");
+  EXPECT_NE(pairs["Bob"], "Ann");
+  EXPECT_NE(pairs["Cat"], "Dan");
+
+  // The archive: list file with every receiver in field 4, and the HTML log.
+  const auto history = box_.data_dir() / "History";
+  const auto lists = FilesIn(history, ".hmr");
+  ASSERT_EQ(lists.size(), 1u);
+  ASSERT_EQ(FilesIn(history, ".htm").size(), 1u);
+  EXPECT_EQ(lists[0].stem(), FilesIn(history, ".htm")[0].stem());
+  const std::string archive = ReadFile(lists[0]);
+  for (const Person& p : kSix)
+    EXPECT_NE(archive.find("\"" + p.name + "\",\"" + p.email + "\",\"" + pairs[p.name] + "\""),
+              std::string::npos)
+        << p.name;
+  EXPECT_TRUE(std::filesystem::exists(box_.data_dir() / "smtp_session.log"));
+
+  // Re-send two notifications from the archive: the same receivers as before.
+  const auto copy = box_.Write("archive.hmr", archive);
+  r = box_.Run({"resend", copy.string(), "--to", "Bob", "--to", "Eve"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "2 Mail Messages Re-Sent to\nBob;Eve;\n");
+  ASSERT_TRUE(server.WaitForMessages(8));
+  const auto all = server.Messages();
+  ASSERT_EQ(all.size(), 8u);
+  auto again = Pairs({all[6], all[7]}, kSix);
+  EXPECT_EQ(again, (std::map<std::string, std::string>{{"Bob", pairs["Bob"]},
+                                                       {"Eve", pairs["Eve"]}}));
+
+  r = box_.Run({"resend", copy.string(), "--to", "Zed"});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_NE(r.err.find("nobody named 'Zed'"), std::string::npos);
+  r = box_.Run({"resend", roster.string(), "--to", "Bob"});  // no results in a plain list
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_NE(r.err.find("Error file does not contain Secret Santa history information"),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(server.Messages().size(), 8u);
+}
+
+TEST_F(CliSendTest, TestAddressAndOwnTextsAndAFreeFormMessage) {
+  SmtpServer server({});
+  ASSERT_EQ(server.error(), "");
+  Configure(server.port(), /*auth=*/false);
+  const std::vector<Person> three(kSix.begin() + 2, kSix.begin() + 5);
+  const auto roster = box_.Write("three.hmr", ListFile(three));
+  const auto body = box_.Write("body.txt", "Dinner at eight.\n.\nBring a smile\n");
+
+  CliResult r = box_.Run({"send", roster.string(), "--subject", "Wichtel news", "--trailer",
+                          "Your person is", "--body-file", body.string(), "--test-address",
+                          "organiser@example.org"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  auto messages = server.Messages();
+  ASSERT_EQ(messages.size(), 3u);
+  std::set<std::string> givers;
+  for (const CapturedMessage& m : messages) {
+    EXPECT_EQ(m.rcpt_to, std::vector<std::string>{"organiser@example.org"});
+    const std::string subject = Header(m.data, "Subject");
+    EXPECT_EQ(subject.substr(subject.find(' ')), " Wichtel news");
+    givers.insert(subject.substr(0, subject.find(' ')));
+    EXPECT_EQ(Body(m.data).rfind("Dinner at eight.\r\n.\r\nBring a smile\r\n", 0), 0u) << m.data;
+    EXPECT_NE(Body(m.data).find("Your person is "), std::string::npos);
+  }
+  EXPECT_EQ(givers, (std::set<std::string>{"Cat", "Dan", "Eve"}));
+
+  r = box_.Run({"message", roster.string(), "--subject", "Party", "--body-file", "-"},
+               "Saturday, 3 pm\n");
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "3 Mail Messages Sent to\nCat;Dan;Eve;\n");
+  ASSERT_TRUE(server.WaitForMessages(6));
+  messages = server.Messages();
+  for (std::size_t i = 3; i < 6; ++i) {
+    EXPECT_EQ(messages[i].rcpt_to, std::vector<std::string>{three[i - 3].email});
+    EXPECT_EQ(Header(messages[i].data, "Subject"), three[i - 3].name + " Party");
+    const std::string text = Body(messages[i].data);
+    EXPECT_EQ(text.rfind("Saturday, 3 pm\r\n", 0), 0u) << text;
+    EXPECT_NE(text.find("This message was sent to you using the Hollymoor"), std::string::npos);
+    EXPECT_EQ(text.find("Secret Santa for"), std::string::npos);
+  }
+  // A free-form run archives nothing; the two notification runs of this test did.
+  EXPECT_LE(FilesIn(box_.data_dir() / "History", ".hmr").size(), 1u);
+
+  r = box_.Run({"message", roster.string(), "--subject", "Party"});
+  EXPECT_EQ(r.exit_code, 2);
+}
+
+TEST_F(CliSendTest, RejectedMessageNamesWhoWasNotNotified) {
+  SmtpServer server({.scripted = true, .script_args = {"--reject", "RCPT:1:550 5.1.1 unknown"}});
+  ASSERT_EQ(server.error(), "");
+  Configure(server.port(), /*auth=*/false);
+  // Ann and Bob exclude each other: with Cat alone left, no drawing exists and nothing leaves.
+  auto roster =
+      box_.Write("three.hmr", ListFile(std::vector<Person>(kSix.begin(), kSix.begin() + 3)));
+  CliResult r = box_.Run({"send", roster.string()});
+  EXPECT_EQ(r.exit_code, 3);
+  EXPECT_NE(r.err.find("Calculation Aborted: You may have too many Exclusions set."),
+            std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(box_.data_dir() / "History"));
+
+  roster = box_.Write("three.hmr", ListFile({{"Ann", "ann@example.org", "", ""},
+                                             {"Bob", "bob@example.org", "", ""},
+                                             {"Cat", "cat@example.org", "", ""}}));
+  r = box_.Run({"send", roster.string()});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_NE(r.err.find("SMTP Error: 550 5.1.1 unknown"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("0 of 3 messages accepted; not notified: Ann, Bob, Cat"), std::string::npos)
+      << r.err;
+  // The drawing was archived before sending, so the hint can name it.
+  const auto lists = FilesIn(box_.data_dir() / "History", ".hmr");
+  ASSERT_EQ(lists.size(), 1u);
+  EXPECT_NE(r.err.find("resend " + lists[0].string() + " --to Ann --to Bob --to Cat"),
+            std::string::npos)
+      << r.err;
+}
+
+TEST_F(CliSendTest, UnusableSettingsStopBeforeTheDrawing) {
+  const auto roster = box_.Write("six.hmr", ListFile(kSix));
+  // No settings at all: the system mailer path, with a mailer that is not there.
+  CliResult r = box_.Run({"settings", "--set", "MailerCommand=/nonexistent/sendmail -t"});
+  ASSERT_EQ(r.exit_code, 0);
+  r = box_.Run({"send", roster.string()});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_NE(r.err.find("system mailer [/nonexistent/sendmail] is not installed"),
+            std::string::npos)
+      << r.err;
+  r = box_.Run({"settings", "--set", "UseSMTP=1"});
+  EXPECT_EQ(r.exit_code, 2);  // the dialog's check refuses an empty server, but SMTP is chosen
+  r = box_.Run({"send", roster.string()});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_NE(r.err.find("SMTP settings are incomplete"), std::string::npos) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(box_.data_dir() / "History"));
+}
+
+TEST_F(CliSendTest, SystemMailerPathDeliversThroughMsmtp) {
+  if (!std::filesystem::exists("/usr/bin/msmtp")) GTEST_SKIP() << "msmtp is not installed";
+  SmtpServer server({});
+  ASSERT_EQ(server.error(), "");
+  CliResult r = box_.Run(
+      {"settings", "--set", "UseSMTP=0", "--set", "SMTPAccountName=alice@example.org", "--set",
+       "SMTPUserName=Alice Organiser", "--set",
+       "MailerCommand=/usr/bin/msmtp --host=127.0.0.1 --port=" + std::to_string(server.port()) +
+           " --from=alice@example.org --auth=off --tls=off -t"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  const std::vector<Person> four(kSix.begin(), kSix.begin() + 4);
+  const auto roster = box_.Write("four.hmr", ListFile(four));
+  r = box_.Run({"send", roster.string()});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("4 Mail Messages Sent to\nAnn;Bob;Cat;Dan;\n", 0), 0u) << r.out;
+  ASSERT_TRUE(server.WaitForMessages(4));
+  auto pairs = Pairs(server.Messages(), four);
+  EXPECT_EQ(pairs.size(), 4u);
+  EXPECT_NE(pairs["Ann"], "Bob");
+  EXPECT_NE(pairs["Cat"], "Dan");
+}
+
+}  // namespace
+}  // namespace cli_test
