@@ -12,10 +12,8 @@ namespace {
 
 const std::vector<Person> kFamily = {
     {"Ann", "ann@example.org", "2", "tea"},  // Ann must not draw Bob
-    {"Bob", "bob@example.org", "1", ""},
-    {"Cat", "cat@example.org", "", "books"},
-    {"Dan", "dan@example.org", "", ""},
-    {"Eve", "eve@example.org", "1,2", ""},
+    {"Bob", "bob@example.org", "1", ""},    {"Cat", "cat@example.org", "", "books"},
+    {"Dan", "dan@example.org", "", ""},     {"Eve", "eve@example.org", "1,2", ""},
 };
 
 int Lines(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
@@ -32,9 +30,15 @@ TEST(CliUsage, HelpForEveryCommandAndOneLineErrors) {
         << h.out;
   }
   for (const std::vector<std::string>& args :
-       {std::vector<std::string>{}, {"dance"}, {"check"}, {"check", "a.hmr", "b.hmr"},
-        {"draw", "a.hmr", "--seed"}, {"draw", "a.hmr", "--colour", "red"},
-        {"check", "a.hmr", "--reveal"}, {"draw", "a.hmr", "--reveal=yes"}, {"-x"},
+       {std::vector<std::string>{},
+        {"dance"},
+        {"check"},
+        {"check", "a.hmr", "b.hmr"},
+        {"draw", "a.hmr", "--seed"},
+        {"draw", "a.hmr", "--colour", "red"},
+        {"check", "a.hmr", "--reveal"},
+        {"draw", "a.hmr", "--reveal=yes"},
+        {"-x"},
         {"send", "a.hmr", "--subject", "a", "--subject", "b"}}) {
     CliResult e = box.RunBare(args);
     EXPECT_EQ(e.exit_code, 2) << (args.empty() ? "" : args[0]);
@@ -70,8 +74,8 @@ TEST(CliCheck, NamesWhoCannotGiveOrReceive) {
   CliSandbox box;
   // Everybody else excludes Cat: nobody can give to her.
   auto roster = box.Write("a.hmr", ListFile({{"Ann", "ann@example.org", "3", ""},
-                                              {"Bob", "bob@example.org", "3", ""},
-                                              {"Cat", "cat@example.org", "", ""}}));
+                                             {"Bob", "bob@example.org", "3", ""},
+                                             {"Cat", "cat@example.org", "", ""}}));
   CliResult r = box.Run({"check", roster.string()});
   EXPECT_EQ(r.exit_code, 3);
   EXPECT_NE(r.out.find("no drawing exists: nobody can give to Cat"), std::string::npos) << r.out;
@@ -115,9 +119,10 @@ TEST(CliCheck, UnreadableFilesExitTwoWithTheReadersMessage) {
 
 TEST(CliCheck, ReadsTheOlderThreeFieldLayout) {
   CliSandbox box;
-  const auto roster = box.Write(
-      "old.hmr", "\"2\",\"Ann\",\"ann@example.org\"\r\n\"\",\"Bob\",\"bob@example.org\"\r\n"
-                 "\"\",\"Cat\",\"cat@example.org\"\r\n");
+  const auto roster =
+      box.Write("old.hmr",
+                "\"2\",\"Ann\",\"ann@example.org\"\r\n\"\",\"Bob\",\"bob@example.org\"\r\n"
+                "\"\",\"Cat\",\"cat@example.org\"\r\n");
   CliResult r = box.Run({"check", roster.string()});
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out, "3 participants\na drawing exists\n");
@@ -159,7 +164,7 @@ TEST(CliDraw, RevealsAValidAssignmentRepeatablyBySeed) {
 TEST(CliDraw, ImpossibleRosterPrintsTheAbortTextAndExitsThree) {
   CliSandbox box;
   const auto roster = box.Write("solo.hmr", ListFile({{"Ann", "ann@example.org", "2", ""},
-                                                     {"Bob", "bob@example.org", "1", ""}}));
+                                                      {"Bob", "bob@example.org", "1", ""}}));
   CliResult r = box.Run({"draw", roster.string(), "--reveal"});
   EXPECT_EQ(r.exit_code, 3);
   EXPECT_EQ(r.out, "");

@@ -64,7 +64,8 @@ std::vector<std::pair<std::string, std::string>> ParsePairs(const std::string& o
   std::istringstream in(out);
   for (std::string line; std::getline(in, line);) {
     const std::size_t arrow = line.find(" -> ");
-    if (arrow != std::string::npos) pairs.emplace_back(line.substr(0, arrow), line.substr(arrow + 4));
+    if (arrow != std::string::npos)
+      pairs.emplace_back(line.substr(0, arrow), line.substr(arrow + 4));
   }
   return pairs;
 }

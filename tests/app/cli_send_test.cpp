@@ -60,13 +60,19 @@ const std::vector<Person> kSix = {
 class CliSendTest : public ::testing::Test {
  protected:
   void Configure(int port, bool auth) {
-    std::vector<std::string> args = {"settings", "--set", "UseSMTP=1", "--set",
-                                     "SMTPServer=127.0.0.1:" + std::to_string(port), "--set",
-                                     "SMTPAccountName=alice@example.org", "--set",
-                                     "SMTPUserName=Alice Organiser", "--set",
-                                     std::string("ServerRequiresAuthentication=") +
-                                         (auth ? "1" : "0"),
-                                     "--password-stdin"};
+    std::vector<std::string> args = {
+        "settings",
+        "--set",
+        "UseSMTP=1",
+        "--set",
+        "SMTPServer=127.0.0.1:" + std::to_string(port),
+        "--set",
+        "SMTPAccountName=alice@example.org",
+        "--set",
+        "SMTPUserName=Alice Organiser",
+        "--set",
+        std::string("ServerRequiresAuthentication=") + (auth ? "1" : "0"),
+        "--password-stdin"};
     CliResult r = box_.Run(args, "secret\n");
     ASSERT_EQ(r.exit_code, 0) << r.err;
   }
@@ -150,8 +156,8 @@ TEST_F(CliSendTest, WholeErrandThenReSendToTwo) {
   const auto all = server.Messages();
   ASSERT_EQ(all.size(), 8u);
   auto again = Pairs({all[6], all[7]}, kSix);
-  EXPECT_EQ(again, (std::map<std::string, std::string>{{"Bob", pairs["Bob"]},
-                                                       {"Eve", pairs["Eve"]}}));
+  EXPECT_EQ(again,
+            (std::map<std::string, std::string>{{"Bob", pairs["Bob"]}, {"Eve", pairs["Eve"]}}));
 
   r = box_.Run({"resend", copy.string(), "--to", "Zed"});
   EXPECT_EQ(r.exit_code, 2);
@@ -172,9 +178,9 @@ TEST_F(CliSendTest, TestAddressAndOwnTextsAndAFreeFormMessage) {
   const auto roster = box_.Write("three.hmr", ListFile(three));
   const auto body = box_.Write("body.txt", "Dinner at eight.\n.\nBring a smile\n");
 
-  CliResult r = box_.Run({"send", roster.string(), "--subject", "Wichtel news", "--trailer",
-                          "Your person is", "--body-file", body.string(), "--test-address",
-                          "organiser@example.org"});
+  CliResult r =
+      box_.Run({"send", roster.string(), "--subject", "Wichtel news", "--trailer", "Your person is",
+                "--body-file", body.string(), "--test-address", "organiser@example.org"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
   auto messages = server.Messages();
   ASSERT_EQ(messages.size(), 3u);
@@ -246,8 +252,7 @@ TEST_F(CliSendTest, UnusableSettingsStopBeforeTheDrawing) {
   ASSERT_EQ(r.exit_code, 0);
   r = box_.Run({"send", roster.string()});
   EXPECT_EQ(r.exit_code, 2);
-  EXPECT_NE(r.err.find("system mailer [/nonexistent/sendmail] is not installed"),
-            std::string::npos)
+  EXPECT_NE(r.err.find("system mailer [/nonexistent/sendmail] is not installed"), std::string::npos)
       << r.err;
   r = box_.Run({"settings", "--set", "UseSMTP=1"});
   EXPECT_EQ(r.exit_code, 2);  // the dialog's check refuses an empty server, but SMTP is chosen

@@ -9,10 +9,11 @@ namespace {
 
 TEST(CliSettings, RoundTripMasksThePasswordAndKeepsItAsBase64) {
   CliSandbox box;
-  CliResult r = box.Run({"settings", "--set", "UseSMTP=1", "--set", "SMTPServer=mail.example.org:587",
-                         "--set", "SMTPAccountName=ann@example.org", "--set", "SMTPUserName=Ann",
-                         "--set", "ServerRequiresAuthentication=1", "--password-stdin", "--show"},
-                        "s3cret pass\n");
+  CliResult r =
+      box.Run({"settings", "--set", "UseSMTP=1", "--set", "SMTPServer=mail.example.org:587",
+               "--set", "SMTPAccountName=ann@example.org", "--set", "SMTPUserName=Ann", "--set",
+               "ServerRequiresAuthentication=1", "--password-stdin", "--show"},
+              "s3cret pass\n");
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_NE(r.out.find("UseSMTP=1\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("SMTPServer=mail.example.org:587\n"), std::string::npos);
@@ -36,8 +37,8 @@ TEST(CliSettings, RoundTripMasksThePasswordAndKeepsItAsBase64) {
 
 TEST(CliSettings, RejectsWhatTheDialogRejects) {
   CliSandbox box;
-  CliResult r = box.Run({"settings", "--set", "UseSMTP=smtp", "--set", "SMTPServer=a.b",
-                         "--set", "SMTPAccountName=ann@example.org", "--set", "SMTPUserName=Ann"});
+  CliResult r = box.Run({"settings", "--set", "UseSMTP=smtp", "--set", "SMTPServer=a.b", "--set",
+                         "SMTPAccountName=ann@example.org", "--set", "SMTPUserName=Ann"});
   EXPECT_EQ(r.exit_code, 2);
   EXPECT_EQ(r.err, "hollymoor-cli: settings: Invalid SMTP Server entry\n");
   // As in the dialog, choosing SMTP is recorded before the entries are checked.

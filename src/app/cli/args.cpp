@@ -9,8 +9,9 @@ namespace {
 
 const std::vector<OptionSpec> kMessageOptions = {
     {"subject", "S", "subject after the giver's name (default: the send dialog's subject)"},
-    {"body-file", "F", "message text from file F, \"-\" for standard input (default: the send "
-                       "dialog's text)"},
+    {"body-file", "F",
+     "message text from file F, \"-\" for standard input (default: the send "
+     "dialog's text)"},
     {"trailer", "T", "text before the receiver's name (default: the send dialog's trailer)"},
     {"test-address", "A", "send every message to A instead of the participants (test mode)"},
 };
@@ -22,11 +23,19 @@ std::vector<OptionSpec> With(std::vector<OptionSpec> first, const std::vector<Op
 
 const std::vector<CommandSpec>& BuildCommands() {
   static const std::vector<CommandSpec> commands = {
-      {"check", "ROSTER.hmr", 1, 1, "read a roster, report its problems and whether a drawing exists",
+      {"check",
+       "ROSTER.hmr",
+       1,
+       1,
+       "read a roster, report its problems and whether a drawing exists",
        "Exit status: 0 when a drawing exists, 3 when none exists (the reason names who cannot\n"
        "give or receive), 2 when the file cannot be read.",
        {}},
-      {"draw", "ROSTER.hmr", 1, 1, "draw once, without sending anything",
+      {"draw",
+       "ROSTER.hmr",
+       1,
+       1,
+       "draw once, without sending anything",
        "Prints only that a drawing was found, unless --reveal is given. Exit status 3 when no\n"
        "drawing exists.",
        {{"seed", "N", "seed the random source with N (repeatable drawings)"},
@@ -42,10 +51,19 @@ const std::vector<CommandSpec>& BuildCommands() {
        "are notified, with the receivers the archive holds.",
        With({{"to", "NAME", "a participant to notify (exact name; give it once per person)", true}},
             kMessageOptions)},
-      {"message", "ROSTER.hmr", 1, 1, "send a free-form message to every participant", "",
+      {"message",
+       "ROSTER.hmr",
+       1,
+       1,
+       "send a free-form message to every participant",
+       "",
        {{"subject", "S", "subject after each participant's name (required)"},
         {"body-file", "F", "message text from file F, \"-\" for standard input (required)"}}},
-      {"settings", "", 0, 0, "show or change the mail settings",
+      {"settings",
+       "",
+       0,
+       0,
+       "show or change the mail settings",
        "Names: UseSMTP (1 = own SMTP client, 0 = system mailer), SMTPServer (host[:port]),\n"
        "SMTPAccountName (your address), SMTPUserName (your name), ServerRequiresAuthentication\n"
        "(1 or 0), MailerCommand (the system mailer). Changes are checked as the settings dialog\n"

@@ -21,10 +21,14 @@ int UnattendedAnswer(int style) {
 
 const char* AnswerName(int answer) {
   switch (answer) {
-    case roster::mb::kCancel: return "Cancel";
-    case roster::mb::kNo: return "No";
-    case 3: return "Abort";
-    default: return "OK";
+    case roster::mb::kCancel:
+      return "Cancel";
+    case roster::mb::kNo:
+      return "No";
+    case 3:
+      return "Abort";
+    default:
+      return "OK";
   }
 }
 
@@ -77,9 +81,14 @@ int ConsoleUi::MsgBox(const std::string& text, int style, const std::string& tit
   FinishStatusLine();
   std::string line;
   switch (style & 0xF0) {
-    case roster::mb::kCritical: line = "error: "; break;
-    case roster::mb::kExclamation: line = "warning: "; break;
-    default: break;
+    case roster::mb::kCritical:
+      line = "error: ";
+      break;
+    case roster::mb::kExclamation:
+      line = "warning: ";
+      break;
+    default:
+      break;
   }
   line += OneLine(text);
   if ((style & 0x0F) != 0) line += std::string(" [answered ") + AnswerName(answer) + "]";

@@ -13,9 +13,9 @@ namespace cli {
 
 // Exit statuses.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;      // the errand ran but did not succeed
-inline constexpr int kExitBadInput = 2;    // bad usage, unreadable or invalid input
-inline constexpr int kExitNoDrawing = 3;   // no valid drawing exists
+inline constexpr int kExitFailed = 1;     // the errand ran but did not succeed
+inline constexpr int kExitBadInput = 2;   // bad usage, unreadable or invalid input
+inline constexpr int kExitNoDrawing = 3;  // no valid drawing exists
 
 // Ends a command: main prints the message as one line and exits with the code.
 class CliError : public std::runtime_error {

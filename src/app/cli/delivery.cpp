@@ -50,8 +50,8 @@ void RequireUsableSettings(const mail::MailSettings& settings) {
                      "the SMTP settings are incomplete (server, address and name are needed); "
                      "see hollymoor-cli settings --help");
     if (!mail::SplitServerText(settings.SMTPServer))
-      throw CliError(kExitBadInput, "the SMTP server's port is not a number: [" +
-                                        settings.SMTPServer + "]");
+      throw CliError(kExitBadInput,
+                     "the SMTP server's port is not a number: [" + settings.SMTPServer + "]");
     return;
   }
   const std::vector<std::string> argv = mail::SplitCommand(settings.MailerCommand);
@@ -83,9 +83,12 @@ Delivery::Delivery(Context& ctx, roster::Roster& roster, const mail::MailSetting
       roster_.UpdateButtonEnables(false);
     }
   };
-  mail::SmtpContext context{roster_, settings_, values_,
+  mail::SmtpContext context{roster_,
+                            settings_,
+                            values_,
                             mail::WireComposer(settings_, values_, roster_.MessageFooter, clock_),
-                            [] { return ui::InternetConnected(); }, {}};
+                            [] { return ui::InternetConnected(); },
+                            {}};
   runner_ = std::make_unique<ui::SmtpRunner>(std::move(context), ctx.ui,
                                              ctx.data_dir / "smtp_session.log");
   runner_->SetNewCommand(run_new);

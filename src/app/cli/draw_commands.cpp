@@ -33,8 +33,7 @@ std::string NoDrawingReason(const roster::Roster& roster) {
   const roster::ExclusionGraph graph = roster::ReadExclusionGraph(roster.grid());
   // The plainest reason first: somebody whom everybody else excludes.
   if (const int nobody = roster::UndrawableReceiver(graph); nobody >= 0 && n > 1)
-    return "nobody can give to " + Describe(roster, nobody + 1) +
-           " (everybody else excludes them)";
+    return "nobody can give to " + Describe(roster, nobody + 1) + " (everybody else excludes them)";
   roster::Xoshiro256 random(1);
   const roster::Matching matching = roster::MaximumMatching(graph, random);
   const roster::Obstruction why = roster::FindObstruction(graph, matching);

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/cli/args.h"
-#include "app/cli/context.h"
 #include "app/cli/console_ui.h"
+#include "app/cli/context.h"
 #include "app/default_paths.h"
 
 namespace {

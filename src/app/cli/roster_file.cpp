@@ -41,8 +41,7 @@ void LoadRoster(Context& ctx, roster::Roster& roster, const std::filesystem::pat
     std::ifstream probe(path, std::ios::binary);
     if (!probe) {
       const int err = errno;
-      throw CliError(kExitBadInput,
-                     "cannot read [" + path.string() + "]: " + std::strerror(err));
+      throw CliError(kExitBadInput, "cannot read [" + path.string() + "]: " + std::strerror(err));
     }
   }
   std::error_code ec;

@@ -60,8 +60,7 @@ mail::SendValues NotificationValues(Context& ctx, const mail::MailSettings& sett
   v.MailTrailer = ctx.args.Value("trailer").value_or(mail::kDefaultMailTrailer);
   v.TestMode = ctx.args.Has("test-address");
   v.TestAddress = ctx.args.Value("test-address").value_or(settings.SMTPAccountName);
-  if (v.TestMode && v.TestAddress.empty())
-    throw CliError(kExitBadInput, "--test-address is empty");
+  if (v.TestMode && v.TestAddress.empty()) throw CliError(kExitBadInput, "--test-address is empty");
   return v;
 }
 
@@ -98,8 +97,8 @@ class UnattendedErrand : public roster::SendErrand {
   void MapiSendDrawing() override { delivery_.MapiSendDrawing(); }
 
   bool confirmed = false;
-  std::vector<int> rows;            // who was to be notified
-  std::vector<std::string> names;   // every row's name, taken before the run
+  std::vector<int> rows;           // who was to be notified
+  std::vector<std::string> names;  // every row's name, taken before the run
   std::filesystem::path archive;
 
  private:
@@ -131,8 +130,8 @@ int Outcome(Context& ctx, const char* command, const std::vector<int>& rows,
   for (std::size_t i = 0; i < missing.size(); ++i) line << (i ? ", " : "") << missing[i];
   std::fprintf(stderr, "%s\n", line.str().c_str());
   if (!archive.empty() && std::filesystem::exists(archive)) {
-    std::string hint = "hollymoor-cli: to notify them: hollymoor-cli resend " +
-                       Quoted(archive.string());
+    std::string hint =
+        "hollymoor-cli: to notify them: hollymoor-cli resend " + Quoted(archive.string());
     for (const std::string& name : missing) hint += " --to " + Quoted(name);
     std::fprintf(stderr, "%s\n", hint.c_str());
   }
@@ -161,8 +160,7 @@ int RunErrand(Context& ctx, roster::Roster& roster, const char* command) {
     else
       std::fprintf(stderr, "warning: the drawing could not be archived\n");
   }
-  return Outcome(ctx, command, errand.rows, delivery.AcceptedRows(), errand.names,
-                 errand.archive);
+  return Outcome(ctx, command, errand.rows, delivery.AcceptedRows(), errand.names, errand.archive);
 }
 
 }  // namespace
@@ -197,8 +195,8 @@ int RunResend(Context& ctx) {
   }
   for (const std::string& name : wanted)
     if (!found.count(name))
-      throw CliError(kExitBadInput, "resend: nobody named '" + name + "' in [" +
-                                        ctx.args.operands.at(0) + "]");
+      throw CliError(kExitBadInput,
+                     "resend: nobody named '" + name + "' in [" + ctx.args.operands.at(0) + "]");
   return RunErrand(ctx, *roster, "resend");
 }
 

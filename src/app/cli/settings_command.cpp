@@ -37,8 +37,8 @@ std::string CanonicalName(const std::string& name) {
         mail::kValueMailerCommand}) {
     if (Lower(name) == Lower(known)) return known;
   }
-  throw CliError(kExitBadInput, "settings: unknown setting '" + name +
-                                    "' (see hollymoor-cli settings --help)");
+  throw CliError(kExitBadInput,
+                 "settings: unknown setting '" + name + "' (see hollymoor-cli settings --help)");
 }
 
 std::string ReadPasswordLine(std::FILE* in) {
@@ -109,12 +109,16 @@ int RunSettings(Context& ctx) {
       continue;
     }
     dialog_changed = true;
-    if (name == mail::kValueUseSMTP) form.smtp_selected = ParseFlag(name, value, true);
+    if (name == mail::kValueUseSMTP)
+      form.smtp_selected = ParseFlag(name, value, true);
     else if (name == mail::kValueServerRequiresAuthentication)
       form.requires_authentication = ParseFlag(name, value, false);
-    else if (name == mail::kValueSMTPServer) form.server = value;
-    else if (name == mail::kValueSMTPAccountName) form.account_name = value;
-    else if (name == mail::kValueSMTPUserName) form.user_name = value;
+    else if (name == mail::kValueSMTPServer)
+      form.server = value;
+    else if (name == mail::kValueSMTPAccountName)
+      form.account_name = value;
+    else if (name == mail::kValueSMTPUserName)
+      form.user_name = value;
   }
   if (password) form.password_box = ReadPasswordLine(ctx.in);
 
