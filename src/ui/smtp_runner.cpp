@@ -76,6 +76,9 @@ void SmtpRunner::Pump() {
   if (pumping_) return;
   pumping_ = true;
   while (auto e = engine_.NextEffect()) Execute(*e);
+  // Hand the command to the kernel now instead of on the next pass of the event loop. Only
+  // in clear text: on a TLS socket an early flush can stall the handshake.
+  if (socket_ && socket_->mode() == QSslSocket::UnencryptedMode) socket_->flush();
   pumping_ = false;
 }
 
@@ -102,7 +105,6 @@ void SmtpRunner::Execute(const mail::SmtpEffect& e) {
     case Kind::kLog:
       if (log_.is_open()) {
         log_ << e.text << "\r\n";
-        log_.flush();
       }
       break;
     case Kind::kCloseLog:
@@ -112,6 +114,7 @@ void SmtpRunner::Execute(const mail::SmtpEffect& e) {
       ui_.SetStatusText(e.text);
       break;
     case Kind::kMessageBox: {
+      if (log_.is_open()) log_.flush();  // whole while the user reads the box
       int answer = ui_.MsgBox(e.text, e.style, e.title);
       if (e.needs_answer) engine_.OnAnswer(answer);
       break;
@@ -142,6 +145,8 @@ void SmtpRunner::Connect(const mail::SmtpEffect& e) {
   if (!extra_ca_.isEmpty()) conf.addCaCertificates(extra_ca_);
   s->setSslConfiguration(conf);
   s->setPeerVerifyName(QString::fromStdString(e.host));
+  // Commands are small and lock-step: send each at once.
+  s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
   connect(s, &QSslSocket::connected, this, [this] {
     if (implicit_tls_) return;  // the session starts once encrypted
     engine_.OnConnected();
