@@ -17,9 +17,9 @@ namespace {
 constexpr int kTypeUnknown = 3;
 
 std::string_view Trim(std::string_view s) {
-  size_t b = s.find_first_not_of(" \t");
+  size_t b = s.find_first_not_of(" \t\r");
   if (b == std::string_view::npos) return {};
-  size_t e = s.find_last_not_of(" \t");
+  size_t e = s.find_last_not_of(" \t\r");
   return s.substr(b, e - b + 1);
 }
 
@@ -150,13 +150,19 @@ class FileKey : public SettingsKey {
  private:
   int WriteAtomically(const std::string& text) {
     std::error_code ec;
-    std::filesystem::path dir = path_.parent_path();
+    // A linked settings file (kept with other dotfiles, say) is replaced where it lives.
+    std::filesystem::path target = path_;
+    if (std::filesystem::is_symlink(path_, ec)) {
+      target = std::filesystem::weakly_canonical(path_, ec);
+      if (ec) return kStatusWriteFault;
+    }
+    std::filesystem::path dir = target.parent_path();
     if (!dir.empty() && !std::filesystem::exists(dir, ec)) {
       std::filesystem::create_directories(dir, ec);
       if (ec) return kStatusWriteFault;
       std::filesystem::permissions(dir, std::filesystem::perms::owner_all, ec);
     }
-    std::string tmp = path_.string() + ".XXXXXX";
+    std::string tmp = target.string() + ".XXXXXX";
     int fd = mkstemp(tmp.data());
     if (fd < 0) return kStatusWriteFault;
     bool ok = fchmod(fd, S_IRUSR | S_IWUSR) == 0;
@@ -168,7 +174,7 @@ class FileKey : public SettingsKey {
     }
     ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
-    ok = ok && std::rename(tmp.c_str(), path_.c_str()) == 0;
+    ok = ok && std::rename(tmp.c_str(), target.c_str()) == 0;
     if (!ok) {
       unlink(tmp.c_str());
       return kStatusWriteFault;

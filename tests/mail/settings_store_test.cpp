@@ -35,6 +35,12 @@ TEST_F(SettingsStoreTest, MissingFileGivesDefaultsAndIsCreatedOnFirstWriteWithMo
   EXPECT_EQ(st.st_mode & 0777, 0600u);
   auto files = std::filesystem::directory_iterator(store.path().parent_path());
   EXPECT_EQ(std::distance(begin(files), end(files)), 1);  // no temporary file left
+
+  // A linked file is written where it lives; the link stays.
+  std::filesystem::create_symlink(store.path(), path_);
+  mail::SaveRegistryValue(store_, "B", 2, mail::kTypeInt32);
+  EXPECT_TRUE(std::filesystem::is_symlink(path_));
+  EXPECT_EQ(mail::LoadRegistryValue(store, "B"), RegistryValue(2));
 }
 
 TEST_F(SettingsStoreTest, ValuesRoundTripWithTheirTypesInAReadableFile) {
