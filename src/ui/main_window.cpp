@@ -20,7 +20,7 @@ namespace {
 // The menu tree: a name, and for submenus their items. Captions come from the command table.
 struct MenuNode {
   const char* name;
-  std::vector<MenuNode> items;
+  std::vector<MenuNode> items = {};
 };
 
 const std::vector<MenuNode>& MenuTree() {
