@@ -1,7 +1,6 @@
 #include "ui/send_dialogs.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +42,15 @@ QLineEdit* Fixed(const char* name, QWidget* parent) {
   auto* box = Named(new QLineEdit(kPersonsName, parent), name);
   box->setReadOnly(true);
   box->setFocusPolicy(Qt::NoFocus);
+  box->setFixedWidth(box->fontMetrics().horizontalAdvance(kPersonsName) + 16);
   return box;
+}
+
+// One line of widgets; the one given `stretch` takes the spare width.
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets, QWidget* stretch) {
+  auto* row = new QHBoxLayout;
+  for (QWidget* w : widgets) row->addWidget(w, w == stretch ? 1 : 0);
+  return row;
 }
 
 // Multi-line boxes hold "\n"; the typed texts go on with CR LF line ends.
@@ -87,20 +94,14 @@ SendDialog::SendDialog(mail::SendValues& values, const mail::MailSettings& setti
                         "txtTestEmailAddress");
   test_address_->setEnabled(false);
 
-  auto* grid = new QGridLayout;
-  grid->addWidget(Label("Subject Line", kSubjectTip, "Label1", this), 0, 0, 1, 2);
-  grid->addWidget(Fixed("txtFixedSubject", this), 1, 0);
-  grid->addWidget(subject_, 1, 1);
-  grid->addWidget(Label("Messge Text", kBodyTip, "Label2", this), 2, 0, 1, 2);
-  grid->addWidget(body_, 3, 0, 1, 2);
-  grid->addWidget(Label("Message Trailer", kTrailerTip, "Label4", this), 4, 0, 1, 2);
-  grid->addWidget(trailer_, 5, 0);
-  grid->addWidget(Fixed("txtFixedTrailer", this), 5, 1);
-  grid->addWidget(test_mode_, 6, 0);
-  grid->addWidget(test_address_, 6, 1);
-
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
+  layout->addWidget(Label("Subject Line", kSubjectTip, "Label1", this));
+  layout->addLayout(Row({Fixed("txtFixedSubject", this), subject_}, subject_));
+  layout->addWidget(Label("Messge Text", kBodyTip, "Label2", this));
+  layout->addWidget(body_, 1);
+  layout->addWidget(Label("Message Trailer", kTrailerTip, "Label4", this));
+  layout->addLayout(Row({trailer_, Fixed("txtFixedTrailer", this)}, trailer_));
+  layout->addLayout(Row({test_mode_, test_address_}, test_address_));
   layout->addLayout(Buttons(
       this, [this] { cmdSend_Click(); }, [this] { cmdCancel_Click(); }));
   connect(test_mode_, &QCheckBox::clicked, this, [this] { chkSendOption_Click(); });
@@ -143,16 +144,12 @@ SendMessageDialog::SendMessageDialog(mail::SendValues& values, QWidget* parent)
   subject_ = Named(new QLineEdit(this), "txtSubject");
   body_ = Named(new QPlainTextEdit(this), "txtBody");
 
-  auto* grid = new QGridLayout;
-  grid->addWidget(note, 0, 0, 1, 2);
-  grid->addWidget(Label("Subject Line", kSubjectTip, "Label1", this), 1, 0, 1, 2);
-  grid->addWidget(Fixed("txtFixedSubject", this), 2, 0);
-  grid->addWidget(subject_, 2, 1);
-  grid->addWidget(Label("Message Text to send", kBodyTip, "Label2", this), 3, 0, 1, 2);
-  grid->addWidget(body_, 4, 0, 1, 2);
-
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
+  layout->addWidget(note);
+  layout->addWidget(Label("Subject Line", kSubjectTip, "Label1", this));
+  layout->addLayout(Row({Fixed("txtFixedSubject", this), subject_}, subject_));
+  layout->addWidget(Label("Message Text to send", kBodyTip, "Label2", this));
+  layout->addWidget(body_, 1);
   layout->addLayout(Buttons(
       this, [this] { cmdSend_Click(); }, [this] { cmdCancel_Click(); }));
   resize(560, 420);

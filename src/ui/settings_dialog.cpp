@@ -86,6 +86,7 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   auto* link = Named(new URLLink(frame1), "URLLink1");
   link->SetText("List of SMTP Servers");
   link->SetURL(QString::fromStdString(SmtpServersPage()));
+  link->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // keeps the height of its text
 
   auto* grid = new QGridLayout(frame1);
   grid->addWidget(labels_[1], 0, 0);
@@ -103,7 +104,8 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
 
   auto* advice = Named(new QPlainTextEdit(kAdvice, this), "Text1");
   advice->setReadOnly(true);
-  advice->setMaximumHeight(110);
+  advice->setMinimumHeight(140);
+  advice->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto* save = Named(new QPushButton("&Save", this), "cmdSaveSettings");
   auto* cancel = Named(new QPushButton("&Cancel", this), "cmdCancel");
