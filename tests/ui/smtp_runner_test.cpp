@@ -278,7 +278,6 @@ TEST_F(SmtpRunnerTest, RefusedConnectionIsASocketError) {
   Serve({true, false, false, false, {}});
   int port = server_->port();
   server_.reset();  // nobody listens there any more
-  server_ = std::make_unique<SmtpServer>(SmtpServerOptions{true, false, false, false, {}});
   w_->UseServer("127.0.0.1:" + std::to_string(port), false);
   runner_ = std::make_unique<ui::SmtpRunner>(w_->Context(), w_->ui,
                                              (dir_.path() + "/smtp_session.log").toStdString());
