@@ -42,6 +42,7 @@ void SmtpEngine::Reset(bool free_form) {
   ReconnectCount = 0;
   FreeFormMode = free_form;
   AcceptedRows.clear();
+  summarised_ = false;
 }
 
 void SmtpEngine::SmtpSendDrawing() {
@@ -471,6 +472,7 @@ void SmtpEngine::FailurePath(const std::string& reply) {
 }
 
 void SmtpEngine::Summary() {
+  summarised_ = true;
   // Counts and names the messages the server accepted, so a run that had to reconnect
   // neither counts nor names a giver twice.
   bool resend = ctx_.roster.ReSendMode;
@@ -510,6 +512,7 @@ void SmtpEngine::HandlerError() {
 }
 
 void SmtpEngine::EndRun() {
+  ReportNotNotified();
   active_ = false;
   wait_ = Wait::kNone;
   reconnect_phase_ = 0;
@@ -517,6 +520,34 @@ void SmtpEngine::EndRun() {
   Cancel(SmtpTimer::kReply);
   Cancel(SmtpTimer::kReconnectWait);
   Simple(Kind::kFinished);
+}
+
+std::string SmtpEngine::NotNotifiedNames() const {
+  const roster::Grid& grid = ctx_.roster.grid();
+  std::vector<bool> accepted(static_cast<std::size_t>(grid.Rows()), false);
+  for (int row : AcceptedRows)
+    if (row > 0 && row < grid.Rows()) accepted[static_cast<std::size_t>(row)] = true;
+  const bool only_marked = !FreeFormMode && ctx_.roster.ReSendMode;
+  std::string names;
+  for (int row = 1; row < grid.Rows(); ++row) {
+    if (accepted[static_cast<std::size_t>(row)] || (only_marked && !IsSelected(row))) continue;
+    names += grid.TextMatrix(row, roster::kColName) + ";";
+  }
+  return names;
+}
+
+// A run that stopped part-way has told the server's error, but not who is still waiting for
+// their message; without that list a lost notification could only be guessed at.
+void SmtpEngine::ReportNotNotified() {
+  if (!active_ || summarised_ || AcceptedRows.empty()) return;
+  const std::string missing = NotNotifiedNames();
+  if (missing.empty()) return;
+  std::string text = "These participants were not notified:\n" + missing;
+  if (!FreeFormMode)
+    text += "\n\nRe-Send Previous Drawing with the newest file in History and mark them to "
+            "send their notifications again.";
+  if (log_open_) Log("NOT NOTIFIED " + missing);
+  Box(std::move(text), mb::kExclamation, roster::kDefaultTitle);
 }
 
 // ---- helpers --------------------------------------------------------------------------

@@ -122,6 +122,10 @@ class SmtpEngine {
   // who was notified when a run ends early).
   std::vector<int> AcceptedRows;
 
+  // The participants this run was to reach whose message the server did not accept, names
+  // each followed by ";" (empty when nobody is missing).
+  std::string NotNotifiedNames() const;
+
  private:
   enum class Wait { kNone, kReply, kStartTlsReply, kTlsHandshake, kAnswer };
   static constexpr int kStateStartTls = 11;
@@ -141,6 +145,7 @@ class SmtpEngine {
   void EndWithBox(const std::string& text, int style, const std::string& title);
   void HandlerError();
   void EndRun();
+  void ReportNotNotified();
 
   bool IsSelected(int row) const;
   std::string Recipient() const;
@@ -159,6 +164,7 @@ class SmtpEngine {
   std::deque<SmtpEffect> effects_;
   ReplyFramer framer_;
   bool active_ = false;
+  bool summarised_ = false;
   bool log_open_ = false;
   bool tls_active_ = false;
   bool implicit_tls_ = false;

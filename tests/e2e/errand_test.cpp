@@ -317,6 +317,60 @@ TEST_F(ErrandTest, TheSameErrandThroughTheSystemMailer) {
   EXPECT_FALSE(window_.roster().ReSendMode);
 }
 
+TEST_F(ErrandTest, AServerFailingAfterTheThirdMessageLosesNobody) {
+  SmtpServer failing(SmtpServerOptions{true, false, false, false,
+                                       {"--reject", "DOT:4+:451 4.3.0 queue full"}});
+  ASSERT_EQ(failing.error(), "");
+  UseServer(failing);
+  TypeParticipants();
+  // The run reconnects while messages remain, recomposing each time, until the count of
+  // composed messages reaches the roster's rows; then the server's error ends it.
+  CalculateAndSend();
+  ASSERT_EQ(failing.Messages().size(), 3u);
+  const auto delivered = Pairs(failing.Messages());
+  ASSERT_GE(boxes_.boxes.size(), 2u);
+  EXPECT_EQ(boxes_.boxes[boxes_.boxes.size() - 2].text, "SMTP Error: 451 4.3.0 queue full\r\n");
+
+  // Then the organiser is told exactly who is still waiting.
+  const std::string told = boxes_.boxes.back().text;
+  const std::string prefix = "These participants were not notified:\n";
+  ASSERT_EQ(told.rfind(prefix, 0), 0u) << told;
+  std::vector<std::string> missing;
+  std::string names = told.substr(prefix.size(), told.find('\n', prefix.size()) - prefix.size());
+  for (std::size_t p = 0, e; (e = names.find(';', p)) != std::string::npos; p = e + 1)
+    missing.push_back(names.substr(p, e - p));
+  ASSERT_EQ(missing.size(), 3u) << told;
+  for (const std::string& name : missing) EXPECT_EQ(delivered.count(name), 0u) << name;
+
+  // Re-sending to exactly those people through a working server completes the errand with
+  // the archived receivers.
+  SmtpServer working(SmtpServerOptions{});
+  ASSERT_EQ(working.error(), "");
+  UseServer(working);
+  auto lists = History("*.hmr");
+  ASSERT_EQ(lists.size(), 1u);
+  std::map<std::string, std::string> archived;
+  std::istringstream list(Read(lists[0]));
+  for (std::string line; std::getline(list, line);) {
+    std::vector<std::string> f;
+    for (std::size_t p = 0; (p = line.find('"', p)) != std::string::npos;) {
+      std::size_t e = line.find('"', p + 1);
+      f.push_back(line.substr(p + 1, e - p - 1));
+      p = e + 1;
+    }
+    if (f.size() == 5) archived[f[1]] = f[3];
+  }
+  for (const auto& [giver, receiver] : delivered) EXPECT_EQ(archived.at(giver), receiver);
+  Trigger("mnuNew");
+  ReSend(lists[0], missing);
+  CalculateAndSend("CALCSEND");
+  ASSERT_TRUE(working.WaitForMessages(3));
+  const auto resent = Pairs(working.Messages());
+  ASSERT_EQ(resent.size(), 3u);
+  for (const std::string& name : missing) EXPECT_EQ(resent.at(name), archived.at(name)) << name;
+  EXPECT_EQ(boxes_.boxes.back().text.rfind("3 Mail Messages Re-Sent to\n", 0), 0u);
+}
+
 TEST_F(ErrandTest, CancelInTheSendDialogArchivesAndSendsNothing) {
   SmtpServer server(SmtpServerOptions{});
   ASSERT_EQ(server.error(), "");

@@ -501,16 +501,21 @@ TEST_F(EngineTest, LaterFailuresReconnectSixTimesWithATimedWaitThenAskRetryOrCan
     EXPECT_EQ(boxes.size(), round == 7 ? 1u : 0u);
     Reply(round >= 6 ? "554 5.0.0 no\r\n" : "451 again\r\n");  // refuse DATA this time
   }
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_TRUE(boxes.back().needs_answer);
-  EXPECT_EQ(boxes.back().text, "SMTP Error: 554 5.0.0 no\r\n");
-  EXPECT_EQ(boxes.back().style, mb::kQuestion + mb::kRetryCancel);
-  EXPECT_EQ(boxes.back().title, "SMTP Error");
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_TRUE(boxes[1].needs_answer);
+  EXPECT_EQ(boxes[1].text, "SMTP Error: 554 5.0.0 no\r\n");
+  EXPECT_EQ(boxes[1].style, mb::kQuestion + mb::kRetryCancel);
+  EXPECT_EQ(boxes[1].title, "SMTP Error");
   EXPECT_EQ(LastStatus(), "User aborted SMTP Error: 554 5.0.0 no\r\n");
   EXPECT_FALSE(E().Active());
   EXPECT_FALSE(log_open);
   EXPECT_EQ(E().AcceptedRows, std::vector<int>{1});
   EXPECT_EQ(E().SentNames, "P1;");
+  // Then who is still waiting: everyone whose message the server never accepted.
+  EXPECT_EQ(E().NotNotifiedNames(), "P2;P3;P4;P5;");
+  EXPECT_EQ(boxes.back().style, mb::kExclamation);
+  EXPECT_EQ(boxes.back().text.rfind("These participants were not notified:\nP2;P3;P4;P5;\n", 0), 0u)
+      << boxes.back().text;
 }
 
 TEST_F(EngineTest, SilentServerEndsTheRunWithAClearMessageAfterTheRfcTimeouts) {
