@@ -97,8 +97,8 @@ class Script:
         self.store = store
         self.seen = {}
         self.rejects = []
-        for spec in args.reject:
-            cmd, n, reply = spec.split(":", 2)
+        for rule in args.reject:
+            cmd, n, reply = rule.split(":", 2)
             self.rejects.append((cmd.upper(), n, reply))
         self.silent = None
         if args.silent:
@@ -110,10 +110,10 @@ class Script:
         n = self.seen[cmd] = self.seen.get(cmd, 0) + 1
         if self.silent == (cmd, n):
             return "SILENT"
-        for c, spec, reply in self.rejects:
+        for c, which, reply in self.rejects:
             if c != cmd:
                 continue
-            if spec.endswith("+") and n >= int(spec[:-1]) or spec == str(n):
+            if which.endswith("+") and n >= int(which[:-1]) or which == str(n):
                 return reply
         return None
 

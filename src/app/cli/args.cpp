@@ -150,15 +150,15 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args, std::s
       inline_value = name.substr(eq + 1);
       name.resize(eq);
     }
-    const OptionSpec* spec = FindOption(GlobalOptions(), name);
-    if (!spec && command) spec = FindOption(command->options, name);
-    if (!spec) {
+    const OptionSpec* option = FindOption(GlobalOptions(), name);
+    if (!option && command) option = FindOption(command->options, name);
+    if (!option) {
       error = command ? "unknown option '--" + name + "' for '" + command->name + "'"
                       : "unknown option '--" + name + "'";
       return std::nullopt;
     }
     std::string value;
-    if (spec->value_name.empty()) {
+    if (option->value_name.empty()) {
       if (inline_value) {
         error = "option '--" + name + "' takes no value";
         return std::nullopt;
@@ -168,7 +168,7 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args, std::s
     } else if (i + 1 < args.size()) {
       value = args[++i];
     } else {
-      error = "option '--" + name + "' needs a value (" + spec->value_name + ")";
+      error = "option '--" + name + "' needs a value (" + option->value_name + ")";
       return std::nullopt;
     }
     if (name == "help") {
@@ -180,7 +180,7 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args, std::s
       continue;
     }
     auto& slot = parsed.values[name];
-    if (!slot.empty() && !spec->repeatable) {
+    if (!slot.empty() && !option->repeatable) {
       error = "option '--" + name + "' given more than once";
       return std::nullopt;
     }
