@@ -12,22 +12,15 @@
 #include "mail/contacts.h"
 #include "mail/mailer.h"
 #include "mail/mapi_delivery.h"
+#include "bench_util.h"
+#include "roster/quiet_ui.h"
 
 namespace {
 
-constexpr int kPeople = 5000;
+using bench::MedianMs;
+using QuietUi = roster::QuietUi;
 
-double MedianMs(const std::function<void()>& fn, int runs = 5) {
-  std::vector<double> t;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    fn();
-    t.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                    .count());
-  }
-  std::sort(t.begin(), t.end());
-  return t[t.size() / 2];
-}
+constexpr int kPeople = 5000;
 
 std::string VCards30() {
   std::string s;
@@ -93,19 +86,6 @@ class BookClient : public mail::MailClient {
  private:
   const std::vector<mail::Contact>& people_;
   int index_ = 0;
-};
-
-class QuietUi : public roster::Ui {
- public:
-  int MsgBox(const std::string&, int, const std::string&) override { return roster::mb::kOk; }
-  void SetStatusText(const std::string& t) override { status_ = t; }
-  std::string StatusText() const override { return status_; }
-  void DoEvents() override {}
-  int MousePointer() const override { return 0; }
-  void SetMousePointer(int) override {}
-
- private:
-  std::string status_;
 };
 
 }  // namespace

@@ -16,8 +16,13 @@
 
 #include "roster/draw_engine.h"
 #include "roster/roster.h"
+#include "bench_util.h"
+#include "roster/quiet_ui.h"
 
 namespace {
+
+using bench::Median;
+using NullUi = roster::QuietUi;
 
 using Clock = std::chrono::steady_clock;
 
@@ -91,11 +96,6 @@ roster::ExclusionGraph ToGraph(const Lists& lists) {
   return g;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
-
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 struct Row {
@@ -103,19 +103,6 @@ struct Row {
   std::string exclusions;
   int ours_ok = 0, ours_uniform = 0, ref_ok = 0;
   std::vector<double> ours_ms, ref_ms;
-};
-
-class NullUi : public roster::Ui {
- public:
-  int MsgBox(const std::string&, int, const std::string&) override { return roster::mb::kOk; }
-  void SetStatusText(const std::string& t) override { status_ = t; }
-  std::string StatusText() const override { return status_; }
-  void DoEvents() override {}
-  int MousePointer() const override { return 0; }
-  void SetMousePointer(int) override {}
-
- private:
-  std::string status_;
 };
 
 // The whole Calculate & View path on the grid at the 16-bit limit: reading 32,767 exclusion

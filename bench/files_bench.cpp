@@ -14,28 +14,16 @@
 #include "files/history.h"
 #include "files/list_file.h"
 #include "roster/roster.h"
+#include "bench_util.h"
+#include "roster/quiet_ui.h"
 
 namespace {
 
+using bench::Median;
+using bench::Millis;
+using NullUi = roster::QuietUi;
+
 namespace fs = std::filesystem;
-
-class NullUi : public roster::Ui {
- public:
-  int MsgBox(const std::string& text, int, const std::string&) override {
-    std::fprintf(stderr, "message box: %s\n", text.c_str());
-    ++boxes;
-    return roster::mb::kOk;
-  }
-  void SetStatusText(const std::string& t) override { status_ = t; }
-  std::string StatusText() const override { return status_; }
-  void DoEvents() override {}
-  int MousePointer() const override { return 0; }
-  void SetMousePointer(int) override {}
-  int boxes = 0;
-
- private:
-  std::string status_;
-};
 
 // Continue with the boxes as prepared, optionally checking "Add New Exclusions ...".
 class Dialogs : public files::FileDialogs {
@@ -67,17 +55,6 @@ void Fill(roster::Roster& r) {
                      "p" + std::to_string(i) + "@example.org", "a book, or \"tea\"", false);
     r.grid().SetTextMatrix(i, roster::kColResult, std::to_string((i + 2) % kParticipants + 1));
   }
-}
-
-double Millis(const std::function<void()>& fn) {
-  auto t0 = std::chrono::steady_clock::now();
-  fn();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 bool Check(bool ok, const char* what) {

@@ -13,23 +13,14 @@
 #include "mail/base64.h"
 #include "mail/message.h"
 #include "mail/wire_message.h"
+#include "bench_util.h"
 
 namespace {
 
 constexpr int kGivers = 32767;
 constexpr int kRuns = 5;
 
-double MedianMillis(const std::function<void()>& fn) {
-  std::vector<double> times;
-  for (int i = 0; i < kRuns; ++i) {
-    auto t0 = std::chrono::steady_clock::now();
-    fn();
-    times.push_back(
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
+double MedianMillis(const std::function<void()>& fn) { return bench::MedianMs(fn, kRuns); }
 
 // Composes every giver's message; returns the total size so nothing is optimised away.
 size_t SendAll(bool non_ascii) {

@@ -10,21 +10,14 @@
 #include <vector>
 
 #include "roster/roster.h"
+#include "bench_util.h"
+#include "roster/quiet_ui.h"
 
 namespace {
 
-class NullUi : public roster::Ui {
- public:
-  int MsgBox(const std::string&, int, const std::string&) override { return roster::mb::kOk; }
-  void SetStatusText(const std::string& t) override { status_ = t; }
-  std::string StatusText() const override { return status_; }
-  void DoEvents() override {}
-  int MousePointer() const override { return 0; }
-  void SetMousePointer(int) override {}
-
- private:
-  std::string status_;
-};
+using bench::Median;
+using bench::Millis;
+using NullUi = roster::QuietUi;
 
 constexpr int kParticipants = roster::kMaxParticipants;
 
@@ -42,17 +35,6 @@ void Fill(roster::Roster& r) {
     r.AddParticipant(list, "Participant " + std::to_string(i),
                      "p" + std::to_string(i) + "@example.org", "a book", false);
   }
-}
-
-double Millis(const std::function<void()>& fn) {
-  auto t0 = std::chrono::steady_clock::now();
-  fn();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 }  // namespace

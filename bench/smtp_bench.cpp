@@ -21,29 +21,16 @@
 #include "mail/smtp_compose.h"
 #include "roster/roster.h"
 #include "ui/smtp_runner.h"
+#include "bench_util.h"
+#include "roster/quiet_ui.h"
 
 namespace {
 
+using bench::Median;
+using QuietUi = roster::QuietUi;
+
 constexpr const char* kSink = "/usr/sbin/smtp-sink";
 constexpr const char* kSource = "/usr/sbin/smtp-source";
-
-// Answers every message box and keeps the last status; the bench has no window.
-class QuietUi : public roster::Ui {
- public:
-  int MsgBox(const std::string& text, int, const std::string&) override {
-    last_box = text;
-    return roster::mb::kOk;
-  }
-  void SetStatusText(const std::string& text) override { status_ = text; }
-  std::string StatusText() const override { return status_; }
-  void DoEvents() override {}
-  int MousePointer() const override { return 0; }
-  void SetMousePointer(int) override {}
-  std::string last_box;
-
- private:
-  std::string status_;
-};
 
 int FreePort() {
   QTcpServer s;
@@ -59,11 +46,6 @@ bool WaitListening(int port) {
     QThread::msleep(50);
   }
   return false;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 // One session of smtp-source: `count` messages of `size` bytes over one connection.

@@ -12,21 +12,11 @@
 #include "files/history.h"
 #include "files/list_file.h"
 #include "roster/roster.h"
+#include "roster/quiet_ui.h"
 
 namespace {
 
-class NullUi : public roster::Ui {
- public:
-  int MsgBox(const std::string&, int, const std::string&) override { return roster::mb::kOk; }
-  void SetStatusText(const std::string& t) override { status_ = t; }
-  std::string StatusText() const override { return status_; }
-  void DoEvents() override {}
-  int MousePointer() const override { return 0; }
-  void SetMousePointer(int) override {}
-
- private:
-  std::string status_;
-};
+using NullUi = roster::QuietUi;
 
 class Dialogs : public files::FileDialogs {
  public:
