@@ -62,6 +62,16 @@ std::map<std::string, std::string> Pairs(const std::vector<testing_support::Capt
   return pairs;
 }
 
+// Everyone gives to somebody else, and nobody is drawn twice.
+void ExpectAValidAssignment(const std::map<std::string, std::string>& pairs) {
+  std::set<std::string> receivers;
+  for (const auto& [giver, receiver] : pairs) {
+    EXPECT_NE(giver, receiver);
+    receivers.insert(receiver);
+  }
+  EXPECT_EQ(receivers.size(), pairs.size());
+}
+
 class ErrandTest : public ::testing::Test {
  protected:
   ErrandTest() : window_(ui::AppPaths{dir_.path().toStdString(), {}, {}}) {
@@ -141,6 +151,23 @@ class ErrandTest : public ::testing::Test {
     return out;
   }
 
+  // Giver -> receiver as the archived list file holds them (fields 2 and 4 of every record).
+  std::map<std::string, std::string> ArchivedPairs(const QString& path) {
+    std::map<std::string, std::string> pairs;
+    std::istringstream list(Read(path));
+    for (std::string line; std::getline(list, line);) {
+      std::vector<std::string> fields;
+      for (std::size_t p = 0; (p = line.find('"', p)) != std::string::npos;) {
+        std::size_t e = line.find('"', p + 1);
+        fields.push_back(line.substr(p + 1, e - p - 1));
+        p = e + 1;
+      }
+      EXPECT_EQ(fields.size(), 5u) << line;
+      if (fields.size() == 5) pairs[fields[1]] = fields[3];
+    }
+    return pairs;
+  }
+
   std::string Read(const QString& path) {
     std::ifstream in(path.toStdString(), std::ios::binary);
     std::stringstream s;
@@ -198,12 +225,7 @@ TEST_F(ErrandTest, SixParticipantsWithExclusionsAreNotifiedAndArchived) {
   ASSERT_EQ(messages.size(), 6u);
   const auto pairs = Pairs(messages);
   ASSERT_EQ(pairs.size(), 6u);
-  std::set<std::string> receivers;
-  for (const auto& [giver, receiver] : pairs) {
-    EXPECT_NE(giver, receiver);
-    receivers.insert(receiver);
-  }
-  EXPECT_EQ(receivers.size(), 6u);
+  ExpectAValidAssignment(pairs);
   EXPECT_NE(pairs.at("Alice Archer"), "Ben Archer");
   EXPECT_NE(pairs.at("Ben Archer"), "Alice Archer");
   EXPECT_NE(pairs.at("Chandra Patel"), "Dmitri Volkov");
@@ -214,21 +236,8 @@ TEST_F(ErrandTest, SixParticipantsWithExclusionsAreNotifiedAndArchived) {
   auto logs = History("*.htm");
   ASSERT_EQ(lists.size(), 1u);
   ASSERT_EQ(logs.size(), 1u);
-  std::istringstream list(Read(lists[0]));
-  std::string line;
-  int records = 0;
-  while (std::getline(list, line)) {
-    ++records;
-    std::vector<std::string> fields;
-    for (std::size_t p = 0; (p = line.find('"', p)) != std::string::npos;) {
-      std::size_t e = line.find('"', p + 1);
-      fields.push_back(line.substr(p + 1, e - p - 1));
-      p = e + 1;
-    }
-    ASSERT_EQ(fields.size(), 5u) << line;
-    EXPECT_EQ(pairs.at(fields[1]), fields[3]) << line;
-  }
-  EXPECT_EQ(records, 6);
+  const auto archived = ArchivedPairs(lists[0]);
+  EXPECT_EQ(archived, pairs);
 
   // The organiser saw no pair: the result column stayed hidden numbers, no status text or
   // message box paired anyone with their receiver.
@@ -292,12 +301,7 @@ TEST_F(ErrandTest, TheSameErrandThroughTheSystemMailer) {
   ASSERT_TRUE(server.WaitForMessages(6));
   const auto pairs = Pairs(server.Messages());
   ASSERT_EQ(pairs.size(), 6u);
-  std::set<std::string> receivers;
-  for (const auto& [giver, receiver] : pairs) {
-    EXPECT_NE(giver, receiver);
-    receivers.insert(receiver);
-  }
-  EXPECT_EQ(receivers.size(), 6u);
+  ExpectAValidAssignment(pairs);
   EXPECT_NE(pairs.at("Alice Archer"), "Ben Archer");
   EXPECT_NE(pairs.at("Ben Archer"), "Alice Archer");
   EXPECT_EQ(History("*.hmr").size(), 1u);
@@ -349,17 +353,7 @@ TEST_F(ErrandTest, AServerFailingAfterTheThirdMessageLosesNobody) {
   UseServer(working);
   auto lists = History("*.hmr");
   ASSERT_EQ(lists.size(), 1u);
-  std::map<std::string, std::string> archived;
-  std::istringstream list(Read(lists[0]));
-  for (std::string line; std::getline(list, line);) {
-    std::vector<std::string> f;
-    for (std::size_t p = 0; (p = line.find('"', p)) != std::string::npos;) {
-      std::size_t e = line.find('"', p + 1);
-      f.push_back(line.substr(p + 1, e - p - 1));
-      p = e + 1;
-    }
-    if (f.size() == 5) archived[f[1]] = f[3];
-  }
+  const auto archived = ArchivedPairs(lists[0]);
   for (const auto& [giver, receiver] : delivered) EXPECT_EQ(archived.at(giver), receiver);
   Trigger("mnuNew");
   ReSend(lists[0], missing);
