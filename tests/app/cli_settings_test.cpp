@@ -76,12 +76,5 @@ TEST(CliSettings, BadAssignmentsAreOneLineErrors) {
   EXPECT_FALSE(std::filesystem::exists(box.config_file()));
 }
 
-TEST(CliSettings, MailerCommandIsStored) {
-  CliSandbox box;
-  CliResult r = box.Run({"settings", "--set", "MailerCommand=/usr/bin/msmtp -t", "--show"});
-  ASSERT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_NE(r.out.find("MailerCommand=/usr/bin/msmtp -t\n"), std::string::npos) << r.out;
-}
-
 }  // namespace
 }  // namespace cli_test

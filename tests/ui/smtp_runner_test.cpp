@@ -36,23 +36,29 @@ bool InOrder(const std::string& log, const std::vector<std::string>& entries) {
 
 class SmtpRunnerTest : public ::testing::Test {
  protected:
-  void Serve(SmtpServerOptions options) {
+  // A fresh world with these people, a server, and a runner against it with short waits.
+  // Without `trust` the runner does not know the server's throw-away certificate.
+  void Start(std::vector<smtp_testing::Person> people, SmtpServerOptions options, bool auth,
+             bool trust = true) {
+    runner_.reset();
+    w_ = std::make_unique<smtp_testing::SmtpWorld>();
+    done_ = false;
+    w_->Add(people);
     server_ = std::make_unique<SmtpServer>(options);
     ASSERT_EQ(server_->error(), "");
-  }
-  // A runner against the server with short waits; the given login setting.
-  void Prepare(bool auth, bool implicit_tls = false) {
     w_->UseServer("127.0.0.1:" + std::to_string(server_->port()), auth);
     w_->Confirm("Your Secret Santa Information Enclosed", "Important Secret Santa Message!!");
     mail::SmtpContext context = w_->Context();
     context.timeouts.reconnect_first = 20ms;
     context.timeouts.reconnect_second = 20ms;
-    if (implicit_tls) context.implicit_tls_port = server_->port();
+    if (options.implicit_tls) context.implicit_tls_port = server_->port();
     runner_ = std::make_unique<ui::SmtpRunner>(context, w_->ui,
                                                (dir_.path() + "/smtp_session.log").toStdString());
-    runner_->AddCaCertificates(server_->certificates());
-    runner_->SetNewCommand([this] { ++news_; });
+    if (trust) runner_->AddCaCertificates(server_->certificates());
     QObject::connect(runner_.get(), &ui::SmtpRunner::finished, [this] { done_ = true; });
+  }
+  void Start(SmtpServerOptions options, bool auth = false) {
+    Start(smtp_testing::ThreePeople(), std::move(options), auth);
   }
   void RunDrawing() {
     runner_->SmtpSendDrawing();
@@ -68,12 +74,11 @@ class SmtpRunnerTest : public ::testing::Test {
     return w_->ui.boxes.empty() ? none : w_->ui.boxes.back();
   }
 
-  std::unique_ptr<smtp_testing::SmtpWorld> w_ = std::make_unique<smtp_testing::SmtpWorld>();
+  std::unique_ptr<smtp_testing::SmtpWorld> w_;
   std::unique_ptr<ui::SmtpRunner> runner_;
   QTemporaryDir dir_;
   std::unique_ptr<SmtpServer> server_;
   bool done_ = false;
-  int news_ = 0;
 };
 
 struct Mode {
@@ -85,33 +90,20 @@ TEST_F(SmtpRunnerTest, EveryParticipantGetsOneNotificationFromARealServer) {
                  Mode{true, true, false}, Mode{true, false, true}}) {
     SCOPED_TRACE(testing::Message() << "auth " << m.auth << " starttls " << m.starttls
                                     << " implicit " << m.implicit_tls);
-    runner_.reset();
-    w_ = std::make_unique<smtp_testing::SmtpWorld>();
-    done_ = false;
-    w_->Add(smtp_testing::ThreePeople());
-    Serve({false, m.auth, m.starttls, m.implicit_tls, {}});
-    Prepare(m.auth, m.implicit_tls);
+    Start({false, m.auth, m.starttls, m.implicit_tls, {}}, m.auth);
     RunDrawing();
     ASSERT_EQ(LastBox().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
     EXPECT_EQ(w_->ui.StatusText(), "3 Mail Messages Sent");
     auto messages = server_->Messages();
     ASSERT_EQ(messages.size(), 3u);
+    // The texts themselves are the engine tests' business; here: whom each one reached.
     const std::vector<smtp_testing::Person> people = smtp_testing::ThreePeople();
     for (std::size_t i = 0; i < 3; ++i) {
       const auto& giver = people[i];
-      const auto& receiver = people[giver.receiver - 1];
-      const std::string& data = messages[i].data;
       EXPECT_EQ(messages[i].mail_from, "alice@example.org");
       EXPECT_EQ(messages[i].rcpt_to, std::vector<std::string>{giver.email});
-      EXPECT_TRUE(data.starts_with("From: Santa Organiser<alice@example.org>\r\nTo: " + giver.name +
-                                   "<" + giver.email + ">\r\nSubject: " + giver.name +
-                                   " Your Secret Santa Information Enclosed\r\n"))
-          << data;
-      EXPECT_TRUE(Has(data, "\r\nDate: ") && Has(data, "\r\nMessage-ID: <")) << data;
-      EXPECT_TRUE(Has(data, "You are a Secret Santa for " + receiver.name + "\r\n")) << data;
-      EXPECT_TRUE(Has(data, "Special Instructions for " + receiver.name + ":\r\n" +
-                                receiver.notes + "\r\n"));
-      EXPECT_FALSE(Has(data, "Secret Santa for " + giver.name + "\r\n"));
+      EXPECT_TRUE(Has(messages[i].data, "You are a Secret Santa for " +
+                                            people[giver.receiver - 1].name + "\r\n"));
     }
     std::string log = Log();
     EXPECT_TRUE(log.starts_with("Send_SMTP Connect to 127.0.0.1\r\nRECEIVED [ 220 ")) << log;
@@ -128,10 +120,9 @@ TEST_F(SmtpRunnerTest, EveryParticipantGetsOneNotificationFromARealServer) {
 }
 
 TEST_F(SmtpRunnerTest, FreeFormTestModeMessagesCarryHostileTextIntactAndHarmless) {
-  w_->Add({{"Eve\r\nBcc: mallory@example.com", "eve@example.org", "", 0},
-          {"Ann", "ann@example.org", "", 0}});
-  Serve({});
-  Prepare(false);
+  Start({{"Eve\r\nBcc: mallory@example.com", "eve@example.org", "", 0},
+         {"Ann", "ann@example.org", "", 0}},
+        {}, false);
   w_->send.MailBody = "Line one\r\n.\r\nMAIL FROM:<mallory@example.com>\r\n.hidden\r\nend";
   w_->send.TestMode = true;
   w_->send.TestAddress = "tester@example.org";
@@ -155,12 +146,7 @@ TEST_F(SmtpRunnerTest, FreeFormTestModeMessagesCarryHostileTextIntactAndHarmless
 }
 
 TEST_F(SmtpRunnerTest, UntrustedCertificateEndsTheRunNamingTheServer) {
-  w_->Add(smtp_testing::ThreePeople());
-  Serve({false, true, true, false, {}});
-  Prepare(true);
-  runner_ = std::make_unique<ui::SmtpRunner>(w_->Context(), w_->ui,
-                                             (dir_.path() + "/smtp_session.log").toStdString());
-  QObject::connect(runner_.get(), &ui::SmtpRunner::finished, [this] { done_ = true; });
+  Start(smtp_testing::ThreePeople(), {false, true, true, false, {}}, true, /*trust=*/false);
   RunDrawing();
   EXPECT_TRUE(Has(LastBox().text, "SMTP mail server 127.0.0.1 could not be established")) << LastBox().text;
   EXPECT_EQ(LastBox().style, mb::kCritical);
@@ -169,9 +155,7 @@ TEST_F(SmtpRunnerTest, UntrustedCertificateEndsTheRunNamingTheServer) {
 }
 
 TEST_F(SmtpRunnerTest, RefusedStartTlsNeverFallsBackToPlainText) {
-  w_->Add(smtp_testing::ThreePeople());
-  Serve({true, false, false, false, {"--starttls-reply", "454 4.7.0 TLS not available"}});
-  Prepare(true);
+  Start({true, false, false, false, {"--starttls-reply", "454 4.7.0 TLS not available"}}, true);
   RunDrawing();
   EXPECT_TRUE(Has(LastBox().text, "refused to start it")) << LastBox().text;
   std::string transcript = server_->Transcript();
@@ -181,10 +165,8 @@ TEST_F(SmtpRunnerTest, RefusedStartTlsNeverFallsBackToPlainText) {
 }
 
 TEST_F(SmtpRunnerTest, RefusedLoginEndsWithTheErrorBoxAfterAuthOnTheLastLine) {
-  w_->Add(smtp_testing::ThreePeople());
-  Serve({true, false, false, false,
-         {"--auth-last", "--reject", "PASS:1:535 5.7.8 Authentication credentials invalid"}});
-  Prepare(true);
+  Start({true, false, false, false,
+         {"--auth-last", "--reject", "PASS:1:535 5.7.8 Authentication credentials invalid"}}, true);
   RunDrawing();
   EXPECT_EQ(LastBox().text, "SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n");
   EXPECT_EQ(LastBox().style, mb::kInformation);
@@ -197,12 +179,7 @@ TEST_F(SmtpRunnerTest, RejectedFirstMessageEndsTheRun) {
   for (const char* reject : {"MAIL:1:451 4.3.0 try again later", "RCPT:1:550 5.1.1 no such user",
                              "DATA:1:554 5.3.0 no"}) {
     SCOPED_TRACE(reject);
-    runner_.reset();
-    w_ = std::make_unique<smtp_testing::SmtpWorld>();
-    done_ = false;
-    w_->Add(smtp_testing::ThreePeople());
-    Serve({true, false, false, false, {"--reject", reject}});
-    Prepare(false);
+    Start({true, false, false, false, {"--reject", reject}});
     RunDrawing();
     EXPECT_EQ(LastBox().text, "SMTP Error: " + std::string(reject).substr(7) + "\r\n");
     EXPECT_TRUE(server_->Messages().empty());
@@ -216,9 +193,7 @@ TEST_F(SmtpRunnerTest, LaterRejectionsReconnectSixTimesThenAskAndCancelKeepsWhat
   // condition for reconnecting).
   for (int i = 1; i <= 10; ++i)
     people.push_back({"P" + std::to_string(i), "p" + std::to_string(i) + "@x.org", "", i % 10 + 1});
-  w_->Add(people);
-  Serve({true, false, false, false, {"--reject", "DOT:2+:451 4.3.0 queue full"}});
-  Prepare(false);
+  Start(people, {true, false, false, false, {"--reject", "DOT:2+:451 4.3.0 queue full"}}, false);
   w_->ui.QueueAnswer(mb::kCancel);
   RunDrawing();
   const auto& boxes = w_->ui.boxes;
@@ -242,9 +217,8 @@ TEST_F(SmtpRunnerTest, LaterRejectionsReconnectSixTimesThenAskAndCancelKeepsWhat
 }
 
 TEST_F(SmtpRunnerTest, DisconnectMidDataReconnectsAndTheSummaryNamesEachAcceptedGiverOnce) {
-  w_->Add({{"A", "a@x.org", "", 2}, {"B", "b@x.org", "", 3}, {"C", "c@x.org", "", 1}});
-  Serve({true, false, false, false, {"--drop-in-data", "2"}});
-  Prepare(false);
+  Start({{"A", "a@x.org", "", 2}, {"B", "b@x.org", "", 3}, {"C", "c@x.org", "", 1}},
+        {true, false, false, false, {"--drop-in-data", "2"}}, false);
   RunDrawing();
   EXPECT_EQ(LastBox().text, "3 Mail Messages Sent to\nA;B;C;\n");
   auto messages = server_->Messages();
@@ -254,9 +228,7 @@ TEST_F(SmtpRunnerTest, DisconnectMidDataReconnectsAndTheSummaryNamesEachAccepted
 }
 
 TEST_F(SmtpRunnerTest, RepliesSentByteByByteAndAnAcceptedQuit) {
-  w_->Add(smtp_testing::ThreePeople());
-  Serve({true, false, false, false, {"--bytewise", "--auth-last", "--quit-reply", "250 bye"}});
-  Prepare(true);
+  Start({true, false, false, false, {"--bytewise", "--auth-last", "--quit-reply", "250 bye"}}, true);
   RunDrawing();
   EXPECT_EQ(LastBox().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
   EXPECT_EQ(server_->Messages().size(), 3u);
@@ -264,9 +236,7 @@ TEST_F(SmtpRunnerTest, RepliesSentByteByByteAndAnAcceptedQuit) {
 }
 
 TEST_F(SmtpRunnerTest, SilentServerEndsTheRunAfterTheTimeout) {
-  w_->Add(smtp_testing::ThreePeople());
-  Serve({true, false, false, false, {"--silent", "DATA:1"}});
-  Prepare(false);
+  Start({true, false, false, false, {"--silent", "DATA:1"}});
   mail::SmtpTimeouts t;
   t.data_start = 300ms;
   runner_->SetTimeouts(t);
@@ -277,14 +247,8 @@ TEST_F(SmtpRunnerTest, SilentServerEndsTheRunAfterTheTimeout) {
 }
 
 TEST_F(SmtpRunnerTest, RefusedConnectionIsASocketError) {
-  w_->Add(smtp_testing::ThreePeople());
-  Serve({true, false, false, false, {}});
-  int port = server_->port();
+  Start({true, false, false, false, {}});
   server_.reset();  // nobody listens there any more
-  w_->UseServer("127.0.0.1:" + std::to_string(port), false);
-  runner_ = std::make_unique<ui::SmtpRunner>(w_->Context(), w_->ui,
-                                             (dir_.path() + "/smtp_session.log").toStdString());
-  QObject::connect(runner_.get(), &ui::SmtpRunner::finished, [this] { done_ = true; });
   RunDrawing();
   EXPECT_TRUE(LastBox().text.starts_with("Winsock1 Error number 10061\r\n")) << LastBox().text;
   EXPECT_EQ(LastBox().title, "Winsock1 Error");
