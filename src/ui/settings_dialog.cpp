@@ -20,9 +20,11 @@
 
 namespace ui {
 
+// Providers' submission servers: one on 587 with STARTTLS, the rest on 465, where the
+// connection is TLS from the start (port 25 is blocked by most networks for submission).
 const char* const kSmtpServerPresets[7] = {
-    "smtp.gmail.com:587", "smtp.office365.com", "smtp.mail.yahoo.com", "smtp.aol.com",
-    "smtp.comcast.net",   "smtp.zoho.com",      "< type one in>"};
+    "smtp.gmail.com:587",   "smtp.mail.yahoo.com:465", "smtp.aol.com:465", "smtp.comcast.net:465",
+    "smtp.zoho.com:465",    "mail.gmx.com:465",        "< type one in>"};
 
 std::string SmtpServersPage() {
   std::string page = help_config::kHomePageUrl;
