@@ -7,34 +7,32 @@
 namespace {
 
 TEST(SmtpText, SettingsCheckBoundaries) {
-  mail::MailSettings s;
-  s.SMTPServer = "mail.example.org";
-  s.SMTPAccountName = "ab@c.d";
-  s.SMTPUserName = "Anna";
-  EXPECT_TRUE(mail::SmtpSettingsValid(s));
-  auto with = [&](auto change) {
-    mail::MailSettings t = s;
-    change(t);
-    return mail::SmtpSettingsValid(t);
-  };
-  EXPECT_FALSE(with([](auto& t) { t.SMTPServer = "a.b"; }));      // too short
-  EXPECT_FALSE(with([](auto& t) { t.SMTPServer = ".abcdef"; }));  // dot only first
-  EXPECT_TRUE(with([](auto& t) { t.SMTPServer = "mail.x:587"; }));
-  EXPECT_FALSE(with([](auto& t) { t.SMTPAccountName = "a@b.c"; }));  // 5 characters
-  EXPECT_FALSE(with([](auto& t) { t.SMTPAccountName = "@bcdefg"; }));
-  EXPECT_FALSE(with([](auto& t) { t.SMTPUserName = "Bob"; }));
-  EXPECT_TRUE(with([](auto& t) { t.SMTPUserName = "Zoë4"; }));
+  struct {
+    const char *server, *account, *user;
+    bool valid;
+  } cases[] = {{"mail.example.org", "ab@c.d", "Anna", true},
+               {"a.b", "ab@c.d", "Anna", false},      // server too short
+               {".abcdef", "ab@c.d", "Anna", false},  // dot only first
+               {"mail.x:587", "ab@c.d", "Zoë4", true},
+               {"mail.x", "a@b.c", "Anna", false},  // 5 characters
+               {"mail.x", "@bcdefg", "Anna", false},
+               {"mail.x", "ab@c.d", "Bob", false}};
+  for (const auto& c : cases) {
+    mail::MailSettings s;
+    s.SMTPServer = c.server;
+    s.SMTPAccountName = c.account;
+    s.SMTPUserName = c.user;
+    EXPECT_EQ(mail::SmtpSettingsValid(s), c.valid) << c.server << " " << c.account << " " << c.user;
+  }
 }
 
 TEST(SmtpText, ServerTextSplitsAtTheFirstColon) {
-  auto plain = mail::SplitServerText("smtp.example.org");
-  ASSERT_TRUE(plain);
-  EXPECT_EQ(plain->host, "smtp.example.org");
-  EXPECT_EQ(plain->port, 25);
-  auto ported = mail::SplitServerText("smtp.example.org:587");
-  ASSERT_TRUE(ported);
-  EXPECT_EQ(ported->host, "smtp.example.org");
-  EXPECT_EQ(ported->port, 587);
+  for (auto [text, port] : {std::pair{"smtp.example.org", 25}, {"smtp.example.org:587", 587}}) {
+    auto split = mail::SplitServerText(text);
+    ASSERT_TRUE(split) << text;
+    EXPECT_EQ(split->host + ":" + std::to_string(split->port),
+              "smtp.example.org:" + std::to_string(port));
+  }
   for (const char* bad : {"smtp.example.org:", "smtp.example.org:smtp", "h.org:0", "h.org:70000",
                           "h.org:25:26", "h.org:25x"})
     EXPECT_FALSE(mail::SplitServerText(bad)) << bad;
@@ -55,13 +53,14 @@ TEST(SmtpText, DataSectionNormalisesLineEndsThenStuffsDots) {
 }
 
 TEST(SmtpText, EhloOfferLooksAtEveryLine) {
-  auto last = mail::ParseEhlo("250-mx\r\n250-SIZE\r\n250 AUTH PLAIN LOGIN\r\n");
-  EXPECT_TRUE(last.auth_login);
-  EXPECT_FALSE(last.starttls);
-  auto other = mail::ParseEhlo("250-mx\r\n250-AUTH PLAIN LOGINX\r\n250-STARTTLS\r\n250 HELP\r\n");
-  EXPECT_FALSE(other.auth_login);
-  EXPECT_TRUE(other.starttls);
-  EXPECT_FALSE(mail::ParseEhlo("250-mx\r\n250-AUTHLOGIN\r\n250 X-STARTTLS\r\n").auth_login);
+  auto offer = [](const char* ehlo) {
+    auto o = mail::ParseEhlo(ehlo);
+    return std::pair{o.auth_login, o.starttls};
+  };
+  EXPECT_EQ(offer("250-mx\r\n250-SIZE\r\n250 AUTH PLAIN LOGIN\r\n"), std::pair(true, false));
+  EXPECT_EQ(offer("250-mx\r\n250-AUTH PLAIN LOGINX\r\n250-STARTTLS\r\n250 HELP\r\n"),
+            std::pair(false, true));
+  EXPECT_EQ(offer("250-mx\r\n250-AUTHLOGIN\r\n250 X-STARTTLS\r\n"), std::pair(false, false));
 }
 
 TEST(ReplyFramer, CompletesAReplyOnlyAtItsLastLine) {
