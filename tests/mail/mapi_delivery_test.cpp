@@ -153,7 +153,10 @@ TEST_F(MapiDeliveryTest, DrawingSendsEachGiverTheirReceiverAndSummarises) {
             (Strings{"Logging into MAPI Email Client...", "Logging on to MAPI Email Client...",
                      "Ready", " Sending email to Ann ...", " Sending email to Bob ...",
                      " Sending email to Cid ...", "3 Mail Messages Sent"}));
+  EXPECT_NE(client_.sent[1].text.find("Special Instructions for Cid:\r\nsocks\r\n"),
+            std::string::npos);
   ASSERT_EQ(ui_.boxes.size(), 1u);
+  EXPECT_EQ(ui_.boxes[0].text, "3 Mail Messages Sent to\nAnn;Bob;Cid;" + kSentReminder);
   EXPECT_EQ(ui_.boxes[0].style, mb::kOkOnly);
   // Logoff, then the closing exchange with mail download; the next run logs on again.
   EXPECT_EQ(client_.log, (Strings{"NewSession=0", "SignOn(download=0)", "SignOff",
@@ -179,9 +182,12 @@ TEST_F(MapiDeliveryTest, ReSendSendsOnlyMarkedRowsAndAlwaysStartsANewList) {
   Mark(3);
   delivery_.MapiSendDrawing();
   EXPECT_EQ(SentTo(), (Strings{"bob@example.org", "cid@example.org"}));
+  EXPECT_EQ(ui_.boxes.at(1).text, "2 Mail Messages Re-Sent to\nBob;Cid;" + kResentReminder);
   EXPECT_NE(std::find(ui_.statuses.begin(), ui_.statuses.end(), " Re-Sending email to Bob ..."),
             ui_.statuses.end());
+  EXPECT_EQ(ui_.StatusText(), "2 Mail Messages Re-Sent");
   EXPECT_EQ(new_commands_, 2);
+  EXPECT_FALSE(roster_.ReSendMode);
 }
 
 TEST_F(MapiDeliveryTest, FailingSendStopsTheRunAndNamesWhatWasHandedOver) {
