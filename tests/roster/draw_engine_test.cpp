@@ -16,11 +16,13 @@ using roster::ExclusionGraph;
 using roster::Obstruction;
 using roster::Xoshiro256;
 
-ExclusionGraph RandomGraph(int n, double density, roster::Random& rng) {
+// Forbids every pair for which forbid(u, v) holds.
+template <typename F>
+ExclusionGraph Graph(int n, F forbid) {
   ExclusionGraph g(n);
   for (int u = 0; u < n; ++u)
     for (int v = 0; v < n; ++v)
-      if (u != v && rng.NextUnit() < density) g.Forbid(u, v);
+      if (u != v && forbid(u, v)) g.Forbid(u, v);
   g.Finish();
   return g;
 }
@@ -60,13 +62,11 @@ TEST(DrawEngine, EveryResultIsValidAndEveryAbortIsProvenOnRandomRosters) {
     const int n = 1 + static_cast<int>(rng.Below(60));
     // Densities up to near-complete exclusion, skewed so that both outcomes are common.
     const double density = std::pow(rng.NextUnit(), 0.5) * (n <= 8 ? 0.8 : 0.97);
-    const ExclusionGraph g = RandomGraph(n, density, rng);
+    const ExclusionGraph g = Graph(n, [&](int, int) { return rng.NextUnit() < density; });
     roster::DrawOptions options;
     options.step_budget = 20'000;  // keeps the tight cases quick; they take the fallback
     const auto out = DrawAssignment(g, rng, options);
-    if (n <= 8) {
-      ASSERT_EQ(out.ok, !AllValid(g).empty()) << "n=" << n << " round " << round;
-    }
+    if (n <= 8) ASSERT_EQ(out.ok, !AllValid(g).empty()) << "n=" << n << " round " << round;
     if (out.ok) {
       ++feasible;
       uniform += out.method == DrawMethod::kUniform;
@@ -86,52 +86,39 @@ TEST(DrawEngine, EveryResultIsValidAndEveryAbortIsProvenOnRandomRosters) {
 
 TEST(DrawEngine, DrawsAreUniformOverAllValidAssignments) {
   // Chi-square over the enumerated valid assignments of small rosters with exclusions.
-  struct Case {
-    int n;
-    std::vector<std::pair<int, int>> forbidden;
-  };
-  const std::vector<Case> cases = {
-      {4, {}},
-      {5, {{0, 1}, {1, 0}, {2, 3}}},
-      {6, {{0, 1}, {1, 0}, {2, 3}, {3, 2}, {4, 5}, {0, 5}, {5, 1}}},
+  const std::vector<std::set<std::pair<int, int>>> forbidden = {
+      {},
+      {{0, 1}, {1, 0}, {2, 3}},
+      {{0, 1}, {1, 0}, {2, 3}, {3, 2}, {4, 5}, {0, 5}, {5, 1}},
   };
   Xoshiro256 rng(7);
-  for (const Case& c : cases) {
-    ExclusionGraph g(c.n);
-    for (auto [u, v] : c.forbidden) g.Forbid(u, v);
-    g.Finish();
+  for (std::size_t i = 0; i < forbidden.size(); ++i) {
+    const auto& f = forbidden[i];
+    const ExclusionGraph g = Graph(4 + static_cast<int>(i), [&](int u, int v) {
+      return f.contains({u, v});
+    });
     const auto valid = AllValid(g);
     ASSERT_GT(valid.size(), 2u);
     std::map<std::vector<int>, int> counts;
     const int per_cell = 300;
-    const int draws = per_cell * static_cast<int>(valid.size());
-    for (int i = 0; i < draws; ++i) {
+    for (int d = 0; d < per_cell * static_cast<int>(valid.size()); ++d) {
       const auto out = DrawAssignment(g, rng);
-      ASSERT_TRUE(out.ok);
-      ASSERT_EQ(out.method, DrawMethod::kUniform);
+      ASSERT_TRUE(out.ok && out.method == DrawMethod::kUniform);
       ++counts[out.receiver_of];
     }
     ASSERT_EQ(counts.size(), valid.size());
     double chi2 = 0;
-    for (const auto& v : valid) {
-      const double d = counts[v] - per_cell;
-      chi2 += d * d / per_cell;
-    }
+    for (const auto& v : valid) chi2 += std::pow(counts[v] - per_cell, 2) / per_cell;
     // Upper 0.1% point of chi-square (Wilson-Hilferty).
-    const double df = static_cast<double>(valid.size()) - 1;
-    const double z = 3.09;
-    const double a = 2.0 / (9.0 * df);
-    const double critical = df * std::pow(1 - a + z * std::sqrt(a), 3);
-    EXPECT_LT(chi2, critical) << "n=" << c.n << " with " << valid.size() << " assignments";
+    const double df = static_cast<double>(valid.size()) - 1, a = 2.0 / (9.0 * df);
+    const double critical = df * std::pow(1 - a + 3.09 * std::sqrt(a), 3);
+    EXPECT_LT(chi2, critical) << "n=" << g.size() << " with " << valid.size() << " assignments";
   }
 }
 
 TEST(DrawEngine, ObstructionsNameTheReason) {
-  ExclusionGraph everyone_excludes_first(4);
-  for (int u = 1; u < 4; ++u) everyone_excludes_first.Forbid(u, 0);
-  everyone_excludes_first.Finish();
   Xoshiro256 rng(1);
-  auto out = DrawAssignment(everyone_excludes_first, rng);
+  auto out = DrawAssignment(Graph(4, [](int, int v) { return v == 0; }), rng);
   ASSERT_FALSE(out.ok);
   EXPECT_EQ(out.obstruction.kind, Obstruction::Kind::kUndrawableReceiver);
   EXPECT_EQ(out.obstruction.receiver, 0);
@@ -139,10 +126,7 @@ TEST(DrawEngine, ObstructionsNameTheReason) {
             "Nobody may draw participant 1: everybody else excludes them.");
 
   // Participants 1, 2 and 3 may only draw 1 and 2.
-  ExclusionGraph short_givers(5);
-  for (int u : {0, 1, 2})
-    for (int v : {2, 3, 4}) short_givers.Forbid(u, v);
-  short_givers.Finish();
+  const ExclusionGraph short_givers = Graph(5, [](int u, int v) { return u < 3 && v >= 2; });
   out = DrawAssignment(short_givers, rng);
   ASSERT_FALSE(out.ok);
   EXPECT_EQ(out.obstruction.kind, Obstruction::Kind::kGiversShort);
@@ -154,11 +138,8 @@ TEST(DrawEngine, TightBudgetFallsBackToAValidRandomisedMatching) {
   Xoshiro256 rng(3);
   // Each participant may draw only the next one, or the one after: few valid assignments.
   const int n = 40;
-  ExclusionGraph g(n);
-  for (int u = 0; u < n; ++u)
-    for (int v = 0; v < n; ++v)
-      if (v != (u + 1) % n && v != (u + 2) % n) g.Forbid(u, v);
-  g.Finish();
+  const ExclusionGraph g =
+      Graph(n, [](int u, int v) { return v != (u + 1) % n && v != (u + 2) % n; });
   roster::DrawOptions options;
   options.step_budget = 10'000;
   std::set<std::vector<int>> seen;

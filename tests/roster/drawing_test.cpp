@@ -9,16 +9,9 @@
 
 namespace {
 
+using roster::kColExclusions;
+using roster::kColResult;
 using roster::Roster;
-
-const std::vector<std::string> kAbortStatuses = {
-    "Calculating...",
-    "Calculating ...",
-    "Calculation Aborted, Too many Exclusions set",
-    "Calculation Aborted",
-    "Updating Secret Santa Info...",
-    "Ready",
-};
 
 class DrawingTest : public ::testing::Test {
  protected:
@@ -30,7 +23,8 @@ class DrawingTest : public ::testing::Test {
     for (int i = 1; i <= n; ++i)
       roster_.AddParticipant("", "P" + std::to_string(i), "p@example.org", "", true);
   }
-  const roster::Cell& Result(int row) { return roster_.grid().CellAt(row, roster::kColResult); }
+  const roster::Cell& Result(int row) { return roster_.grid().CellAt(row, kColResult); }
+  // Every name once, nobody their own, shown in black on white, no receiver on the giver's list.
   void ExpectShownAssignment() {
     const int n = roster_.grid().Rows() - 1;
     std::set<std::string> names;
@@ -40,53 +34,52 @@ class DrawingTest : public ::testing::Test {
       names.insert(name);
       EXPECT_EQ(Result(r).back, 0u);
       EXPECT_EQ(Result(r).fore, 1u);
-      // Names are "P" + number: the receiver's number must not be on the giver's list.
-      const std::string list = "," + roster_.grid().TextMatrix(r, roster::kColExclusions) + ",";
+      const std::string list = "," + roster_.grid().TextMatrix(r, kColExclusions) + ",";
       EXPECT_EQ(list.find("," + name.substr(1) + ","), std::string::npos) << r;
     }
     EXPECT_EQ(static_cast<int>(names.size()), n);
-  }
-  void ExpectAbortedCleanly() {
-    EXPECT_EQ(ui_.statuses, kAbortStatuses);
-    ASSERT_EQ(ui_.boxes.size(), 1u);
-    EXPECT_EQ(ui_.boxes[0].text, "Calculation Aborted: You may have too many Exclusions set.");
-    EXPECT_EQ(ui_.boxes[0].style, 16);
-    EXPECT_EQ(ui_.boxes[0].title, "HLMR");
-    for (int r = 1; r < roster_.grid().Rows(); ++r) {
-      EXPECT_EQ(Result(r).text, "") << r;
-      EXPECT_EQ(Result(r).back, roster::kHiddenColor);
-    }
-    EXPECT_TRUE(roster_.commands().Enabled("mnuManualAddition"));  // re-enabled after the draw
-    EXPECT_EQ(ui_.pointers, (std::vector<int>{11, 0}));
-    EXPECT_GE(ui_.do_events_calls, 1);
   }
 
   testing_support::FakeUi ui_;
   Roster roster_;
 };
 
-TEST_F(DrawingTest, OneParticipantAborts) {
-  Fill(1);
-  roster_.CalculateAndView();
-  ExpectAbortedCleanly();
-  EXPECT_EQ(roster_.LastDrawing().obstruction.kind, roster::Obstruction::Kind::kUndrawableReceiver);
-}
-
-TEST_F(DrawingTest, EverybodyExcludingOnePersonAbortsWithTheReason) {
-  Fill(5);
-  for (int r = 2; r <= 5; ++r) roster_.grid().SetTextMatrix(r, roster::kColExclusions, "1");
-  roster_.grid().SetTextMatrix(3, roster::kColExclusions, "4,1");
-  roster_.CalculateAndView();
-  ExpectAbortedCleanly();
-  EXPECT_TRUE(roster_.commands().Enabled("mnuCalculateView"));
-  EXPECT_EQ(roster_.LastDrawing().obstruction.receiver, 0);
+TEST_F(DrawingTest, ImpossibleRostersAbortCleanlyWithTheReason) {
+  // One participant; everybody excluding participant 1.
+  for (int n : {1, 5}) {
+    roster_.ClearList();
+    Fill(n);
+    for (int r = 2; r <= n; ++r) roster_.grid().SetTextMatrix(r, kColExclusions, "1");
+    if (n == 5) roster_.grid().SetTextMatrix(3, kColExclusions, "4,1");
+    ui_ = {};
+    roster_.CalculateAndView();
+    EXPECT_EQ(ui_.statuses, (std::vector<std::string>{
+                                "Calculating...", "Calculating ...",
+                                "Calculation Aborted, Too many Exclusions set",
+                                "Calculation Aborted", "Updating Secret Santa Info...", "Ready"}));
+    ASSERT_EQ(ui_.boxes.size(), 1u);
+    EXPECT_EQ(ui_.boxes[0].text, "Calculation Aborted: You may have too many Exclusions set.");
+    EXPECT_EQ(ui_.boxes[0].style, 16);
+    EXPECT_EQ(ui_.boxes[0].title, "HLMR");
+    for (int r = 1; r <= n; ++r) {
+      EXPECT_EQ(Result(r).text, "") << r;
+      EXPECT_EQ(Result(r).back, roster::kHiddenColor);
+    }
+    EXPECT_TRUE(roster_.commands().Enabled("mnuManualAddition"));  // re-enabled after the draw
+    EXPECT_EQ(roster_.commands().Enabled("mnuCalculateView"), n > 1);
+    EXPECT_EQ(ui_.pointers, (std::vector<int>{11, 0}));
+    EXPECT_GE(ui_.do_events_calls, 1);
+    EXPECT_EQ(roster_.LastDrawing().obstruction.kind,
+              roster::Obstruction::Kind::kUndrawableReceiver);
+    EXPECT_EQ(roster_.LastDrawing().obstruction.receiver, 0);
+  }
 }
 
 TEST_F(DrawingTest, CalculateAndViewTwiceShowsFreshValidAssignments) {
   Fill(6);
-  roster_.grid().SetTextMatrix(1, roster::kColExclusions, "2,3");
-  roster_.grid().SetTextMatrix(2, roster::kColExclusions, "1");
-  roster_.grid().SetTextMatrix(4, roster::kColExclusions, "5,6");
+  roster_.grid().SetTextMatrix(1, kColExclusions, "2,3");
+  roster_.grid().SetTextMatrix(2, kColExclusions, "1");
+  roster_.grid().SetTextMatrix(4, kColExclusions, "5,6");
   roster_.MSFlexGrid_MouseDown(2, roster::kColName);
   ASSERT_TRUE(roster_.IsMarked(2));
   roster_.CalculateAndView();
@@ -116,13 +109,12 @@ TEST_F(DrawingTest, CalculateDrawingLeavesHiddenReceiverNumbers) {
   }
   EXPECT_EQ(seen, (std::set<std::string>{"1", "2", "3", "4"}));
   EXPECT_TRUE(roster_.IsReceiverTaken(3));
-  EXPECT_FALSE(roster_.IsReceiverTaken(0));
-  EXPECT_FALSE(roster_.IsReceiverTaken(5));
+  EXPECT_FALSE(roster_.IsReceiverTaken(0) || roster_.IsReceiverTaken(5));
   EXPECT_TRUE(roster_.grid().Redraw());
 }
 
 // Exclusion lists as the grid holds them, junk included, read by the drawing's own rule:
-// c is refused when "," + c + "," occurs in "," + list + ",".
+// c is refused when "," + c + "," occurs in "," + list + ","; checked against brute force.
 TEST(DrawingOnTheGrid, RandomListsAreHonouredAndAbortsOnlyWhenNothingFits) {
   roster::Xoshiro256 rng(4);
   int drawn = 0, aborted = 0;
@@ -150,47 +142,40 @@ TEST(DrawingOnTheGrid, RandomListsAreHonouredAndAbortsOnlyWhenNothingFits) {
     for (int i = 0; i < n; ++i) p[i] = i + 1;
     bool exists = false;
     do {
-      bool ok = true;
-      for (int g = 1; g <= n && ok; ++g) ok = allowed(g, p[g - 1]);
-      exists = exists || ok;
+      exists = true;
+      for (int g = 1; g <= n && exists; ++g) exists = allowed(g, p[g - 1]);
     } while (!exists && std::next_permutation(p.begin(), p.end()));
 
-    const bool result = r.CalculateDrawing();
-    ASSERT_EQ(result, exists) << "round " << round;
-    if (!result) {
-      ++aborted;
-      for (int g = 1; g <= n; ++g) EXPECT_EQ(r.grid().TextMatrix(g, roster::kColResult), "");
-      continue;
-    }
-    ++drawn;
+    ASSERT_EQ(r.CalculateDrawing(), exists) << "round " << round;
     std::set<int> taken;
     for (int g = 1; g <= n; ++g) {
       int c = 0;
-      ASSERT_TRUE(roster::ParseNumber(r.grid().TextMatrix(g, roster::kColResult), c));
+      if (!exists) {
+        EXPECT_EQ(r.grid().TextMatrix(g, kColResult), "");
+        continue;
+      }
+      ASSERT_TRUE(roster::ParseNumber(r.grid().TextMatrix(g, kColResult), c));
       EXPECT_TRUE(allowed(g, c)) << "round " << round << " giver " << g;
       taken.insert(c);
     }
-    EXPECT_EQ(static_cast<int>(taken.size()), n);
+    if (exists) EXPECT_EQ(static_cast<int>(taken.size()), n);
+    (exists ? drawn : aborted)++;
   }
   EXPECT_GT(drawn, 50);
   EXPECT_GT(aborted, 50);
 }
 
 // A command chosen while the drawing lets the event loop run must wait for it.
-class ReenteringUi : public testing_support::FakeUi {
- public:
-  void DoEvents() override {
-    FakeUi::DoEvents();
-    if (roster) {
+TEST(DrawingReentry, CommandsDuringTheDrawingAreHeldOff) {
+  struct ReenteringUi : testing_support::FakeUi {
+    void DoEvents() override {
+      FakeUi::DoEvents();
+      if (!roster) return;
       roster->CalculateAndView();
       roster->MSFlexGrid_MouseDown(1, roster::kColEmail);
     }
-  }
-  Roster* roster = nullptr;
-};
-
-TEST(DrawingReentry, CommandsDuringTheDrawingAreHeldOff) {
-  ReenteringUi ui;
+    Roster* roster = nullptr;
+  } ui;
   Roster r(ui);
   r.SetupGrid();
   for (int i = 1; i <= 5; ++i) r.AddParticipant("", "P" + std::to_string(i), "", "", true);
@@ -210,14 +195,12 @@ TEST(WaitCursor, RestoresWhatWasThereBefore) {
     EXPECT_EQ(ui.MousePointer(), 3);
   }
   EXPECT_EQ(ui.MousePointer(), roster::kPointerHourglass);
-  {
-    roster::CWaitCursor w(ui);
-    w.SetCursor(0x10000 + 11);  // the screen takes a 16-bit value
-    EXPECT_EQ(ui.MousePointer(), 11);
-    ui.SetMousePointer(0);
-    w.Restore();
-    EXPECT_EQ(ui.MousePointer(), roster::kPointerHourglass);
-  }
+  roster::CWaitCursor w(ui);
+  w.SetCursor(0x10000 + 11);  // the screen takes a 16-bit value
+  EXPECT_EQ(ui.MousePointer(), 11);
+  ui.SetMousePointer(0);
+  w.Restore();
+  EXPECT_EQ(ui.MousePointer(), roster::kPointerHourglass);
 }
 
 }  // namespace

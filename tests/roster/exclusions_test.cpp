@@ -6,6 +6,7 @@
 namespace {
 
 using roster::Roster;
+using Lists = std::vector<std::string>;
 
 class ExclusionsTest : public ::testing::Test {
  protected:
@@ -14,9 +15,14 @@ class ExclusionsTest : public ::testing::Test {
     for (int i = 1; i <= n; ++i)
       roster_.AddParticipant("", "P" + std::to_string(i), "p@example.org", "", true);
   }
-  void Press(int row, int col = roster::kColName) { roster_.MSFlexGrid_MouseDown(row, col); }
-  const std::string& List(int row) {
-    return roster_.grid().TextMatrix(row, roster::kColExclusions);
+  void Press(std::initializer_list<int> rows) {
+    for (int r : rows) roster_.MSFlexGrid_MouseDown(r, roster::kColName);
+  }
+  Lists AllLists() {
+    Lists out;
+    for (int r = 1; r <= roster_.ParticipantCount(); ++r)
+      out.push_back(roster_.grid().TextMatrix(r, roster::kColExclusions));
+    return out;
   }
   bool On(const char* name) { return roster_.commands().Enabled(name); }
   // How many of Clear Selected and the two Set commands (menu and toolbar) are enabled.
@@ -35,14 +41,14 @@ class ExclusionsTest : public ::testing::Test {
 
 TEST_F(ExclusionsTest, AMarkIsTheNameCellColourAndTogglesBack) {
   Fill(4);
-  Press(3);
+  Press({3});
   const roster::Cell& cell = roster_.grid().CellAt(3, roster::kColName);
   EXPECT_EQ(cell.back, 255u);
   EXPECT_EQ(cell.fore, 0xFFFFFFu);
   EXPECT_EQ(SelectionCommands(), 0);  // one mark is not a group
-  Press(1);
+  Press({1});
   EXPECT_EQ(SelectionCommands(), 5);
-  Press(1);  // unmark: one left, commands off again
+  Press({1});  // unmark: one left, commands off again
   EXPECT_EQ(roster_.grid().CellAt(1, roster::kColName).back, 0u);
   EXPECT_EQ(roster_.grid().CellAt(1, roster::kColName).fore, 0xFF0000u);
   EXPECT_EQ(Marked(), 1);
@@ -55,91 +61,75 @@ TEST_F(ExclusionsTest, GroupExclusionIsMutualExtendsWithoutDuplicatesAndClearsMa
   roster::GridListener listener;
   listener.redraw_changed = [&](bool on) { repaint.push_back(on); };
   roster_.grid().SetListener(listener);
-  Press(1);
-  Press(3);
-  Press(4);
+  Press({1, 3, 4});
   repaint.clear();
   roster_.SetGroupExclusion();
   EXPECT_EQ(repaint, (std::vector<bool>{false, true}));  // off once for the walk, on at the end
-  EXPECT_EQ(List(1), "3,4");
-  EXPECT_EQ(List(2), "");
-  EXPECT_EQ(List(3), "1,4");
-  EXPECT_EQ(List(4), "1,3");
+  EXPECT_EQ(AllLists(), (Lists{"3,4", "", "1,4", "1,3", ""}));
   EXPECT_EQ(Marked(), 0);
   EXPECT_EQ(SelectionCommands(), 0);
 
-  for (int r : {1, 3, 4}) Press(r);
+  Press({1, 3, 4});
   roster_.SetGroupExclusion();  // the same group again changes nothing
-  EXPECT_EQ(List(1), "3,4");
-  EXPECT_EQ(List(4), "1,3");
+  EXPECT_EQ(AllLists(), (Lists{"3,4", "", "1,4", "1,3", ""}));
 
-  for (int r : {4, 2, 1, 3}) Press(r);
+  Press({4, 2, 1, 3});
   roster_.SetGroupExclusion();
-  EXPECT_EQ(List(1), "2,3,4");
-  EXPECT_EQ(List(2), "1,3,4");
-  EXPECT_EQ(List(3), "1,2,4");
-  EXPECT_EQ(List(4), "1,2,3");
-  EXPECT_EQ(List(5), "");
+  EXPECT_EQ(AllLists(), (Lists{"2,3,4", "1,3,4", "1,2,4", "1,2,3", ""}));
 }
 
 TEST_F(ExclusionsTest, IndividualExclusionChangesOnlyThePressedRowAndKeepsMarks) {
   Fill(5);
   roster_.grid().SetTextMatrix(2, roster::kColExclusions, "4");
-  Press(2);
-  Press(5);
+  Press({2, 5});
   roster_.SetIndividualExclusion();
-  EXPECT_EQ(List(5), "2");
-  EXPECT_EQ(List(2), "4");
+  EXPECT_EQ(AllLists(), (Lists{"", "4", "", "", "2"}));
   EXPECT_EQ(Marked(), 2);
   EXPECT_EQ(SelectionCommands(), 5);
-  // Press another participant and exclude them against the same marks.
-  Press(3);
+  Press({3});  // another participant, excluded against the same marks
   roster_.SetIndividualExclusion();
-  EXPECT_EQ(List(3), "2,5");
+  EXPECT_EQ(AllLists(), (Lists{"", "4", "2,5", "", "2"}));
 }
 
 TEST_F(ExclusionsTest, NamesMarkOnlyFromFourParticipantsOtherPressesClearMarks) {
   Fill(3);
-  Press(2);
+  Press({2});
   EXPECT_EQ(Marked(), 0);
-  EXPECT_TRUE(On("mnuEditParticipant"));
-  EXPECT_TRUE(On("DEL"));
+  EXPECT_TRUE(On("mnuEditParticipant") && On("DEL"));
   EXPECT_EQ(roster_.EditRow, 2);
 
   roster_.AddParticipant("", "P4", "", "", true);
   EXPECT_FALSE(On("EDIT"));  // the roster update disables them until the next press
-  Press(2);
-  Press(4);
+  Press({2, 4});
   EXPECT_EQ(Marked(), 2);
-  Press(3, roster::kColEmail);  // outside the name column: marks go, Edit and Delete come
+  roster_.MSFlexGrid_MouseDown(3, roster::kColEmail);  // marks go, Edit and Delete come
   EXPECT_EQ(Marked(), 0);
   EXPECT_EQ(SelectionCommands(), 0);
   EXPECT_TRUE(On("mnuEditParticipant") && On("EDIT") && On("mnuDeleteParticipant") && On("DEL"));
   EXPECT_EQ(roster_.EditRow, 3);
 
-  Press(1);
-  Press(2);
+  Press({1, 2});
   roster_.commands().SetEnabled("mnuCalculateView", false);
-  Press(3);  // no marking while Calculate & View is disabled
+  Press({3});  // no marking while Calculate & View is disabled
   EXPECT_EQ(Marked(), 0);
 }
 
-TEST_F(ExclusionsTest, ClearCommandsAndStartUpReset) {
+TEST_F(ExclusionsTest, ClearCommandsKeepTheCurrentCell) {
   Fill(4);
-  for (int r : {1, 2}) Press(r);
+  Press({1, 2});
   roster_.SetGroupExclusion();
-  for (int r : {3, 4}) Press(r);
+  Press({3, 4});
   roster_.ClearSelected();
   EXPECT_EQ(Marked(), 0);
-  EXPECT_EQ(List(1), "2");
-  for (int r : {3, 4}) Press(r);
+  EXPECT_EQ(AllLists(), (Lists{"2", "1", "", ""}));
+  Press({3, 4});
   roster_.grid().SetRow(2);
   roster_.grid().SetCol(5);
   roster_.ClearExclusions();
-  EXPECT_EQ(roster_.grid().Row(), 2);  // the current cell is restored
+  EXPECT_EQ(roster_.grid().Row(), 2);
   EXPECT_EQ(roster_.grid().Col(), 5);
   EXPECT_EQ(Marked(), 0);
-  for (int r = 1; r <= 4; ++r) EXPECT_EQ(List(r), "");
+  EXPECT_EQ(AllLists(), (Lists{"", "", "", ""}));
   EXPECT_EQ(SelectionCommands(), 0);
 }
 
@@ -147,14 +137,13 @@ TEST_F(ExclusionsTest, ReSendModeTogglesAtAnySizeAndLeavesMarksOnOtherPresses) {
   Fill(2);
   roster_.ReSendMode = true;
   roster_.UpdateButtonEnables(false);
-  Press(1);
-  Press(2);
+  Press({1, 2});
   EXPECT_EQ(Marked(), 2);
-  Press(1, 3);
+  roster_.MSFlexGrid_MouseDown(1, 3);
   EXPECT_EQ(Marked(), 2);
   EXPECT_TRUE(On("EDIT"));
   EXPECT_FALSE(On("DEL"));
-  Press(2);
+  Press({2});
   EXPECT_EQ(Marked(), 1);
   EXPECT_EQ(SelectionCommands(), 0);
 }
