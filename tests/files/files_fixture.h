@@ -50,12 +50,9 @@ class FakeFileDialogs : public files::FileDialogs {
   }
 };
 
+using testing_support::ReadAll;
 using testing_support::TempDir;
-
-inline std::string ReadBytes(const fs::path& p) { return testing_support::ReadAll(p); }
-inline void WriteBytes(const fs::path& p, const std::string& bytes) {
-  testing_support::WriteAll(p, bytes);
-}
+using testing_support::WriteAll;
 
 class RosterFixture : public ::testing::Test {
  protected:
@@ -72,6 +69,17 @@ class RosterFixture : public ::testing::Test {
     return s;
   }
   const std::string& Cell(int r, int c) const { return roster_.grid().TextMatrix(r, c); }
+  // One column of every participant row.
+  std::vector<std::string> Column(int c) const {
+    std::vector<std::string> out;
+    for (int r = 1; r <= Count(); ++r) out.push_back(Cell(r, c));
+    return out;
+  }
+  fs::path File(const fs::path& name, const std::string& bytes) {
+    fs::create_directories((dir_.path() / name).parent_path());
+    WriteAll(dir_.path() / name, bytes);
+    return dir_.path() / name;
+  }
   int Count() const { return roster_.ParticipantCount(); }
   std::vector<std::string> Texts() const {
     std::vector<std::string> out;
