@@ -1,6 +1,7 @@
 #include "files/history.h"
 
 #include <ctime>
+#include <set>
 
 #include "files/list_file.h"
 #include "files_fixture.h"
@@ -8,15 +9,10 @@
 namespace files_test {
 namespace {
 
-// 5 December 2026, 18:07 local time.
-std::chrono::system_clock::time_point LocalTime(int hour, int minute, int second = 0) {
+// "hh:mm:ss" on 5 December 2026, local time.
+std::chrono::system_clock::time_point LocalTime(const std::string& hms) {
   std::tm t{};
-  t.tm_year = 2026 - 1900;
-  t.tm_mon = 11;
-  t.tm_mday = 5;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  t.tm_sec = second;
+  strptime(("2026-12-05 " + hms).c_str(), "%Y-%m-%d %H:%M:%S", &t);
   t.tm_isdst = -1;
   return std::chrono::system_clock::from_time_t(std::mktime(&t));
 }
@@ -28,17 +24,13 @@ class HistoryTest : public RosterFixture {
     Add("Ann", "2", "books");
     Add("Bo");
     Add("Cy", "", "tea & cake <small>");
-    roster_.grid().SetTextMatrix(1, roster::kColResult, "3");
-    roster_.grid().SetTextMatrix(2, roster::kColResult, "1");
-    roster_.grid().SetTextMatrix(3, roster::kColResult, "2");
+    for (int r = 1; r <= 3; ++r)
+      roster_.grid().SetTextMatrix(r, roster::kColResult, std::string(1, "312"[r - 1]));
   }
-  std::vector<fs::path> FilesIn(const fs::path& folder) {
-    std::vector<fs::path> out;
-    for (const auto& e : fs::directory_iterator(folder)) out.push_back(e.path().filename());
-    std::sort(out.begin(), out.end());
-    return out;
+  std::set<fs::path> FilesIn(const fs::path& folder) {
+    return {fs::directory_iterator(folder), fs::directory_iterator()};
   }
-  roster::ManualClock clock_{LocalTime(18, 7)};
+  roster::ManualClock clock_{LocalTime("18:07:00")};
 };
 
 TEST_F(HistoryTest, LogOfThreeParticipantsHasTwentySevenLinesInTheFixedLayout) {
@@ -86,31 +78,32 @@ TEST_F(HistoryTest, ArchiveWritesListAndLogUnderOneDateTimeNameAndStopsRedrawing
   files::SaveDrawingHistory(roster_, clock_, dir_.path());
   EXPECT_TRUE(ui_.boxes.empty());
   const fs::path history = dir_.path() / "History";
-  EXPECT_EQ(FilesIn(history), (std::vector<fs::path>{"20261205-1807.hmr", "20261205-1807.htm"}));
-  EXPECT_EQ(ReadBytes(history / "20261205-1807.hmr"),
+  EXPECT_EQ(FilesIn(history),
+            (std::set<fs::path>{history / "20261205-1807.hmr", history / "20261205-1807.htm"}));
+  EXPECT_EQ(ReadAll(history / "20261205-1807.hmr"),
             "\"2\",\"Ann\",\"ann@example.org\",\"Cy\",\"books\"\r\n"
             "\"\",\"Bo\",\"bo@example.org\",\"Ann\",\"\"\r\n"
             "\"\",\"Cy\",\"cy@example.org\",\"Bo\",\"tea & cake <small>\"\r\n");
   const fs::path log = history / "20261205-1807.htm";
-  EXPECT_EQ(ReadBytes(log), files::FormatHistoryLog(roster_, log.string()));
+  EXPECT_EQ(ReadAll(log), files::FormatHistoryLog(roster_, log.string()));
   for (const char* name : {"mnuCalculateView", "mnuCalculateSend", "CALCVIEW", "CALCSEND"})
     EXPECT_FALSE(roster_.commands().Enabled(name)) << name;
 
   // A second archive within the minute replaces the first pair.
   roster_.grid().SetTextMatrix(1, roster::kColResult, "2");
-  clock_.Set(LocalTime(18, 7, 40));
+  clock_.Set(LocalTime("18:07:40"));
   files::SaveDrawingHistory(roster_, clock_, dir_.path());
   EXPECT_EQ(FilesIn(history).size(), 2u);
-  EXPECT_TRUE(ReadBytes(history / "20261205-1807.hmr")
+  EXPECT_TRUE(ReadAll(history / "20261205-1807.hmr")
                   .starts_with("\"2\",\"Ann\",\"ann@example.org\",\"Bo\""));
-  clock_.Set(LocalTime(18, 8));
+  clock_.Set(LocalTime("18:08:00"));
   files::SaveDrawingHistory(roster_, clock_, dir_.path());
   EXPECT_EQ(FilesIn(history).size(), 4u);
 }
 
 TEST_F(HistoryTest, ArchiveFailuresAreReportedWithTheirOwnTexts) {
   ThreeDrawn();
-  WriteBytes(dir_.path() / "History", "a file where the folder belongs");
+  WriteAll(dir_.path() / "History", "a file where the folder belongs");
   files::SaveDrawingHistory(roster_, clock_, dir_.path());
   EXPECT_EQ(Texts(), std::vector<std::string>{"Error while attempting to send messages"});
 

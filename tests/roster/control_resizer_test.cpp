@@ -11,11 +11,10 @@ namespace {
 
 using roster::Placement;
 using P = std::array<double, 4>;  // left, top, width, height
-using OptTag = std::optional<std::string>;
 
 struct FakeControl : roster::ResizableControl {
-  FakeControl(OptTag t, P v) : tag(std::move(t)), p(v) {}
-  OptTag Tag() const override { return tag; }
+  FakeControl(std::optional<std::string> t, P v) : tag(std::move(t)), p(v) {}
+  std::optional<std::string> Tag() const override { return tag; }
   std::optional<double> Get(Placement w) const override {
     return placeable ? std::optional(p[static_cast<int>(w)]) : std::nullopt;
   }
@@ -26,7 +25,7 @@ struct FakeControl : roster::ResizableControl {
     p[static_cast<int>(w)] = v;
     return 0;
   }
-  OptTag tag;
+  std::optional<std::string> tag;
   P p;
   bool placeable = true;
 };
@@ -40,7 +39,7 @@ struct FakeForm : roster::ResizableForm {
     for (auto& c : controls) out.push_back(c.get());
     return out;
   }
-  FakeControl& Add(OptTag tag, P p = {10, 10, 100, 100}) {
+  FakeControl& Add(std::optional<std::string> tag, P p = {10, 10, 100, 100}) {
     return *controls.emplace_back(std::make_unique<FakeControl>(std::move(tag), p));
   }
   double width = 6000, height = 4000;
@@ -61,66 +60,38 @@ class ControlResizerTest : public ::testing::Test {
   FakeForm form;
 };
 
-TEST_F(ControlResizerTest, EachTagPositionScalesFollowsOrKeepsItsProperty) {
-  struct Case {
-    double init_w;  // the window's width when the resizer starts
-    P start;
-    double w, h;  // the new size; the height starts at 4000
-    std::vector<std::pair<OptTag, P>> expected;
-  };
-  const Case cases[] = {
-      // +600 and +10 % in width
-      {6000,
-       {100, 100, 3000, 2000},
-       6600,
-       4000,
-       {{"0010", {100, 100, 3300, 2000}},
-        {"2000", {700, 100, 3000, 2000}},
-        {"0000", {100, 100, 3000, 2000}}}},
-      // shrinking, with and without the zero floor
-      {6000,
-       {500, 200, 10, 10},
-       5200,
-       3700,
-       {{"3300", {0, 0, 10, 10}}, {"2200", {-300, -100, 10, 10}}}},
-      // +0.5 % rounds to 0, +1.5 % to 2
-      {6000,
-       {1000, 1000, 1000, 1000},
-       6030,
-       4060,
-       {{"1111", {1000, 1020, 1000, 1020}}, {"2222", {1030, 1060, 1030, 1060}}}},
-      // odd tags; no percentage from a width of 0, +50 absolute
-      {0,
-       {10, 10, 100, 100},
-       50,
-       4020,
-       {{"2", {60, 10, 100, 100}},
-        {"22122222", {60, 30, 100, 120}},
-        {std::nullopt, {10, 10, 100, 100}},
-        {"x 9a", {10, 10, 100, 100}}}},
-  };
-  for (const Case& c : cases) {
-    form = FakeForm();
-    form.width = c.init_w;
-    for (const auto& [tag, p] : c.expected) form.Add(tag, c.start);
-    form.Add("2222", {0, 0, 0, 0}).placeable = false;  // a menu item
-    resizer.InitResizer(form);
-    Resize(c.w, c.h);
-    for (std::size_t i = 0; i < c.expected.size(); ++i)
-      EXPECT_EQ(form.controls[i]->p, c.expected[i].second) << c.expected[i].first.value_or("-");
-  }
-  EXPECT_TRUE(ui.boxes.empty());
-}
-
-TEST_F(ControlResizerTest, EachPassIsMeasuredFromTheLastAndRecordedSizesRoundHalvesToEven) {
+TEST_F(ControlResizerTest, ScaleFollowAndFixedAgainstTheLastPass) {
   auto& scaled = form.Add("0010", {100, 100, 3000, 2000});
   auto& follows = form.Add("2000", {100, 100, 3000, 2000});
+  auto& fixed = form.Add("0000", {100, 100, 3000, 2000});
   resizer.InitResizer(form);
-  Resize(6600, 4000);
+  Resize(6600, 4000);  // +600, +10 %
+  EXPECT_EQ(scaled.p, (P{100, 100, 3300, 2000}));
+  EXPECT_EQ(follows.p, (P{700, 100, 3000, 2000}));
+  EXPECT_EQ(fixed.p, (P{100, 100, 3000, 2000}));
   EXPECT_EQ(resizer.RecordedWidth(), 6600);
   Resize(6000, 4000);  // measured from 6600: -600, -9.09 % rounds to -9
   EXPECT_DOUBLE_EQ(follows.p[0], 100);
   EXPECT_DOUBLE_EQ(scaled.p[2], 3300 * 0.91);
+  EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(ControlResizerTest, ShrinkingFollowsWithAndWithoutTheZeroFloor) {
+  auto& floor = form.Add("3300", {500, 200, 10, 10});
+  auto& plain = form.Add("2200", {500, 200, 10, 10});
+  resizer.InitResizer(form);
+  Resize(5200, 3700);
+  EXPECT_EQ(floor.p, (P{0, 0, 10, 10}));
+  EXPECT_EQ(plain.p, (P{-300, -100, 10, 10}));
+}
+
+TEST_F(ControlResizerTest, PercentagesAndRecordedSizesRoundHalvesToEven) {
+  auto& scaled = form.Add("1111", {1000, 1000, 1000, 1000});
+  auto& follows = form.Add("2222", {1000, 1000, 1000, 1000});
+  resizer.InitResizer(form);
+  Resize(6030, 4060);  // +0.5 % rounds to 0, +1.5 % to 2
+  EXPECT_EQ(scaled.p, (P{1000, 1020, 1000, 1020}));
+  EXPECT_EQ(follows.p, (P{1030, 1060, 1030, 1060}));
   Resize(6000.5, 4001.5);
   EXPECT_EQ(resizer.RecordedWidth(), 6000);
   EXPECT_EQ(resizer.RecordedHeight(), 4002);
@@ -151,6 +122,22 @@ TEST_F(ControlResizerTest, UninitialisedResizerReportsError80000AndMovesNothing)
   EXPECT_EQ(ui.boxes[0].style, roster::mb::kExclamation);
   EXPECT_EQ(ui.boxes[0].title, "Hollymoor");
   EXPECT_EQ(c.p, (P{10, 10, 100, 100}));
+}
+
+TEST_F(ControlResizerTest, OddTagsControlsWithoutPlacementAndAZeroRecordedSize) {
+  auto& short_tag = form.Add("2");
+  auto& long_tag = form.Add("22122222");
+  auto& no_tag = form.Add(std::nullopt);
+  auto& other = form.Add("x 9a");
+  form.Add("2222", {0, 0, 0, 0}).placeable = false;  // a menu item
+  form.width = 0;
+  resizer.InitResizer(form);
+  Resize(50, 4020);  // width: no percentage from 0, +50 absolute
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(short_tag.p, (P{60, 10, 100, 100}));
+  EXPECT_EQ(long_tag.p, (P{60, 30, 100, 120}));
+  EXPECT_EQ(no_tag.p, (P{10, 10, 100, 100}));
+  EXPECT_EQ(other.p, (P{10, 10, 100, 100}));
 }
 
 TEST_F(ControlResizerTest, InvalidValueEndsThePassAndKeepsTheOldRecordedSize) {

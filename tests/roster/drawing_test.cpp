@@ -24,7 +24,8 @@ class DrawingTest : public ::testing::Test {
       roster_.AddParticipant("", "P" + std::to_string(i), "p@example.org", "", true);
   }
   const roster::Cell& Result(int row) { return roster_.grid().CellAt(row, kColResult); }
-  // Every name once, nobody their own, shown in black on white, no receiver on the giver's list.
+  // Every name once, nobody their own, shown in black on white; which receivers are allowed
+  // is the property test's business.
   void ExpectShownAssignment() {
     const int n = roster_.grid().Rows() - 1;
     std::set<std::string> names;
@@ -34,8 +35,6 @@ class DrawingTest : public ::testing::Test {
       names.insert(name);
       EXPECT_EQ(Result(r).back, 0u);
       EXPECT_EQ(Result(r).fore, 1u);
-      const std::string list = "," + roster_.grid().TextMatrix(r, kColExclusions) + ",";
-      EXPECT_EQ(list.find("," + name.substr(1) + ","), std::string::npos) << r;
     }
     EXPECT_EQ(static_cast<int>(names.size()), n);
   }
@@ -97,22 +96,6 @@ TEST_F(DrawingTest, CalculateAndViewTwiceShowsFreshValidAssignments) {
   EXPECT_EQ(ui_.StatusText(), "Re-Send Mode: Single click Participant Name to set for Re-Send");
 }
 
-TEST_F(DrawingTest, CalculateDrawingLeavesHiddenReceiverNumbers) {
-  Fill(4);
-  ASSERT_TRUE(roster_.CalculateDrawing());
-  std::set<std::string> seen;
-  for (int r = 1; r <= 4; ++r) {
-    EXPECT_EQ(Result(r).back, roster::kHiddenColor);
-    EXPECT_EQ(Result(r).fore, roster::kHiddenColor);
-    EXPECT_NE(Result(r).text, std::to_string(r));
-    seen.insert(Result(r).text);
-  }
-  EXPECT_EQ(seen, (std::set<std::string>{"1", "2", "3", "4"}));
-  EXPECT_TRUE(roster_.IsReceiverTaken(3));
-  EXPECT_FALSE(roster_.IsReceiverTaken(0) || roster_.IsReceiverTaken(5));
-  EXPECT_TRUE(roster_.grid().Redraw());
-}
-
 // Exclusion lists as the grid holds them, junk included, read by the drawing's own rule:
 // c is refused when "," + c + "," occurs in "," + list + ","; checked against brute force.
 TEST(DrawingOnTheGrid, RandomListsAreHonouredAndAbortsOnlyWhenNothingFits) {
@@ -147,19 +130,22 @@ TEST(DrawingOnTheGrid, RandomListsAreHonouredAndAbortsOnlyWhenNothingFits) {
     } while (!exists && std::next_permutation(p.begin(), p.end()));
 
     ASSERT_EQ(r.CalculateDrawing(), exists) << "round " << round;
+    (exists ? drawn : aborted)++;
+    EXPECT_TRUE(r.grid().Redraw());  // painting is back on either way
     std::set<int> taken;
     for (int g = 1; g <= n; ++g) {
+      const std::string& shown = r.grid().TextMatrix(g, kColResult);
       int c = 0;
       if (!exists) {
-        EXPECT_EQ(r.grid().TextMatrix(g, kColResult), "");
+        EXPECT_EQ(shown, "");
         continue;
       }
-      ASSERT_TRUE(roster::ParseNumber(r.grid().TextMatrix(g, kColResult), c));
+      ASSERT_TRUE(roster::ParseNumber(shown, c));
       EXPECT_TRUE(allowed(g, c)) << "round " << round << " giver " << g;
+      EXPECT_EQ(r.grid().CellAt(g, kColResult).fore, roster::kHiddenColor);  // numbers, hidden
       taken.insert(c);
     }
-    if (exists) EXPECT_EQ(static_cast<int>(taken.size()), n);
-    (exists ? drawn : aborted)++;
+    EXPECT_EQ(static_cast<int>(taken.size()), exists ? n : 0);
   }
   EXPECT_GT(drawn, 50);
   EXPECT_GT(aborted, 50);
