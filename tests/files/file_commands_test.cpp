@@ -7,7 +7,6 @@
 namespace files_test {
 namespace {
 
-using Strings = std::vector<std::string>;
 const char* const kListFilter = "All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr";
 
 class FakeShell : public roster::Shell {

@@ -19,6 +19,7 @@
 namespace files_test {
 
 namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
 
 class FakeFileDialogs : public files::FileDialogs {
  public:
@@ -70,8 +71,8 @@ class RosterFixture : public ::testing::Test {
   }
   const std::string& Cell(int r, int c) const { return roster_.grid().TextMatrix(r, c); }
   // One column of every participant row.
-  std::vector<std::string> Column(int c) const {
-    std::vector<std::string> out;
+  Strings Column(int c) const {
+    Strings out;
     for (int r = 1; r <= Count(); ++r) out.push_back(Cell(r, c));
     return out;
   }
@@ -81,8 +82,8 @@ class RosterFixture : public ::testing::Test {
     return dir_.path() / name;
   }
   int Count() const { return roster_.ParticipantCount(); }
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> out;
+  Strings Texts() const {
+    Strings out;
     for (const auto& b : ui_.boxes) out.push_back(b.text);
     return out;
   }
