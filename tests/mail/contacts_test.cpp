@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
+
+#include "support/temp_dir.h"
 
 namespace mail {
 namespace {
@@ -129,11 +129,10 @@ TEST(ContactsCsvTest, CommonClientExportsAndRowsWithoutAddress) {
 }
 
 TEST(ContactsFileTest, EncodingsOfTheFileAreRecognised) {
-  const auto dir = std::filesystem::temp_directory_path() / "hm_contacts_test";
-  std::filesystem::create_directories(dir);
+  testing_support::TempDir dir;
   auto write = [&](const char* name, const std::string& bytes) {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
-    return dir / name;
+    testing_support::WriteAll(dir.path() / name, bytes);
+    return dir.path() / name;
   };
   // Windows-1252 CSV from an older desktop client.
   ContactsLoad r =
@@ -153,10 +152,9 @@ TEST(ContactsFileTest, EncodingsOfTheFileAreRecognised) {
                              "BEGIN:VCARD\nFN:Ö\nEMAIL:o@x.org\nEND:VCARD\n"));
   EXPECT_EQ(r.contacts, (std::vector<C>{{"Ö", "o@x.org"}}));
 
-  r = LoadContactsFile(dir / "missing.vcf");
+  r = LoadContactsFile(dir.path() / "missing.vcf");
   EXPECT_FALSE(r.error.empty());
   EXPECT_NE(r.error.find("missing.vcf]"), std::string::npos);
-  std::filesystem::remove_all(dir);
 }
 
 TEST(ContactsFileTest, FiveThousandContactsLoadQuickly) {

@@ -5,11 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "mail/mailer_client.h"
+#include "support/temp_dir.h"
 
 namespace mail {
 namespace {
@@ -19,28 +16,15 @@ using std::chrono::milliseconds;
 
 class MailerTest : public ::testing::Test {
  protected:
-  MailerTest() {
-    dir_ = fs::temp_directory_path() /
-           ("hm_mailer_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  ~MailerTest() override { fs::remove_all(dir_); }
-
   std::string Script(const std::string& name, const std::string& body) {
-    const fs::path p = dir_ / name;
-    std::ofstream(p) << "#!/bin/sh\n" << body;
+    const fs::path p = dir_.path() / name;
+    testing_support::WriteAll(p, "#!/bin/sh\n" + body);
     ::chmod(p.c_str(), 0755);
     return p.string();
   }
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::string Read(const std::string& name) { return testing_support::ReadAll(dir_.path() / name); }
 
-  fs::path dir_;
+  testing_support::TempDir dir_;
 };
 
 TEST(SplitCommandTest, QuotesAndEscapes) {
@@ -79,10 +63,10 @@ TEST_F(MailerTest, FailuresAreToldApart) {
   EXPECT_TRUE(run.timed_out);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 
-  run = RunMailer({(dir_ / "missing").string()}, "x", milliseconds(1000));
+  run = RunMailer({(dir_.path() / "missing").string()}, "x", milliseconds(1000));
   EXPECT_FALSE(run.started);
-  std::ofstream(dir_ / "plain") << "not executable";
-  run = RunMailer({(dir_ / "plain").string()}, "x", milliseconds(1000));
+  testing_support::WriteAll(dir_.path() / "plain", "not executable");
+  run = RunMailer({(dir_.path() / "plain").string()}, "x", milliseconds(1000));
   EXPECT_FALSE(run.started);
   EXPECT_TRUE(FindExecutable("sh").has_value());
 }
@@ -126,25 +110,22 @@ TEST_F(MailerTest, ClientReportsTheMailersFailures) {
   roster::ManualClock clock;
   MailerClient client(settings, clock, nullptr);
   client.SetTimeout(milliseconds(300));
-  auto send = [&] {
-    client.SignOn();
-    client.SetMessageSessionID(client.SessionID());
-    client.Compose();
-    client.SetRecipIndex(0);
-    client.SetRecipDisplayName("a@example.org");
-    client.Send(false);
-  };
-  auto message = [&] {
+  auto message = [&]() -> std::string {
     try {
-      send();
+      client.SignOn();
+      client.SetMessageSessionID(client.SessionID());
+      client.Compose();
+      client.SetRecipIndex(0);
+      client.SetRecipDisplayName("a@example.org");
+      client.Send(false);
     } catch (const MailClientError& e) {
-      return std::string(e.what());
+      return e.what();
     }
-    return std::string("no error");
+    return "no error";
   };
 
-  settings.MailerCommand = (dir_ / "nowhere").string() + " -t";
-  EXPECT_EQ(message(), "The mailer [" + (dir_ / "nowhere").string() +
+  settings.MailerCommand = (dir_.path() / "nowhere").string() + " -t";
+  EXPECT_EQ(message(), "The mailer [" + (dir_.path() / "nowhere").string() +
                            "] was not found or may not be run; install a sendmail-compatible "
                            "program or change the mailer command");
   const std::string fail = Script("fail", "echo 'bad recipient' >&2\nexit 67\n");

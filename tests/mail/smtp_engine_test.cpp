@@ -190,35 +190,30 @@ TEST_F(EngineTest, DrawingRunWithLoginSendsEveryNotificationAndLogsTheDocumented
   EXPECT_TRUE(HadStatus(" Sending email 2 of 3 to Bob ..."));
 }
 
-TEST_F(EngineTest, WithoutLoginNoAuthIsSentWhateverTheServerOffers) {
-  Start("mail.example.org", false);
-  EXPECT_EQ(Of(Kind::kConnect)[0].port, 25);
-  Login(false);
-  EXPECT_EQ(log[2], "EHLO alice");
-  EXPECT_EQ(Sent(), kMailFrom);
-  EXPECT_EQ(Wire().find("AUTH"), std::string::npos);
-}
-
-TEST_F(EngineTest, TheEhloOfferDecidesTheNextCommand) {
+TEST_F(EngineTest, TheEhloOfferAndTheLoginSettingDecideTheNextCommand) {
   struct Case {
-    const char* server;
+    const char *server, *ehlo, *next;
     bool auth;
-    const char* ehlo;
-    const char* next;
+    int port;
   } cases[] = {
-      {"mail.example.org", true, "250-mx\r\n250-SIZE 1000\r\n250 AUTH PLAIN LOGIN\r\n",
-       "AUTH LOGIN\r\n"},  // offered on the last line only
-      {"mail.example.org", true, "250-mx\r\n250-AUTH=LOGIN\r\n250 8BITMIME\r\n", "AUTH LOGIN\r\n"},
-      {"mail.example.org:465", false, "250-mx\r\n250-STARTTLS\r\n250 HELP\r\n", kMailFrom},
-      {"mail.example.org", true, "250-mx\r\n250-AUTH PLAIN CRAM-MD5\r\n250 HELP\r\n",
-       "QUIT\r\n\r\n"},  // no AUTH LOGIN: checked further below
+      {"mail.example.org", kEhlo, kMailFrom, false, 25},  // no login: no AUTH whatever is offered
+      {"mail.example.org", "250-mx\r\n250-SIZE 1000\r\n250 AUTH PLAIN LOGIN\r\n", "AUTH LOGIN\r\n",
+       true, 25},  // offered on the last line only
+      {"mail.example.org", "250-mx\r\n250-AUTH=LOGIN\r\n250 8BITMIME\r\n", "AUTH LOGIN\r\n", true,
+       25},
+      {"mail.example.org:465", "250-mx\r\n250-STARTTLS\r\n250 HELP\r\n", kMailFrom, false, 465},
+      {"mail.example.org", "250-mx\r\n250-AUTH PLAIN CRAM-MD5\r\n250 HELP\r\n", "QUIT\r\n\r\n",
+       true, 25},  // no AUTH LOGIN: checked further below
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ehlo);
     Reset();
     Start(c.server, c.auth);
     Login(false, c.ehlo);
+    EXPECT_EQ(Of(Kind::kConnect).at(0).port, c.port);
+    EXPECT_EQ(log[2], c.auth ? "SENT[ EHLO alice ]" : "EHLO alice");
     EXPECT_EQ(Sent(), c.next);
+    EXPECT_EQ(Wire().find("AUTH") != std::string::npos, Sent() == "AUTH LOGIN\r\n");
     EXPECT_EQ(Count(Kind::kStartTls), 0);  // implicit TLS on 465 never asks for STARTTLS
   }
   ASSERT_EQ(Boxes().size(), 1u);

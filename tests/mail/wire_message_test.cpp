@@ -1,14 +1,13 @@
 #include "mail/wire_message.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <vector>
+
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -39,9 +38,9 @@ TEST(WireMessage, PlainAsciiKeepsTheClassicLayoutWithCrLfBody) {
 
 // What Python's email package (a real parser) sees in a message: values hex-encoded by key.
 std::map<std::string, std::vector<std::string>> ParseWithPython(const std::string& wire) {
-  auto dir = std::filesystem::temp_directory_path() / ("hm_wire_" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
-  std::ofstream(dir / "m.eml", std::ios::binary) << wire;
+  testing_support::TempDir tmp;
+  const auto& dir = tmp.path();
+  testing_support::WriteAll(dir / "m.eml", wire);
   std::ofstream(dir / "p.py") << R"(import sys, email.policy
 from email.parser import BytesParser
 m = BytesParser(policy=email.policy.default).parse(open(sys.argv[1], 'rb'))
@@ -67,7 +66,6 @@ out('defects', len(m.defects) + len(m['From'].defects) + len(m['To'].defects))
     seen[key].push_back(value);
   }
   if (pipe) pclose(pipe);
-  std::filesystem::remove_all(dir);
   return seen;
 }
 
