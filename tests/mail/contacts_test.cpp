@@ -158,25 +158,21 @@ TEST(ContactsFileTest, EncodingsOfTheFileAreRecognised) {
 }
 
 TEST(ContactsFileTest, FiveThousandContactsLoadQuickly) {
-  std::string vcf, csv = "First Name,Last Name,E-mail Address\n";
+  std::string vcf;  // the picker test loads 5000 CSV rows
   for (int i = 0; i < 5000; ++i) {
     const std::string n = std::to_string(i);
     vcf += "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Last" + n + ";First" + n + ";;;\r\nFN:First" + n +
            " Last" + n + "\r\nEMAIL;TYPE=INTERNET:p" + n + "@example.org\r\nEND:VCARD\r\n";
-    csv += "First" + n + ",Last" + n + (i % 10 == 0 ? ",\n" : ",p" + n + "@example.org\n");
   }
   // One row that is nothing but addresses, as a broken export may give.
   std::string wide = "Name,Email\nAll,";
   for (int i = 0; i < 20000; ++i) wide += "a" + std::to_string(i) + "@x.org;";
   const auto start = std::chrono::steady_clock::now();
   ContactsLoad v = ParseContacts(vcf);
-  ContactsLoad c = ParseContacts(csv);
   ContactsLoad w = ParseContacts(wide);
   const auto elapsed = std::chrono::steady_clock::now() - start;
   EXPECT_EQ(v.contacts.size(), 5000u);
   EXPECT_EQ(v.contacts[4999], (C{"First4999 Last4999", "p4999@example.org"}));
-  EXPECT_EQ(c.contacts.size(), 4500u);
-  EXPECT_EQ(c.skipped, 500);
   EXPECT_EQ(w.contacts.size(), 20000u);
   // Generous even for a debug build on a busy machine; the benchmark has the real figure.
   EXPECT_LT(elapsed, std::chrono::seconds(2));

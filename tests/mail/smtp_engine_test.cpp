@@ -101,6 +101,12 @@ class EngineTest : public ::testing::Test {
     return std::any_of(s.begin(), s.end(), [&](const SmtpEffect& e) { return e.text == text; });
   }
   int Count(Kind k) { return static_cast<int>(Of(k).size()); }
+  void ExpectLastBox(const std::string& text, int style, const std::string& title = "") {
+    ASSERT_FALSE(Boxes().empty());
+    EXPECT_EQ(Boxes().back().text, text);
+    EXPECT_EQ(Boxes().back().style, style);
+    EXPECT_EQ(title.empty() ? title : Boxes().back().title, title);
+  }
 
   // Connection, greeting, EHLO and (with login) the two challenges.
   void Login(bool auth, const std::string& ehlo = kEhlo) {
@@ -148,9 +154,7 @@ TEST_F(EngineTest, DrawingRunWithLoginSendsEveryNotificationAndLogsTheDocumented
   EXPECT_FALSE(E().Active());
   EXPECT_EQ(Count(Kind::kFinished), 1);
   ASSERT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(Boxes()[0].text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
-  EXPECT_EQ(Boxes()[0].style, mb::kOkOnly);
-  EXPECT_EQ(Boxes()[0].title, "HLMR");
+  ExpectLastBox("3 Mail Messages Sent to\nAnn;Bob;Cid;\n", mb::kOkOnly, "HLMR");
   EXPECT_EQ(LastStatus(), "3 Mail Messages Sent");
   EXPECT_EQ(E().SentNames, "Ann;Bob;Cid;");
   EXPECT_FALSE(log_open);
@@ -217,8 +221,7 @@ TEST_F(EngineTest, TheEhloOfferAndTheLoginSettingDecideTheNextCommand) {
     EXPECT_EQ(Count(Kind::kStartTls), 0);  // implicit TLS on 465 never asks for STARTTLS
   }
   ASSERT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(Boxes()[0].text, " ERROR: SMTP mail server authentication not supported");
-  EXPECT_EQ(Boxes()[0].style, mb::kCritical);
+  ExpectLastBox(" ERROR: SMTP mail server authentication not supported", mb::kCritical);
   EXPECT_EQ(LastStatus(), "Disconnecting from SMTP mail server: authentication not supported");
   EXPECT_EQ(log[log.size() - 2], "SENT [ QUIT ]");
   EXPECT_EQ(log.back(), "MAIL AUTH FAILED");
@@ -303,8 +306,7 @@ TEST_F(EngineTest, ReSendModeSendsOnlyMarkedRowsAndEndsWithTheNewCommand) {
          {"Dee", "dee@x.org", "", 1}});
   EXPECT_EQ(Count(Kind::kConnect), 0);
   ASSERT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(Boxes()[0].text, "No Messages selected to send");
-  EXPECT_EQ(Boxes()[0].style, mb::kInformation);
+  ExpectLastBox("No Messages selected to send", mb::kInformation);
   EXPECT_TRUE(log.empty());
 
   w_->Mark(2);
@@ -372,9 +374,8 @@ TEST_F(EngineTest, FirstMessageErrorEndsWithTheErrorBox) {
   Reply("535 5.7.8 Authentication credentials invalid\r\n");
   EXPECT_FALSE(E().Active());
   ASSERT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(Boxes()[0].text, "SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n");
-  EXPECT_EQ(Boxes()[0].style, mb::kInformation);
-  EXPECT_EQ(Boxes()[0].title, "SMTP Error");
+  ExpectLastBox("SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n", mb::kInformation,
+                "SMTP Error");
   EXPECT_EQ(log.back(), "SMTP ERROR OR Disconnect");
   EXPECT_EQ(LastStatus(), "Disconnecting from SMTP mail server mail.example.org...");
   EXPECT_FALSE(log_open);
@@ -469,8 +470,7 @@ TEST_F(EngineTest, StartFailuresShowTheirMessages) {
   w_->roster.ReSendMode = true;
   w_->Mark(1);
   StartDrawing();
-  EXPECT_EQ(Boxes().back().text, "Error Failed to connect to SMTP Server");
-  EXPECT_EQ(Boxes().back().style, mb::kCritical);
+  ExpectLastBox("Error Failed to connect to SMTP Server", mb::kCritical);
   EXPECT_FALSE(log_open);
   EXPECT_EQ(Count(Kind::kRunNew), 1);
 
@@ -489,9 +489,8 @@ TEST_F(EngineTest, SocketErrorAndHandlerErrorEndTheRun) {
   Start("mail.example.org", false);
   E().Winsock1_Error(10061, "Connection refused");
   Drain();
-  EXPECT_EQ(Boxes().back().text, "Winsock1 Error number 10061\r\nConnection refused");
-  EXPECT_EQ(Boxes().back().style, mb::kExclamation);
-  EXPECT_EQ(Boxes().back().title, "Winsock1 Error");
+  ExpectLastBox("Winsock1 Error number 10061\r\nConnection refused", mb::kExclamation,
+                "Winsock1 Error");
   EXPECT_FALSE(log_open);
   EXPECT_FALSE(E().Active());
 
@@ -499,8 +498,7 @@ TEST_F(EngineTest, SocketErrorAndHandlerErrorEndTheRun) {
   StartDrawing();
   Login(false);
   OneMessage(false);
-  EXPECT_EQ(Boxes().back().text, "Error while attempting to send messages");
-  EXPECT_EQ(Boxes().back().style, mb::kCritical);
+  ExpectLastBox("Error while attempting to send messages", mb::kCritical);
   EXPECT_FALSE(E().Active());
   EXPECT_FALSE(log_open);
 }
