@@ -9,15 +9,11 @@
 
 #include "support/qt_helpers.h"
 #include "support/smtp_server.h"
-#include "support/temp_dir.h"
-#include "ui/main_window.h"
-#include "ui/qt_ui.h"
 #include "ui/wire_mapi.h"
 
 namespace {
 
 using testing_support::CapturedMessage;
-using testing_support::TempDir;
 
 constexpr const char* kMsmtp = "/usr/bin/msmtp";
 
@@ -32,34 +28,22 @@ std::string Header(const std::string& data, const std::string& name) {
   return data.substr(start, data.find("\r\n", start) - start);
 }
 
-class MapiMailerE2eTest : public ::testing::Test {
+class MapiMailerE2eTest : public testing_support::WindowTest {
  protected:
-  MapiMailerE2eTest()
-      : server_(testing_support::SmtpServerOptions{}),
-        window_(ui::AppPaths{dir_.path(), dir_.path() / "settings.ini", {}}) {
-    window_.Form_Load();
-    // msmtp refuses a configuration file that others may read.
-    const auto rc = dir_.path() / "msmtprc";
-    std::ofstream(rc) << "defaults\nauth off\ntls off\naccount default\nhost 127.0.0.1\nport "
-                      << server_.port() << "\nfrom organiser@example.org\n";
-    ::chmod(rc.c_str(), 0600);
-    mailer_ = std::string(kMsmtp) + " -C " + rc.string() + " -t -oi";
+  MapiMailerE2eTest() : server_(testing_support::SmtpServerOptions{}) {
+    mailer_ = std::string(kMsmtp) + " --host=127.0.0.1 --port=" + std::to_string(server_.port()) +
+              " --from=organiser@example.org --auth=off --tls=off -t -oi";
     mail::MailSettings& s = window_.MailSettings;
     s.UseSMTP = false;
     s.SMTPUserName = "Organiser";
     s.SMTPAccountName = "organiser@example.org";
     s.MailerCommand = mailer_;
     ui::SetMailerTimeout(window_, std::chrono::seconds(20));
-
-    roster::Roster& r = window_.roster();
-    for (const auto& p : kPeople) r.AddParticipant("", p[0], p[1], "", false);
-    // Each gives to the next one.
-    for (int i = 1; i <= 5; ++i)
-      r.grid().SetTextMatrix(i, roster::kColResult, std::to_string(i % 5 + 1));
-    mail::SendValues& v = window_.SendValues;
-    v.MailSubject = "Your Secret Santa Information Enclosed";
-    v.MailBody = "Important Secret Santa Message!!";
-    v.MailTrailer = "You are a Secret Santa for";
+    for (const auto& p : kPeople) roster().AddParticipant("", p[0], p[1], "", false);
+    for (int i = 1; i <= 5; ++i)  // each gives to the next one
+      roster().grid().SetTextMatrix(i, roster::kColResult, std::to_string(i % 5 + 1));
+    window_.SendValues = {false, "Your Secret Santa Information Enclosed",
+                          "Important Secret Santa Message!!", "You are a Secret Santa for"};
   }
   void SetUp() override { ASSERT_EQ(server_.error(), ""); }
   static std::vector<std::string> Receivers(const std::vector<CapturedMessage>& m) {
@@ -68,10 +52,7 @@ class MapiMailerE2eTest : public ::testing::Test {
     return out;
   }
 
-  TempDir dir_;
   testing_support::SmtpServer server_;
-  testing_support::MessageBoxCatcher boxes_;
-  ui::MainWindow window_;
   std::string mailer_;
 };
 

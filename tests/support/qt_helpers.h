@@ -1,11 +1,20 @@
 #pragma once
 // Widget-test helpers: answer message boxes in advance, find widgets and actions by name.
 
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QWidget>
 #include <deque>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "roster/shell_port.h"
 #include "support/fake_ui.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+#include "ui/qt_ui.h"
 
 namespace testing_support {
 
@@ -20,6 +29,42 @@ class MessageBoxCatcher {
 
  private:
   std::deque<int> answers_;
+};
+
+// The named child widget; a test failure (and null) when there is none.
+template <typename W = QWidget>
+W* Find(const QObject& parent, const char* name) {
+  W* w = parent.findChild<W*>(name);
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
+// Records what the program asked the desktop to open; fails when told to.
+struct RecordingShell : roster::Shell {
+  bool Open(const std::string& target) override {
+    opened.push_back(target);
+    return succeed;
+  }
+  Error LastError() const override { return {53, "File not found"}; }
+  std::vector<std::string> opened;
+  bool succeed = true;
+};
+
+// A loaded main window over a throw-away data folder, its message boxes caught.
+class WindowTest : public ::testing::Test {
+ protected:
+  explicit WindowTest(std::filesystem::path help_dir = {})
+      : window_(ui::AppPaths{dir_.path(), dir_.path() / "settings.ini", std::move(help_dir)}) {
+    window_.Form_Load();
+  }
+  ~WindowTest() override { ui::SetModalHandler(nullptr); }
+  roster::Roster& roster() { return window_.roster(); }
+  QAction* Action(const char* name) { return Find<QAction>(window_, name); }
+  std::string Cell(int r, int c) { return window_.roster().grid().TextMatrix(r, c); }
+
+  TempDir dir_;
+  MessageBoxCatcher boxes_;
+  ui::MainWindow window_;
 };
 
 }  // namespace testing_support

@@ -11,12 +11,11 @@
 #include <QTreeWidget>
 
 #include "support/qt_helpers.h"
-#include "support/temp_dir.h"
-#include "ui/main_window.h"
 #include "ui/wire_mapi.h"
 
 namespace {
 
+using testing_support::Find;
 using testing_support::TempDir;
 using testing_support::WriteAll;
 
@@ -26,13 +25,6 @@ const char* const kCards =
     "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob Stone\r\nEMAIL:bob@example.org\r\nEND:VCARD\r\n"
     "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:No Mail\r\nTEL:1\r\nEND:VCARD\r\n"
     "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Cid Ray\r\nEMAIL:cid@example.org\r\nEND:VCARD\r\n";
-
-template <typename T>
-T* Find(QObject& parent, const char* name) {
-  T* w = parent.findChild<T*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
 
 void Check(QTreeWidget* list, int row) { list->topLevelItem(row)->setCheckState(0, Qt::Checked); }
 
@@ -87,20 +79,12 @@ TEST(ContactPickerTest, FiveThousandContactsLoadIntoTheList) {
   EXPECT_EQ(picker.Chosen().size(), 5000u);
 }
 
-class AddressBookWindowTest : public ::testing::Test {
+class AddressBookWindowTest : public testing_support::WindowTest {
  protected:
-  AddressBookWindowTest() : window_(ui::AppPaths{dir_.path(), dir_.path() / "settings.ini", {}}) {
-    window_.Form_Load();
+  AddressBookWindowTest() {
     window_.MailSettings.MailerCommand = "/bin/cat";
     WriteAll(dir_.path() / "people.vcf", kCards);
   }
-  ~AddressBookWindowTest() override { ui::SetModalHandler(nullptr); }
-
-  std::string Cell(int r, int c) { return window_.roster().grid().TextMatrix(r, c); }
-
-  TempDir dir_;
-  testing_support::MessageBoxCatcher boxes_;
-  ui::MainWindow window_;
 };
 
 TEST_F(AddressBookWindowTest, ChosenPeopleJoinTheRosterAndTheFileIsRemembered) {

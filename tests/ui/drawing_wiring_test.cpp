@@ -1,29 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <filesystem>
 #include <set>
 
 #include "support/qt_helpers.h"
-#include "ui/main_window.h"
 
 namespace {
 
-class DrawingWiringTest : public ::testing::Test {
+class DrawingWiringTest : public testing_support::WindowTest {
  protected:
-  DrawingWiringTest() : window_(ui::AppPaths{std::filesystem::temp_directory_path(), {}, {}}) {
-    window_.Form_Load();
+  DrawingWiringTest() {
     for (const char* name : {"Ann", "Bob", "Cy", "Di", "Ed"})
       roster().AddParticipant("", name, "x@example.org", "", true);
   }
-  roster::Roster& roster() { return window_.roster(); }
-  QAction* Action(const char* name) { return window_.findChild<QAction*>(name); }
-  std::string Cell(int r, int c) { return roster().grid().TextMatrix(r, c); }
-
-  testing_support::MessageBoxCatcher boxes_;
-  ui::MainWindow window_;
 };
 
 TEST_F(DrawingWiringTest, PressesAndExclusionCommandsReachTheRoster) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -12,9 +11,7 @@
 
 #include "files/history.h"
 #include "support/qt_helpers.h"
-#include "support/temp_dir.h"
 #include "ui/load_file_options_dialog.h"
-#include "ui/main_window.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/toolbar_images.h"
 
@@ -81,14 +78,8 @@ class OpenedFiles : public QObject {
   QStringList opened;
 };
 
-class FilesWiringTest : public ::testing::Test {
+class FilesWiringTest : public testing_support::WindowTest {
  protected:
-  FilesWiringTest() : window_(ui::AppPaths{dir_.path(), {}, {}}) { window_.Form_Load(); }
-  ~FilesWiringTest() override { ui::SetModalHandler(nullptr); }
-
-  roster::Roster& roster() { return window_.roster(); }
-  QAction* Action(const char* name) { return window_.findChild<QAction*>(name); }
-  std::string Cell(int r, int c) { return roster().grid().TextMatrix(r, c); }
   std::string Status() { return window_.findChild<QLabel*>("Panel1")->text().toStdString(); }
   static bool SameImage(const QIcon& a, int image) {
     return a.pixmap(16).toImage() == ui::ToolbarImage(image).pixmap(16).toImage();
@@ -119,9 +110,6 @@ class FilesWiringTest : public ::testing::Test {
     QStringList selected_files;
   };
 
-  testing_support::TempDir dir_;
-  testing_support::MessageBoxCatcher boxes_;
-  ui::MainWindow window_;
   std::vector<Seen> seen_;
   int options_shown_ = 0;
 };

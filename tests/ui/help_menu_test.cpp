@@ -11,7 +11,6 @@
 
 #include "support/qt_helpers.h"
 #include "ui/help_paths.h"
-#include "ui/main_window.h"
 #include "ui/qt_resizer.h"
 #include "ui/url_link.h"
 #include "ui/wire_help.h"
@@ -19,16 +18,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct RecordingShell : roster::Shell {
-  bool Open(const std::string& target) override {
-    opened.push_back(target);
-    return accept;
-  }
-  Error LastError() const override { return {5, "No program is set up to open this address"}; }
-  std::vector<std::string> opened;
-  bool accept = true;
-};
 
 // Holds the answer back until the test releases it, like a slow server.
 struct HeldHttp : roster::HttpPort {
@@ -43,23 +32,21 @@ struct HeldHttp : roster::HttpPort {
   std::function<void(std::string)> pending;
 };
 
-class HelpMenuTest : public ::testing::Test {
+fs::path SourceHelpDir() {
+  return fs::path(qEnvironmentVariable("HM_SOURCE_DIR").toStdString()) / "help";
+}
+
+class HelpMenuTest : public testing_support::WindowTest {
  protected:
-  HelpMenuTest()
-      : help_dir_(fs::path(qEnvironmentVariable("HM_SOURCE_DIR").toStdString()) / "help"),
-        window_(ui::AppPaths{fs::temp_directory_path(), {}, help_dir_}) {
-    window_.Form_Load();
+  HelpMenuTest() : WindowTest(SourceHelpDir()) {
     help_ = window_.findChild<ui::HelpCommands*>("HelpCommands");
     EXPECT_TRUE(fs::is_regular_file(help_dir_ / ui::kHelpPageBasics)) << help_dir_;
     help_->SetShell(&shell_);
   }
-  ~HelpMenuTest() override { ui::SetModalHandler(nullptr); }
 
-  testing_support::MessageBoxCatcher boxes_;  // no real box ever blocks a test
-  fs::path help_dir_;
-  ui::MainWindow window_;
+  fs::path help_dir_ = SourceHelpDir();
   ui::HelpCommands* help_ = nullptr;
-  RecordingShell shell_;
+  testing_support::RecordingShell shell_;
   std::vector<std::string>& opened_ = shell_.opened;
 };
 
@@ -89,7 +76,7 @@ TEST(HelpMenuMissingPagesTest, MissingPageIsNamedInAMessage) {
   ui::MainWindow window(ui::AppPaths{fs::temp_directory_path(), {}, "/nonexistent/help"});
   window.Form_Load();
   auto* help = window.findChild<ui::HelpCommands*>("HelpCommands");
-  RecordingShell shell;
+  testing_support::RecordingShell shell;
   help->SetShell(&shell);
   testing_support::MessageBoxCatcher boxes;
   window.RunCommand("mnuDemoSetup");
@@ -101,13 +88,13 @@ TEST(HelpMenuMissingPagesTest, MissingPageIsNamedInAMessage) {
 }
 
 TEST_F(HelpMenuTest, DemoPageTheDesktopCannotOpenIsReported) {
-  shell_.accept = false;
+  shell_.succeed = false;
   window_.RunCommand("mnuDemoGettingStarted");
   window_.RunCommand("mnuWebSite");  // web pages stay silent
   ASSERT_EQ(boxes_.boxes.size(), 1u);
   EXPECT_EQ(boxes_.boxes[0].text, "Unable to open the help page [" +
                                       (help_dir_ / "the-basics.htm").string() +
-                                      "]: No program is set up to open this address");
+                                      "]: File not found");
 }
 
 TEST_F(HelpMenuTest, AboutBoxShowsTitleVersionNoticeAndLink) {

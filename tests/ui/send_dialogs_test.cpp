@@ -7,16 +7,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "ui/qt_ui.h"
+#include "support/qt_helpers.h"
 
 namespace {
 
-template <typename W = QWidget>
-W* Find(QDialog& d, const char* name) {
-  W* w = d.findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
+using testing_support::Find;
 
 struct SendDialogsTest : ::testing::Test {
   ~SendDialogsTest() override { ui::SetModalHandler(nullptr); }

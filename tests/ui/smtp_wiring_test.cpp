@@ -6,22 +6,17 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
-#include <sstream>
 
 #include "support/qt_helpers.h"
 #include "support/smtp_server.h"
-#include "ui/main_window.h"
 #include "ui/smtp_runner.h"
 
 namespace {
 
-class SmtpWiringTest : public ::testing::Test {
+class SmtpWiringTest : public testing_support::WindowTest {
  protected:
-  SmtpWiringTest() : window_(ui::AppPaths{dir_.path().toStdString(), {}, {}}) {
-    window_.Form_Load();
+  SmtpWiringTest() {
     server_ = std::make_unique<testing_support::SmtpServer>(testing_support::SmtpServerOptions{});
     auto& s = window_.MailSettings;
     s.UseSMTP = true;
@@ -35,12 +30,8 @@ class SmtpWiringTest : public ::testing::Test {
     QObject::connect(&ui::SmtpRunnerOf(window_), &ui::SmtpRunner::finished,
                      [this] { done_ = true; });
   }
-  ~SmtpWiringTest() override { ui::SetModalHandler(nullptr); }
   bool Wait() { return QTest::qWaitFor([this] { return done_; }, 10000); }
 
-  QTemporaryDir dir_;
-  testing_support::MessageBoxCatcher boxes_;
-  ui::MainWindow window_;
   std::unique_ptr<testing_support::SmtpServer> server_;
   bool done_ = false;
 };
@@ -60,10 +51,8 @@ TEST_F(SmtpWiringTest, SendMessageShowsItsDialogAndLogsIntoTheDataFolder) {
   EXPECT_NE(server_->Messages()[2].data.find("Subject: Cid Party on Friday\r\n"), std::string::npos);
   ASSERT_FALSE(boxes_.boxes.empty());
   EXPECT_EQ(boxes_.boxes.back().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
-  std::ifstream log(dir_.path().toStdString() + "/smtp_session.log", std::ios::binary);
-  std::stringstream text;
-  text << log.rdbuf();
-  EXPECT_EQ(text.str().rfind("SendMessage_SMTP Connect to 127.0.0.1\r\n", 0), 0u) << text.str();
+  const std::string log = testing_support::ReadAll(dir_.path() / "smtp_session.log");
+  EXPECT_EQ(log.rfind("SendMessage_SMTP Connect to 127.0.0.1\r\n", 0), 0u) << log;
 }
 
 TEST_F(SmtpWiringTest, ReSendRunEndsWithTheNewCommand) {
