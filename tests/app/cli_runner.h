@@ -50,4 +50,8 @@ std::vector<std::pair<std::string, std::string>> ParsePairs(const std::string& o
 
 std::string ReadFile(const std::filesystem::path& path);
 
+inline bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
 }  // namespace cli_test

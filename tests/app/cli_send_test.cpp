@@ -51,12 +51,15 @@ const std::vector<Person> kSix = {
 
 class CliSendTest : public ::testing::Test {
  protected:
-  void Configure(int port, bool auth) {
+  // Starts the server and points the settings at it.
+  void Serve(SmtpServerOptions options, bool auth) {
+    server_ = std::make_unique<SmtpServer>(std::move(options));
+    ASSERT_EQ(server_->error(), "");
     CliResult r = box_.Run(
-        {"settings", "--set", "UseSMTP=1", "--set", "SMTPServer=127.0.0.1:" + std::to_string(port),
-         "--set", "SMTPAccountName=alice@example.org", "--set", "SMTPUserName=Alice Organiser",
-         "--set", std::string("ServerRequiresAuthentication=") + (auth ? "1" : "0"),
-         "--password-stdin"},
+        {"settings", "--set", "UseSMTP=1", "--set",
+         "SMTPServer=127.0.0.1:" + std::to_string(server_->port()), "--set",
+         "SMTPAccountName=alice@example.org", "--set", "SMTPUserName=Alice Organiser", "--set",
+         std::string("ServerRequiresAuthentication=") + (auth ? "1" : "0"), "--password-stdin"},
         "secret\n");
     ASSERT_EQ(r.exit_code, 0) << r.err;
   }
@@ -84,30 +87,28 @@ class CliSendTest : public ::testing::Test {
       EXPECT_EQ(subject, giver + " Your Secret Santa Information Enclosed");
       EXPECT_EQ(m.rcpt_to, std::vector<std::string>{g->email}) << giver;
       EXPECT_EQ(Header(m.data, "From"), "Alice Organiser<alice@example.org>");
-      EXPECT_NE(body.find("Special Instructions for " + receiver + ":\r\n" + r->notes),
-                std::string::npos);
-      EXPECT_NE(body.find("Important Secret Santa Message!!"), std::string::npos);
+      EXPECT_TRUE(Has(body, "Special Instructions for " + receiver + ":\r\n" + r->notes));
+      EXPECT_TRUE(Has(body, "Important Secret Santa Message!!"));
       EXPECT_TRUE(pairs.emplace(giver, receiver).second) << giver << " twice";
     }
     return pairs;
   }
 
   CliSandbox box_;
+  std::unique_ptr<SmtpServer> server_;
 };
 
 TEST_F(CliSendTest, WholeErrandThenReSendToTwo) {
-  SmtpServer server({.auth = true});
-  ASSERT_EQ(server.error(), "");
-  Configure(server.port(), /*auth=*/true);
+  ASSERT_NO_FATAL_FAILURE(Serve({.auth = true}, /*auth=*/true));
   const auto roster = box_.Write("six.hmr", ListFile(kSix));
 
   CliResult r = box_.Run({"send", roster.string()});
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out, "6 Mail Messages Sent to\nAnn;Bob;Cat;Dan;Eve;Fay;\n");
-  EXPECT_NE(r.err.find("Sending email 6 of 6 to Fay ..."), std::string::npos) << r.err;
-  EXPECT_EQ(r.err.find("Santa for"), std::string::npos);  // the organiser sees no pairs
+  EXPECT_TRUE(Has(r.err, "Sending email 6 of 6 to Fay ...")) << r.err;
+  EXPECT_FALSE(Has(r.err, "Santa for"));  // the organiser sees no pairs
 
-  const auto messages = server.Messages();
+  const auto messages = server_->Messages();
   ASSERT_EQ(messages.size(), 6u);
   auto pairs = Pairs(messages, kSix);
   ASSERT_EQ(pairs.size(), 6u);
@@ -131,8 +132,8 @@ TEST_F(CliSendTest, WholeErrandThenReSendToTwo) {
   r = box_.Run({"resend", copy.string(), "--to", "Bob", "--to", "Eve"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out, "2 Mail Messages Re-Sent to\nBob;Eve;\n");
-  ASSERT_TRUE(server.WaitForMessages(8));
-  const auto all = server.Messages();
+  ASSERT_TRUE(server_->WaitForMessages(8));
+  const auto all = server_->Messages();
   ASSERT_EQ(all.size(), 8u);
   auto again = Pairs({all[6], all[7]}, kSix);
   EXPECT_EQ(again,
@@ -140,19 +141,15 @@ TEST_F(CliSendTest, WholeErrandThenReSendToTwo) {
 
   r = box_.Run({"resend", copy.string(), "--to", "Zed"});
   EXPECT_EQ(r.exit_code, 2);
-  EXPECT_NE(r.err.find("nobody named 'Zed'"), std::string::npos);
+  EXPECT_TRUE(Has(r.err, "nobody named 'Zed'"));
   r = box_.Run({"resend", roster.string(), "--to", "Bob"});  // no results in a plain list
   EXPECT_EQ(r.exit_code, 2);
-  EXPECT_NE(r.err.find("Error file does not contain Secret Santa history information"),
-            std::string::npos)
-      << r.err;
-  EXPECT_EQ(server.Messages().size(), 8u);
+  EXPECT_TRUE(Has(r.err, "Error file does not contain Secret Santa history information")) << r.err;
+  EXPECT_EQ(server_->Messages().size(), 8u);
 }
 
 TEST_F(CliSendTest, TestAddressAndOwnTextsAndAFreeFormMessage) {
-  SmtpServer server({});
-  ASSERT_EQ(server.error(), "");
-  Configure(server.port(), /*auth=*/false);
+  ASSERT_NO_FATAL_FAILURE(Serve({}, /*auth=*/false));
   const std::vector<Person> three(kSix.begin() + 2, kSix.begin() + 5);
   const auto roster = box_.Write("three.hmr", ListFile(three));
   const auto body = box_.Write("body.txt", "Dinner at eight.\n.\nBring a smile\n");
@@ -161,7 +158,7 @@ TEST_F(CliSendTest, TestAddressAndOwnTextsAndAFreeFormMessage) {
       box_.Run({"send", roster.string(), "--subject", "Wichtel news", "--trailer", "Your person is",
                 "--body-file", body.string(), "--test-address", "organiser@example.org"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
-  auto messages = server.Messages();
+  auto messages = server_->Messages();
   ASSERT_EQ(messages.size(), 3u);
   std::set<std::string> givers;
   for (const CapturedMessage& m : messages) {
@@ -170,7 +167,7 @@ TEST_F(CliSendTest, TestAddressAndOwnTextsAndAFreeFormMessage) {
     EXPECT_EQ(subject.substr(subject.find(' ')), " Wichtel news");
     givers.insert(subject.substr(0, subject.find(' ')));
     EXPECT_EQ(Body(m.data).rfind("Dinner at eight.\r\n.\r\nBring a smile\r\n", 0), 0u) << m.data;
-    EXPECT_NE(Body(m.data).find("Your person is "), std::string::npos);
+    EXPECT_TRUE(Has(Body(m.data), "Your person is "));
   }
   EXPECT_EQ(givers, (std::set<std::string>{"Cat", "Dan", "Eve"}));
 
@@ -178,15 +175,15 @@ TEST_F(CliSendTest, TestAddressAndOwnTextsAndAFreeFormMessage) {
                "Saturday, 3 pm\n");
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out, "3 Mail Messages Sent to\nCat;Dan;Eve;\n");
-  ASSERT_TRUE(server.WaitForMessages(6));
-  messages = server.Messages();
+  ASSERT_TRUE(server_->WaitForMessages(6));
+  messages = server_->Messages();
   for (std::size_t i = 3; i < 6; ++i) {
     EXPECT_EQ(messages[i].rcpt_to, std::vector<std::string>{three[i - 3].email});
     EXPECT_EQ(Header(messages[i].data, "Subject"), three[i - 3].name + " Party");
     const std::string text = Body(messages[i].data);
     EXPECT_EQ(text.rfind("Saturday, 3 pm\r\n", 0), 0u) << text;
-    EXPECT_NE(text.find("This message was sent to you using the Hollymoor"), std::string::npos);
-    EXPECT_EQ(text.find("Secret Santa for"), std::string::npos);
+    EXPECT_TRUE(Has(text, "This message was sent to you using the Hollymoor"));
+    EXPECT_FALSE(Has(text, "Secret Santa for"));
   }
   // A free-form run archives nothing; the two notification runs of this test did.
   EXPECT_LE(FilesIn(box_.data_dir() / "History", ".hmr").size(), 1u);
@@ -196,16 +193,14 @@ TEST_F(CliSendTest, TestAddressAndOwnTextsAndAFreeFormMessage) {
 }
 
 TEST_F(CliSendTest, RejectedMessageNamesWhoWasNotNotified) {
-  SmtpServer server({.scripted = true, .script_args = {"--reject", "RCPT:1:550 5.1.1 unknown"}});
-  ASSERT_EQ(server.error(), "");
-  Configure(server.port(), /*auth=*/false);
+  ASSERT_NO_FATAL_FAILURE(
+      Serve({.scripted = true, .script_args = {"--reject", "RCPT:1:550 5.1.1 unknown"}}, false));
   // Ann and Bob exclude each other: with Cat alone left, no drawing exists and nothing leaves.
   auto roster =
       box_.Write("three.hmr", ListFile(std::vector<Person>(kSix.begin(), kSix.begin() + 3)));
   CliResult r = box_.Run({"send", roster.string()});
   EXPECT_EQ(r.exit_code, 3);
-  EXPECT_NE(r.err.find("Calculation Aborted: You may have too many Exclusions set."),
-            std::string::npos);
+  EXPECT_TRUE(Has(r.err, "Calculation Aborted: You may have too many Exclusions set."));
   EXPECT_FALSE(std::filesystem::exists(box_.data_dir() / "History"));
 
   roster = box_.Write("three.hmr", ListFile({{"Ann", "ann@example.org", "", ""},
@@ -213,15 +208,12 @@ TEST_F(CliSendTest, RejectedMessageNamesWhoWasNotNotified) {
                                              {"Cat", "cat@example.org", "", ""}}));
   r = box_.Run({"send", roster.string()});
   EXPECT_EQ(r.exit_code, 1);
-  EXPECT_NE(r.err.find("SMTP Error: 550 5.1.1 unknown"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("0 of 3 messages accepted; not notified: Ann, Bob, Cat"), std::string::npos)
-      << r.err;
+  EXPECT_TRUE(Has(r.err, "SMTP Error: 550 5.1.1 unknown")) << r.err;
+  EXPECT_TRUE(Has(r.err, "0 of 3 messages accepted; not notified: Ann, Bob, Cat")) << r.err;
   // The drawing was archived before sending, so the hint can name it.
   const auto lists = FilesIn(box_.data_dir() / "History", ".hmr");
   ASSERT_EQ(lists.size(), 1u);
-  EXPECT_NE(r.err.find("resend " + lists[0].string() + " --to Ann --to Bob --to Cat"),
-            std::string::npos)
-      << r.err;
+  EXPECT_TRUE(Has(r.err, "resend " + lists[0].string() + " --to Ann --to Bob --to Cat")) << r.err;
 }
 
 TEST_F(CliSendTest, UnusableSettingsStopBeforeTheDrawing) {
@@ -231,13 +223,12 @@ TEST_F(CliSendTest, UnusableSettingsStopBeforeTheDrawing) {
   ASSERT_EQ(r.exit_code, 0);
   r = box_.Run({"send", roster.string()});
   EXPECT_EQ(r.exit_code, 2);
-  EXPECT_NE(r.err.find("system mailer [/nonexistent/sendmail] is not installed"), std::string::npos)
-      << r.err;
+  EXPECT_TRUE(Has(r.err, "system mailer [/nonexistent/sendmail] is not installed")) << r.err;
   r = box_.Run({"settings", "--set", "UseSMTP=1"});
   EXPECT_EQ(r.exit_code, 2);  // the dialog's check refuses an empty server, but SMTP is chosen
   r = box_.Run({"send", roster.string()});
   EXPECT_EQ(r.exit_code, 2);
-  EXPECT_NE(r.err.find("SMTP settings are incomplete"), std::string::npos) << r.err;
+  EXPECT_TRUE(Has(r.err, "SMTP settings are incomplete")) << r.err;
   EXPECT_FALSE(std::filesystem::exists(box_.data_dir() / "History"));
 }
 

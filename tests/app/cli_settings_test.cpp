@@ -15,24 +15,24 @@ TEST(CliSettings, RoundTripMasksThePasswordAndKeepsItAsBase64) {
                "ServerRequiresAuthentication=1", "--password-stdin", "--show"},
               "s3cret pass\n");
   ASSERT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_NE(r.out.find("UseSMTP=1\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("SMTPServer=mail.example.org:587\n"), std::string::npos);
-  EXPECT_NE(r.out.find("SMTPAccountPassword=********\n"), std::string::npos);
-  EXPECT_EQ(r.out.find("s3cret"), std::string::npos);
+  EXPECT_TRUE(Has(r.out, "UseSMTP=1\n")) << r.out;
+  EXPECT_TRUE(Has(r.out, "SMTPServer=mail.example.org:587\n"));
+  EXPECT_TRUE(Has(r.out, "SMTPAccountPassword=********\n"));
+  EXPECT_FALSE(Has(r.out, "s3cret"));
 
   // A later run reads what the first wrote; the file holds Base64, never the clear text.
   r = box.Run({"settings"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_NE(r.out.find("SMTPAccountName=ann@example.org\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("ServerRequiresAuthentication=1\n"), std::string::npos);
+  EXPECT_TRUE(Has(r.out, "SMTPAccountName=ann@example.org\n")) << r.out;
+  EXPECT_TRUE(Has(r.out, "ServerRequiresAuthentication=1\n"));
   const std::string file = ReadFile(box.config_file());
-  EXPECT_EQ(file.find("s3cret"), std::string::npos);
-  EXPECT_NE(file.find("czNjcmV0IHBhc3M="), std::string::npos) << file;
+  EXPECT_FALSE(Has(file, "s3cret"));
+  EXPECT_TRUE(Has(file, "czNjcmV0IHBhc3M=")) << file;
 
   // Changing another value leaves the stored password as it was (not encoded twice).
   r = box.Run({"settings", "--set", "SMTPUserName=Ann Example"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_NE(ReadFile(box.config_file()).find("czNjcmV0IHBhc3M="), std::string::npos);
+  EXPECT_TRUE(Has(ReadFile(box.config_file()), "czNjcmV0IHBhc3M="));
 }
 
 TEST(CliSettings, RejectsWhatTheDialogRejects) {
@@ -43,8 +43,8 @@ TEST(CliSettings, RejectsWhatTheDialogRejects) {
   EXPECT_EQ(r.err, "hollymoor-cli: settings: Invalid SMTP Server entry\n");
   // As in the dialog, choosing SMTP is recorded before the entries are checked.
   r = box.Run({"settings", "--show"});
-  EXPECT_NE(r.out.find("UseSMTP=1\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("SMTPServer=\n"), std::string::npos) << r.out;
+  EXPECT_TRUE(Has(r.out, "UseSMTP=1\n")) << r.out;
+  EXPECT_TRUE(Has(r.out, "SMTPServer=\n")) << r.out;
 
   r = box.Run({"settings", "--set", "SMTPServer=smtp.example.org", "--set",
                "SMTPAccountName=@example.org", "--set", "SMTPUserName=Ann"});
@@ -61,13 +61,10 @@ TEST(CliSettings, RejectsWhatTheDialogRejects) {
 
 TEST(CliSettings, BadAssignmentsAreOneLineErrors) {
   CliSandbox box;
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"settings", "--set", "Colour=blue"},
-        {"settings", "--set", "UseSMTP=maybe"},
-        {"settings", "--set", "SMTPAccountPassword=x"},
-        {"settings", "--set", "novalue"}}) {
-    CliResult r = box.Run(args);
-    EXPECT_EQ(r.exit_code, 2) << args[2];
+  for (const char* assignment :
+       {"Colour=blue", "UseSMTP=maybe", "SMTPAccountPassword=x", "novalue"}) {
+    CliResult r = box.Run({"settings", "--set", assignment});
+    EXPECT_EQ(r.exit_code, 2) << assignment;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     EXPECT_EQ(r.out, "");
   }

@@ -17,9 +17,11 @@ using testing_support::CapturedMessage;
 
 constexpr const char* kMsmtp = "/usr/bin/msmtp";
 
-const char* const kPeople[5][2] = {
-    {"Ann", "ann@example.org"}, {"Bob", "bob@example.org"}, {"Cid", "cid@example.org"},
-    {"Dee", "dee@example.org"}, {"Eve", "eve@example.org"}};
+const char* const kPeople[5][2] = {{"Ann", "ann@example.org"},
+                                   {"Bob", "bob@example.org"},
+                                   {"Cid", "cid@example.org"},
+                                   {"Dee", "dee@example.org"},
+                                   {"Eve", "eve@example.org"}};
 
 std::string Header(const std::string& data, const std::string& name) {
   const std::size_t at = data.find("\r\n" + name + ": ");
