@@ -108,13 +108,9 @@ TEST_F(SmtpRunnerTest, EveryParticipantGetsOneNotificationFromARealServer) {
     std::string log = Log();
     EXPECT_TRUE(log.starts_with("Send_SMTP Connect to 127.0.0.1\r\nRECEIVED [ 220 ")) << log;
     std::vector<std::string> order = {"SENT [ MAIL FROM:<alice@example.org> ]\r\n",
-                                      "SENT [ RCPT TO:<ann@example.org> ]\r\n",
-                                      "SENT [ DATA ]\r\n",
-                                      "SENT [ . ]\r\n",
-                                      "START MAIL_DOT\r\n",
-                                      "END MAIL_DOT\r\n",
-                                      "RECEIVED [ 221 ",
-                                      "SMTP ERROR OR Disconnect\r\n"};
+                                      "SENT [ RCPT TO:<ann@example.org> ]\r\n", "SENT [ DATA ]\r\n",
+                                      "SENT [ . ]\r\n", "START MAIL_DOT\r\n", "END MAIL_DOT\r\n",
+                                      "RECEIVED [ 221 ", "SMTP ERROR OR Disconnect\r\n"};
     if (m.auth)
       order.insert(order.begin(),
                    {"SENT [ AUTH LOGIN ]\r\n", "SENT [ YWxpY2U= ]\r\n", "SENT [ c2VjcmV0 ]\r\n"});
@@ -161,44 +157,23 @@ TEST_F(SmtpRunnerTest, FaultsBeforeTheFirstAcceptedMessageEndTheRunWithTheirBox)
     std::string logged;
     std::vector<std::string> never_sent;
   };
-  auto scripted = [](QStringList args) {
-    return SmtpServerOptions{true, false, false, false, args};
-  };
+  auto scripted = [](QStringList a) { return SmtpServerOptions{true, false, false, false, a}; };
   std::vector<Fault> faults = {
-      {"untrusted certificate",
-       {false, true, true},
-       true,
-       false,
-       "...SMTP mail server 127.0.0.1 could not be established",
-       mb::kCritical,
-       "TLS FAILED: ",
+      {"untrusted certificate", {false, true, true}, true, false,
+       "...SMTP mail server 127.0.0.1 could not be established", mb::kCritical, "TLS FAILED: ",
        {"SENT [ AUTH"}},
-      {"STARTTLS refused",
-       scripted({"--starttls-reply", "454 4.7.0 TLS not available"}),
-       true,
-       true,
-       "...refused to start it",
-       mb::kCritical,
-       "SENT [ STARTTLS ]",
+      {"STARTTLS refused", scripted({"--starttls-reply", "454 4.7.0 TLS not available"}), true,
+       true, "...refused to start it", mb::kCritical, "SENT [ STARTTLS ]",
        {"SENT [ AUTH", "SENT [ MAIL"}},
       {"login refused",
        scripted({"--auth-last", "--reject", "PASS:1:535 5.7.8 Authentication credentials invalid"}),
-       true,
-       true,
-       "SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n",
-       mb::kInformation,
-       "SENT [ c2VjcmV0 ]",
-       {"SENT [ MAIL"}}};
+       true, true, "SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n",
+       mb::kInformation, "SENT [ c2VjcmV0 ]", {"SENT [ MAIL"}}};
   for (std::string reject :
        {"MAIL:1:451 4.3.0 try again later", "RCPT:1:550 5.1.1 no such user", "DATA:1:554 5.3.0 no"})
-    faults.push_back({reject,
-                      scripted({"--reject", QString::fromStdString(reject)}),
-                      false,
-                      true,
-                      "SMTP Error: " + reject.substr(7) + "\r\n",
-                      mb::kInformation,
-                      "SMTP ERROR OR Disconnect",
-                      {}});
+    faults.push_back({reject, scripted({"--reject", QString::fromStdString(reject)}), false, true,
+                      "SMTP Error: " + reject.substr(7) + "\r\n", mb::kInformation,
+                      "SMTP ERROR OR Disconnect", {}});
   for (const Fault& f : faults) {
     SCOPED_TRACE(f.what);
     Start(smtp_testing::ThreePeople(), f.server, f.auth, f.trust);
@@ -239,10 +214,9 @@ TEST_F(SmtpRunnerTest, LaterRejectionsReconnectSixTimesThenAskAndCancelKeepsWhat
        p = transcript.find("EHLO", p + 1))
     ++ehlos;
   EXPECT_EQ(ehlos, 7);
-  int waits = 0;
-  for (const auto& s : w_->ui.statuses)
-    waits += s == "Server Disconnected, Automatic re-connecting in 10 seconds...";
-  EXPECT_EQ(waits, 6);
+  EXPECT_EQ(std::count(w_->ui.statuses.begin(), w_->ui.statuses.end(),
+                       "Server Disconnected, Automatic re-connecting in 10 seconds..."),
+            6);
 }
 
 TEST_F(SmtpRunnerTest, ADisconnectMidDataAndByteWiseRepliesStillReachEveryoneOnce) {

@@ -30,9 +30,7 @@ class SmtpWiringTest : public testing_support::WindowTest {
     QObject::connect(&ui::SmtpRunnerOf(window_), &ui::SmtpRunner::finished,
                      [this] { done_ = true; });
   }
-  bool Wait() {
-    return QTest::qWaitFor([this] { return done_; }, 10000);
-  }
+  bool Wait() { return QTest::qWaitFor([this] { return done_; }, 10000); }
 
   std::unique_ptr<testing_support::SmtpServer> server_;
   bool done_ = false;
@@ -50,8 +48,7 @@ TEST_F(SmtpWiringTest, SendMessageShowsItsDialogAndLogsIntoTheDataFolder) {
   ui::SmtpRunnerOf(window_).SmtpSendMessage();
   ASSERT_TRUE(Wait());
   ASSERT_EQ(server_->Messages().size(), 3u);
-  EXPECT_NE(server_->Messages()[2].data.find("Subject: Cid Party on Friday\r\n"),
-            std::string::npos);
+  EXPECT_NE(server_->Messages()[2].data.find("Subject: Cid Party on Friday\r\n"), std::string::npos);
   ASSERT_FALSE(boxes_.boxes.empty());
   EXPECT_EQ(boxes_.boxes.back().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
   const std::string log = testing_support::ReadAll(dir_.path() / "smtp_session.log");
