@@ -70,11 +70,4 @@ std::vector<std::pair<std::string, std::string>> ParsePairs(const std::string& o
   return pairs;
 }
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 }  // namespace cli_test

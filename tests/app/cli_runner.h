@@ -6,7 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_dir.h"
+
 namespace cli_test {
+
+using testing_support::ReadAll;
 
 struct CliResult {
   int exit_code = -1;
@@ -47,8 +51,6 @@ std::string ListFile(const std::vector<Person>& people);
 
 // "GIVER -> RECEIVER" lines into giver -> receiver.
 std::vector<std::pair<std::string, std::string>> ParsePairs(const std::string& out);
-
-std::string ReadFile(const std::filesystem::path& path);
 
 inline bool Has(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;

@@ -128,7 +128,7 @@ TEST_F(CliSendTest, WholeErrandThenReSendToTwo) {
   EXPECT_TRUE(std::filesystem::exists(box_.data_dir() / "smtp_session.log"));
 
   // Re-send two notifications from the archive: the same receivers as before.
-  const auto copy = box_.Write("archive.hmr", ReadFile(lists[0]));
+  const auto copy = box_.Write("archive.hmr", ReadAll(lists[0]));
   r = box_.Run({"resend", copy.string(), "--to", "Bob", "--to", "Eve"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out, "2 Mail Messages Re-Sent to\nBob;Eve;\n");

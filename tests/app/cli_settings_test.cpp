@@ -25,14 +25,14 @@ TEST(CliSettings, RoundTripMasksThePasswordAndKeepsItAsBase64) {
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_TRUE(Has(r.out, "SMTPAccountName=ann@example.org\n")) << r.out;
   EXPECT_TRUE(Has(r.out, "ServerRequiresAuthentication=1\n"));
-  const std::string file = ReadFile(box.config_file());
+  const std::string file = ReadAll(box.config_file());
   EXPECT_FALSE(Has(file, "s3cret"));
   EXPECT_TRUE(Has(file, "czNjcmV0IHBhc3M=")) << file;
 
   // Changing another value leaves the stored password as it was (not encoded twice).
   r = box.Run({"settings", "--set", "SMTPUserName=Ann Example"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_TRUE(Has(ReadFile(box.config_file()), "czNjcmV0IHBhc3M="));
+  EXPECT_TRUE(Has(ReadAll(box.config_file()), "czNjcmV0IHBhc3M="));
 }
 
 TEST(CliSettings, RejectsWhatTheDialogRejects) {
