@@ -72,19 +72,19 @@ TEST_F(HelpMenuTest, DemoAndWebItemsOpenTheirPages) {
   EXPECT_TRUE(boxes_.boxes.empty());
 }
 
-TEST(HelpMenuMissingPagesTest, MissingPageIsNamedInAMessage) {
-  ui::MainWindow window(ui::AppPaths{fs::temp_directory_path(), {}, "/nonexistent/help"});
-  window.Form_Load();
-  auto* help = window.findChild<ui::HelpCommands*>("HelpCommands");
+struct HelpMenuMissingPagesTest : testing_support::WindowTest {
+  HelpMenuMissingPagesTest() : WindowTest("/nonexistent/help") {}
+};
+
+TEST_F(HelpMenuMissingPagesTest, MissingPageIsNamedInAMessage) {
   testing_support::RecordingShell shell;
-  help->SetShell(&shell);
-  testing_support::MessageBoxCatcher boxes;
-  window.RunCommand("mnuDemoSetup");
+  window_.findChild<ui::HelpCommands*>("HelpCommands")->SetShell(&shell);
+  window_.RunCommand("mnuDemoSetup");
   EXPECT_TRUE(shell.opened.empty());
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text,
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  EXPECT_EQ(boxes_.boxes[0].text,
             "Unable to find the help page [/nonexistent/help/email-setup.htm]");
-  EXPECT_EQ(boxes.boxes[0].style, roster::mb::kCritical);
+  EXPECT_EQ(boxes_.boxes[0].style, roster::mb::kCritical);
 }
 
 TEST_F(HelpMenuTest, DemoPageTheDesktopCannotOpenIsReported) {
