@@ -102,7 +102,7 @@ struct Row {
   int n;
   std::string exclusions;
   int ours_ok = 0, ours_uniform = 0, ref_ok = 0;
-  std::vector<double> ours_ms, ref_ms;
+  std::vector<double> ours_ms = {}, ref_ms = {};
 };
 
 // The whole Calculate & View path on the grid at the 16-bit limit: reading 32,767 exclusion

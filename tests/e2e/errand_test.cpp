@@ -140,8 +140,9 @@ class ErrandTest : public ::testing::Test {
     Trigger(command);
     ui::SetModalHandler(nullptr);
     // The SMTP run goes on in socket events; the desktop-mail path is done on return.
-    if (window_.MailSettings.UseSMTP)
+    if (window_.MailSettings.UseSMTP) {
       ASSERT_TRUE(QTest::qWaitFor([&] { return finished_ > before; }, 20000));
+    }
   }
 
   std::vector<QString> History(const char* pattern) {

@@ -93,8 +93,11 @@ TEST_F(MainWindowTest, MenusAndToolbarCarryTheirCaptionsAndKeys) {
             "NEW,OPEN,SAVE,|,PAB,ADD,DEL,EDIT,|,SETIND,SETGRP,CLR,|,CALCVIEW,CALCSEND");
   EXPECT_EQ(Action("DEL")->toolTip(), "Delete participant ");
   EXPECT_EQ(Action("PAB")->toolTip(), "Add participants from address book");
-  for (QAction* a : toolbar->actions())
-    if (!a->isSeparator()) EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+  for (QAction* a : toolbar->actions()) {
+    if (!a->isSeparator()) {
+      EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+    }
+  }
 }
 
 TEST_F(MainWindowTest, ManualEntryAddsAndRefusesBadInput) {
