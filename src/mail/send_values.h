@@ -20,7 +20,7 @@ struct SendValues {
   std::string MailBody;
   std::string MailTrailer;
   bool TestMode = false;
-  std::string TestAddress;
+  std::string TestAddress = {};
 };
 
 }  // namespace mail

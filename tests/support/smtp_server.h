@@ -20,7 +20,7 @@ struct SmtpServerOptions {
   bool auth = false;       // aiosmtpd: AUTH LOGIN required (login "alice", password "secret")
   bool starttls = false;   // aiosmtpd: STARTTLS offered and required
   bool implicit_tls = false;
-  QStringList script_args;  // the fault server's options (see smtp_server.py)
+  QStringList script_args = {};  // the fault server's options (see smtp_server.py)
 };
 
 struct CapturedMessage {

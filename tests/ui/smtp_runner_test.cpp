@@ -231,7 +231,9 @@ TEST_F(SmtpRunnerTest, ADisconnectMidDataAndByteWiseRepliesStillReachEveryoneOnc
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[1].rcpt_to, std::vector<std::string>{"bob@example.org"});
     EXPECT_EQ(runner_->engine().ReconnectCount, drop ? 1 : 0);
-    if (!drop) EXPECT_TRUE(Log().ends_with("START MAIL_QUIT\r\nEND MAIL_QUIT\r\n")) << Log();
+    if (!drop) {
+      EXPECT_TRUE(Log().ends_with("START MAIL_QUIT\r\nEND MAIL_QUIT\r\n")) << Log();
+    }
   }
 }
 
