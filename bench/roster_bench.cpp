@@ -25,14 +25,7 @@ constexpr int kParticipants = roster::kMaxParticipants;
 void Fill(roster::Roster& r) {
   r.SetupGrid();
   for (int i = 1; i <= kParticipants; ++i) {
-    std::string list;
-    for (int d : {-2, -1, 1, 2, 7}) {
-      int n = i + d;
-      if (n < 1 || n > kParticipants) continue;
-      if (!list.empty()) list += ',';
-      list += std::to_string(n);
-    }
-    r.AddParticipant(list, "Participant " + std::to_string(i),
+    r.AddParticipant(bench::NeighbourExclusions(i, kParticipants), "Participant " + std::to_string(i),
                      "p" + std::to_string(i) + "@example.org", "a book", false);
   }
 }
