@@ -108,19 +108,7 @@ class ErrandTest : public ::testing::Test {
     s.MailerCommand = "/usr/bin/msmtp -C " + rc.toStdString() + " -t -oi";
   }
 
-  void TypeParticipants() {
-    ui::SetModalHandler([](QDialog& d) {
-      for (const auto& p : kPeople) {
-        d.findChild<QLineEdit*>("txtName")->setText(p[0]);
-        d.findChild<QLineEdit*>("txtEmailAddress")->setText(p[1]);
-        d.findChild<QLineEdit*>("txtNotes")->setText(p[2]);
-        d.findChild<QPushButton*>("cmdAdd")->click();
-      }
-      d.findChild<QPushButton*>("cmdClose")->click();
-      return d.result();
-    });
-    window_.findChild<QAction*>("mnuManualAddition")->trigger();
-  }
+  void TypeParticipants() { testing_support::AddByHand(window_, kPeople); }
 
   void Press(int row, int col) { window_.MSFlexGrid_MouseDown(row, col); }
   void Trigger(const char* name) {

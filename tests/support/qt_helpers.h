@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QWidget>
+#include <array>
 #include <deque>
 #include <filesystem>
 #include <string>
@@ -49,6 +50,10 @@ struct RecordingShell : roster::Shell {
   std::vector<std::string> opened;
   bool succeed = true;
 };
+
+// Opens the manual-entry dialog of `window` and types each {name, address, notes}, pressing
+// Add after each one and Close at the end.
+void AddByHand(ui::MainWindow& window, const std::vector<std::array<const char*, 3>>& people);
 
 // A loaded main window over a throw-away data folder, its message boxes caught.
 class WindowTest : public ::testing::Test {

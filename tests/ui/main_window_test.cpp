@@ -20,38 +20,12 @@ namespace {
 
 using roster::mb::kNo;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing_support::WindowTest {
  protected:
-  MainWindowTest() : window_(ui::AppPaths{std::filesystem::temp_directory_path(), {}, {}}) {
-    window_.Form_Load();
-  }
-  ~MainWindowTest() override { ui::SetModalHandler(nullptr); }
-
-  roster::Roster& roster() { return window_.roster(); }
-  QAction* Action(const char* name) { return window_.findChild<QAction*>(name); }
-  std::string Cell(int r, int c) { return roster().grid().TextMatrix(r, c); }
   std::string Status() { return window_.findChild<QLabel*>("Panel1")->text().toStdString(); }
-
-  // Opens the manual-entry dialog and types each participant, pressing Add after each.
   void AddByHand(const std::vector<std::array<const char*, 3>>& people) {
-    ui::SetModalHandler([&](QDialog& d) {
-      EXPECT_EQ(d.objectName(), "frmManualAddition");
-      EXPECT_EQ(d.windowTitle(), "Manual Addition of Participants");
-      for (const auto& p : people) {
-        d.findChild<QLineEdit*>("txtName")->setText(p[0]);
-        d.findChild<QLineEdit*>("txtEmailAddress")->setText(p[1]);
-        d.findChild<QLineEdit*>("txtNotes")->setText(p[2]);
-        d.findChild<QPushButton*>("cmdAdd")->click();
-      }
-      d.findChild<QPushButton*>("cmdClose")->click();
-      return d.result();
-    });
-    Action("mnuManualAddition")->trigger();
-    ui::SetModalHandler(nullptr);
+    testing_support::AddByHand(window_, people);
   }
-
-  testing_support::MessageBoxCatcher boxes_;
-  ui::MainWindow window_;
 };
 
 TEST_F(MainWindowTest, MenusAndToolbarCarryTheirCaptionsAndKeys) {
