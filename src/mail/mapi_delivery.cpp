@@ -50,6 +50,15 @@ void MapiDelivery::MapiLogon() {
   roster_.ui().SetStatusText("Ready");
 }
 
+// After a run: the session ends, and one more sign-on with mail download lets the client
+// deliver what it has queued.
+void MapiDelivery::CloseSessionDeliveringMail() {
+  MapiLogoff();
+  client_.SetDownloadMail(true);
+  client_.SignOn();
+  client_.SignOff();
+}
+
 void MapiDelivery::MapiLogoff() {
   try {
     client_.SignOff();
@@ -166,10 +175,7 @@ void MapiDelivery::MapiSendMessage() {
       names += name + ";";
       ++handed;
     }
-    MapiLogoff();
-    client_.SetDownloadMail(true);
-    client_.SignOn();
-    client_.SignOff();
+    CloseSessionDeliveringMail();
   } catch (const MailClientError& e) {
     ReportSendError(e.what(), handed, names);
     return;
@@ -216,10 +222,7 @@ void MapiDelivery::MapiSendDrawing() {
       names += giver + ";";
       ++handed;
     }
-    MapiLogoff();
-    client_.SetDownloadMail(true);
-    client_.SignOn();
-    client_.SignOff();
+    CloseSessionDeliveringMail();
   } catch (const MailClientError& e) {
     ReportSendError(e.what(), handed, names);
     end_resend();

@@ -31,6 +31,7 @@ class MapiDelivery {
   // another reason, the run stops without a message.
   enum class Session { kOpen, kFailed, kNone };
   Session EnsureSession();
+  void CloseSessionDeliveringMail();
   void ReportSendError(const std::string& description, int count, const std::string& names);
 
   roster::Roster& roster_;
