@@ -101,10 +101,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string body = wire.substr(split + 4);
   const std::string expected = CrLf(f[5]) + "\r\n\r\n";
-  if (header.find("Content-Transfer-Encoding: 7bit\r\n") != std::string::npos) {
+  // Whole lines only: a subject may read "Content-Transfer-Encoding: 7bit" itself.
+  if (header.find("\r\nContent-Transfer-Encoding: 7bit\r\n") != std::string::npos) {
     Check(body == expected);
   } else {
-    Check(header.find("Content-Transfer-Encoding: quoted-printable\r\n") != std::string::npos);
+    Check(header.find("\r\nContent-Transfer-Encoding: quoted-printable\r\n") != std::string::npos);
     for (size_t pos = 0; pos < body.size();) {
       size_t end = body.find("\r\n", pos);
       Check(end != std::string::npos && end - pos <= 76);
