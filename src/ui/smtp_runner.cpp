@@ -76,22 +76,41 @@ void SmtpRunner::Pump() {
   if (pumping_) return;
   pumping_ = true;
   while (auto e = engine_.NextEffect()) Execute(*e);
-  // Hand the command to the kernel now instead of on the next pass of the event loop. Only
-  // in clear text: on a TLS socket an early flush can stall the handshake.
-  if (socket_ && socket_->mode() == QSslSocket::UnencryptedMode) socket_->flush();
+  SendOutbox();
   pumping_ = false;
 }
 
+void SmtpRunner::SendOutbox() {
+  if (outbox_.empty()) return;
+  if (tls_)
+    tls_->write(outbox_.data(), static_cast<qint64>(outbox_.size()));
+  else if (plain_)
+    plain_->Write(outbox_);
+  outbox_.clear();
+}
+
 void SmtpRunner::Execute(const mail::SmtpEffect& e) {
+  // Commands of one event go out in one write (a message and its closing dot in one
+  // segment); anything that waits or changes the connection sends them first.
+  switch (e.kind) {
+    case Kind::kSend:
+    case Kind::kLog:
+    case Kind::kStatus:
+    case Kind::kArmTimer:
+    case Kind::kCancelTimer:
+      break;
+    default:
+      SendOutbox();
+  }
   switch (e.kind) {
     case Kind::kConnect:
       Connect(e);
       break;
     case Kind::kSend:
-      if (socket_) socket_->write(e.text.data(), static_cast<qint64>(e.text.size()));
+      outbox_ += e.text;
       break;
     case Kind::kStartTls:
-      if (socket_) socket_->startClientEncryption();
+      StartTls();
       break;
     case Kind::kClose:
       DropSocket();
@@ -138,27 +157,64 @@ void SmtpRunner::Execute(const mail::SmtpEffect& e) {
 
 void SmtpRunner::Connect(const mail::SmtpEffect& e) {
   DropSocket();
-  implicit_tls_ = e.implicit_tls;
-  auto* s = new QSslSocket(this);
-  socket_ = s;
-  QSslConfiguration conf = QSslConfiguration::defaultConfiguration();
-  if (!extra_ca_.isEmpty()) conf.addCaCertificates(extra_ca_);
-  s->setSslConfiguration(conf);
-  s->setPeerVerifyName(QString::fromStdString(e.host));
-  // Commands are small and lock-step: send each at once.
-  s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-  connect(s, &QSslSocket::connected, this, [this] {
-    if (implicit_tls_) return;  // the session starts once encrypted
+  host_ = QString::fromStdString(e.host);
+  if (e.implicit_tls) {
+    QSslSocket* s = NewTlsSocket();
+    s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    connect(s, &QSslSocket::encrypted, this, [this] {
+      engine_.OnConnected();
+      Pump();
+    });
+    s->connectToHostEncrypted(host_, static_cast<quint16>(e.port));
+    return;
+  }
+  auto* p = new PlainSocket(this);
+  plain_ = p;
+  connect(p, &PlainSocket::connected, this, [this] {
     engine_.OnConnected();
     Pump();
   });
-  connect(s, &QSslSocket::encrypted, this, [this] {
-    if (implicit_tls_)
-      engine_.OnConnected();
-    else
-      engine_.OnTlsEstablished();
+  connect(p, &PlainSocket::received, this, [this](const QByteArray& bytes) {
+    engine_.OnBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     Pump();
   });
+  connect(p, &PlainSocket::peerClosed, this, [this] {
+    engine_.OnPeerClosed();
+    Pump();
+  });
+  connect(p, &PlainSocket::errorOccurred, this,
+          [this](QAbstractSocket::SocketError error, const QString& text) {
+            OnSocketError(error, text);
+          });
+  p->ConnectToHost(host_, static_cast<quint16>(e.port));
+}
+
+void SmtpRunner::StartTls() {
+  if (!plain_) return;
+  PlainSocket* p = plain_;
+  plain_ = nullptr;
+  const qintptr fd = p->Release();
+  p->disconnect(this);
+  p->deleteLater();
+  QSslSocket* s = NewTlsSocket();
+  connect(s, &QSslSocket::encrypted, this, [this] {
+    engine_.OnTlsEstablished();
+    Pump();
+  });
+  if (fd < 0 || !s->setSocketDescriptor(fd)) {
+    engine_.OnTlsFailed(s->errorString().toStdString());
+    return;
+  }
+  s->startClientEncryption();
+}
+
+QSslSocket* SmtpRunner::NewTlsSocket() {
+  auto* s = new QSslSocket(this);
+  tls_ = s;
+  QSslConfiguration conf = QSslConfiguration::defaultConfiguration();
+  if (!extra_ca_.isEmpty()) conf.addCaCertificates(extra_ca_);
+  s->setSslConfiguration(conf);
+  s->setPeerVerifyName(host_);
   connect(s, &QSslSocket::readyRead, this, [this, s] {
     QByteArray bytes = s->readAll();
     engine_.OnBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
@@ -173,39 +229,42 @@ void SmtpRunner::Connect(const mail::SmtpEffect& e) {
     engine_.OnTlsFailed(text);
     Pump();
   });
-  connect(s, &QSslSocket::errorOccurred, this, &SmtpRunner::OnSocketError);
+  connect(s, &QSslSocket::errorOccurred, this, [this, s](QAbstractSocket::SocketError error) {
+    OnSocketError(error, s->errorString());
+  });
   connect(s, &QSslSocket::disconnected, this, [this] {
     engine_.OnPeerClosed();
     Pump();
   });
-  QString host = QString::fromStdString(e.host);
-  if (e.implicit_tls)
-    s->connectToHostEncrypted(host, static_cast<quint16>(e.port));
-  else
-    s->connectToHost(host, static_cast<quint16>(e.port));
+  return s;
 }
 
-void SmtpRunner::OnSocketError(QAbstractSocket::SocketError error) {
-  if (!socket_) return;
+void SmtpRunner::OnSocketError(QAbstractSocket::SocketError error, const QString& text) {
+  if (!tls_ && !plain_) return;
   if (error == QAbstractSocket::RemoteHostClosedError) {
     engine_.OnPeerClosed();
   } else if (error == QAbstractSocket::SslHandshakeFailedError ||
              error == QAbstractSocket::SslInternalError ||
              error == QAbstractSocket::SslInvalidUserDataError) {
-    engine_.OnTlsFailed(socket_->errorString().toStdString());
+    engine_.OnTlsFailed(text.toStdString());
   } else {
-    engine_.Winsock1_Error(ErrorNumber(error), socket_->errorString().toStdString());
+    engine_.Winsock1_Error(ErrorNumber(error), text.toStdString());
   }
   Pump();
 }
 
 void SmtpRunner::DropSocket() {
-  if (!socket_) return;
-  QSslSocket* s = socket_;
-  socket_ = nullptr;
-  s->disconnect(this);
-  s->abort();
-  s->deleteLater();
+  if (QSslSocket* s = tls_) {
+    tls_ = nullptr;
+    s->disconnect(this);
+    s->abort();
+    s->deleteLater();
+  }
+  if (PlainSocket* p = plain_) {
+    plain_ = nullptr;
+    p->disconnect(this);
+    p->deleteLater();
+  }
 }
 
 }  // namespace ui

@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "mail/smtp_engine.h"
+#include "ui/plain_socket.h"
 
 namespace ui {
 
@@ -55,22 +56,28 @@ class SmtpRunner : public QObject {
  private:
   void Pump();
   void Execute(const mail::SmtpEffect& e);
+  void SendOutbox();
   void Connect(const mail::SmtpEffect& e);
+  void StartTls();
+  QSslSocket* NewTlsSocket();
   void DropSocket();
-  void OnSocketError(QAbstractSocket::SocketError error);
+  void OnSocketError(QAbstractSocket::SocketError error, const QString& text);
 
   mail::SmtpEngine engine_;
   roster::Ui& ui_;
   std::filesystem::path log_path_;
   std::ofstream log_;
-  QPointer<QSslSocket> socket_;
-  bool implicit_tls_ = false;
+  // Clear text until STARTTLS hands the connection to the TLS socket; port 465 starts there.
+  QPointer<PlainSocket> plain_;
+  QPointer<QSslSocket> tls_;
+  QString host_;
   QTimer reply_timer_;
   QTimer reconnect_timer_;
   QList<QSslCertificate> extra_ca_;
   std::function<void()> send_message_dialog_;
   std::function<void()> run_new_;
   bool pumping_ = false;
+  std::string outbox_;
 };
 
 // The window's sender, created by WireSmtpCommands.

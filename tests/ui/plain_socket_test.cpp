@@ -1,0 +1,67 @@
+// The clear-text connection under the SMTP sender, against a QTcpServer in the same loop.
+
+#include "ui/plain_socket.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+namespace {
+
+TEST(PlainSocketTest, ConnectsByNameCarriesLargeWritesWholeAndReportsThePeerClosing) {
+  QTcpServer server;
+  ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+  ui::PlainSocket client;
+  QSignalSpy connected(&client, &ui::PlainSocket::connected);
+  QSignalSpy closed(&client, &ui::PlainSocket::peerClosed);
+  QSignalSpy failed(&client, &ui::PlainSocket::errorOccurred);
+  QByteArray from_server;
+  QObject::connect(&client, &ui::PlainSocket::received,
+                   [&](const QByteArray& bytes) { from_server += bytes; });
+  client.ConnectToHost("localhost", server.serverPort());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return connected.size() == 1; }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.hasPendingConnections(); }, 5000));
+  QTcpSocket* peer = server.nextPendingConnection();
+
+  // Far more than the kernel takes at once while nobody reads: the rest must wait, in order.
+  std::string big;
+  for (int i = 0; big.size() < 12'000'000; ++i) big += "line " + std::to_string(i) + "\r\n";
+  client.Write(big);
+  client.Write("and the end\r\n");
+  QByteArray at_server;
+  QObject::connect(peer, &QTcpSocket::readyRead, [&] { at_server += peer->readAll(); });
+  const qsizetype expected = static_cast<qsizetype>(big.size()) + 13;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return at_server.size() >= expected; }, 10000))
+      << at_server.size();
+  EXPECT_TRUE(at_server == QByteArray::fromStdString(big + "and the end\r\n"));
+
+  peer->write("250 ok\r\n");
+  peer->flush();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return from_server == "250 ok\r\n"; }, 5000));
+  peer->disconnectFromHost();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return closed.size() == 1; }, 5000));
+  EXPECT_EQ(failed.size(), 0);
+}
+
+TEST(PlainSocketTest, NobodyListeningIsARefusedConnection) {
+  quint16 port;
+  {
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    port = server.serverPort();
+  }
+  ui::PlainSocket client;
+  QSignalSpy failed(&client, &ui::PlainSocket::errorOccurred);
+  QSignalSpy connected(&client, &ui::PlainSocket::connected);
+  client.ConnectToHost("127.0.0.1", port);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return failed.size() == 1; }, 5000));
+  EXPECT_EQ(failed[0][0].value<QAbstractSocket::SocketError>(),
+            QAbstractSocket::ConnectionRefusedError);
+  EXPECT_EQ(failed[0][1].toString(), "Connection refused");
+  EXPECT_EQ(connected.size(), 0);
+}
+
+}  // namespace
