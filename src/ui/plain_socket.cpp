@@ -1,9 +1,11 @@
 #include "ui/plain_socket.h"
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <QHostInfo>
@@ -130,13 +132,17 @@ void PlainSocket::OnWritable() {
     }
     connecting_ = false;
     addresses_.clear();
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+    timeval wait{0, 1000};
+    ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
     write_notifier_->setEnabled(false);
     read_notifier_->setEnabled(true);
     emit connected();
     return;
   }
   while (!pending_.isEmpty()) {
-    ssize_t n = ::send(fd_, pending_.constData(), static_cast<size_t>(pending_.size()), MSG_NOSIGNAL);
+    ssize_t n = ::send(fd_, pending_.constData(), static_cast<size_t>(pending_.size()),
+                       MSG_NOSIGNAL | MSG_DONTWAIT);
     if (n < 0) {
       if (errno == EINTR) continue;
       if (errno == EAGAIN || errno == EWOULDBLOCK) return;
@@ -156,7 +162,7 @@ void PlainSocket::Write(std::string_view bytes) {
   }
   size_t sent = 0;
   while (sent < bytes.size()) {
-    ssize_t n = ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+    ssize_t n = ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
     if (n < 0) {
       if (errno == EINTR) continue;
       if (errno == EAGAIN || errno == EWOULDBLOCK) break;
@@ -173,14 +179,28 @@ void PlainSocket::Write(std::string_view bytes) {
 
 void PlainSocket::OnReadable() {
   char buffer[16384];
-  ssize_t n = ::recv(fd_, buffer, sizeof buffer, 0);
-  if (n > 0) {
+  ssize_t n = ::recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT);
+  if (n > 0)
     emit received(QByteArray(buffer, static_cast<qsizetype>(n)));
-  } else if (n == 0) {
+  else
+    NothingRead(n, errno);
+}
+
+QByteArray PlainSocket::ReceiveShortly() {
+  if (fd_ < 0 || connecting_ || !pending_.isEmpty()) return {};
+  char buffer[16384];
+  ssize_t n = ::recv(fd_, buffer, sizeof buffer, 0);  // bounded by SO_RCVTIMEO
+  if (n > 0) return QByteArray(buffer, static_cast<qsizetype>(n));
+  NothingRead(n, errno);
+  return {};
+}
+
+void PlainSocket::NothingRead(ssize_t n, int error_number) {
+  if (n == 0) {
     CloseDescriptor();
     emit peerClosed();
-  } else if (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK) {
-    Fail(errno);
+  } else if (error_number != EINTR && error_number != EAGAIN && error_number != EWOULDBLOCK) {
+    Fail(error_number);
   }
 }
 
@@ -190,6 +210,11 @@ qintptr PlainSocket::Release() {
   int fd = fd_;
   fd_ = -1;
   pending_.clear();
+  if (fd >= 0) {  // back to what a Qt socket expects
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    timeval none{0, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &none, sizeof none);
+  }
   return fd;
 }
 

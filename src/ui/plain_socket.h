@@ -6,6 +6,9 @@
 // the GLib event loop each switch wakes the loop once more. In a lock-step session, where
 // every command waits for its reply, those wake-ups were most of the client's own time.
 //
+// Once connected the descriptor blocks, with a receive time-out of a millisecond, for
+// ReceiveShortly; every other call passes MSG_DONTWAIT, so nothing else waits.
+//
 // When the session upgrades to TLS the connected descriptor is handed to a QSslSocket
 // (Release), which then owns it.
 
@@ -17,6 +20,7 @@
 #include <QSocketNotifier>
 #include <QString>
 #include <string_view>
+#include <sys/types.h>
 
 class QHostInfo;
 
@@ -34,6 +38,11 @@ class PlainSocket : public QObject {
   void ConnectToHost(const QString& host, quint16 port);
   // Sends at once what the kernel takes; the rest goes out as the socket drains.
   void Write(std::string_view bytes);
+  // Waits briefly (a millisecond, rounded up to the kernel's timer tick) for bytes and
+  // returns them; empty when none came in time or output is still pending. The peer closing
+  // or an error is reported through the signals as usual. Lets a lock-step client take a
+  // prompt reply without a pass through the event loop.
+  QByteArray ReceiveShortly();
   // The connected descriptor, no longer watched or closed by this object; -1 when there is
   // none.
   qintptr Release();
@@ -49,6 +58,8 @@ class PlainSocket : public QObject {
   void TryNextAddress();
   void OnWritable();
   void OnReadable();
+  // A read that returned no bytes: the peer's end, a real error, or nothing yet.
+  void NothingRead(ssize_t n, int error_number);
   void Fail(int error_number);
   void CloseDescriptor();
 

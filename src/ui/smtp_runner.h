@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "mail/smtp_engine.h"
 #include "ui/plain_socket.h"
@@ -58,6 +59,8 @@ class SmtpRunner : public QObject {
   void Execute(const mail::SmtpEffect& e);
   void SendOutbox();
   void Connect(const mail::SmtpEffect& e);
+  void OnPlainBytes(const QByteArray& bytes);
+  void Feed(const QByteArray& bytes);
   void StartTls();
   QSslSocket* NewTlsSocket();
   void DropSocket();
@@ -67,6 +70,7 @@ class SmtpRunner : public QObject {
   roster::Ui& ui_;
   std::filesystem::path log_path_;
   std::ofstream log_;
+  std::vector<char> log_buffer_ = std::vector<char>(1 << 16);
   // Clear text until STARTTLS hands the connection to the TLS socket; port 465 starts there.
   QPointer<PlainSocket> plain_;
   QPointer<QSslSocket> tls_;

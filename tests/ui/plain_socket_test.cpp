@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -11,7 +12,7 @@
 
 namespace {
 
-TEST(PlainSocketTest, ConnectsByNameCarriesLargeWritesWholeAndReportsThePeerClosing) {
+TEST(PlainSocketTest, ConnectsByNameTakesPromptRepliesCarriesLargeWritesAndSeesThePeerClose) {
   QTcpServer server;
   ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
   ui::PlainSocket client;
@@ -25,6 +26,15 @@ TEST(PlainSocketTest, ConnectsByNameCarriesLargeWritesWholeAndReportsThePeerClos
   ASSERT_TRUE(QTest::qWaitFor([&] { return connected.size() == 1; }, 5000));
   ASSERT_TRUE(QTest::qWaitFor([&] { return server.hasPendingConnections(); }, 5000));
   QTcpSocket* peer = server.nextPendingConnection();
+
+  // A prompt reply is taken without the event loop; silence gives nothing back, briefly.
+  peer->write("220 ready\r\n");
+  peer->flush();
+  EXPECT_EQ(client.ReceiveShortly(), "220 ready\r\n");
+  QElapsedTimer waited;
+  waited.start();
+  EXPECT_EQ(client.ReceiveShortly(), "");
+  EXPECT_LT(waited.elapsed(), 100);
 
   // Far more than the kernel takes at once while nobody reads: the rest must wait, in order.
   std::string big;
