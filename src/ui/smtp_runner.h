@@ -1,7 +1,8 @@
 #pragma once
-// The SMTP sender of the main window: drives the session engine over a QSslSocket (plain,
-// STARTTLS, or implicit TLS on port 465) and carries out what the engine asks for: bytes,
-// TLS, the session log, status texts, message boxes, timers and the New command.
+// The SMTP sender of the main window: drives the session engine over a socket (clear text on
+// a PlainSocket, handed to a QSslSocket at STARTTLS; a QSslSocket from the start on port 465)
+// and carries out what the engine asks for: bytes, TLS, the session log, status texts,
+// message boxes, timers and the New command.
 //
 // The Calculate & Send flow and the Send Message command use it through SmtpRunnerOf(w):
 //   SmtpRunnerOf(w).SmtpSendDrawing();   // after frmSend and the archive
