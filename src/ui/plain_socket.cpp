@@ -48,8 +48,12 @@ void Dispose(QSocketNotifier*& n) {
 
 PlainSocket::PlainSocket(QObject* parent) : QObject(parent) {}
 
-PlainSocket::~PlainSocket() {
+PlainSocket::~PlainSocket() { Abort(); }
+
+void PlainSocket::Abort() {
   if (lookup_id_ >= 0) QHostInfo::abortHostLookup(lookup_id_);
+  lookup_id_ = -1;
+  addresses_.clear();
   CloseDescriptor();
 }
 

@@ -46,6 +46,8 @@ class PlainSocket : public QObject {
   // The connected descriptor, no longer watched or closed by this object; -1 when there is
   // none.
   qintptr Release();
+  // Closes the connection at once (or stops connecting); no signal follows.
+  void Abort();
 
  signals:
   void connected();

@@ -1,5 +1,7 @@
 #include "ui/smtp_runner.h"
 
+#include <unistd.h>
+
 #include <QElapsedTimer>
 #include <QNetworkInterface>
 #include <QSslConfiguration>
@@ -222,6 +224,7 @@ void SmtpRunner::StartTls() {
     Pump();
   });
   if (fd < 0 || !s->setSocketDescriptor(fd)) {
+    if (fd >= 0) ::close(static_cast<int>(fd));
     engine_.OnTlsFailed(s->errorString().toStdString());
     return;
   }
@@ -279,6 +282,7 @@ void SmtpRunner::DropSocket() {
   if (PlainSocket* p = plain_) {
     plain_ = nullptr;
     p->disconnect(this);
+    p->Abort();  // now, not when the event loop next deletes: a message box may come first
     p->deleteLater();
   }
 }
