@@ -54,11 +54,13 @@ void PlainSocket::Abort() {
   if (lookup_id_ >= 0) QHostInfo::abortHostLookup(lookup_id_);
   lookup_id_ = -1;
   addresses_.clear();
+  started_ = false;  // a connection attempt still queued finds nothing to do
   CloseDescriptor();
 }
 
 void PlainSocket::ConnectToHost(const QString& host, quint16 port) {
   port_ = port;
+  started_ = true;
   QHostAddress literal;
   if (literal.setAddress(host)) {
     // Asked for a literal address, QHostInfo would look its name up in reverse first.
@@ -80,6 +82,7 @@ void PlainSocket::OnHostFound(const QHostInfo& info) {
 }
 
 void PlainSocket::TryNextAddress() {
+  if (!started_) return;
   while (!addresses_.isEmpty()) {
     const QHostAddress address = addresses_.takeFirst();
     sockaddr_storage storage{};

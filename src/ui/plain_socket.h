@@ -66,6 +66,7 @@ class PlainSocket : public QObject {
   void CloseDescriptor();
 
   int fd_ = -1;
+  bool started_ = false;  // ConnectToHost called and not aborted since
   bool connecting_ = false;
   quint16 port_ = 0;
   int lookup_id_ = -1;

@@ -56,7 +56,7 @@ TEST(PlainSocketTest, ConnectsByNameTakesPromptRepliesCarriesLargeWritesAndSeesT
   EXPECT_EQ(failed.size(), 0);
 }
 
-TEST(PlainSocketTest, NobodyListeningIsARefusedConnection) {
+TEST(PlainSocketTest, NobodyListeningIsARefusedConnectionAndAnAbortedOneSaysNothing) {
   quint16 port;
   {
     QTcpServer server;
@@ -72,6 +72,16 @@ TEST(PlainSocketTest, NobodyListeningIsARefusedConnection) {
             QAbstractSocket::ConnectionRefusedError);
   EXPECT_EQ(failed[0][1].toString(), "Connection refused");
   EXPECT_EQ(connected.size(), 0);
+
+  // Given up before the attempt even starts: nothing is reported later.
+  QTcpServer listening;
+  ASSERT_TRUE(listening.listen(QHostAddress::LocalHost));
+  client.ConnectToHost("127.0.0.1", listening.serverPort());
+  client.Abort();
+  QTest::qWait(50);
+  EXPECT_EQ(connected.size(), 0);
+  EXPECT_EQ(failed.size(), 1);
+  EXPECT_FALSE(listening.hasPendingConnections());
 }
 
 }  // namespace
