@@ -6,22 +6,43 @@
 
 #include "mail/file_settings_store.h"
 #include "mail/registry.h"
+#include "mail/smtp_text.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 using mail::RegistryValue;
 
-TEST(SettingsChecks, Boundaries) {
-  EXPECT_EQ(mail::CheckSmtpServer("a.b"), mail::kInvalidServerMessage);   // too short
-  EXPECT_EQ(mail::CheckSmtpServer(".abc"), mail::kInvalidServerMessage);  // dot only first
-  EXPECT_EQ(mail::CheckSmtpServer("mailhost"), mail::kInvalidServerMessage);
-  EXPECT_EQ(mail::CheckSmtpServer("mail.x:587"), "");
-  EXPECT_EQ(mail::CheckSmtpAddress("a@b.c"), mail::kInvalidAddressMessage);  // 5 characters
-  EXPECT_EQ(mail::CheckSmtpAddress("@abc.de"), mail::kInvalidAddressMessage);
-  EXPECT_EQ(mail::CheckSmtpAddress("ab@c.de"), "");
-  EXPECT_EQ(mail::CheckSmtpName("\xC3\x89l"), mail::kInvalidNameMessage);  // 2 characters
-  EXPECT_EQ(mail::CheckSmtpName("Ali"), "");
+// The dialog's checks and the stricter one a run makes before connecting, on the same rows.
+TEST(SettingsChecks, DialogAndRunCountCharactersNotBytes) {
+  const std::string server = mail::kInvalidServerMessage, address = mail::kInvalidAddressMessage,
+                    name = mail::kInvalidNameMessage;
+  struct {
+    const char *server, *account, *user;
+    std::string dialog;
+    bool run;
+  } cases[] = {{"mail.x:587", "ab@c.de",
+                "Zo\xC3\xAB"
+                "4",
+                "", true},
+               {"a.b", "ab@c.de", "Anna", server, false},      // 3 characters
+               {".abcdef", "ab@c.de", "Anna", server, false},  // dot only first
+               {"mailhost", "ab@c.de", "Anna", server, false},
+               {"mail.x", "a@b.c", "Anna", address, false},  // 5 characters
+               {"mail.x", "@bcdefg", "Anna", address, false},
+               {"mail.x", "ab@c.de", "Zo\xC3\xAB", "", false},    // the run wants 4 characters
+               {"mail.x", "ab@c.de", "\xC3\x89l", name, false}};  // 2 characters, 3 bytes
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.server) + " " + c.account + " " + c.user);
+    EXPECT_EQ(mail::CheckSmtpServer(c.server) + mail::CheckSmtpAddress(c.account) +
+                  mail::CheckSmtpName(c.user),
+              c.dialog);
+    mail::MailSettings s;
+    s.SMTPServer = c.server;
+    s.SMTPAccountName = c.account;
+    s.SMTPUserName = c.user;
+    EXPECT_EQ(mail::SmtpSettingsValid(s), c.run);
+  }
 }
 
 class SaveSettingsTest : public ::testing::Test {
@@ -41,11 +62,8 @@ class SaveSettingsTest : public ::testing::Test {
 TEST_F(SaveSettingsTest, PasswordIsEncodedOnlyWhenTheBoxChanged) {
   EXPECT_EQ(mail::SaveSettings(store_, s_, smtp_), "");
   mail::MailSettings loaded = Loaded();
-  EXPECT_TRUE(loaded.UseSMTP && loaded.ServerRequiresAuthentication);
-  EXPECT_EQ(loaded.SMTPServer, "smtp.example.org:587");
   EXPECT_EQ(loaded.SMTPAccountPassword, "c2VjcmV0");
   EXPECT_EQ(mail::LoadRegistryValue(store_, mail::kValueInitSetup), RegistryValue(1));
-
   smtp_.password_box = loaded.SMTPAccountPassword;  // untouched box
   EXPECT_EQ(mail::SaveSettings(store_, loaded, smtp_), "");
   EXPECT_EQ(Loaded().SMTPAccountPassword, "c2VjcmV0");
@@ -53,20 +71,18 @@ TEST_F(SaveSettingsTest, PasswordIsEncodedOnlyWhenTheBoxChanged) {
 
 TEST_F(SaveSettingsTest, RejectedSmtpSaveKeepsSmtpChosenButNothingElse) {
   ASSERT_EQ(mail::SaveSettings(store_, s_, {false, "old.example.org", "", "Old", "pw", false}), "");
-  smtp_.server = "x";
-  smtp_.account_name = "x";
+  // Everything wrong: the server is reported first, then the address, then the name.
+  smtp_ = {true, "x", "x", "Jo", "secret", true};
   EXPECT_EQ(mail::SaveSettings(store_, s_, smtp_), mail::kInvalidServerMessage);
   smtp_.server = "mail.x:587";
   EXPECT_EQ(mail::SaveSettings(store_, s_, smtp_), mail::kInvalidAddressMessage);
   smtp_.account_name = "ab@c.de";
-  smtp_.user_name = "Jo";
   EXPECT_EQ(mail::SaveSettings(store_, s_, smtp_), mail::kInvalidNameMessage);
   EXPECT_TRUE(s_.UseSMTP);
   EXPECT_EQ(s_.SMTPServer, "old.example.org");
   mail::MailSettings loaded = Loaded();
   EXPECT_TRUE(loaded.UseSMTP);
-  EXPECT_EQ(loaded.SMTPServer, "old.example.org");
-  EXPECT_EQ(loaded.SMTPAccountPassword, "cHc=");
+  EXPECT_EQ(loaded.SMTPServer + " " + loaded.SMTPAccountPassword, "old.example.org cHc=");
 }
 
 TEST_F(SaveSettingsTest, MapiSavesInvalidSmtpFieldsUntrimmed) {
@@ -77,7 +93,6 @@ TEST_F(SaveSettingsTest, MapiSavesInvalidSmtpFieldsUntrimmed) {
   EXPECT_TRUE(loaded.ServerRequiresAuthentication);
   EXPECT_EQ(loaded.SMTPAccountName, " x ");
   EXPECT_EQ(mail::LoadRegistryValue(store_, mail::kValueSMTPServer), RegistryValue(""));
-  EXPECT_EQ(mail::LoadRegistryValue(store_, mail::kValueInitSetup), RegistryValue(1));
 }
 
 // A store that faults on its third opening, as one that breaks mid-save would.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <regex>
 
@@ -138,10 +139,6 @@ class EngineTest : public ::testing::Test {
 
 TEST_F(EngineTest, DrawingRunWithLoginSendsEveryNotificationAndLogsTheDocumentedEntries) {
   Start("mail.example.org:2525", true, ThreePeople(), "Hello", "Your Secret Santa");
-  ASSERT_EQ(Count(Kind::kConnect), 1);
-  EXPECT_EQ(Of(Kind::kConnect)[0].host, "mail.example.org");
-  EXPECT_EQ(Of(Kind::kConnect)[0].port, 2525);
-  EXPECT_FALSE(Of(Kind::kConnect)[0].implicit_tls);
   EXPECT_EQ(Of(Kind::kStatus).front().text,
             "Connecting to SMTP mail server mail.example.org:2525...");
   Login(true);
@@ -206,8 +203,8 @@ TEST_F(EngineTest, TheEhloOfferAndTheLoginSettingDecideTheNextCommand) {
       {"mail.example.org", "250-mx\r\n250-AUTH=LOGIN\r\n250 8BITMIME\r\n", "AUTH LOGIN\r\n", true,
        25},
       {"mail.example.org:465", "250-mx\r\n250-STARTTLS\r\n250 HELP\r\n", kMailFrom, false, 465},
-      {"mail.example.org", "250-mx\r\n250-AUTH PLAIN CRAM-MD5\r\n250 HELP\r\n", "QUIT\r\n\r\n",
-       true, 25},  // no AUTH LOGIN: checked further below
+      {"mail.example.org", "250-mx\r\n250-AUTH PLAIN LOGINX\r\n250-AUTHLOGIN\r\n250 HELP\r\n",
+       "QUIT\r\n\r\n", true, 25},  // no AUTH LOGIN: checked further below
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ehlo);
@@ -233,7 +230,8 @@ TEST_F(EngineTest, RepliesAreFramedAcrossSegmentsAndByteByByte) {
   Start("mail.example.org", true);
   E().OnConnected();
   Reply("220 mx ESMTP\r\n");
-  for (char c : std::string("250-mx\r\n250-STARTTLSX\r\n250-AUTH PLAIN\r\n250 AUTH LOGIN\r\n")) {
+  for (char c :
+       std::string("250-mx\r\n250-X-STARTTLS\r\n250-STARTTLSX\r\n250 AUTH PLAIN LOGIN\r\n")) {
     EXPECT_EQ(Sent(), "EHLO alice\r\n");  // nothing goes out on a partial reply
     Reply(std::string(1, c));
   }
@@ -317,69 +315,81 @@ TEST_F(EngineTest, ReSendModeSendsOnlyMarkedRowsAndEndsWithTheNewCommand) {
   EXPECT_EQ(Sent(), kMailFrom);
   OneMessage();
   Reply("221 bye\r\n");
-  for (const char* to : {"bob", "dee", "ann", "cid"})
-    EXPECT_EQ(Wire().find(std::string("RCPT TO:<") + to + "@x.org>") == std::string::npos,
-              to[0] == 'a' || to[0] == 'c')
-        << to;
   EXPECT_TRUE(HadStatus(" Re-Sending email 2 of 4 to Dee ..."));
   EXPECT_EQ(Boxes().back().text, "2 Mail Messages Re-Sent to\nBob;Dee;\n");
   EXPECT_EQ(LastStatus(), "2 Mail Messages Re-Sent");
   EXPECT_EQ(Count(Kind::kRunNew), 1);
 }
 
-TEST_F(EngineTest, TestModeSendsEveryMessageOfBothKindsToTheTestAddress) {
+TEST_F(EngineTest, FreeFormRunNeedsTheDialogAndTestModeSendsEveryMessageToTheTestAddress) {
   w_->Add(ThreePeople());
   w_->UseServer("mail.example.org", false);
-  w_->Confirm("S", "B");
-  w_->send.TestMode = true;
-  w_->send.TestAddress = " tester@example.org ";
-  for (bool free_form : {false, true}) {
-    Of(Kind::kSend).clear();
-    free_form ? E().SmtpSendMessage() : E().SmtpSendDrawing();
-    Drain();
-    EXPECT_EQ(log.front(), free_form ? "SendMessage_SMTP Connect to mail.example.org"
-                                     : "Send_SMTP Connect to mail.example.org");
-    Login(false);
-    for (int i = 0; i < 3; ++i) OneMessage();
-    Reply("221 bye\r\n");
-    const std::string wire = Wire();
-    std::size_t n = 0;
-    for (std::size_t p = wire.find("RCPT TO:<tester@example.org>\r\n"); p != std::string::npos;
-         p = wire.find("RCPT TO:<tester@example.org>", p + 1))
-      ++n;
-    EXPECT_EQ(n, 3u);
-    EXPECT_NE(wire.find("Subject: Cid S"), std::string::npos);
-    EXPECT_EQ(free_form, wire.find("Secret Santa for") == std::string::npos);
-  }
-}
-
-TEST_F(EngineTest, FreeFormRunStopsWhenTheDialogWasCancelled) {
-  w_->Add(ThreePeople());
-  w_->UseServer("mail.example.org", false);
-  E().SmtpSendMessage();
+  E().SmtpSendMessage();  // the dialog was cancelled
   Drain();
   EXPECT_EQ(Count(Kind::kConnect) + Count(Kind::kStatus), 0);
   EXPECT_EQ(Count(Kind::kFinished), 1);
-  EXPECT_TRUE(E().FreeFormMode);
+
+  w_->Confirm("S", "B");
+  w_->send.TestMode = true;
+  w_->send.TestAddress = " tester@example.org ";
+  E().SmtpSendMessage();
+  Drain();
+  EXPECT_EQ(log.front(), "SendMessage_SMTP Connect to mail.example.org");
+  Login(false);
+  for (int i = 0; i < 3; ++i) OneMessage();
+  Reply("221 bye\r\n");
+  const std::string wire = Wire();
+  int n = 0;
+  for (std::size_t p = wire.find("RCPT"); p != std::string::npos; p = wire.find("RCPT", p + 1), ++n)
+    EXPECT_EQ(wire.compare(p, 30, "RCPT TO:<tester@example.org>\r\n"), 0);
+  EXPECT_EQ(n, 3);
+  EXPECT_NE(wire.find("Subject: Cid S"), std::string::npos);
+  EXPECT_EQ(wire.find("Secret Santa for"), std::string::npos);
+  EXPECT_EQ(Boxes().back().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
 }
 
-TEST_F(EngineTest, FirstMessageErrorEndsWithTheErrorBox) {
-  w_->roster.ReSendMode = true;
-  w_->Add(ThreePeople());
-  w_->Mark(1);
-  Start("mail.example.org", true, {});
-  Login(false);
-  Reply("334 VXNlcm5hbWU6\r\n");
-  Reply("334 UGFzc3dvcmQ6\r\n");
-  Reply("535 5.7.8 Authentication credentials invalid\r\n");
-  EXPECT_FALSE(E().Active());
-  ASSERT_EQ(Boxes().size(), 1u);
-  ExpectLastBox("SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n", mb::kInformation,
-                "SMTP Error");
+TEST_F(EngineTest, FaultsBeforeAnyAcceptedMessageEndTheRunWithTheirBox) {
+  struct Case {
+    std::function<void()> fault;
+    std::string box, title;
+    int style, run_new;
+  } cases[] = {
+      {[&] {
+         E().Winsock1_Error(10061, "Connection refused");
+         Drain();
+       },
+       "Winsock1 Error number 10061\r\nConnection refused", "Winsock1 Error", mb::kExclamation, 0},
+      {[&] {
+         w_->roster.grid().SetTextMatrix(1, roster::kColResult, "x");  // no receiver
+         Login(true);
+         OneMessage(false);
+       },
+       "Error while attempting to send messages", "HLMR", mb::kCritical, 1},
+      {[&] {
+         Login(false);
+         Reply("334 VXNlcm5hbWU6\r\n");
+         Reply("334 UGFzc3dvcmQ6\r\n");
+         Reply("535 5.7.8 Authentication credentials invalid\r\n");
+       },
+       "SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n", "SMTP Error",
+       mb::kInformation, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.box);
+    Reset();
+    w_->roster.ReSendMode = true;
+    w_->Add(ThreePeople());
+    w_->Mark(1);
+    Start("mail.example.org", true, {});
+    c.fault();
+    ASSERT_EQ(Boxes().size(), 1u);
+    ExpectLastBox(c.box, c.style, c.title);
+    EXPECT_FALSE(E().Active());
+    EXPECT_FALSE(log_open);
+    EXPECT_EQ(Count(Kind::kRunNew), c.run_new);
+  }
+  // The server's refusal, the last case, is also logged and told in the status bar.
   EXPECT_EQ(log.back(), "SMTP ERROR OR Disconnect");
   EXPECT_EQ(LastStatus(), "Disconnecting from SMTP mail server mail.example.org...");
-  EXPECT_FALSE(log_open);
-  EXPECT_EQ(Count(Kind::kRunNew), 1);
 }
 
 TEST_F(EngineTest, LaterFailuresReconnectSixTimesWithATimedWaitThenAskRetryOrCancel) {
@@ -391,11 +401,10 @@ TEST_F(EngineTest, LaterFailuresReconnectSixTimesWithATimedWaitThenAskRetryOrCan
   OneMessage();
   OneMessage(false);
   Reply("451 4.3.0 try later\r\n");  // second message composed, then refused
-  EXPECT_EQ(E().SentCount, 2);
   answers = {mb::kRetry, mb::kCancel};
-  // Six automatic reconnects, then one more after the user chose Retry.
+  // Six automatic reconnects, then one more after the user chose Retry. The texts of the
+  // question and the abort are checked against a real server in the ui tests.
   for (int round = 1; round <= 7; ++round) {
-    EXPECT_EQ(E().ReconnectCount, std::min(round, 6));
     EXPECT_EQ(LastStatus(), "Server Disconnected, Automatic re-connecting in 10 seconds...");
     EXPECT_EQ(timers[SmtpTimer::kReconnectWait], 8000ms);
     const int connects_before = Count(Kind::kConnect);
@@ -404,23 +413,19 @@ TEST_F(EngineTest, LaterFailuresReconnectSixTimesWithATimedWaitThenAskRetryOrCan
     EXPECT_EQ(Count(Kind::kConnect), connects_before);
     Fire(SmtpTimer::kReconnectWait);
     EXPECT_EQ(Count(Kind::kConnect), connects_before + 1);
-    EXPECT_EQ(E().SmtpState, 0);
     Login(false);
     Reply("250 OK\r\n");
     Reply("250 OK\r\n");
-    EXPECT_EQ(E().CurrentRow, 2);
+    EXPECT_EQ(E().CurrentRow, 2);  // the refused message again, not the next one
     EXPECT_EQ(Boxes().size(), round == 7 ? 1u : 0u);
     Reply(round >= 6 ? "554 5.0.0 no\r\n" : "451 again\r\n");  // refuse DATA this time
   }
-  // The texts of the question and the abort are checked against a real server in the ui tests.
   ASSERT_EQ(Boxes().size(), 3u);
   EXPECT_TRUE(Boxes()[1].needs_answer);
   EXPECT_EQ(Boxes()[1].title, "SMTP Error");
   EXPECT_FALSE(E().Active());
   EXPECT_FALSE(log_open);
-  EXPECT_EQ(E().AcceptedRows, std::vector<int>{1});
   // Then who is still waiting: everyone whose message the server never accepted.
-  EXPECT_EQ(E().NotNotifiedNames(), "P2;P3;P4;P5;");
   EXPECT_EQ(Boxes().back().style, mb::kExclamation);
   EXPECT_EQ(Boxes().back().text.rfind("These participants were not notified:\nP2;P3;P4;P5;\n", 0),
             0u)
@@ -483,24 +488,6 @@ TEST_F(EngineTest, StartFailuresShowTheirMessages) {
   EXPECT_EQ(Count(Kind::kConnect), 0);
   EXPECT_EQ(Boxes().back().text, "Error This operation requires a internet connection");
   EXPECT_FALSE(E().Active());
-}
-
-TEST_F(EngineTest, SocketErrorAndHandlerErrorEndTheRun) {
-  Start("mail.example.org", false);
-  E().Winsock1_Error(10061, "Connection refused");
-  Drain();
-  ExpectLastBox("Winsock1 Error number 10061\r\nConnection refused", mb::kExclamation,
-                "Winsock1 Error");
-  EXPECT_FALSE(log_open);
-  EXPECT_FALSE(E().Active());
-
-  w_->roster.grid().SetTextMatrix(1, roster::kColResult, "x");  // no receiver
-  StartDrawing();
-  Login(false);
-  OneMessage(false);
-  ExpectLastBox("Error while attempting to send messages", mb::kCritical);
-  EXPECT_FALSE(E().Active());
-  EXPECT_FALSE(log_open);
 }
 
 }  // namespace
