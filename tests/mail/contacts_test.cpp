@@ -101,10 +101,6 @@ TEST(ContactsCsvTest, CommonClientExportsAndRowsWithoutAddress) {
         {"Ann Lee", "ann@other.example"},
         {"Ann Lee", "ann@work.example"},
         {"Zed", "zed@example.org"}}},
-      {"webmail, older layout",
-       "Name,Given Name,Family Name,E-mail 1 - Type,E-mail 1 - Value\n"
-       "Bob Stone,Bob,Stone,* Other,bob@example.com\n",
-       {{"Bob Stone", "bob@example.com"}}},
       {"desktop client, semicolons and quoted fields",
        "\"Title\";\"First Name\";\"Last Name\";\"E-mail Address\";\"E-mail Type\";"
        "\"E-mail Display Name\";\"E-mail 2 Address\"\r\n"
@@ -151,30 +147,19 @@ TEST(ContactsFileTest, EncodingsOfTheFileAreRecognised) {
                              "\xEF\xBB\xBF"
                              "BEGIN:VCARD\nFN:Ö\nEMAIL:o@x.org\nEND:VCARD\n"));
   EXPECT_EQ(r.contacts, (std::vector<C>{{"Ö", "o@x.org"}}));
-
-  r = LoadContactsFile(dir.path() / "missing.vcf");
-  EXPECT_FALSE(r.error.empty());
-  EXPECT_NE(r.error.find("missing.vcf]"), std::string::npos);
 }
 
-TEST(ContactsFileTest, FiveThousandContactsLoadQuickly) {
-  std::string vcf;  // the picker test loads 5000 CSV rows
-  for (int i = 0; i < 5000; ++i) {
-    const std::string n = std::to_string(i);
-    vcf += "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Last" + n + ";First" + n + ";;;\r\nFN:First" + n +
-           " Last" + n + "\r\nEMAIL;TYPE=INTERNET:p" + n + "@example.org\r\nEND:VCARD\r\n";
-  }
-  // One row that is nothing but addresses, as a broken export may give.
+// Five thousand people load in the picker test and the benchmark; this is the broken export
+// whose one row is nothing but addresses.
+TEST(ContactsFileTest, ARowOfTwentyThousandAddressesLoadsQuickly) {
   std::string wide = "Name,Email\nAll,";
   for (int i = 0; i < 20000; ++i) wide += "a" + std::to_string(i) + "@x.org;";
   const auto start = std::chrono::steady_clock::now();
-  ContactsLoad v = ParseContacts(vcf);
   ContactsLoad w = ParseContacts(wide);
   const auto elapsed = std::chrono::steady_clock::now() - start;
-  EXPECT_EQ(v.contacts.size(), 5000u);
-  EXPECT_EQ(v.contacts[4999], (C{"First4999 Last4999", "p4999@example.org"}));
-  EXPECT_EQ(w.contacts.size(), 20000u);
-  // Generous even for a debug build on a busy machine; the benchmark has the real figure.
+  ASSERT_EQ(w.contacts.size(), 20000u);
+  EXPECT_EQ(w.contacts.back(), (C{"All", "a19999@x.org"}));
+  // Generous even for a debug build on a busy machine.
   EXPECT_LT(elapsed, std::chrono::seconds(2));
 }
 

@@ -21,27 +21,20 @@ TEST(SettingsChecks, DialogAndRunCountCharactersNotBytes) {
     const char *server, *account, *user;
     std::string dialog;
     bool run;
-  } cases[] = {{"mail.x:587", "ab@c.de",
-                "Zo\xC3\xAB"
-                "4",
-                "", true},
+  } cases[] = {{"mail.x:587", "ab@c.de", "Zoë4", "", true},
                {"a.b", "ab@c.de", "Anna", server, false},      // 3 characters
                {".abcdef", "ab@c.de", "Anna", server, false},  // dot only first
                {"mailhost", "ab@c.de", "Anna", server, false},
                {"mail.x", "a@b.c", "Anna", address, false},  // 5 characters
                {"mail.x", "@bcdefg", "Anna", address, false},
-               {"mail.x", "ab@c.de", "Zo\xC3\xAB", "", false},    // the run wants 4 characters
-               {"mail.x", "ab@c.de", "\xC3\x89l", name, false}};  // 2 characters, 3 bytes
+               {"mail.x", "ab@c.de", "Zoë", "", false},    // the run wants 4 characters
+               {"mail.x", "ab@c.de", "Él", name, false}};  // 2 characters, 3 bytes
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.server) + " " + c.account + " " + c.user);
     EXPECT_EQ(mail::CheckSmtpServer(c.server) + mail::CheckSmtpAddress(c.account) +
                   mail::CheckSmtpName(c.user),
               c.dialog);
-    mail::MailSettings s;
-    s.SMTPServer = c.server;
-    s.SMTPAccountName = c.account;
-    s.SMTPUserName = c.user;
-    EXPECT_EQ(mail::SmtpSettingsValid(s), c.run);
+    EXPECT_EQ(mail::SmtpSettingsValid({false, false, c.server, c.user, c.account, ""}), c.run);
   }
 }
 

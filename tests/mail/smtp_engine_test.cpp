@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <functional>
 #include <map>
 #include <regex>
 
@@ -348,48 +347,23 @@ TEST_F(EngineTest, FreeFormRunNeedsTheDialogAndTestModeSendsEveryMessageToTheTes
   EXPECT_EQ(Boxes().back().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
 }
 
-TEST_F(EngineTest, FaultsBeforeAnyAcceptedMessageEndTheRunWithTheirBox) {
-  struct Case {
-    std::function<void()> fault;
-    std::string box, title;
-    int style, run_new;
-  } cases[] = {
-      {[&] {
-         E().Winsock1_Error(10061, "Connection refused");
-         Drain();
-       },
-       "Winsock1 Error number 10061\r\nConnection refused", "Winsock1 Error", mb::kExclamation, 0},
-      {[&] {
-         w_->roster.grid().SetTextMatrix(1, roster::kColResult, "x");  // no receiver
-         Login(true);
-         OneMessage(false);
-       },
-       "Error while attempting to send messages", "HLMR", mb::kCritical, 1},
-      {[&] {
-         Login(false);
-         Reply("334 VXNlcm5hbWU6\r\n");
-         Reply("334 UGFzc3dvcmQ6\r\n");
-         Reply("535 5.7.8 Authentication credentials invalid\r\n");
-       },
-       "SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n", "SMTP Error",
-       mb::kInformation, 1}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.box);
-    Reset();
-    w_->roster.ReSendMode = true;
-    w_->Add(ThreePeople());
-    w_->Mark(1);
-    Start("mail.example.org", true, {});
-    c.fault();
-    ASSERT_EQ(Boxes().size(), 1u);
-    ExpectLastBox(c.box, c.style, c.title);
-    EXPECT_FALSE(E().Active());
-    EXPECT_FALSE(log_open);
-    EXPECT_EQ(Count(Kind::kRunNew), c.run_new);
-  }
-  // The server's refusal, the last case, is also logged and told in the status bar.
+TEST_F(EngineTest, FirstMessageErrorEndsWithTheErrorBox) {
+  w_->roster.ReSendMode = true;
+  w_->Add(ThreePeople());
+  w_->Mark(1);
+  Start("mail.example.org", true, {});
+  Login(false);
+  Reply("334 VXNlcm5hbWU6\r\n");
+  Reply("334 UGFzc3dvcmQ6\r\n");
+  Reply("535 5.7.8 Authentication credentials invalid\r\n");
+  EXPECT_FALSE(E().Active());
+  ASSERT_EQ(Boxes().size(), 1u);
+  ExpectLastBox("SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n", mb::kInformation,
+                "SMTP Error");
   EXPECT_EQ(log.back(), "SMTP ERROR OR Disconnect");
   EXPECT_EQ(LastStatus(), "Disconnecting from SMTP mail server mail.example.org...");
+  EXPECT_FALSE(log_open);
+  EXPECT_EQ(Count(Kind::kRunNew), 1);
 }
 
 TEST_F(EngineTest, LaterFailuresReconnectSixTimesWithATimedWaitThenAskRetryOrCancel) {
@@ -488,6 +462,24 @@ TEST_F(EngineTest, StartFailuresShowTheirMessages) {
   EXPECT_EQ(Count(Kind::kConnect), 0);
   EXPECT_EQ(Boxes().back().text, "Error This operation requires a internet connection");
   EXPECT_FALSE(E().Active());
+}
+
+TEST_F(EngineTest, SocketErrorAndHandlerErrorEndTheRun) {
+  Start("mail.example.org", false);
+  E().Winsock1_Error(10061, "Connection refused");
+  Drain();
+  ExpectLastBox("Winsock1 Error number 10061\r\nConnection refused", mb::kExclamation,
+                "Winsock1 Error");
+  EXPECT_FALSE(log_open);
+  EXPECT_FALSE(E().Active());
+
+  w_->roster.grid().SetTextMatrix(1, roster::kColResult, "x");  // no receiver
+  StartDrawing();
+  Login(false);
+  OneMessage(false);
+  ExpectLastBox("Error while attempting to send messages", mb::kCritical);
+  EXPECT_FALSE(E().Active());
+  EXPECT_FALSE(log_open);
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 #pragma once
-// A roster with a drawing in column 4 and the mail values a run reads, for SMTP tests.
+// A roster with a drawing in column 4 and the mail values a run reads, for the sending tests.
 
 #include <string>
 #include <vector>
 
-#include "mail/mail_settings.h"
-#include "mail/send_values.h"
 #include "mail/message.h"
 #include "mail/smtp_compose.h"
 #include "mail/smtp_engine.h"
@@ -15,9 +13,7 @@
 namespace smtp_testing {
 
 struct Person {
-  std::string name;
-  std::string email;
-  std::string notes;
+  std::string name, email, notes;
   int receiver = 0;  // row number, 0 for none
 };
 
@@ -35,7 +31,9 @@ class SmtpWorld {
         roster.grid().SetTextMatrix(static_cast<int>(i) + 1, roster::kColResult,
                                     std::to_string(people[i].receiver));
   }
-  void Mark(int row) { roster.grid().SetCellColors(row, roster::kColName, roster::kWhite, roster::kRed); }
+  void Mark(int row) {
+    roster.grid().SetCellColors(row, roster::kColName, roster::kWhite, roster::kRed);
+  }
 
   void UseServer(const std::string& server, bool auth) {
     settings.UseSMTP = true;
@@ -52,10 +50,10 @@ class SmtpWorld {
     send.MailTrailer = "You are a Secret Santa for";
   }
 
+  static bool Online() { return true; }
   mail::SmtpContext Context() {
-    return mail::SmtpContext{roster, settings, send,
-                             mail::WireComposer(settings, send, roster.MessageFooter, clock),
-                             [] { return true; }, {}};
+    return {roster, settings, send, mail::WireComposer(settings, send, roster.MessageFooter, clock),
+            Online, {}};
   }
 
   testing_support::FakeUi ui;
