@@ -1,8 +1,11 @@
 #pragma once
 // Runs the built hollymoor-cli as a subprocess in a throw-away data folder and settings file.
 
+#include <gtest/gtest.h>
+
 #include <QTemporaryDir>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -51,6 +54,18 @@ std::string ListFile(const std::vector<Person>& people);
 
 // "GIVER -> RECEIVER" lines into giver -> receiver.
 std::vector<std::pair<std::string, std::string>> ParsePairs(const std::string& out);
+
+// Every one of `n` participants gives to somebody else, and nobody is drawn twice.
+template <typename GiverReceiverPairs>
+void ExpectValidDrawing(const GiverReceiverPairs& pairs, std::size_t n) {
+  std::set<std::string> receivers;
+  for (const auto& [giver, receiver] : pairs) {
+    EXPECT_NE(giver, receiver);
+    receivers.insert(receiver);
+  }
+  EXPECT_EQ(pairs.size(), n);
+  EXPECT_EQ(receivers.size(), n);
+}
 
 inline bool Has(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
