@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "roster/grid.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,6 +1,7 @@
+#include "roster/validation.h"
+
 #include <gtest/gtest.h>
 
-#include "roster/validation.h"
 #include "support/fake_ui.h"
 
 namespace {
@@ -27,17 +28,17 @@ TEST(ValidationTest, AddressRuleBoundaries) {
     const char* address;
     bool ok;
   } cases[] = {
-      {"a@bc.de", false},    // one character before "@"
-      {"ab@c.de", true},     // two before, dot after
-      {"ab@.cd", true},      // the dot may follow the "@" directly
-      {"ab@cd.", true},      // nothing is checked after the dot
-      {"ab@cd", false},      // no dot after "@", and too short
-      {"abc@defg", false},   // no dot after "@"
-      {"a.b@cdef", false},   // the only dot is before "@"
-      {"@abc.de", false},    // "@" first
-      {"ab@c.d", true},      // exactly six characters
-      {"a@b.c", false},      // five characters
-      {"ab cd@x y.z", true}, // spaces are not checked
+      {"a@bc.de", false},     // one character before "@"
+      {"ab@c.de", true},      // two before, dot after
+      {"ab@.cd", true},       // the dot may follow the "@" directly
+      {"ab@cd.", true},       // nothing is checked after the dot
+      {"ab@cd", false},       // no dot after "@", and too short
+      {"abc@defg", false},    // no dot after "@"
+      {"a.b@cdef", false},    // the only dot is before "@"
+      {"@abc.de", false},     // "@" first
+      {"ab@c.d", true},       // exactly six characters
+      {"a@b.c", false},       // five characters
+      {"ab cd@x y.z", true},  // spaces are not checked
   };
   for (const Case& c : cases) {
     ui.boxes.clear();
