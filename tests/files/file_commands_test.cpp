@@ -18,7 +18,7 @@ class FakeShell : public roster::Shell {
   Strings opened;
 };
 
-class FileCommandsTest : public RosterFixture {
+class FileCommandsTest : public FilesFixture {
  protected:
   FileCommandsTest()
       : commands_({roster_, dialogs_, shell_, clock_, dir_.path(), [this] { NewList(); },
@@ -34,13 +34,13 @@ class FileCommandsTest : public RosterFixture {
       roster_.UpdateButtonEnables(false);
     }
   }
-  // The first dialog was an Open dialog of this filter, in this folder of the data folder.
+  // The last dialog was an Open dialog of this filter, in this folder of the data folder.
   void ExpectOpenDialog(const std::string& filter, const char* folder) {
     ASSERT_FALSE(dialogs_.requests.empty());
-    EXPECT_FALSE(dialogs_.was_save[0]);
-    EXPECT_EQ(dialogs_.requests[0].filter, filter);
-    EXPECT_EQ(dialogs_.requests[0].filter_index, 2);
-    EXPECT_EQ(dialogs_.requests[0].initial_dir, dir_.path() / folder);
+    EXPECT_FALSE(dialogs_.was_save.back());
+    EXPECT_EQ(dialogs_.requests.back().filter, filter);
+    EXPECT_EQ(dialogs_.requests.back().filter_index, 2);
+    EXPECT_EQ(dialogs_.requests.back().initial_dir, dir_.path() / folder);
   }
   void EnterReSend() {
     dialogs_.answers.push_back(File("History/20261205-1807.hmr",
@@ -68,25 +68,20 @@ TEST_F(FileCommandsTest, SaveAndOpenUseTheSavedFolder) {
   EXPECT_EQ(r.filter, "SecretSanta Files (*.hmr)|*.hmr");
   EXPECT_EQ(r.filter_index, 1);
   EXPECT_EQ(r.initial_dir, dir_.path() / "Saved");
-  EXPECT_EQ(r.file_name, files::DateTimeName(clock_) + ".hmr");  // yyyymmdd-hhnn.hmr
-  EXPECT_EQ(r.file_name.size(), 17u);
+  EXPECT_EQ(r.file_name, files::DateTimeName(clock_) + ".hmr");
   EXPECT_TRUE(r.overwrite_prompt && r.path_must_exist);
   EXPECT_EQ(ui_.statuses, (Strings{"Saving participants to File...", "Ready"}));
   commands_.mnuSave_Click();  // cancelled
   EXPECT_EQ(ui_.StatusText(), "Ready");
 
+  // What comes back through the window is the window's test.
   roster_.ClearList();
   ui_.statuses.clear();
-  dialogs_.requests.clear();
-  dialogs_.was_save.clear();
   dialogs_.answers.push_back(dir_.path() / "Saved" / "mine.hmr");
   commands_.mnuOpen_Click();
   ExpectOpenDialog(kListFilter, "Saved");
-  EXPECT_EQ(Column(2), (Strings{"Ann", "Bo"}));  // what was saved comes back
-  EXPECT_EQ(Column(5), (Strings{"n", ""}));
-  EXPECT_TRUE(roster_.commands().Enabled("mnuCalculateSend"));
+  EXPECT_EQ(Column(2), (Strings{"Ann", "Bo"}));
   EXPECT_EQ(ui_.statuses, (Strings{"Adding participants from File...", "Ready"}));
-  EXPECT_TRUE(ui_.boxes.empty());
 }
 
 // Captions, images, the status text and the skipped options dialog are checked through the

@@ -12,14 +12,13 @@
 #include <vector>
 
 #include "files/file_dialogs.h"
-#include "roster/roster.h"
-#include "support/fake_ui.h"
+#include "roster/roster_fixture.h"
 #include "support/temp_dir.h"
 
 namespace files_test {
 
 namespace fs = std::filesystem;
-using Strings = std::vector<std::string>;
+using testing_support::Strings;
 
 class FakeFileDialogs : public files::FileDialogs {
  public:
@@ -55,41 +54,15 @@ using testing_support::ReadAll;
 using testing_support::TempDir;
 using testing_support::WriteAll;
 
-class RosterFixture : public ::testing::Test {
+class FilesFixture : public testing_support::RosterFixture {
  protected:
-  RosterFixture() : roster_(ui_) {
-    roster_.SetupGrid();
-    roster_.UpdateButtonEnables(false);
-  }
-  void Add(const std::string& name, const std::string& exclusions = "",
-           const std::string& notes = "") {
-    roster_.AddParticipant(exclusions, name, Lower(name) + "@example.org", notes, false);
-  }
-  static std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-  }
-  const std::string& Cell(int r, int c) const { return roster_.grid().TextMatrix(r, c); }
-  // One column of every participant row.
-  Strings Column(int c) const {
-    Strings out;
-    for (int r = 1; r <= Count(); ++r) out.push_back(Cell(r, c));
-    return out;
-  }
+  // Writes a file under the throw-away folder and returns its path.
   fs::path File(const fs::path& name, const std::string& bytes) {
     fs::create_directories((dir_.path() / name).parent_path());
     WriteAll(dir_.path() / name, bytes);
     return dir_.path() / name;
   }
-  int Count() const { return roster_.ParticipantCount(); }
-  Strings Texts() const {
-    Strings out;
-    for (const auto& b : ui_.boxes) out.push_back(b.text);
-    return out;
-  }
 
-  testing_support::FakeUi ui_;
-  roster::Roster roster_;
   FakeFileDialogs dialogs_;
   TempDir dir_;
 };

@@ -17,7 +17,7 @@ std::chrono::system_clock::time_point LocalTime(const std::string& hms) {
   return std::chrono::system_clock::from_time_t(std::mktime(&t));
 }
 
-class HistoryTest : public RosterFixture {
+class HistoryTest : public FilesFixture {
  protected:
   // Three participants with a drawing hidden in column 4: 1 gives to 3, 2 to 1, 3 to 2.
   void ThreeDrawn() {
@@ -37,23 +37,17 @@ TEST_F(HistoryTest, LogOfThreeParticipantsHasTwentySevenLinesInTheFixedLayout) {
   ThreeDrawn();
   const std::string p = "/data/History/20261205-1807.htm";
   const std::string log = files::FormatHistoryLog(roster_, p);
+  // Header cells: bold white on grey.
+  auto th = [](const char* width, const char* title) {
+    return std::string("<td width=\"") + width +
+           "%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>" + title + "</b></font></td>";
+  };
   const std::string head =
-      "<html><head><title>" + p +
-      "</title></head><body><table cellpadding=\"4\">\r\n"
-      "<tr><td width=\"16%\" colspan=\"6\" bgcolor=\"#C0C0C0\"><b>Hollymoor History Log File " +
-      p +
-      "</b></td></tr>\r\n"
-      "<tr><td width=\"16%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>#</b></font></td>\r\n"
-      "<td width=\"16%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Exclusion "
-      "#</b></font></td>\r\n"
-      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Participant "
-      "Name</b></font></td>\r\n"
-      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Email "
-      "Address</b></font></td>\r\n"
-      "<td width=\"17%\" bgcolor=\"#808080\"><font color=\"#FFFFFF\"><b>Secret Santa "
-      "For</b></font></td>\r\n"
-      "<td width=\"17%\" bgcolor=\"#808080\"><font "
-      "color=\"#FFFFFF\"><b>Notes</b></font></td></tr>\r\n";
+      "<html><head><title>" + p + "</title></head><body><table cellpadding=\"4\">\r\n" +
+      "<tr><td width=\"16%\" colspan=\"6\" bgcolor=\"#C0C0C0\"><b>Hollymoor History Log File " + p +
+      "</b></td></tr>\r\n<tr>" + th("16", "#") + "\r\n" + th("16", "Exclusion #") + "\r\n" +
+      th("17", "Participant Name") + "\r\n" + th("17", "Email Address") + "\r\n" +
+      th("17", "Secret Santa For") + "\r\n" + th("17", "Notes") + "</tr>\r\n";
   const std::string first_row =
       "<tr><td width=\"16%\">1</td>\r\n"
       "<td width=\"16%\">2</td>\r\n"

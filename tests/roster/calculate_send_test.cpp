@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "roster/random.h"
-#include "support/fake_ui.h"
+#include "roster/roster_fixture.h"
 
 namespace {
 
-using Strings = std::vector<std::string>;
+using testing_support::Strings;
 
 // Records the order in which the flow reaches the other areas, and what column 4 held then.
 class RecordingErrand : public roster::SendErrand {
@@ -43,17 +43,13 @@ class RecordingErrand : public roster::SendErrand {
   roster::Roster& roster_;
 };
 
-class CalculateSendTest : public ::testing::Test {
+class CalculateSendTest : public testing_support::RosterFixture {
  protected:
-  CalculateSendTest() : roster_(ui_), errand_(roster_) {
-    roster_.SetupGrid();
+  CalculateSendTest() {
     roster_.SetRandom(std::make_unique<roster::Xoshiro256>(7));
-    for (const char* n : {"Ann", "Bob", "Cy", "Dee"})
-      roster_.AddParticipant("", n, std::string(n) + "@example.org", "", true);
+    for (const char* n : {"Ann", "Bob", "Cy", "Dee"}) Add(n);
   }
-  testing_support::FakeUi ui_;
-  roster::Roster roster_;
-  RecordingErrand errand_;
+  RecordingErrand errand_{roster_};
 };
 
 // Which receivers a drawing may give is the drawing's own test; cancelling is an errand test.

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <set>
 
-#include "roster/roster.h"
+#include "roster/roster_fixture.h"
 #include "roster/wait_cursor.h"
-#include "support/fake_ui.h"
 
 namespace {
 
@@ -13,34 +12,21 @@ using roster::kColExclusions;
 using roster::kColResult;
 using roster::Roster;
 
-class DrawingTest : public ::testing::Test {
+class DrawingTest : public testing_support::RosterFixture {
  protected:
-  DrawingTest() : roster_(ui_) {
-    roster_.SetupGrid();
-    roster_.SetRandom(std::make_unique<roster::Xoshiro256>(99));
-  }
-  void Fill(int n) {
-    for (int i = 1; i <= n; ++i)
-      roster_.AddParticipant("", "P" + std::to_string(i), "p@example.org", "", true);
-  }
+  DrawingTest() { roster_.SetRandom(std::make_unique<roster::Xoshiro256>(99)); }
   const roster::Cell& Result(int row) { return roster_.grid().CellAt(row, kColResult); }
   // Every name once, nobody their own, shown in black on white; which receivers are allowed
   // is the property test's business.
   void ExpectShownAssignment() {
-    const int n = roster_.grid().Rows() - 1;
-    std::set<std::string> names;
-    for (int r = 1; r <= n; ++r) {
-      const std::string& name = Result(r).text;
-      EXPECT_NE(name, roster_.grid().TextMatrix(r, roster::kColName)) << r;
-      names.insert(name);
+    const testing_support::Strings shown = Column(kColResult), names = Column(roster::kColName);
+    for (std::size_t r = 1; r <= names.size(); ++r) {
+      EXPECT_NE(shown[r - 1], names[r - 1]) << r;
       EXPECT_EQ(Result(r).back, 0u);
       EXPECT_EQ(Result(r).fore, 1u);
     }
-    EXPECT_EQ(static_cast<int>(names.size()), n);
+    EXPECT_EQ(std::set(shown.begin(), shown.end()), std::set(names.begin(), names.end()));
   }
-
-  testing_support::FakeUi ui_;
-  Roster roster_;
 };
 
 TEST_F(DrawingTest, ImpossibleRostersAbortCleanlyWithTheReason) {

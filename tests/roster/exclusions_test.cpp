@@ -1,30 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "roster/roster.h"
-#include "support/fake_ui.h"
+#include "roster/roster_fixture.h"
 
 namespace {
 
-using roster::Roster;
-using Lists = std::vector<std::string>;
+using Lists = testing_support::Strings;
 
-class ExclusionsTest : public ::testing::Test {
+class ExclusionsTest : public testing_support::RosterFixture {
  protected:
-  ExclusionsTest() : roster_(ui_) { roster_.SetupGrid(); }
-  void Fill(int n) {
-    for (int i = 1; i <= n; ++i)
-      roster_.AddParticipant("", "P" + std::to_string(i), "p@example.org", "", true);
-  }
-  void Press(std::initializer_list<int> rows) {
-    for (int r : rows) roster_.MSFlexGrid_MouseDown(r, roster::kColName);
-  }
-  Lists AllLists() {
-    Lists out;
-    for (int r = 1; r <= roster_.ParticipantCount(); ++r)
-      out.push_back(roster_.grid().TextMatrix(r, roster::kColExclusions));
-    return out;
-  }
-  bool On(const char* name) { return roster_.commands().Enabled(name); }
+  Lists AllLists() { return Column(roster::kColExclusions); }
   // How many of Clear Selected and the two Set commands (menu and toolbar) are enabled.
   int SelectionCommands() {
     int n = 0;
@@ -34,9 +18,6 @@ class ExclusionsTest : public ::testing::Test {
     return n;
   }
   int Marked() { return roster_.CountSelected(); }
-
-  testing_support::FakeUi ui_;
-  Roster roster_;
 };
 
 TEST_F(ExclusionsTest, AMarkIsTheNameCellColourAndTogglesBack) {

@@ -2,40 +2,19 @@
 
 #include <set>
 
-#include "roster/roster.h"
-#include "support/fake_ui.h"
+#include "roster/roster_fixture.h"
 
 namespace {
 
-using roster::Roster;
+using testing_support::Strings;
 
-using Strings = std::vector<std::string>;
-
-class RosterTest : public ::testing::Test {
+class RosterTest : public testing_support::RosterFixture {
  protected:
-  RosterTest() : roster_(ui_) {
-    roster_.SetupGrid();
-    roster_.UpdateButtonEnables(false);
-  }
-  void Add(const std::string& name, const std::string& excl = "") {
-    roster_.AddParticipant(excl, name, name + "@example.org", "notes of " + name, true);
-  }
-  const std::string& Cell(int row, int col) { return roster_.grid().TextMatrix(row, col); }
-  // One column of every row below the headers.
-  Strings Column(int col) {
-    Strings out;
-    for (int r = 1; r < roster_.grid().Rows(); ++r) out.push_back(Cell(r, col));
-    return out;
-  }
   void Remove(int row) {
     roster_.grid().SetRow(row);
     roster_.EditRow = row;
     roster_.RemoveParticipant();
   }
-  bool On(const char* name) { return roster_.commands().Enabled(name); }
-
-  testing_support::FakeUi ui_;
-  Roster roster_;
 };
 
 TEST_F(RosterTest, GridLayoutHeadersAndWidthsComeFromTheFormatString) {
@@ -110,7 +89,7 @@ TEST_F(RosterTest, ClearListLeavesANumberedEmptyPlaceholder) {
   EXPECT_EQ(roster_.grid().Rows(), 2);
   for (int c = 0; c < 6; ++c) EXPECT_EQ(Cell(1, c), c == 0 ? "1" : "") << c;
   EXPECT_EQ(roster_.NextParticipantNumber, 1);
-  EXPECT_EQ(roster_.ParticipantCount(), 0);
+  EXPECT_EQ(Count(), 0);
   Add("C");
   EXPECT_EQ(Column(0), Strings{"1"});
 }
