@@ -18,8 +18,7 @@ TEST(ValidationTest, NamesMustBeNonEmptyAndFreeOfQuotes) {
   ASSERT_EQ(ui.boxes.size(), 2u);
   EXPECT_EQ(ui.boxes[0].text,
             "Invalid User Name Entry:\nUser Name can not contain any of these characters [\"]");
-  EXPECT_EQ(ui.boxes[0].style, 16);
-  EXPECT_EQ(ui.boxes[0].title, "HLMR");
+  EXPECT_EQ(ui.boxes[0].style, roster::mb::kCritical);
 }
 
 TEST(ValidationTest, AddressRuleBoundaries) {
@@ -42,13 +41,9 @@ TEST(ValidationTest, AddressRuleBoundaries) {
   };
   for (const Case& c : cases) {
     ui.boxes.clear();
-    bool expected = c.ok && std::string(c.address).size() >= 6;
-    EXPECT_EQ(roster::ValidateEmailAddress(ui, c.address), expected) << c.address;
-    EXPECT_EQ(ui.boxes.size(), expected ? 0u : 1u) << c.address;
-    if (!expected && !ui.boxes.empty()) {
-      EXPECT_EQ(ui.boxes[0].text, "Invalid Email Address Entry");
-      EXPECT_EQ(ui.boxes[0].style, 16);
-    }
+    EXPECT_EQ(roster::ValidateEmailAddress(ui, c.address), c.ok) << c.address;
+    EXPECT_EQ(ui.boxes.empty() ? "" : ui.boxes[0].text, c.ok ? "" : "Invalid Email Address Entry")
+        << c.address;
   }
 }
 
