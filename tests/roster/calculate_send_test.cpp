@@ -52,7 +52,8 @@ class CalculateSendTest : public testing_support::RosterFixture {
   RecordingErrand errand_{roster_};
 };
 
-// Which receivers a drawing may give is the drawing's own test; cancelling is an errand test.
+// Which receivers a drawing may give, and its abort, are the drawing's own tests; cancelling
+// and an impossible roster are checked on whole errands.
 TEST_F(CalculateSendTest, ArchivesBeforeTheChosenSenderAndKeepsTheResultHidden) {
   roster::CalculateAndSend(roster_, errand_);
   EXPECT_EQ(errand_.steps, (Strings{"confirm", "archive", "smtp"}));
@@ -81,14 +82,6 @@ TEST_F(CalculateSendTest, ReSendModeGoesStraightToTheDialogWithTheLoadedDrawing)
   roster::CalculateAndSend(roster_, errand_);
   EXPECT_EQ(errand_.steps, (Strings{"confirm", "archive", "smtp"}));
   EXPECT_EQ(errand_.Results(), loaded);
-}
-
-TEST_F(CalculateSendTest, AnImpossibleRosterShowsOnlyTheAbortMessage) {
-  for (int r = 2; r <= 4; ++r) roster_.grid().SetTextMatrix(r, roster::kColExclusions, "1");
-  roster::CalculateAndSend(roster_, errand_);
-  EXPECT_TRUE(errand_.steps.empty());
-  ASSERT_EQ(ui_.boxes.size(), 1u);
-  EXPECT_EQ(ui_.boxes[0].text, "Calculation Aborted: You may have too many Exclusions set.");
 }
 
 TEST_F(CalculateSendTest, AFailingStepEndsWithTheFlowsMessage) {
