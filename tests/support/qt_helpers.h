@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QWidget>
 #include <array>
 #include <deque>
@@ -66,6 +67,7 @@ class WindowTest : public ::testing::Test {
   roster::Roster& roster() { return window_.roster(); }
   QAction* Action(const char* name) { return Find<QAction>(window_, name); }
   std::string Cell(int r, int c) { return window_.roster().grid().TextMatrix(r, c); }
+  std::string Status() { return Find<QLabel>(window_, "Panel1")->text().toStdString(); }
 
   TempDir dir_;
   MessageBoxCatcher boxes_;

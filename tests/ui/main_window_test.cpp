@@ -3,15 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QLabel>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
-#include <QTest>
 #include <QToolBar>
-#include <filesystem>
+#include <set>
 
 #include "support/qt_helpers.h"
 #include "ui/grid_model.h"
@@ -22,7 +20,6 @@ using roster::mb::kNo;
 
 class MainWindowTest : public testing_support::WindowTest {
  protected:
-  std::string Status() { return window_.findChild<QLabel*>("Panel1")->text().toStdString(); }
   void AddByHand(const std::vector<std::array<const char*, 3>>& people) {
     testing_support::AddByHand(window_, people);
   }
@@ -143,23 +140,37 @@ TEST_F(MainWindowTest, DeleteAsksAndObeys) {
   EXPECT_EQ(Cell(1, 2), "");
 }
 
-TEST_F(MainWindowTest, NewListClearsAndToolbarDispatchesByKey) {
-  AddByHand({{"Ann", "ann@example.org", ""}, {"Bob", "bob@example.org", ""}});
-  std::vector<std::string> ran;
-  window_.OnCommand("mnuCalculateView", [&] { ran.push_back("view"); });
-  window_.OnCommand("mnuReSendList", [&] { ran.push_back("resend"); });
-  window_.Toolbar_ButtonClick("CALCVIEW");
-  roster().ReSendMode = true;
-  window_.Toolbar_ButtonClick("CALCVIEW");
-  window_.Toolbar_ButtonClick("NOPE");
-  EXPECT_EQ(ran, (std::vector<std::string>{"view", "resend"}));
+// The errand tests reach the exclusion commands through the menu; here the toolbar keys, the
+// enabling that follows the presses, and Calculate & View with a new list after it.
+TEST_F(MainWindowTest, ToolbarKeysReachTheExclusionsTheDrawingAndNewList) {
+  for (const char* name : {"Ann", "Bob", "Cy", "Di", "Ed"})
+    roster().AddParticipant("", name, "x@example.org", "", true);
+  EXPECT_FALSE(Action("SETGRP")->isEnabled());
+  window_.MSFlexGrid_MouseDown(1, roster::kColName);
+  window_.MSFlexGrid_MouseDown(3, roster::kColName);
+  EXPECT_TRUE(Action("SETGRP")->isEnabled());
+  window_.Toolbar_ButtonClick("SETGRP");
+  window_.Toolbar_ButtonClick("NOPE");  // an unknown key does nothing
+  EXPECT_EQ(Cell(1, 1), "3");
+  EXPECT_EQ(Cell(3, 1), "1");
+  Action("mnuClearExclusions")->trigger();
+  EXPECT_EQ(Cell(1, 1), "");
 
-  roster().UpdateButtonEnables(false);
-  EXPECT_EQ(Action("CALCVIEW")->toolTip(), "Cancel Re-Send");
+  roster().grid().SetTextMatrix(2, 1, "1,3");
+  window_.Toolbar_ButtonClick("CALCVIEW");
+  std::set<std::string> names;
+  for (int r = 1; r <= 5; ++r) {
+    EXPECT_NE(Cell(r, 4), Cell(r, 2));
+    names.insert(Cell(r, 4));
+  }
+  EXPECT_EQ(names, (std::set<std::string>{"Ann", "Bob", "Cy", "Di", "Ed"}));
+  EXPECT_NE(Cell(2, 4), "Ann");
+  EXPECT_NE(Cell(2, 4), "Cy");
+  EXPECT_EQ(Status(), "Ready");
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the hourglass is gone again
+  EXPECT_TRUE(boxes_.boxes.empty());
+
   Action("NEW")->trigger();
-  EXPECT_FALSE(roster().ReSendMode);
-  EXPECT_EQ(Action("CALCVIEW")->toolTip(), "Calculate && View");
-  EXPECT_EQ(Action("mnuReSendList")->text(), "Re-Send Previous Drawing...");
   EXPECT_EQ(roster().ParticipantCount(), 0);
   EXPECT_FALSE(Action("mnuSave")->isEnabled());
   EXPECT_TRUE(Action("mnuManualAddition")->isEnabled());

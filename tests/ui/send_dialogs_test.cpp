@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "support/qt_helpers.h"
@@ -57,24 +56,6 @@ TEST_F(SendDialogsTest, CancelOrTheWindowFrameNeverConfirms) {
   values_.SendConfirmed = true;
   ui::SetModalHandler([&](QDialog& d) { return d.result(); });  // closed by the frame
   EXPECT_FALSE(dialogs_.ShowSendMessage(values_));
-}
-
-TEST_F(SendDialogsTest, FrmSendMessageStartsEmptyAndLeavesTrailerAndTestValues) {
-  ui::SetModalHandler([&](QDialog& d) {
-    EXPECT_EQ(Find<QLineEdit>(d, "txtSubject")->text(), "");
-    EXPECT_EQ(Find<QPlainTextEdit>(d, "txtBody")->toPlainText(), "");
-    Find<QLineEdit>(d, "txtSubject")->setText("Party on Friday");
-    Find<QPlainTextEdit>(d, "txtBody")->setPlainText("Bring a gift.\nSee you!");
-    Find<QPushButton>(d, "cmdSend")->click();
-    return d.result();
-  });
-  const mail::SendValues& v = ui::ShowFrmSendMessage(nullptr, values_);
-  EXPECT_TRUE(v.SendConfirmed);
-  EXPECT_EQ(v.MailSubject, "Party on Friday");
-  EXPECT_EQ(v.MailBody, "Bring a gift.\r\nSee you!");
-  EXPECT_EQ(v.MailTrailer, "Trailer");
-  EXPECT_TRUE(v.TestMode);
-  EXPECT_EQ(v.TestAddress, "test@example.org");
 }
 
 }  // namespace

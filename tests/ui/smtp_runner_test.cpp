@@ -1,15 +1,20 @@
 // The SMTP sender over real sockets: Debian's aiosmtpd for the documented runs, with and
-// without AUTH LOGIN and TLS, and a scripted server for the failure paths.
+// without AUTH LOGIN and TLS, a scripted server for the failure paths, and the window's own
+// runner behind frmSendMessage.
 
 #include "ui/smtp_runner.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "mail/smtp_test_roster.h"
+#include "support/qt_helpers.h"
 #include "support/smtp_server.h"
 
 namespace {
@@ -69,9 +74,9 @@ class SmtpRunnerTest : public ::testing::Test {
     f.open(QIODevice::ReadOnly);
     return f.readAll().toStdString();
   }
-  const testing_support::RecordedBox& LastBox() {
-    static testing_support::RecordedBox none{"<no box>", 0, ""};
-    return w_->ui.boxes.empty() ? none : w_->ui.boxes.back();
+  testing_support::RecordedBox LastBox() {
+    return w_->ui.boxes.empty() ? testing_support::RecordedBox{"<no box>", 0, ""}
+                                : w_->ui.boxes.back();
   }
 
   std::unique_ptr<smtp_testing::SmtpWorld> w_;
@@ -120,19 +125,39 @@ TEST_F(SmtpRunnerTest, EveryParticipantGetsOneNotificationFromARealServer) {
   }
 }
 
-TEST_F(SmtpRunnerTest, FreeFormTestModeMessagesCarryHostileTextIntactAndHarmless) {
-  Start({{"Eve\r\nBcc: mallory@example.com", "eve@example.org", "", 0},
-         {"Ann", "ann@example.org", "", 0}},
-        {}, false);
-  w_->send.MailBody = "Line one\r\n.\r\nMAIL FROM:<mallory@example.com>\r\n.hidden\r\nend";
-  w_->send.TestMode = true;
-  w_->send.TestAddress = "tester@example.org";
-  bool dialog_shown = false;
-  runner_->SetSendMessageDialog([&] { dialog_shown = true; });
-  runner_->SmtpSendMessage();
-  ASSERT_TRUE(QTest::qWaitFor([this] { return done_; }, 15000));
-  EXPECT_TRUE(dialog_shown);
-  auto messages = server_->Messages();
+// The window's own runner: frmSendMessage opens empty, and what is typed there reaches the
+// test address intact and harmless, the session log written into the data folder.
+using SmtpWindowTest = testing_support::WindowTest;
+
+TEST_F(SmtpWindowTest, FreeFormMessageFromTheDialogCarriesHostileTextIntactAndHarmless) {
+  SmtpServer server({});
+  ASSERT_EQ(server.error(), "");
+  auto& s = window_.MailSettings;
+  s.UseSMTP = true;
+  s.SMTPServer = "127.0.0.1:" + std::to_string(server.port());
+  s.SMTPUserName = "Santa Organiser";
+  s.SMTPAccountName = "alice@example.org";
+  window_.SendValues = {false, "kept", "kept", "Trailer", true, "tester@example.org"};
+  roster().AddParticipant("", "Eve\r\nBcc: mallory@example.com", "eve@example.org", "", false);
+  roster().AddParticipant("", "Ann", "ann@example.org", "", false);
+  bool done = false;
+  QObject::connect(&ui::SmtpRunnerOf(window_), &ui::SmtpRunner::finished, [&] { done = true; });
+  ui::SetModalHandler([](QDialog& d) {
+    EXPECT_EQ(d.objectName(), "frmSendMessage");
+    auto* subject = testing_support::Find<QLineEdit>(d, "txtSubject");
+    auto* body = testing_support::Find<QPlainTextEdit>(d, "txtBody");
+    EXPECT_EQ(subject->text() + body->toPlainText(), "");
+    subject->setText("Party on Friday");
+    body->setPlainText("Line one\n.\nMAIL FROM:<mallory@example.com>\n.hidden\nend");
+    testing_support::Find<QPushButton>(d, "cmdSend")->click();
+    return d.result();
+  });
+  ui::SmtpRunnerOf(window_).SmtpSendMessage();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 15000));
+  EXPECT_EQ(window_.SendValues.MailBody,
+            "Line one\r\n.\r\nMAIL FROM:<mallory@example.com>\r\n.hidden\r\nend");
+  EXPECT_EQ(window_.SendValues.MailTrailer, "Trailer");
+  auto messages = server.Messages();
   ASSERT_EQ(messages.size(), 2u);
   for (const auto& m : messages) {
     EXPECT_EQ(m.rcpt_to, std::vector<std::string>{"tester@example.org"});
@@ -141,10 +166,13 @@ TEST_F(SmtpRunnerTest, FreeFormTestModeMessagesCarryHostileTextIntactAndHarmless
         << m.data;
     EXPECT_FALSE(Has(m.data, "\r\nBcc:")) << m.data;
   }
-  EXPECT_TRUE(Has(messages[0].data, "Subject: Eve Bcc: mallory@example.com Your Secret Santa"))
+  EXPECT_TRUE(Has(messages[0].data, "Subject: Eve Bcc: mallory@example.com Party on Friday\r\n"))
       << messages[0].data;
-  EXPECT_TRUE(Log().starts_with("SendMessage_SMTP Connect to 127.0.0.1\r\n"));
-  EXPECT_EQ(LastBox().text, "2 Mail Messages Sent to\nEve\r\nBcc: mallory@example.com;Ann;\n");
+  const std::string log = testing_support::ReadAll(dir_.path() / "smtp_session.log");
+  EXPECT_TRUE(log.starts_with("SendMessage_SMTP Connect to 127.0.0.1\r\n")) << log;
+  ASSERT_FALSE(boxes_.boxes.empty());
+  EXPECT_EQ(boxes_.boxes.back().text,
+            "2 Mail Messages Sent to\nEve\r\nBcc: mallory@example.com;Ann;\n");
 }
 
 TEST_F(SmtpRunnerTest, FaultsBeforeTheFirstAcceptedMessageEndTheRunWithTheirBox) {
