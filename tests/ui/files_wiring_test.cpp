@@ -155,6 +155,8 @@ TEST_F(FilesWiringTest, ReSendModeRelabelsToolbarAndMenuAndCalcViewLeavesIt) {
   EXPECT_TRUE(roster().ReSendMode);
   EXPECT_FALSE(window_.SendValues.SendConfirmed);
   EXPECT_EQ(Action("mnuReSendList")->text(), "Cancel Re-Send");
+  EXPECT_EQ(Action("CALCVIEW")->toolTip(), "Cancel Re-Send");
+  EXPECT_EQ(Action("CALCSEND")->toolTip(), "Re-Send...");
   ASSERT_FALSE(SameImage(ui::ToolbarImage(11), 13));  // the images tell the modes apart
   EXPECT_TRUE(SameImage(Action("CALCVIEW")->icon(), 13));
   EXPECT_TRUE(SameImage(Action("CALCSEND")->icon(), 14));
@@ -163,6 +165,8 @@ TEST_F(FilesWiringTest, ReSendModeRelabelsToolbarAndMenuAndCalcViewLeavesIt) {
   window_.Toolbar_ButtonClick("CALCVIEW");
   EXPECT_FALSE(roster().ReSendMode);
   EXPECT_EQ(roster().ParticipantCount(), 0);
+  EXPECT_EQ(Action("mnuReSendList")->text(), "Re-Send Previous Drawing...");
+  EXPECT_EQ(Action("CALCVIEW")->toolTip(), "Calculate && View");
   EXPECT_TRUE(SameImage(Action("CALCVIEW")->icon(), 11));
   EXPECT_TRUE(SameImage(Action("CALCSEND")->icon(), 12));
   EXPECT_EQ(window_.GridView()->toolTip(), "");
