@@ -161,6 +161,7 @@ TEST_F(FilesWiringTest, ReSendModeRelabelsToolbarAndMenuAndCalcViewLeavesIt) {
   EXPECT_TRUE(SameImage(Action("CALCVIEW")->icon(), 13));
   EXPECT_TRUE(SameImage(Action("CALCSEND")->icon(), 14));
   EXPECT_EQ(window_.GridView()->toolTip(), "Single click Participant Name to select for Re-Send");
+  EXPECT_EQ(Status(), "Re-Send Mode: Single click Participant Name to set for Re-Send");
 
   window_.Toolbar_ButtonClick("CALCVIEW");
   EXPECT_FALSE(roster().ReSendMode);

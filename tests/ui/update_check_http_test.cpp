@@ -97,9 +97,7 @@ TEST_F(UpdateCheckHttpTest, SendsTheDocumentedRequest) {
        {"User-Agent: http generic\r\n", "Content-Type: application/x-www-form-urlencoded\r\n",
         "Pragma: no-cache\r\n", "Content-Length: 27\r\n"})
     EXPECT_NE(request.find(header), std::string::npos) << header;
-  const std::string tail = "\r\n\r\nUserEmail=santa@example.org";
-  ASSERT_GE(request.size(), tail.size());
-  EXPECT_EQ(request.substr(request.size() - tail.size()), tail);
+  EXPECT_TRUE(request.ends_with("\r\n\r\nUserEmail=santa@example.org")) << request;
   EXPECT_EQ(Texts(), std::vector<std::string>{kUpToDate});
   EXPECT_EQ(ui_.boxes[0].style, roster::mb::kInformation);
 }
