@@ -155,12 +155,22 @@ void ContactPicker::ApplyFilter() {
     item->setHidden(!match);
   }
   list_->setUpdatesEnabled(true);
+  UpdateButtons();
 }
 
 void ContactPicker::UpdateButtons() {
-  int checked = 0;
-  for (int i = 0; i < list_->topLevelItemCount(); ++i)
-    if (list_->topLevelItem(i)->checkState(0) == Qt::Checked) ++checked;
+  int checked = 0, shown = 0, shown_checked = 0;
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = list_->topLevelItem(i);
+    const bool on = item->checkState(0) == Qt::Checked;
+    checked += on;
+    if (!item->isHidden()) {
+      ++shown;
+      shown_checked += on;
+    }
+  }
+  // The box tells the truth about the rows shown, so its next click does what it says.
+  all_->setChecked(shown > 0 && shown_checked == shown);
   ok_->setEnabled(checked > 0);
   ok_->setText(checked > 0 ? QString("&Add %1").arg(checked) : QString("&Add"));
 }
