@@ -85,7 +85,7 @@ void FileCommands::mnuReSendList_Click() {
   d_.send_confirmed = false;
   r.ReSendMode = true;
   r.UpdateButtonEnables(false);
-  ui().SetStatusText("Re-Send Mode: Single click Participant Name to set for Re-Send");
+  ui().SetStatusText(roster::Roster::kReSendModeStatus);
 }
 
 void FileCommands::mnuViewDrawingLog_Click() {

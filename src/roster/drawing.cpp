@@ -98,8 +98,7 @@ void Roster::UpdateSecretSantaInfo(bool show_names) {
     }
     grid_.SetRedraw(redraw);
   }
-  ui_.SetStatusText(ReSendMode ? "Re-Send Mode: Single click Participant Name to set for Re-Send"
-                               : "Ready");
+  ui_.SetStatusText(ReSendMode ? kReSendModeStatus : "Ready");
 }
 
 void Roster::CalculateAndView() {

@@ -87,6 +87,9 @@ class Roster {
   int NextParticipantNumber = 1;
   int EditRow = 0;
   bool ReSendMode = false;
+  // The status text while re-send mode waits for the people to mark.
+  static constexpr const char* kReSendModeStatus =
+      "Re-Send Mode: Single click Participant Name to set for Re-Send";
   bool MapiLoggedOn = false;
   std::string MessageFooter;
 
