@@ -139,9 +139,11 @@ void PlainSocket::OnWritable() {
     }
     connecting_ = false;
     addresses_.clear();
-    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+    // Only with its time-out in place may a receive block; otherwise ReceiveShortly just
+    // finds nothing waiting.
     timeval wait{0, 1000};
-    ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+    if (::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait) == 0)
+      ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
     write_notifier_->setEnabled(false);
     read_notifier_->setEnabled(true);
     emit connected();
