@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "mail/contacts.h"
-#include "mail/mailer.h"
-#include "mail/mapi_delivery.h"
 #include "bench_util.h"
-#include "roster/quiet_ui.h"
+#include "core/quiet_ui.h"
+#include "mail/contacts/contacts.h"
+#include "mail/mailer/mailer.h"
+#include "mail/mailer/mapi_delivery.h"
 
 namespace {
 

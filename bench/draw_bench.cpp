@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "roster/draw_engine.h"
-#include "roster/roster.h"
 #include "bench_util.h"
-#include "roster/quiet_ui.h"
+#include "core/quiet_ui.h"
+#include "drawing/draw_engine.h"
+#include "roster/roster.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "bench_util.h"
+#include "core/quiet_ui.h"
 #include "files/history.h"
 #include "files/list_file.h"
 #include "roster/roster.h"
-#include "bench_util.h"
-#include "roster/quiet_ui.h"
 
 namespace {
 
@@ -44,8 +44,9 @@ constexpr int kParticipants = roster::kMaxParticipants;
 void Fill(roster::Roster& r) {
   r.SetupGrid();
   for (int i = 1; i <= kParticipants; ++i) {
-    r.AddParticipant(bench::NeighbourExclusions(i, kParticipants), "Participant " + std::to_string(i),
-                     "p" + std::to_string(i) + "@example.org", "a book, or \"tea\"", false);
+    r.AddParticipant(bench::NeighbourExclusions(i, kParticipants),
+                     "Participant " + std::to_string(i), "p" + std::to_string(i) + "@example.org",
+                     "a book, or \"tea\"", false);
     r.grid().SetTextMatrix(i, roster::kColResult, std::to_string((i + 2) % kParticipants + 1));
   }
 }

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "mail/base64.h"
+#include "bench_util.h"
+#include "core/base64.h"
 #include "mail/message.h"
 #include "mail/wire_message.h"
-#include "bench_util.h"
 
 namespace {
 

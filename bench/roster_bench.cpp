@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "roster/roster.h"
 #include "bench_util.h"
-#include "roster/quiet_ui.h"
+#include "core/quiet_ui.h"
+#include "roster/roster.h"
 
 namespace {
 
@@ -25,8 +25,9 @@ constexpr int kParticipants = roster::kMaxParticipants;
 void Fill(roster::Roster& r) {
   r.SetupGrid();
   for (int i = 1; i <= kParticipants; ++i) {
-    r.AddParticipant(bench::NeighbourExclusions(i, kParticipants), "Participant " + std::to_string(i),
-                     "p" + std::to_string(i) + "@example.org", "a book", false);
+    r.AddParticipant(bench::NeighbourExclusions(i, kParticipants),
+                     "Participant " + std::to_string(i), "p" + std::to_string(i) + "@example.org",
+                     "a book", false);
   }
 }
 

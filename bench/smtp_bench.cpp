@@ -18,12 +18,12 @@
 #include <string>
 #include <vector>
 
+#include "bench_util.h"
+#include "core/quiet_ui.h"
 #include "mail/message.h"
-#include "mail/smtp_compose.h"
+#include "mail/smtp/smtp_compose.h"
 #include "roster/roster.h"
 #include "ui/smtp_runner.h"
-#include "bench_util.h"
-#include "roster/quiet_ui.h"
 
 namespace {
 
@@ -62,9 +62,9 @@ double ReferenceSeconds(int port, int count, int size) {
   QProcess p;
   QElapsedTimer t;
   t.start();
-  p.start(kSource, {"-d", "-s", "1", "-m", QString::number(count), "-l", QString::number(size),
-                    "-f", "alice@example.org", "-t", "bob@example.org",
-                    QString("127.0.0.1:%1").arg(port)});
+  p.start(kSource,
+          {"-d", "-s", "1", "-m", QString::number(count), "-l", QString::number(size), "-f",
+           "alice@example.org", "-t", "bob@example.org", QString("127.0.0.1:%1").arg(port)});
   if (!p.waitForFinished(600000) || p.exitCode() != 0) {
     std::fprintf(stderr, "smtp-source failed: %s\n", p.readAllStandardError().constData());
     return -1;
@@ -132,7 +132,9 @@ int main(int argc, char** argv) {
   QTemporaryDir dir;
   int port = FreePort();
   QStringList sink_args;
-  if (geteuid() == 0) sink_args << "-u" << "nobody";
+  if (geteuid() == 0)
+    sink_args << "-u"
+              << "nobody";
   sink_args << QString("127.0.0.1:%1").arg(port) << "256";
   QProcess sink;
   sink.start(kSink, sink_args);
@@ -185,8 +187,8 @@ int main(int argc, char** argv) {
   std::vector<double> ratios;
   for (std::size_t i = 0; i < own.size(); ++i) ratios.push_back(reference[i] / own[i]);
   std::sort(ratios.begin(), ratios.end());
-  std::printf("\nratio own/reference rate: %.2f (median of the paired runs %.3f, quartiles %.3f to %.3f)\n",
-              ref_s / own_s, Median(ratios), ratios[ratios.size() / 4],
-              ratios[(3 * ratios.size()) / 4]);
+  std::printf(
+      "\nratio own/reference rate: %.2f (median of the paired runs %.3f, quartiles %.3f to %.3f)\n",
+      ref_s / own_s, Median(ratios), ratios[ratios.size() / 4], ratios[(3 * ratios.size()) / 4]);
   return 0;
 }

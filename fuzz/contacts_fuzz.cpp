@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "mail/contacts.h"
+#include "mail/contacts/contacts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

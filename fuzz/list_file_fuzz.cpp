@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
+#include "core/quiet_ui.h"
 #include "files/history.h"
 #include "files/list_file.h"
 #include "roster/roster.h"
-#include "roster/quiet_ui.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "mail/file_settings_store.h"
+#include "settings/file_settings_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

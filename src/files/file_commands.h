@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/clock.h"
+#include "core/shell_port.h"
 #include "files/file_dialogs.h"
 #include "files/history.h"
-#include "roster/clock.h"
 #include "roster/roster.h"
-#include "roster/shell_port.h"
 
 namespace files {
 

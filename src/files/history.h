@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "roster/clock.h"
+#include "core/clock.h"
 #include "roster/roster.h"
 
 namespace files {

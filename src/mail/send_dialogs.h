@@ -2,8 +2,8 @@
 // The send-dialogs port: frmSend and frmSendMessage as the senders see them. The Qt
 // implementation is ui::QtSendDialogs (ui/send_dialogs.h).
 
-#include "mail/mail_settings.h"
 #include "mail/send_values.h"
+#include "settings/mail_settings.h"
 
 namespace mail {
 

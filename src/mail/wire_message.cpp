@@ -5,7 +5,7 @@
 #include <random>
 #include <string_view>
 
-#include "mail/base64.h"
+#include "core/base64.h"
 
 namespace mail {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "roster/clock.h"
+#include "core/clock.h"
 
 namespace mail {
 

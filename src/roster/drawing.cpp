@@ -11,8 +11,8 @@
 
 #include <string>
 
+#include "core/wait_cursor.h"
 #include "roster/roster.h"
-#include "roster/wait_cursor.h"
 
 namespace roster {
 

@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "core/random.h"
+#include "core/ui_port.h"
+#include "drawing/draw_engine.h"
 #include "roster/commands.h"
-#include "roster/draw_engine.h"
 #include "roster/grid.h"
-#include "roster/random.h"
-#include "roster/ui_port.h"
 
 namespace roster {
 
@@ -26,6 +26,11 @@ inline constexpr int kColumnCount = 6;
 inline constexpr int kMaxParticipants = 32767;
 
 extern const char* const kGridFormat;
+
+// The roster grid's exclusion lists as a graph: giver row g is index g - 1, and a token of
+// its list that is the decimal number c of a data row forbids row c (the drawing's own test:
+// "," + c + "," occurs in "," + list + ",").
+ExclusionGraph ReadExclusionGraph(const Grid& grid);
 
 class Roster {
  public:

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "roster/ui_port.h"
+#include "core/ui_port.h"
 
 namespace roster {
 

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <string>
 
-#include "roster/shell_port.h"
+#include "core/shell_port.h"
 
 class QLabel;
 class QPushButton;

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "mail/address_book.h"
-#include "mail/contacts.h"
+#include "mail/contacts/address_book.h"
+#include "mail/contacts/contacts.h"
 
 class QCheckBox;
 class QLabel;

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "mail/mail_settings.h"
+#include "core/clock.h"
 #include "mail/send_values.h"
-#include "roster/clock.h"
 #include "roster/roster.h"
+#include "settings/mail_settings.h"
 #include "ui/qt_ui.h"
 
 class QAction;

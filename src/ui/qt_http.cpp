@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "roster/http_request.h"
+#include "update/http_request.h"
 
 namespace ui {
 

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <functional>
 
-#include "roster/http_port.h"
+#include "core/http_port.h"
 
 namespace ui {
 

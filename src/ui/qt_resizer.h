@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "roster/control_resizer.h"
+#include "layout/control_resizer.h"
 
 class QWidget;
 

@@ -2,7 +2,7 @@
 // The desktop's "open" verb through QDesktopServices: web addresses go to the browser,
 // local paths and file: URLs to the program associated with the file.
 
-#include "roster/shell_port.h"
+#include "core/shell_port.h"
 
 namespace ui {
 

@@ -3,11 +3,11 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <functional>
 #include <QStatusBar>
 #include <QWidget>
+#include <functional>
 
-#include "roster/ui_port.h"
+#include "core/ui_port.h"
 
 namespace ui {
 

@@ -4,9 +4,9 @@
 
 #include <QDialog>
 
-#include "mail/mail_settings.h"
 #include "mail/send_dialogs.h"
 #include "mail/send_values.h"
+#include "settings/mail_settings.h"
 
 class QCheckBox;
 class QLineEdit;

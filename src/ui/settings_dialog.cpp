@@ -12,8 +12,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "mail/settings_form.h"
-#include "roster/ui_port.h"
+#include "core/ui_port.h"
+#include "settings/settings_form.h"
 #include "ui/help_config.h"
 #include "ui/qt_ui.h"
 #include "ui/url_link.h"
@@ -23,8 +23,8 @@ namespace ui {
 // Providers' submission servers: one on 587 with STARTTLS, the rest on 465, where the
 // connection is TLS from the start (port 25 is blocked by most networks for submission).
 const char* const kSmtpServerPresets[7] = {
-    "smtp.gmail.com:587",   "smtp.mail.yahoo.com:465", "smtp.aol.com:465", "smtp.comcast.net:465",
-    "smtp.zoho.com:465",    "mail.gmx.com:465",        "< type one in>"};
+    "smtp.gmail.com:587", "smtp.mail.yahoo.com:465", "smtp.aol.com:465", "smtp.comcast.net:465",
+    "smtp.zoho.com:465",  "mail.gmx.com:465",        "< type one in>"};
 
 std::string SmtpServersPage() {
   std::string page = help_config::kHomePageUrl;

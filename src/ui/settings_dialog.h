@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <string>
 
-#include "mail/mail_settings.h"
-#include "mail/settings_store.h"
+#include "settings/mail_settings.h"
+#include "settings/settings_store.h"
 
 class QCheckBox;
 class QComboBox;

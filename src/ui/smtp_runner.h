@@ -21,7 +21,7 @@
 #include <memory>
 #include <vector>
 
-#include "mail/smtp_engine.h"
+#include "mail/smtp/smtp_engine.h"
 #include "ui/plain_socket.h"
 
 namespace ui {

@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "roster/shell_port.h"
-#include "roster/ui_port.h"
+#include "core/shell_port.h"
+#include "core/ui_port.h"
 
 class QLabel;
 

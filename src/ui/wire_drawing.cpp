@@ -1,6 +1,6 @@
 #include <memory>
 
-#include "roster/random.h"
+#include "core/random.h"
 #include "ui/main_window.h"
 
 namespace ui {

@@ -5,7 +5,6 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "roster/update_check.h"
 #include "ui/about_dialog.h"
 #include "ui/help_config.h"
 #include "ui/help_paths.h"
@@ -13,6 +12,7 @@
 #include "ui/qt_http.h"
 #include "ui/qt_resizer.h"
 #include "ui/qt_shell.h"
+#include "update/update_check.h"
 
 // The icon's resource lives in a static library, whose initialiser nothing else pulls in.
 static void InitHelpResources() { Q_INIT_RESOURCE(help_resources); }

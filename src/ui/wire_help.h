@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "roster/http_port.h"
-#include "roster/shell_port.h"
+#include "core/http_port.h"
+#include "core/shell_port.h"
 
 namespace ui {
 

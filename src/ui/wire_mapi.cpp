@@ -3,9 +3,9 @@
 #include <QObject>
 #include <QStatusBar>
 
-#include "mail/file_settings_store.h"
-#include "mail/mailer_client.h"
-#include "mail/registry.h"
+#include "mail/mailer/mailer_client.h"
+#include "settings/file_settings_store.h"
+#include "settings/registry.h"
 #include "ui/contact_picker.h"
 #include "ui/main_window.h"
 #include "ui/send_dialogs.h"

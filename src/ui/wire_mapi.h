@@ -6,7 +6,7 @@
 
 #include <chrono>
 
-#include "mail/mapi_delivery.h"
+#include "mail/mailer/mapi_delivery.h"
 
 namespace ui {
 

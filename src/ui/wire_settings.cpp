@@ -1,6 +1,6 @@
-#include "mail/file_settings_store.h"
 #include "mail/message.h"
-#include "mail/registry.h"
+#include "settings/file_settings_store.h"
+#include "settings/registry.h"
 #include "ui/help_config.h"
 #include "ui/main_window.h"
 #include "ui/qt_ui.h"

@@ -1,4 +1,4 @@
-#include "mail/smtp_compose.h"
+#include "mail/smtp/smtp_compose.h"
 #include "ui/main_window.h"
 #include "ui/send_dialogs.h"
 #include "ui/smtp_runner.h"
@@ -13,15 +13,18 @@ SmtpRunner& SmtpRunnerOf(MainWindow& w) {
 
 void WireSmtpCommands(MainWindow& w) {
   mail::SmtpContext context{
-      w.roster(), w.MailSettings, w.SendValues,
+      w.roster(),
+      w.MailSettings,
+      w.SendValues,
       // The window's clock may be replaced after wiring, so it is looked up per message.
       [&w](const mail::SmtpMessageRequest& r) {
         return mail::WireComposer(w.MailSettings, w.SendValues, w.roster().MessageFooter,
                                   w.clock())(r);
       },
-      [] { return InternetConnected(); }, {}};
-  auto* runner = new SmtpRunner(std::move(context), w.qt_ui(),
-                                w.paths().data_dir / "smtp_session.log", &w);
+      [] { return InternetConnected(); },
+      {}};
+  auto* runner =
+      new SmtpRunner(std::move(context), w.qt_ui(), w.paths().data_dir / "smtp_session.log", &w);
   runner->setObjectName("smtpRunner");
   runner->SetSendMessageDialog([&w] { ShowFrmSendMessage(&w, w.SendValues); });
   runner->SetNewCommand([&w] { w.RunCommand("mnuNew"); });

@@ -1,6 +1,6 @@
 // Contacts files as real clients and phones write them.
 
-#include "mail/contacts.h"
+#include "mail/contacts/contacts.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "mail/mail_client.h"
+#include "mail/mailer/mail_client.h"
 
 namespace testing_support {
 

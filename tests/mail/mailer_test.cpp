@@ -1,11 +1,11 @@
 // The system-mailer backend with small shell-script mailers.
 
-#include "mail/mailer.h"
+#include "mail/mailer/mailer.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "mail/mailer_client.h"
+#include "mail/mailer/mailer_client.h"
 #include "support/temp_dir.h"
 
 namespace mail {

@@ -1,6 +1,6 @@
 // The desktop-mail operations against a scripted mail client.
 
-#include "mail/mapi_delivery.h"
+#include "mail/mailer/mapi_delivery.h"
 
 #include <gtest/gtest.h>
 

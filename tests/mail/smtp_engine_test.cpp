@@ -1,4 +1,4 @@
-#include "mail/smtp_engine.h"
+#include "mail/smtp/smtp_engine.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "mail/message.h"
-#include "mail/smtp_compose.h"
-#include "mail/smtp_engine.h"
+#include "mail/smtp/smtp_compose.h"
+#include "mail/smtp/smtp_engine.h"
 #include "roster/roster.h"
 #include "support/fake_ui.h"
 

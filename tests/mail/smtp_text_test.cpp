@@ -1,8 +1,8 @@
-#include "mail/smtp_text.h"
+#include "mail/smtp/smtp_text.h"
 
 #include <gtest/gtest.h>
 
-#include "mail/smtp_reply.h"
+#include "mail/smtp/smtp_reply.h"
 
 namespace {
 

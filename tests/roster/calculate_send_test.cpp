@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "roster/random.h"
+#include "core/random.h"
 #include "roster/roster_fixture.h"
 
 namespace {

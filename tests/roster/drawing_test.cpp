@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "core/wait_cursor.h"
 #include "roster/roster_fixture.h"
-#include "roster/wait_cursor.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "roster/ui_port.h"
+#include "core/ui_port.h"
 
 namespace testing_support {
 

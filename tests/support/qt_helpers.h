@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "roster/shell_port.h"
+#include "core/shell_port.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"

@@ -10,10 +10,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "mail/file_settings_store.h"
 #include "mail/message.h"
-#include "mail/registry.h"
-#include "mail/settings_form.h"
+#include "settings/file_settings_store.h"
+#include "settings/registry.h"
+#include "settings/settings_form.h"
 #include "support/qt_helpers.h"
 #include "ui/help_config.h"
 #include "ui/url_link.h"

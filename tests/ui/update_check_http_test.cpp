@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "roster/update_check.h"
 #include "support/fake_ui.h"
 #include "ui/qt_http.h"
+#include "update/update_check.h"
 
 namespace {
 

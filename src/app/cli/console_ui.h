@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "roster/ui_port.h"
+#include "core/ui_port.h"
 
 namespace cli {
 

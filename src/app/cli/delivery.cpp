@@ -3,9 +3,9 @@
 #include <QEventLoop>
 #include <algorithm>
 
-#include "mail/mailer.h"
-#include "mail/smtp_compose.h"
-#include "mail/smtp_text.h"
+#include "mail/mailer/mailer.h"
+#include "mail/smtp/smtp_compose.h"
+#include "mail/smtp/smtp_text.h"
 #include "ui/smtp_runner.h"
 
 namespace cli {

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "app/cli/context.h"
-#include "mail/mail_settings.h"
-#include "mail/mailer_client.h"
-#include "mail/mapi_delivery.h"
+#include "core/clock.h"
+#include "mail/mailer/mailer_client.h"
+#include "mail/mailer/mapi_delivery.h"
 #include "mail/send_values.h"
-#include "roster/clock.h"
 #include "roster/roster.h"
+#include "settings/mail_settings.h"
 
 namespace ui {
 class SmtpRunner;

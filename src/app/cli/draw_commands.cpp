@@ -7,9 +7,9 @@
 
 #include "app/cli/context.h"
 #include "app/cli/roster_file.h"
-#include "roster/draw_engine.h"
-#include "roster/matching.h"
-#include "roster/random.h"
+#include "core/random.h"
+#include "drawing/draw_engine.h"
+#include "drawing/matching.h"
 #include "roster/roster.h"
 #include "roster/validation.h"
 

@@ -13,9 +13,9 @@
 #include "app/cli/delivery.h"
 #include "app/cli/roster_file.h"
 #include "files/history.h"
-#include "mail/file_settings_store.h"
-#include "mail/registry.h"
 #include "roster/calculate_send.h"
+#include "settings/file_settings_store.h"
+#include "settings/registry.h"
 
 namespace cli {
 namespace {

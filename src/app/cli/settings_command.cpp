@@ -7,9 +7,9 @@
 #include <string>
 
 #include "app/cli/context.h"
-#include "mail/file_settings_store.h"
-#include "mail/registry.h"
-#include "mail/settings_form.h"
+#include "settings/file_settings_store.h"
+#include "settings/registry.h"
+#include "settings/settings_form.h"
 
 namespace cli {
 namespace {

@@ -1,0 +1,179 @@
+#pragma once
+// The SMTP session of the main window as a state machine without I/O. A transport feeds it
+// events (connected, bytes, TLS up, errors, timers, message-box answers) and carries out the
+// effects it queues (connect, send, start TLS, close, session log, status text, message
+// boxes, timers, the New command). Nothing in here blocks, sleeps or touches a socket.
+
+#include <chrono>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "mail/send_values.h"
+#include "mail/smtp/smtp_reply.h"
+#include "mail/smtp/smtp_text.h"
+#include "roster/roster.h"
+#include "settings/mail_settings.h"
+
+namespace mail {
+
+// What one message is about; the composer turns it into the wire message (headers, empty
+// line, body), which the engine then sends as the DATA section.
+struct SmtpMessageRequest {
+  bool free_form = false;
+  std::string giver_name;      // column 2 of the row being sent
+  std::string recipient;       // the address the message goes to, untrimmed
+  std::string receiver_name;   // notifications only: column 2 of the receiver's row
+  std::string receiver_notes;  // notifications only: column 5 of the receiver's row
+};
+using SmtpComposer = std::function<std::string(const SmtpMessageRequest&)>;
+
+enum class SmtpTimer { kReply, kReconnectWait };
+
+// Client time-outs: RFC 5321's suggested minimums; tests inject shorter ones.
+struct SmtpTimeouts {
+  std::chrono::milliseconds greeting{5 * 60 * 1000};  // connect, TLS and the 220
+  std::chrono::milliseconds command{5 * 60 * 1000};   // EHLO, AUTH, MAIL, RCPT, QUIT
+  std::chrono::milliseconds data_start{2 * 60 * 1000};
+  std::chrono::milliseconds data_end{10 * 60 * 1000};
+  // The documented reconnect wait, as two timer steps with a status text each.
+  std::chrono::milliseconds reconnect_first{8000};
+  std::chrono::milliseconds reconnect_second{2000};
+};
+
+struct SmtpEffect {
+  enum class Kind {
+    kConnect,   // host, port, implicit_tls
+    kSend,      // text = bytes
+    kStartTls,  // begin the TLS handshake on the open connection
+    kClose,     // close the connection
+    kOpenLog,   // create the session log anew; report failure with OnLogOpenFailed()
+    kLog,       // text = one entry (the transport adds CR LF)
+    kCloseLog,
+    kStatus,       // text
+    kMessageBox,   // text, style, title; answer with OnAnswer() when needs_answer
+    kArmTimer,     // timer, delay (re-arming replaces)
+    kCancelTimer,  // timer
+    kRunNew,       // the main window's New command
+    kFinished,     // the run is over
+  };
+  Kind kind = Kind::kFinished;
+  std::string text;
+  std::string title;
+  int style = 0;
+  bool needs_answer = false;
+  std::string host;
+  int port = 0;
+  bool implicit_tls = false;
+  SmtpTimer timer = SmtpTimer::kReply;
+  std::chrono::milliseconds delay{0};
+};
+
+// Everything the engine reads from the rest of the program, by reference, as the window
+// holds it; read at each step, so the values of the moment are used.
+struct SmtpContext {
+  roster::Roster& roster;
+  const MailSettings& settings;
+  const SendValues& send_values;
+  SmtpComposer compose;
+  std::function<bool()> internet_connected = [] { return true; };
+  SmtpTimeouts timeouts;
+  // The port on which the connection is TLS from the start (tests use a free one).
+  int implicit_tls_port = 465;
+};
+
+class SmtpEngine {
+ public:
+  explicit SmtpEngine(SmtpContext context);
+
+  // The two runs. SmtpSendMessage expects frmSendMessage to have been shown already (its
+  // answer is in SendConfirmed).
+  void SmtpSendDrawing();
+  void SmtpSendMessage();
+
+  // Events from the transport.
+  void OnConnected();
+  void OnBytes(std::string_view bytes);
+  void OnTlsEstablished();
+  void OnTlsFailed(const std::string& description);
+  void OnPeerClosed();
+  void Winsock1_Error(int number, const std::string& description);
+  void OnTimer(SmtpTimer timer);
+  void OnAnswer(int answer);
+  void OnLogOpenFailed();
+
+  // The next effect to carry out, in order; nullopt when there is none.
+  std::optional<SmtpEffect> NextEffect();
+  bool HasEffects() const { return !effects_.empty(); }
+
+  bool Active() const { return active_; }
+  SmtpContext& context() { return ctx_; }
+
+  // Members of the documented session.
+  int SmtpState = 0;
+  int CurrentRow = 0;
+  int SentCount = 0;
+  int ReconnectCount = 0;
+  bool FreeFormMode = false;
+  std::string SentNames;
+  // Rows whose message the server accepted in this run, in order (the organiser's record of
+  // who was notified when a run ends early).
+  std::vector<int> AcceptedRows;
+
+  // The participants this run was to reach whose message the server did not accept, names
+  // each followed by ";" (empty when nobody is missing).
+  std::string NotNotifiedNames() const;
+
+ private:
+  enum class Wait { kNone, kReply, kStartTlsReply, kTlsHandshake, kAnswer };
+  static constexpr int kStateStartTls = 11;
+
+  void Reset(bool free_form);
+  bool Start(const char* log_prefix);
+  void StartFailed();
+  void Connect();
+  void HandleReply(const std::string& reply);
+  void Step(const std::string& reply);
+  void SendEhlo();
+  void ComposeAndSend();
+  void Advance(const std::string& reply);
+  void FailurePath(const std::string& reply);
+  void Summary();
+  void SmtpReconnect();
+  void EndWithBox(const std::string& text, int style, const std::string& title);
+  void HandlerError();
+  void EndRun();
+  void ReportNotNotified();
+
+  bool IsSelected(int row) const;
+  std::string Recipient() const;
+  std::string ServerText() const { return ctx_.settings.SMTPServer; }
+
+  void Send(std::string bytes, std::chrono::milliseconds timeout);
+  void Log(std::string entry);
+  void Status(std::string text);
+  void Box(std::string text, int style, std::string title, bool needs_answer = false);
+  void Arm(SmtpTimer timer, std::chrono::milliseconds delay);
+  void Cancel(SmtpTimer timer);
+  void Emit(SmtpEffect effect) { effects_.push_back(std::move(effect)); }
+  void Simple(SmtpEffect::Kind kind);
+
+  SmtpContext ctx_;
+  std::deque<SmtpEffect> effects_;
+  ReplyFramer framer_;
+  bool active_ = false;
+  bool summarised_ = false;
+  bool log_open_ = false;
+  bool tls_active_ = false;
+  bool implicit_tls_ = false;
+  bool connected_ = false;
+  bool ehlo_pending_ = false;
+  std::string pending_giver_;
+  int reconnect_phase_ = 0;
+  Wait wait_ = Wait::kNone;
+  std::string last_reply_;  // the reply a pending Retry/Cancel question names
+};
+
+}  // namespace mail

@@ -1,0 +1,113 @@
+#include "mail/smtp/smtp_text.h"
+
+#include <cctype>
+#include <charconv>
+
+#include "mail/smtp/smtp_reply.h"
+
+namespace mail {
+
+namespace {
+
+// Length in characters, counting a UTF-8 sequence as one.
+std::size_t CharCount(std::string_view text) {
+  std::size_t n = 0;
+  for (unsigned char c : text)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+std::string Upper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+}  // namespace
+
+bool SmtpSettingsValid(const MailSettings& s) {
+  return s.SMTPServer.find('.', 1) != std::string::npos && CharCount(s.SMTPServer) >= 4 &&
+         CharCount(s.SMTPAccountName) >= 6 && s.SMTPAccountName.find('@', 1) != std::string::npos &&
+         CharCount(s.SMTPUserName) >= 4;
+}
+
+std::optional<ServerAddress> SplitServerText(std::string_view server) {
+  ServerAddress out;
+  std::size_t colon = server.find(':');
+  if (colon == std::string_view::npos) {
+    out.host = std::string(server);
+    return out;
+  }
+  out.host = std::string(server.substr(0, colon));
+  std::string_view port = server.substr(colon + 1);
+  int value = 0;
+  auto [end, ec] = std::from_chars(port.data(), port.data() + port.size(), value);
+  if (port.empty() || ec != std::errc() || end != port.data() + port.size() || value < 1 ||
+      value > 65535)
+    return std::nullopt;
+  out.port = value;
+  return out;
+}
+
+std::string Trim(std::string_view text) {
+  std::size_t b = text.find_first_not_of(' ');
+  if (b == std::string_view::npos) return {};
+  std::size_t e = text.find_last_not_of(' ');
+  return std::string(text.substr(b, e - b + 1));
+}
+
+std::string LoginName(std::string_view account_name) {
+  std::string trimmed = Trim(account_name);
+  return trimmed.substr(0, trimmed.find('@'));
+}
+
+std::string CommandSafe(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text)
+    if (c != '\r' && c != '\n' && c != '\0') out.push_back(c);
+  return out;
+}
+
+std::string DataSection(std::string_view message) {
+  std::string out;
+  out.reserve(message.size() + message.size() / 32 + 4);
+  bool line_start = true;
+  for (std::size_t i = 0; i < message.size(); ++i) {
+    char c = message[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < message.size() && message[i + 1] == '\n') ++i;
+      out += "\r\n";
+      line_start = true;
+      continue;
+    }
+    if (line_start && c == '.') out.push_back('.');
+    out.push_back(c);
+    line_start = false;
+  }
+  if (!line_start) out += "\r\n";
+  return out;
+}
+
+EhloOffer ParseEhlo(std::string_view reply) {
+  EhloOffer offer;
+  for (const std::string& line : ReplyLines(reply)) {
+    if (line.size() < 4) continue;
+    std::string keywords = Upper(line.substr(4));
+    if (keywords == "STARTTLS") offer.starttls = true;
+    // "AUTH LOGIN PLAIN" and the older "AUTH=LOGIN".
+    if (keywords.rfind("AUTH", 0) == 0 && keywords.size() > 4 &&
+        (keywords[4] == ' ' || keywords[4] == '=')) {
+      std::string_view rest = std::string_view(keywords).substr(5);
+      while (!rest.empty()) {
+        std::size_t sp = rest.find(' ');
+        if (rest.substr(0, sp) == "LOGIN") offer.auth_login = true;
+        if (sp == std::string_view::npos) break;
+        rest.remove_prefix(sp + 1);
+      }
+    }
+  }
+  return offer;
+}
+
+}  // namespace mail

@@ -1,0 +1,42 @@
+#pragma once
+// What the settings dialog does with its fields, without the widgets: the checks of the SMTP
+// entries and the save, so both can be tested against a throw-away store.
+
+#include <string>
+#include <string_view>
+
+#include "settings/mail_settings.h"
+#include "settings/settings_store.h"
+
+namespace mail {
+
+// The dialog's fields as the user left them.
+struct SettingsForm {
+  bool smtp_selected = false;            // optSend button 1
+  std::string server;                    // cboSMTPServer's text
+  std::string account_name;              // txtAccountName
+  std::string user_name;                 // txtUserName
+  std::string password_box;              // txtAccountPassword: the stored Base64 text or a new one
+  bool requires_authentication = false;  // chkServerRequiresAuthentication
+};
+
+inline constexpr char kInvalidServerMessage[] = "Invalid SMTP Server entry";
+inline constexpr char kInvalidAddressMessage[] = "Invalid SMTP email address entry";
+inline constexpr char kInvalidNameMessage[] =
+    "Invalid SMTP name entry, must be longer than 2 characters";
+inline constexpr char kSaveFailedMessage[] = "Error Failed to Save Settings";
+
+// Each returns the check's message, or "" when the entry passes. Lengths count characters.
+std::string CheckSmtpServer(std::string_view server);    // 4+ characters, a "." after the first
+std::string CheckSmtpAddress(std::string_view address);  // 6+ characters, an "@" after the first
+std::string CheckSmtpName(std::string_view name);        // 3+ characters
+
+// cmdSaveSettings: records the chosen path first (so a rejected SMTP entry still leaves SMTP
+// chosen, in memory and in the store), checks the SMTP entries when SMTP is chosen, then copies
+// the fields into `settings` (the password re-encoded only when the box no longer shows the
+// stored Base64 text) and writes them. Returns "" when saved, else the message to show (a check
+// failed, or kSaveFailedMessage after a fault); the dialog then stays open. Write failures of
+// the store are not reported: `settings` keeps the new values.
+std::string SaveSettings(SettingsStore& store, MailSettings& settings, const SettingsForm& form);
+
+}  // namespace mail

@@ -1,0 +1,87 @@
+#include "update/update_check.h"
+
+#include <memory>
+#include <stdexcept>
+
+namespace roster {
+
+namespace {
+constexpr const char* kCheckTitle = "Check For Updated Version of Hollymoor";
+}
+
+std::string VersionText(int major, int minor, int revision) {
+  return std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(revision);
+}
+
+void SplitUrl(const std::string& url, std::string& host, std::string& path) {
+  std::size_t slash = url.find('/');
+  if (slash == std::string::npos || slash + 2 > url.size())
+    throw std::invalid_argument("address without a host: " + url);
+  std::string rest = url.substr(slash + 2);
+  std::size_t next = rest.find('/');
+  if (next == std::string::npos) throw std::invalid_argument("address without a path: " + url);
+  host = rest.substr(0, next);
+  path = rest.substr(next);
+}
+
+void EvaluateVersionReply(const std::string& reply, bool bAbout, const UpdateCheckConfig& config,
+                          Ui& ui) {
+  const std::string marker = "VERSION=" + config.version_text + ",";
+  if (reply.find(">Error<") != std::string::npos) {
+    if (!bAbout)
+      ui.MsgBox(std::string(kCheckTitle) + "\n" +
+                    "Failed: Unable to verify current version number\nTry again later\n",
+                mb::kCritical, kDefaultTitle);
+    return;
+  }
+  if (reply.find(marker) != std::string::npos) {
+    if (!bAbout)
+      ui.MsgBox("You have the most recent version of Hollymoor\n", mb::kInformation, kDefaultTitle);
+    return;
+  }
+  std::size_t at = reply.find("VERSION=");
+  if (at == std::string::npos) return;
+  std::string after = reply.substr(at + 8);
+  std::size_t comma = after.find(',');
+  if (comma == std::string::npos) return;
+  // News of a newer version is shown even to the quiet check.
+  ui.MsgBox("A new version " + after.substr(0, comma) + " is now available for download.\n" +
+                "Click on the link on the about dialog to download\n" + "or goto " +
+                config.home_page + "\n",
+            mb::kInformation, kDefaultTitle);
+}
+
+void CheckForNewVersion(bool bAbout, const UpdateCheckConfig& config, const std::string& user_email,
+                        HttpPort& http, Ui& ui, std::function<void()> finished) {
+  auto ran = std::make_shared<bool>(false);
+  auto finish = [finished, ran] {
+    if (*ran) return;
+    *ran = true;
+    if (finished) finished();
+  };
+  // Any failure along the way ends the check without a word.
+  try {
+    if (!http.IsInternetConnected()) {
+      if (!bAbout)
+        ui.MsgBox(std::string(kCheckTitle) + "\n" +
+                      "Failed: You do not appear to be connected to the internet\n",
+                  mb::kCritical, kDefaultTitle);
+      finish();
+      return;
+    }
+    const std::string body = "UserEmail=" + user_email;
+    std::string host, path;
+    SplitUrl(config.check_url, host, path);
+    http.PostHttpForm(host, path, body, [bAbout, config, &ui, finish](std::string reply) {
+      try {
+        EvaluateVersionReply(reply, bAbout, config, ui);
+      } catch (...) {
+      }
+      finish();
+    });
+  } catch (...) {
+    finish();
+  }
+}
+
+}  // namespace roster
