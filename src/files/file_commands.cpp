@@ -4,6 +4,7 @@
 
 #include "files/history.h"
 #include "files/list_file.h"
+#include "files/pending.h"
 
 namespace files {
 
@@ -85,6 +86,15 @@ void FileCommands::mnuReSendList_Click() {
   d_.send_confirmed = false;
   r.ReSendMode = true;
   r.UpdateButtonEnables(false);
+  // Whoever the archive's ledger does not record as reached is marked already; archives
+  // without a recorded run leave the choice to the organiser.
+  std::error_code ec;
+  const auto ledger_size = std::filesystem::file_size(LedgerPathFor(*path), ec);
+  if (!ec && ledger_size > 0) {
+    std::string error;
+    if (!MarkPending(r, *path, error))
+      ui().MsgBox("Nobody was marked for re-sending: " + error, roster::mb::kExclamation);
+  }
   ui().SetStatusText(roster::Roster::kReSendModeStatus);
 }
 

@@ -1,9 +1,18 @@
 #include "files/history.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <system_error>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#define HM_HAVE_POSIX_OPEN 1
+#endif
+
 #include "files/atomic_file.h"
+#include "files/ledger.h"
 #include "files/list_file.h"
 
 namespace files {
@@ -53,7 +62,46 @@ void Cell(std::string& out, const char* width, const std::string& text, const ch
   out += "\r\n";
 }
 
+// Creates `path` only if nothing has that name; errno tells why not.
+bool CreateExclusively(const std::filesystem::path& path) {
+#ifdef HM_HAVE_POSIX_OPEN
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
+#else
+  std::FILE* f = std::fopen(path.string().c_str(), "wbx");
+  if (!f) return false;
+  std::fclose(f);
+  return true;
+#endif
+}
+
 }  // namespace
+
+std::filesystem::path ClaimArchiveName(const std::filesystem::path& folder,
+                                       const roster::Clock& clock) {
+  const std::string minute = DateTimeName(clock);
+  // Far more than a minute can hold; a folder that refuses every name ends the search.
+  for (int n = 1; n <= 10000; ++n) {
+    const std::filesystem::path base =
+        folder / (n == 1 ? minute : minute + "_" + std::to_string(n));
+    std::error_code ec;
+    bool taken = false;
+    for (const char* ext : {kListExtension, kLogExtension, kLedgerExtension}) {
+      std::filesystem::path p = base;
+      p += ext;
+      if (std::filesystem::exists(std::filesystem::symlink_status(p, ec))) taken = true;
+    }
+    if (taken) continue;
+    std::filesystem::path ledger = base;
+    ledger += kLedgerExtension;
+    errno = 0;
+    if (CreateExclusively(ledger)) return base;
+    if (errno != EEXIST) return {};
+  }
+  return {};
+}
 
 std::string DateTimeName(const roster::Clock& clock) {
   std::tm t = clock.LocalNow();
@@ -110,8 +158,8 @@ void WriteHistoryLog(roster::Roster& roster, const std::filesystem::path& log_pa
   }
 }
 
-void SaveDrawingHistory(roster::Roster& roster, const roster::Clock& clock,
-                        const std::filesystem::path& data_dir) {
+std::filesystem::path SaveDrawingHistory(roster::Roster& roster, const roster::Clock& clock,
+                                         const std::filesystem::path& data_dir) {
   for (const char* name : {"mnuCalculateView", "mnuCalculateSend", "CALCVIEW", "CALCSEND"})
     roster.commands().SetEnabled(name, false);
   const std::filesystem::path folder = data_dir / kHistoryFolder;
@@ -119,10 +167,19 @@ void SaveDrawingHistory(roster::Roster& roster, const roster::Clock& clock,
   std::filesystem::create_directories(folder, ec);
   if (ec || !std::filesystem::is_directory(folder, ec)) {
     roster.ui().MsgBox("Error while attempting to send messages", roster::mb::kCritical);
-    return;
+    return {};
   }
-  SaveParticipantFile(roster, folder / (DateTimeName(clock) + kListExtension), true);
-  WriteHistoryLog(roster, folder / (DateTimeName(clock) + kLogExtension));
+  const std::filesystem::path base = ClaimArchiveName(folder, clock);
+  if (base.empty()) {
+    roster.ui().MsgBox("Error while attempting to send messages", roster::mb::kCritical);
+    return {};
+  }
+  std::filesystem::path list = base, log = base;
+  list += kListExtension;
+  log += kLogExtension;
+  SaveParticipantFile(roster, list, true);
+  WriteHistoryLog(roster, log);
+  return list;
 }
 
 }  // namespace files

@@ -17,12 +17,20 @@ inline constexpr const char* kLogExtension = ".htm";
 // The local time as "yyyymmdd-hhnn".
 std::string DateTimeName(const roster::Clock& clock);
 
-// Archives the roster with its hidden results: <data_dir>/History/<yyyymmdd-hhnn>.hmr and
-// .htm. Disables both Calculate commands first. Called by Calculate & Send once the send
-// options are confirmed, before any message leaves; failures are reported here and the
-// caller goes on to send.
-void SaveDrawingHistory(roster::Roster& roster, const roster::Clock& clock,
-                        const std::filesystem::path& data_dir);
+// Claims a name for a new archive in `folder`: "yyyymmdd-hhnn", or "yyyymmdd-hhnn_2", "_3"...
+// when an archive of that minute exists. The claim is the archive's delivery ledger, created
+// empty (mode 0600) and exclusively, so two programs archiving at once never share a name.
+// Returns the folder / name without extension; empty when no name could be claimed.
+std::filesystem::path ClaimArchiveName(const std::filesystem::path& folder,
+                                       const roster::Clock& clock);
+
+// Archives the roster with its hidden results under a newly claimed name in
+// <data_dir>/History: the list file (.hmr), the HTML log (.htm) and an empty ledger.
+// Disables both Calculate commands first. Called by Calculate & Send once the send options
+// are confirmed, before any message leaves; failures are reported here and the caller goes
+// on to send. Returns the list file's path, empty when the folder could not be used.
+std::filesystem::path SaveDrawingHistory(roster::Roster& roster, const roster::Clock& clock,
+                                         const std::filesystem::path& data_dir);
 
 // The HTML log of the roster, lines ended by CR LF; `log_path` is named in its title.
 // UTF-8, with a byte-order mark only when the log holds anything beyond ASCII.

@@ -74,6 +74,17 @@ constexpr std::pair<const char*, const char*> kToolbarDispatch[] = {
     {"CALCSEND", "mnuCalculateSend"},
 };
 
+// Off while a run sends: everything that edits the roster, opens or clears a list, changes
+// the mail settings or starts a run.
+bool OffDuringRun(const std::string& name) {
+  static const std::string kOff =
+      " mnuNew mnuOpen mnuAddParticipants mnuAddressBook mnuManualAddition mnuEditParticipant"
+      " mnuDeleteParticipant mnuSetGroupExclusion mnuSetIndividualExclusion mnuClearSelected"
+      " mnuClearExclusions mnuCalculateView mnuCalculateSend mnuSendMessage mnuReSendList"
+      " mnuSetup NEW OPEN PAB ADD DEL EDIT SETIND SETGRP CLR CALCVIEW CALCSEND ";
+  return kOff.find(" " + name + " ") != std::string::npos;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(AppPaths paths, QWidget* parent)
@@ -195,7 +206,7 @@ void MainWindow::SyncAction(const std::string& name) {
   if (it == actions_.end()) return;
   const roster::CommandState& s = roster_->commands().All().at(name);
   for (QAction* a : it->second) {
-    a->setEnabled(s.enabled);
+    a->setEnabled(s.enabled && !(run_in_progress_ && OffDuringRun(name)));
     if (!s.caption.empty()) a->setText(QString::fromStdString(s.caption));
     if (s.image > 0) {
       a->setIcon(ToolbarImage(s.image));
@@ -260,7 +271,21 @@ void MainWindow::Form_Load() {
   model_->Flush();
 }
 
+void MainWindow::SetRunInProgress(bool on) {
+  run_in_progress_ = on;
+  for (const auto& [name, state] : roster_->commands().All()) SyncAction(name);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (run_in_progress_ && !unloaded_ &&
+      ui_.MsgBox("Messages are still being sent. Close Hollymoor and stop sending?\n\n"
+                 "Whoever has not been reached yet can be notified later with Re-Send "
+                 "Previous Drawing.",
+                 roster::mb::kYesNo + roster::mb::kQuestion,
+                 roster::kDefaultTitle) != roster::mb::kYes) {
+    event->ignore();
+    return;
+  }
   if (!unloaded_) {
     unloaded_ = true;
     ui_.SetStatusText("Exiting...");
@@ -270,11 +295,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::MSFlexGrid_MouseDown(int row, int col) {
+  if (run_in_progress_) return;  // marks and exclusions stay as the run found them
   // Marks, exclusion commands, Edit and Delete: the roster's mouse handler.
   roster_->MSFlexGrid_MouseDown(row, col);
 }
 
 void MainWindow::MSFlexGrid_DblClick(int row, int col) {
+  if (run_in_progress_) return;
   roster::Grid& g = roster_->grid();
   g.SetRow(row);
   g.SetCol(col);

@@ -67,6 +67,12 @@ class MainWindow : public QMainWindow {
   QTableView* GridView() const { return grid_view_; }
   GridModel* Model() const { return model_; }
 
+  // While a run sends, the commands that would change its roster, open or clear a list or
+  // start another run are off, and closing the window asks first. The run's own steps
+  // (RunCommand) still work.
+  void SetRunInProgress(bool on);
+  bool RunInProgress() const { return run_in_progress_; }
+
   // Grid events, public so tests can raise them as the view does.
   void MSFlexGrid_MouseDown(int row, int col);
   void MSFlexGrid_DblClick(int row, int col);
@@ -93,6 +99,7 @@ class MainWindow : public QMainWindow {
   std::multimap<StartupStep, std::function<void()>> startup_;
   std::vector<std::function<void()>> shutdown_;
   bool unloaded_ = false;
+  bool run_in_progress_ = false;
 };
 
 // Each area attaches its commands and start-up steps here (one file each).

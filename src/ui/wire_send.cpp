@@ -21,8 +21,16 @@ class WindowErrand : public roster::SendErrand {
     files::SaveDrawingHistory(w_.roster(), w_.clock(), w_.paths().data_dir);
   }
   bool UseSMTP() const override { return w_.MailSettings.UseSMTP; }
-  void SmtpSendDrawing() override { SmtpRunnerOf(w_).SmtpSendDrawing(); }
-  void MapiSendDrawing() override { ui::MapiSendDrawing(w_); }
+  void SmtpSendDrawing() override {
+    w_.SetRunInProgress(true);
+    SmtpRunnerOf(w_).SmtpSendDrawing();
+    w_.SetRunInProgress(SmtpRunnerOf(w_).Active());
+  }
+  void MapiSendDrawing() override {
+    w_.SetRunInProgress(true);
+    ui::MapiSendDrawing(w_);
+    w_.SetRunInProgress(false);
+  }
 
  private:
   MainWindow& w_;
@@ -31,6 +39,9 @@ class WindowErrand : public roster::SendErrand {
 }  // namespace
 
 void WireSendCommands(MainWindow& w) {
+  // An SMTP run goes on in socket events after its command returns; its end frees the window.
+  QObject::connect(&SmtpRunnerOf(w), &SmtpRunner::finished, &w,
+                   [&w] { w.SetRunInProgress(false); });
   w.OnCommand("mnuCalculateSend", [&w] {
     // One errand at a time: an SMTP run goes on in socket events after this returns.
     if (SmtpRunnerOf(w).Active()) return;
@@ -39,9 +50,14 @@ void WireSendCommands(MainWindow& w) {
   });
   w.OnCommand("mnuSendMessage", [&w] {
     if (w.MailSettings.UseSMTP) {
-      if (!SmtpRunnerOf(w).Active()) SmtpRunnerOf(w).SmtpSendMessage();
+      if (SmtpRunnerOf(w).Active()) return;
+      w.SetRunInProgress(true);
+      SmtpRunnerOf(w).SmtpSendMessage();
+      w.SetRunInProgress(SmtpRunnerOf(w).Active());
     } else {
+      w.SetRunInProgress(true);
       ui::MapiSendMessage(w);
+      w.SetRunInProgress(false);
     }
   });
 }

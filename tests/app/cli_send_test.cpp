@@ -135,13 +135,33 @@ TEST_F(CliSendTest, WholeErrandThenReSendToTwo) {
   EXPECT_EQ(Pairs({all[6], all[7]}),
             (std::map<std::string, std::string>{{"Bob", pairs["Bob"]}, {"Eve", pairs["Eve"]}}));
 
+  // --pending reaches whoever the archive's ledger does not record as accepted.
+  r = box_.Run({"resend", copy.string(), "--pending"});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_TRUE(Has(r.err, "no delivery ledger beside [" + copy.string() + "]")) << r.err;
+  const fs::path ledger = box_.Write("archive.ledger",
+                                     "hollymoor-ledger 1\nP\t0\t1\tAnn\nP\t1\t3\tCat\n"
+                                     "P\t2\t4\tDan\nS\t0\taccepted\t\nS\t1\tin flight\t\n"
+                                     "S\t2\trefused\t550 5.1.1 unknown\n");
+  r = box_.Run({"resend", copy.string(), "--pending"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "2 Mail Messages Re-Sent to\nCat;Dan;\n");
+  ASSERT_TRUE(server_->WaitForMessages(10));
+  EXPECT_EQ(Pairs({server_->Messages()[8], server_->Messages()[9]}),
+            (std::map<std::string, std::string>{{"Cat", pairs["Cat"]}, {"Dan", pairs["Dan"]}}));
+  testing_support::WriteAll(ledger, "hollymoor-ledger 1\nP\t0\t1\tAnn\nS\t0\taccepted\t\n");
+  r = box_.Run({"resend", copy.string(), "--pending"});
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.out, "Everyone in [" + copy.string() + "] was notified; nothing to re-send.\n");
+  EXPECT_EQ(box_.Run({"resend", copy.string(), "--pending", "--to", "Bob"}).exit_code, 2);
+
   r = box_.Run({"resend", copy.string(), "--to", "Zed"});
   EXPECT_EQ(r.exit_code, 2);
   EXPECT_TRUE(Has(r.err, "nobody named 'Zed'"));
   r = box_.Run({"resend", roster.string(), "--to", "Bob"});  // no results in a plain list
   EXPECT_EQ(r.exit_code, 2);
   EXPECT_TRUE(Has(r.err, "Error file does not contain Secret Santa history information")) << r.err;
-  EXPECT_EQ(server_->Messages().size(), 8u);
+  EXPECT_EQ(server_->Messages().size(), 10u);
 }
 
 TEST_F(CliSendTest, TestAddressAndOwnTextsAndAFreeFormMessage) {

@@ -103,6 +103,27 @@ TEST_F(FileCommandsTest, ReSendLoadsTheDrawingHiddenAndChoosingItAgainLeaves) {
   EXPECT_EQ(Count(), 0);
 }
 
+TEST_F(FileCommandsTest, ReSendMarksWhoTheArchivesLedgerDoesNotRecordAsReached) {
+  File("History/20261205-1807.ledger",
+       "hollymoor-ledger 1\nP\t0\t1\tAnn\nP\t1\t2\tBo\nP\t2\t3\tCy\n"
+       "S\t0\taccepted\t\nS\t1\tin flight\t\n");
+  EnterReSend();
+  EXPECT_TRUE(ui_.boxes.empty());
+  EXPECT_EQ(ui_.StatusText(), roster::Roster::kReSendModeStatus);
+  EXPECT_FALSE(roster_.IsMarked(1));
+  EXPECT_TRUE(roster_.IsMarked(2));  // cut off before the answer: sent again
+  EXPECT_TRUE(roster_.IsMarked(3));
+
+  // A ledger that belongs to another list marks nobody, and says so.
+  commands_.mnuReSendList_Click();
+  File("History/20261205-1807.ledger", "hollymoor-ledger 1\nP\t0\t1\tZed\n");
+  EnterReSend();
+  EXPECT_TRUE(roster_.ReSendMode);
+  EXPECT_EQ(roster_.CountSelected(), 0);
+  ASSERT_EQ(Texts().size(), 1u);
+  EXPECT_TRUE(Texts()[0].starts_with("Nobody was marked for re-sending: the delivery ledger ["));
+}
+
 TEST_F(FileCommandsTest, ReSendRefusesFilesWithoutResultsOrInTheOlderLayout) {
   Add("Ann");
   dialogs_.answers.push_back(File(

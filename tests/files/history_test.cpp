@@ -73,7 +73,10 @@ TEST_F(HistoryTest, ArchiveWritesListAndLogUnderOneDateTimeNameAndStopsRedrawing
   EXPECT_TRUE(ui_.boxes.empty());
   const fs::path history = dir_.path() / "History";
   EXPECT_EQ(FilesIn(history),
-            (std::set<fs::path>{history / "20261205-1807.hmr", history / "20261205-1807.htm"}));
+            (std::set<fs::path>{history / "20261205-1807.hmr", history / "20261205-1807.htm",
+                                history / "20261205-1807.ledger"}));
+  EXPECT_EQ(fs::status(history / "20261205-1807.ledger").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(ReadAll(history / "20261205-1807.hmr"),
             "\"2\",\"Ann\",\"ann@example.org\",\"Cy\",\"books\"\r\n"
             "\"\",\"Bo\",\"bo@example.org\",\"Ann\",\"\"\r\n"
@@ -82,17 +85,32 @@ TEST_F(HistoryTest, ArchiveWritesListAndLogUnderOneDateTimeNameAndStopsRedrawing
   EXPECT_EQ(ReadAll(log), files::FormatHistoryLog(roster_, log.string()));
   for (const char* name : {"mnuCalculateView", "mnuCalculateSend", "CALCVIEW", "CALCSEND"})
     EXPECT_FALSE(roster_.commands().Enabled(name)) << name;
+}
 
-  // A second archive within the minute replaces the first pair.
+TEST_F(HistoryTest, ArchivesWithinOneMinuteGetTheirOwnNamesAndNoneIsOverwritten) {
+  ThreeDrawn();
+  const fs::path history = dir_.path() / "History";
+  EXPECT_EQ(files::SaveDrawingHistory(roster_, clock_, dir_.path()), history / "20261205-1807.hmr");
+  const std::string first = ReadAll(history / "20261205-1807.hmr");
+
   roster_.grid().SetTextMatrix(1, roster::kColResult, "2");
   clock_.Set(LocalTime("18:07:40"));
-  files::SaveDrawingHistory(roster_, clock_, dir_.path());
-  EXPECT_EQ(FilesIn(history).size(), 2u);
-  EXPECT_TRUE(ReadAll(history / "20261205-1807.hmr")
+  EXPECT_EQ(files::SaveDrawingHistory(roster_, clock_, dir_.path()),
+            history / "20261205-1807_2.hmr");
+  EXPECT_EQ(ReadAll(history / "20261205-1807.hmr"), first);
+  EXPECT_TRUE(ReadAll(history / "20261205-1807_2.hmr")
                   .starts_with("\"2\",\"Ann\",\"ann@example.org\",\"Bo\""));
+  const fs::path log = history / "20261205-1807_2.htm";
+  EXPECT_EQ(ReadAll(log), files::FormatHistoryLog(roster_, log.string()));
+
+  // Any file of a name holds it, even one left alone by an earlier crash.
+  WriteAll(history / "20261205-1807_3.ledger", "");
+  EXPECT_EQ(files::SaveDrawingHistory(roster_, clock_, dir_.path()),
+            history / "20261205-1807_4.hmr");
   clock_.Set(LocalTime("18:08:00"));
-  files::SaveDrawingHistory(roster_, clock_, dir_.path());
-  EXPECT_EQ(FilesIn(history).size(), 4u);
+  EXPECT_EQ(files::SaveDrawingHistory(roster_, clock_, dir_.path()), history / "20261205-1808.hmr");
+  EXPECT_EQ(FilesIn(history).size(), 13u);
+  EXPECT_TRUE(ui_.boxes.empty());
 }
 
 TEST_F(HistoryTest, ArchiveFailuresAreReportedWithTheirOwnTexts) {

@@ -3,6 +3,7 @@
   smtp_server.py OUTDIR aiosmtpd [--auth] [--starttls] [--implicit-tls] [--cert C --key K]
   smtp_server.py OUTDIR script [--auth-last] [--starttls-reply R] [--reject CMD:N[+]:REPLY]...
                  [--drop-in-data N] [--silent CMD:N] [--bytewise] [--quit-reply R]
+                 [--slow SECONDS]   (each message is stored, then answered after SECONDS)
 
 Prints "READY <port>" once it accepts connections. Every accepted message is written to
 OUTDIR as msg-NNN.eml (the data as received after un-stuffing) with msg-NNN.env beside it
@@ -214,6 +215,8 @@ class Script:
                     await asyncio.sleep(3600)
                 if not f:
                     self.store.save(mail_from, rcpts, data)
+                if self.args.slow:
+                    await asyncio.sleep(self.args.slow)
                 await self.reply(writer, f or "250 2.0.0 Ok: queued")
             elif verb == "QUIT":
                 await self.reply(writer, self.args.quit_reply)
@@ -257,6 +260,7 @@ def main():
     p.add_argument("--silent")
     p.add_argument("--bytewise", action="store_true")
     p.add_argument("--quit-reply", default="221 2.0.0 Bye")
+    p.add_argument("--slow", type=float, default=0.0)
     args = p.parse_args()
     store = Store(args.outdir)
     if args.kind == "aiosmtpd":

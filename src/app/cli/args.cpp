@@ -46,10 +46,14 @@ const std::vector<CommandSpec>& BuildCommands() {
        "standard error, the summary to standard output. Exit status 0 only when every message\n"
        "was accepted.",
        kMessageOptions},
-      {"resend", "ARCHIVE.hmr", 1, 1, "re-send an archived drawing to the named participants",
+      {"resend", "ARCHIVE.hmr", 1, 1,
+       "re-send an archived drawing to the named participants, or to everyone not reached",
        "ARCHIVE.hmr is a list file from DATA-DIR/History. Only the participants named with --to\n"
-       "are notified, with the receivers the archive holds.",
-       With({{"to", "NAME", "a participant to notify (exact name; give it once per person)", true}},
+       "are notified, with the receivers the archive holds; with --pending, everyone whose\n"
+       "message the archive's delivery ledger does not record as accepted (a message whose\n"
+       "answer never came is sent again).",
+       With({{"to", "NAME", "a participant to notify (exact name; give it once per person)", true},
+             {"pending", "", "notify everyone the archive's ledger does not record as reached"}},
             kMessageOptions)},
       {"message",
        "ROSTER.hmr",

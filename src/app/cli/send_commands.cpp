@@ -13,6 +13,8 @@
 #include "app/cli/delivery.h"
 #include "app/cli/roster_file.h"
 #include "files/history.h"
+#include "files/ledger.h"
+#include "files/pending.h"
 #include "roster/calculate_send.h"
 #include "settings/file_settings_store.h"
 #include "settings/registry.h"
@@ -87,10 +89,7 @@ class UnattendedErrand : public roster::SendErrand {
     return true;
   }
   void SaveDrawingHistory() override {
-    // One clock reading names both files, so the archive can be named afterwards.
-    roster::ManualClock frozen(std::chrono::system_clock::now());
-    files::SaveDrawingHistory(roster_, frozen, ctx_.data_dir);
-    archive = ctx_.data_dir / files::kHistoryFolder / (files::DateTimeName(frozen) + ".hmr");
+    archive = files::SaveDrawingHistory(roster_, clock_, ctx_.data_dir);
   }
   bool UseSMTP() const override { return settings_.UseSMTP; }
   void SmtpSendDrawing() override { delivery_.SmtpSendDrawing(); }
@@ -107,6 +106,7 @@ class UnattendedErrand : public roster::SendErrand {
   const mail::MailSettings& settings_;
   mail::SendValues& values_;
   Delivery& delivery_;
+  roster::SystemClock clock_;
 };
 
 std::string Quoted(const std::string& s) {
@@ -175,20 +175,33 @@ int RunSend(Context& ctx) {
 
 int RunResend(Context& ctx) {
   const std::vector<std::string>& to = ctx.args.All("to");
-  if (to.empty()) throw CliError(kExitBadInput, "resend: name at least one participant with --to");
+  const bool pending = ctx.args.Has("pending");
+  if (to.empty() == !pending)
+    throw CliError(kExitBadInput,
+                   "resend: name the participants with --to, or give --pending (not both)");
+  const std::filesystem::path archive = ctx.args.operands.at(0);
   auto roster = NewRoster(ctx.ui);
-  LoadRoster(ctx, *roster, ctx.args.operands.at(0), /*re_send=*/true);
+  LoadRoster(ctx, *roster, archive.string(), /*re_send=*/true);
   // Re-send mode, as the re-send command leaves it; the names are marked as a click would.
   roster->UpdateButtonEnables(true);
   roster->ReSendMode = true;
   roster->UpdateButtonEnables(false);
+  if (pending) {
+    std::string error;
+    const auto marked = files::MarkPending(*roster, archive, error);
+    if (!marked) throw CliError(kExitBadInput, "resend: " + error);
+    if (marked->empty()) {
+      std::fprintf(ctx.out, "Everyone in [%s] was notified; nothing to re-send.\n",
+                   archive.string().c_str());
+      return kExitOk;
+    }
+    return RunErrand(ctx, *roster, "resend");
+  }
   const std::set<std::string> wanted(to.begin(), to.end());
   std::set<std::string> found;
   for (int row = 1; row <= roster->ParticipantCount(); ++row) {
     const std::string& name = roster->grid().TextMatrix(row, roster::kColName);
     if (wanted.count(name) && !roster->IsMarked(row)) {
-      roster->grid().SetRow(row);
-      roster->grid().SetCol(roster::kColName);
       roster->MSFlexGrid_MouseDown(row, roster::kColName);
       found.insert(name);
     }
@@ -196,7 +209,7 @@ int RunResend(Context& ctx) {
   for (const std::string& name : wanted)
     if (!found.count(name))
       throw CliError(kExitBadInput,
-                     "resend: nobody named '" + name + "' in [" + ctx.args.operands.at(0) + "]");
+                     "resend: nobody named '" + name + "' in [" + archive.string() + "]");
   return RunErrand(ctx, *roster, "resend");
 }
 

@@ -1,0 +1,283 @@
+#include "files/ledger.h"
+
+#include <fcntl.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "files/atomic_file.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace files {
+
+namespace fs = std::filesystem;
+using mail::DeliveryState;
+
+namespace {
+
+constexpr const char* kHeader = "hollymoor-ledger 1";
+
+#ifdef _WIN32
+int OpenForAppend(const fs::path& p) {
+  return ::_wopen(p.c_str(), _O_WRONLY | _O_CREAT | _O_APPEND | _O_BINARY, 0600);
+}
+long WriteSome(int fd, const char* data, std::size_t n) {
+  return ::_write(fd, data, static_cast<unsigned>(n));
+}
+bool SyncFile(int fd) { return ::_commit(fd) == 0; }
+void CloseFile(int fd) { ::_close(fd); }
+void SyncFolder(const fs::path&) {}  // Windows makes the name durable with the file
+#else
+int OpenForAppend(const fs::path& p) {
+  return ::open(p.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+}
+long WriteSome(int fd, const char* data, std::size_t n) { return ::write(fd, data, n); }
+bool SyncFile(int fd) { return ::fsync(fd) == 0; }
+void CloseFile(int fd) { ::close(fd); }
+// The file's name must survive a power cut as well as its contents.
+void SyncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+#endif
+
+// Names and replies may hold tabs or line breaks; one record stays one line.
+std::string Escape(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+std::string Unescape(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      out += text[i];
+      continue;
+    }
+    const char c = text[++i];
+    out += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
+  }
+  return out;
+}
+
+constexpr struct {
+  DeliveryState state;
+  const char* word;
+} kStates[] = {{DeliveryState::kNotAttempted, "not attempted"},
+               {DeliveryState::kInFlight, "in flight"},
+               {DeliveryState::kAccepted, "accepted"},
+               {DeliveryState::kRefused, "refused"},
+               {DeliveryState::kUnconfirmed, "unconfirmed"}};
+
+std::optional<DeliveryState> StateFromWord(const std::string& word) {
+  for (const auto& s : kStates)
+    if (word == s.word) return s.state;
+  return std::nullopt;
+}
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t tab = line.find('\t', start);
+    fields.push_back(line.substr(start, tab - start));
+    if (tab == std::string::npos) return fields;
+    start = tab + 1;
+  }
+}
+
+bool ParseIndex(const std::string& text, std::size_t& out) {
+  if (text.empty() || text.size() > 9) return false;
+  out = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    out = out * 10 + static_cast<std::size_t>(c - '0');
+  }
+  return true;
+}
+
+// One record into `contents`; false when the line is not one.
+bool ApplyLine(const std::string& line, LedgerContents& contents) {
+  const std::vector<std::string> f = SplitTabs(line);
+  std::size_t index = 0, row = 0;
+  if (f[0] == "E" && f.size() == 1) {
+    contents.finished = true;
+    return true;
+  }
+  if (f.size() != 4 || !ParseIndex(f[1], index)) return false;
+  if (f[0] == "P") {
+    // Deliveries are listed in order before any outcome.
+    if (index != contents.entries.size() || !ParseIndex(f[2], row)) return false;
+    contents.entries.push_back({static_cast<int>(row), Unescape(f[3]), {}});
+    return true;
+  }
+  if (f[0] == "S") {
+    const auto state = StateFromWord(f[2]);
+    if (!state || index >= contents.entries.size()) return false;
+    contents.entries[index].outcome = {*state, Unescape(f[3])};
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+fs::path LedgerPathFor(const fs::path& archive) {
+  fs::path p = archive;
+  p.replace_extension(kLedgerExtension);
+  return p;
+}
+
+std::optional<LedgerContents> ReadLedger(const fs::path& path, std::string& error) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) {
+    error = "cannot read the delivery ledger [" + path.string() + "]";
+    return std::nullopt;
+  }
+  LedgerContents contents;
+  if (bytes.empty()) return contents;
+  std::size_t start = 0;
+  bool first = true;
+  // A line without its end is the one being written when the run stopped: not recorded.
+  for (std::size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
+    const std::string line = bytes.substr(start, end - start);
+    if (first) {
+      if (line != kHeader) {
+        error = "[" + path.string() + "] is not a delivery ledger";
+        return std::nullopt;
+      }
+      first = false;
+    } else if (!ApplyLine(line, contents)) {
+      ++contents.skipped_lines;
+    }
+  }
+  // Only a torn header: the run stopped while starting its record.
+  if (first && std::string(kHeader).compare(0, bytes.size() - start, bytes, start) != 0) {
+    error = "[" + path.string() + "] is not a delivery ledger";
+    return std::nullopt;
+  }
+  for (LedgerEntry& e : contents.entries)
+    if (e.outcome.state == DeliveryState::kInFlight) e.outcome.state = DeliveryState::kUnconfirmed;
+  return contents;
+}
+
+LedgerWriter::LedgerWriter(fs::path path, int fd) : path_(std::move(path)), fd_(fd) {}
+
+std::unique_ptr<LedgerWriter> LedgerWriter::Start(const fs::path& path,
+                                                  const mail::Deliveries& deliveries,
+                                                  std::string& error) {
+  std::error_code ec;
+  if (fs::exists(path, ec) && fs::file_size(path, ec) != 0) {
+    error = "the delivery ledger [" + path.string() + "] already holds a run";
+    return nullptr;
+  }
+  const int fd = OpenForAppend(path);
+  if (fd < 0) {
+    error = "cannot write the delivery ledger [" + path.string() + "]: " + std::strerror(errno);
+    return nullptr;
+  }
+  std::unique_ptr<LedgerWriter> w(new LedgerWriter(path, fd));
+  w->Append(std::string(kHeader) + "\n");
+  for (std::size_t i = 0; i < deliveries.size(); ++i) {
+    w->entries_.push_back({deliveries[i].giver_row, deliveries[i].name, {}});
+    w->Append("P\t" + std::to_string(i) + "\t" + std::to_string(deliveries[i].giver_row) + "\t" +
+              Escape(deliveries[i].name) + "\n");
+  }
+  if (!w->Flush()) {
+    error = w->error_;
+    return nullptr;
+  }
+  SyncFolder(path.parent_path());
+  return w;
+}
+
+LedgerWriter::~LedgerWriter() {
+  Finish();
+  CloseFile(fd_);
+}
+
+void LedgerWriter::Append(const std::string& line) { pending_ += line; }
+
+bool LedgerWriter::Flush() {
+  if (!error_.empty()) return false;
+  std::size_t done = 0;
+  while (done < pending_.size()) {
+    const long n = WriteSome(fd_, pending_.data() + done, pending_.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  const bool ok = done == pending_.size() && SyncFile(fd_);
+  pending_.clear();
+  if (!ok)
+    error_ = "cannot write the delivery ledger [" + path_.string() + "]: " + std::strerror(errno);
+  return ok;
+}
+
+void LedgerWriter::OnDeliveryState(std::size_t index, const mail::DeliveryOutcome& outcome) {
+  if (index >= entries_.size() || finished_) return;
+  entries_[index].outcome = outcome;
+  Append("S\t" + std::to_string(index) + "\t" + StateWord(outcome.state) + "\t" +
+         Escape(outcome.reply) + "\n");
+  // The message goes out once this returns: its record, and the outcomes before it, must be
+  // on disk first. Outcomes alone can wait for the next group.
+  if (outcome.state == DeliveryState::kInFlight) Flush();
+}
+
+void LedgerWriter::Finish() {
+  if (finished_) return;
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    if (entries_[i].outcome.state == DeliveryState::kInFlight)
+      OnDeliveryState(i, {DeliveryState::kUnconfirmed, {}});
+  finished_ = true;
+  Append("E\n");
+  Flush();
+}
+
+const char* StateWord(DeliveryState state) {
+  for (const auto& s : kStates)
+    if (s.state == state) return s.word;
+  return "unknown";
+}
+
+std::string DescribeEntry(const LedgerEntry& entry) {
+  std::string text = entry.name + " (" + StateWord(entry.outcome.state);
+  if (!entry.outcome.reply.empty()) text += ": " + entry.outcome.reply;
+  return text + ")";
+}
+
+std::vector<LedgerEntry> NotAccepted(const std::vector<LedgerEntry>& entries) {
+  std::vector<LedgerEntry> out;
+  for (const LedgerEntry& e : entries)
+    if (e.outcome.state != DeliveryState::kAccepted) out.push_back(e);
+  return out;
+}
+
+}  // namespace files
