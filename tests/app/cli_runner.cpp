@@ -1,5 +1,6 @@
 #include "app/cli_runner.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <fstream>
 #include <sstream>
@@ -23,8 +24,16 @@ CliResult CliSandbox::Run(const std::vector<std::string>& args, const std::strin
   return RunBare(all, input, timeout_ms);
 }
 
+CliResult CliSandbox::RunKilledWhen(const std::vector<std::string>& args,
+                                    const std::function<bool()>& kill_when, int timeout_ms) const {
+  std::vector<std::string> all = {"--data-dir", data_dir().string(), "--config",
+                                  config_file().string()};
+  all.insert(all.end(), args.begin(), args.end());
+  return RunBare(all, {}, timeout_ms, kill_when);
+}
+
 CliResult CliSandbox::RunBare(const std::vector<std::string>& args, const std::string& input,
-                              int timeout_ms) const {
+                              int timeout_ms, const std::function<bool()>& kill_when) const {
   QProcess process;
   QStringList list;
   for (const std::string& a : args) list << QString::fromStdString(a);
@@ -39,6 +48,16 @@ CliResult CliSandbox::RunBare(const std::vector<std::string>& args, const std::s
   if (!process.waitForStarted(10000)) return result;
   process.write(input.data(), static_cast<qint64>(input.size()));
   process.closeWriteChannel();
+  if (kill_when) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!process.waitForFinished(10) && clock.elapsed() < timeout_ms) {
+      if (kill_when()) {
+        process.kill();
+        break;
+      }
+    }
+  }
   if (!process.waitForFinished(timeout_ms)) {
     process.kill();
     process.waitForFinished(5000);

@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -35,9 +36,13 @@ class CliSandbox {
   // hollymoor-cli --data-dir ... --config ... ARGS, with `input` on standard input.
   CliResult Run(const std::vector<std::string>& args, const std::string& input = {},
                 int timeout_ms = 30000) const;
+  // Like Run, but the program is killed outright (SIGKILL, as a crash or a power cut would
+  // end it) as soon as `kill_when` holds; exit_code is -2 then.
+  CliResult RunKilledWhen(const std::vector<std::string>& args,
+                          const std::function<bool()>& kill_when, int timeout_ms = 30000) const;
   // Without the global options (to test them and the usage errors).
   CliResult RunBare(const std::vector<std::string>& args, const std::string& input = {},
-                    int timeout_ms = 30000) const;
+                    int timeout_ms = 30000, const std::function<bool()>& kill_when = {}) const;
 
  private:
   QTemporaryDir root_;

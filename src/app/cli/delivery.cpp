@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <algorithm>
+#include <cstdio>
 
 #include "mail/mailer/mailer.h"
 #include "mail/smtp/smtp_compose.h"
@@ -14,7 +15,8 @@ namespace cli {
 // first refusal, so the count tells exactly who was handed over.
 class Delivery::CountingClient : public mail::MailClient {
  public:
-  explicit CountingClient(mail::MailClient& inner) : inner_(inner) {}
+  CountingClient(mail::MailClient& inner, mail::DeliveryObserver& record)
+      : inner_(inner), record_(record) {}
   int sent = 0;
 
   void SetDownloadMail(bool on) override { inner_.SetDownloadMail(on); }
@@ -34,13 +36,23 @@ class Delivery::CountingClient : public mail::MailClient {
   void SetAddressResolveUI(bool on) override { inner_.SetAddressResolveUI(on); }
   void SetMsgSubject(const std::string& subject) override { inner_.SetMsgSubject(subject); }
   void SetMsgNoteText(const std::string& text) override { inner_.SetMsgNoteText(text); }
+  // The record of the message is on disk before the mailer gets it.
   void Send(bool dialog) override {
-    inner_.Send(dialog);
+    const auto index = static_cast<std::size_t>(sent);
+    record_.OnDeliveryState(index, {mail::DeliveryState::kInFlight, {}});
+    try {
+      inner_.Send(dialog);
+    } catch (const std::exception& e) {
+      record_.OnDeliveryState(index, {mail::DeliveryState::kRefused, e.what()});
+      throw;
+    }
+    record_.OnDeliveryState(index, {mail::DeliveryState::kAccepted, {}});
     ++sent;
   }
 
  private:
   mail::MailClient& inner_;
+  mail::DeliveryObserver& record_;
 };
 
 void RequireUsableSettings(const mail::MailSettings& settings) {
@@ -95,7 +107,7 @@ Delivery::Delivery(Context& ctx, roster::Roster& roster, const mail::MailSetting
   runner_->SetSendMessageDialog([this] { values_.SendConfirmed = true; });
 
   mailer_ = std::make_unique<mail::MailerClient>(settings_, clock_, nullptr);
-  counting_ = std::make_unique<CountingClient>(*mailer_);
+  counting_ = std::make_unique<CountingClient>(*mailer_, record_);
   mapi_ = std::make_unique<mail::MapiDelivery>(roster_, *counting_, values_);
   mapi_->RunNewCommand = run_new;
   mapi_->ShowSendMessageDialog = [this] { values_.SendConfirmed = true; };
@@ -103,8 +115,23 @@ Delivery::Delivery(Context& ctx, roster::Roster& roster, const mail::MailSetting
 
 Delivery::~Delivery() = default;
 
+// The run's deliveries as the record names them: the roster's rows, in order.
+void Delivery::BeginRecord(const std::vector<int>& rows) {
+  mail::Deliveries deliveries;
+  for (int row : rows)
+    deliveries.push_back({row, roster_.grid().TextMatrix(row, roster::kColName), {}, {}, {}});
+  const std::string error = record_.Begin(deliveries);
+  if (!error.empty()) std::fprintf(stderr, "hollymoor-cli: warning: %s\n", error.c_str());
+}
+
 void Delivery::RunSmtp(bool free_form) {
   used_smtp_ = true;
+  // The SMTP sender tells its outcomes only at the end; until then the record holds every
+  // delivery as not reached, so a cut run re-sends them all rather than lose one.
+  std::vector<int> rows;
+  for (int row = 1; row <= roster_.ParticipantCount(); ++row)
+    if (free_form || !roster_.ReSendMode || roster_.IsMarked(row)) rows.push_back(row);
+  BeginRecord(rows);
   QEventLoop loop;
   bool done = false;
   QObject::connect(runner_.get(), &ui::SmtpRunner::finished, &loop, [&] {
@@ -116,13 +143,20 @@ void Delivery::RunSmtp(bool free_form) {
   else
     runner_->SmtpSendDrawing();
   if (!done && runner_->Active()) loop.exec();
+  const std::vector<int>& accepted = runner_->engine().AcceptedRows;
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (std::find(accepted.begin(), accepted.end(), rows[i]) != accepted.end())
+      record_.OnDeliveryState(i, {mail::DeliveryState::kAccepted, {}});
+  record_.Finish();
 }
 
 void Delivery::SmtpSendDrawing() { RunSmtp(false); }
 
 void Delivery::MapiSendDrawing() {
   planned_ = RowsToNotify(roster_);
+  BeginRecord(planned_);
   mapi_->MapiSendDrawing();
+  record_.Finish();
 }
 
 void Delivery::SendMessage() {
@@ -132,13 +166,9 @@ void Delivery::SendMessage() {
   }
   planned_.clear();
   for (int row = 1; row <= roster_.ParticipantCount(); ++row) planned_.push_back(row);
+  BeginRecord(planned_);
   mapi_->MapiSendMessage();
-}
-
-std::vector<int> Delivery::AcceptedRows() const {
-  if (used_smtp_) return runner_->engine().AcceptedRows;
-  const std::size_t n = std::min<std::size_t>(planned_.size(), counting_->sent);
-  return std::vector<int>(planned_.begin(), planned_.begin() + static_cast<long>(n));
+  record_.Finish();
 }
 
 }  // namespace cli

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/cli/context.h"
+#include "app/cli/run_record.h"
 #include "core/clock.h"
 #include "mail/mailer/mailer_client.h"
 #include "mail/mailer/mapi_delivery.h"
@@ -36,12 +37,13 @@ class Delivery {
   void MapiSendDrawing();
   void SendMessage();  // by the path the settings choose
 
-  // Rows whose message was accepted (by the server, or handed to the mailer), in order.
-  std::vector<int> AcceptedRows() const;
+  // Where each run records what became of its messages.
+  RunRecord& record() { return record_; }
 
  private:
   class CountingClient;
   void RunSmtp(bool free_form);
+  void BeginRecord(const std::vector<int>& rows);
 
   roster::Roster& roster_;
   const mail::MailSettings& settings_;
@@ -53,6 +55,7 @@ class Delivery {
   std::unique_ptr<mail::MapiDelivery> mapi_;
   std::vector<int> planned_;  // rows the MAPI path sends to, in order
   bool used_smtp_ = false;
+  RunRecord record_;
 };
 
 // The rows a drawing run sends to: every row, or in re-send mode the marked ones.

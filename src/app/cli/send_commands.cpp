@@ -90,6 +90,7 @@ class UnattendedErrand : public roster::SendErrand {
   }
   void SaveDrawingHistory() override {
     archive = files::SaveDrawingHistory(roster_, clock_, ctx_.data_dir);
+    if (!archive.empty()) delivery_.record().KeepLedgerAt(files::LedgerPathFor(archive));
   }
   bool UseSMTP() const override { return settings_.UseSMTP; }
   void SmtpSendDrawing() override { delivery_.SmtpSendDrawing(); }
@@ -113,26 +114,42 @@ std::string Quoted(const std::string& s) {
   return s.find_first_of(" \"'\\$`") == std::string::npos ? s : "'" + s + "'";
 }
 
-// Exit status of a run from who was to be notified and whose message was accepted; names the
-// people still waiting, and how to reach them, when some were not.
-int Outcome(Context& ctx, const char* command, const std::vector<int>& rows,
-            const std::vector<int>& accepted, const std::vector<std::string>& names,
+// A reply or mailer error on one line of the summary.
+std::string OneLine(std::string text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  return text;
+}
+
+// Exit status of a run from its record; names the people not reached, with why, and how to
+// reach them. A run that never began reached none of `rows`.
+int Outcome(Context& ctx, const char* command, const RunRecord& record,
+            const std::vector<int>& rows, const std::vector<std::string>& names,
             const std::filesystem::path& archive) {
-  const std::set<int> ok(accepted.begin(), accepted.end());
-  std::vector<std::string> missing;
-  for (int row : rows)
-    if (!ok.count(row)) missing.push_back(names.at(static_cast<std::size_t>(row - 1)));
+  std::vector<files::LedgerEntry> entries = record.entries();
+  if (!record.begun())
+    for (int row : rows) entries.push_back({row, names.at(static_cast<std::size_t>(row - 1)), {}});
+  const std::vector<files::LedgerEntry> missing = files::NotAccepted(entries);
   ctx.ui.FinishStatusLine();
   if (missing.empty()) return kExitOk;
   std::ostringstream line;
-  line << "hollymoor-cli: " << command << ": " << rows.size() - missing.size() << " of "
-       << rows.size() << " messages accepted; not notified: ";
-  for (std::size_t i = 0; i < missing.size(); ++i) line << (i ? ", " : "") << missing[i];
+  line << "hollymoor-cli: " << command << ": " << entries.size() - missing.size() << " of "
+       << entries.size() << " messages accepted; not notified: ";
+  for (std::size_t i = 0; i < missing.size(); ++i) {
+    files::LedgerEntry e = missing[i];
+    e.outcome.reply = OneLine(e.outcome.reply);
+    line << (i ? ", " : "") << files::DescribeEntry(e);
+  }
   std::fprintf(stderr, "%s\n", line.str().c_str());
   if (!archive.empty() && std::filesystem::exists(archive)) {
     std::string hint =
         "hollymoor-cli: to notify them: hollymoor-cli resend " + Quoted(archive.string());
-    for (const std::string& name : missing) hint += " --to " + Quoted(name);
+    if (record.has_ledger()) {
+      hint += " --pending";
+    } else {
+      for (const files::LedgerEntry& e : missing) hint += " --to " + Quoted(e.name);
+    }
     std::fprintf(stderr, "%s\n", hint.c_str());
   }
   return kExitFailed;
@@ -160,7 +177,7 @@ int RunErrand(Context& ctx, roster::Roster& roster, const char* command) {
     else
       std::fprintf(stderr, "warning: the drawing could not be archived\n");
   }
-  return Outcome(ctx, command, errand.rows, delivery.AcceptedRows(), errand.names, errand.archive);
+  return Outcome(ctx, command, delivery.record(), errand.rows, errand.names, errand.archive);
 }
 
 }  // namespace
@@ -236,7 +253,7 @@ int RunMessage(Context& ctx) {
   }
   Delivery delivery(ctx, *roster, settings, values);
   delivery.SendMessage();
-  return Outcome(ctx, "message", rows, delivery.AcceptedRows(), names, {});
+  return Outcome(ctx, "message", delivery.record(), rows, names, {});
 }
 
 }  // namespace cli
