@@ -1,7 +1,10 @@
 #include "ui/wire_mapi.h"
 
+#include <QEventLoop>
 #include <QObject>
 #include <QStatusBar>
+#include <exception>
+#include <thread>
 
 #include "mail/mailer/mailer_client.h"
 #include "settings/file_settings_store.h"
@@ -9,6 +12,7 @@
 #include "ui/contact_picker.h"
 #include "ui/main_window.h"
 #include "ui/send_dialogs.h"
+#include "ui/window_run.h"
 
 namespace ui {
 
@@ -24,18 +28,50 @@ class WindowClock : public roster::Clock {
   MainWindow& w_;
 };
 
-// The mailer blocks the window while it works; the status text naming the participant is
-// painted before each hand-over so the organiser sees how far the run has got.
+// The mailer works on a thread of its own while the window goes on painting and answering
+// (its commands that would disturb the run are off). Each hand-over is told to the window's
+// run, so the ledger has it in flight before the mailer gets it.
 class WindowMailerClient : public mail::MailerClient {
  public:
   WindowMailerClient(MainWindow& w, const roster::Clock& clock, mail::AddressBook* book)
       : MailerClient(w.MailSettings, clock, book), w_(w) {}
   void Send(bool dialog) override {
-    if (QStatusBar* bar = w_.statusBar()) bar->repaint();
-    MailerClient::Send(dialog);
+    auto* run = w_.findChild<WindowRun*>("windowRun", Qt::FindDirectChildrenOnly);
+    if (!run || !run->Active()) {
+      SendAside(dialog);
+      return;
+    }
+    if (run->StopRequested())
+      throw mail::MailClientError("Sending was cancelled; the remaining messages were not sent");
+    const std::size_t index = run->Started();
+    run->OnDeliveryState(index, {mail::DeliveryState::kInFlight, {}});
+    try {
+      SendAside(dialog);
+    } catch (const std::exception& e) {
+      run->OnDeliveryState(index, {mail::DeliveryState::kRefused, e.what()});
+      throw;
+    }
+    run->OnDeliveryState(index, {mail::DeliveryState::kAccepted, {}});
   }
 
  private:
+  // The mailer may take up to its time-out; the event loop runs meanwhile.
+  void SendAside(bool dialog) {
+    std::exception_ptr failure;
+    QEventLoop loop;
+    std::thread worker([&] {
+      try {
+        MailerClient::Send(dialog);
+      } catch (...) {
+        failure = std::current_exception();
+      }
+      QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    if (failure) std::rethrow_exception(failure);
+  }
+
   MainWindow& w_;
 };
 

@@ -1,8 +1,12 @@
+#include <algorithm>
+
 #include "files/history.h"
+#include "files/ledger.h"
 #include "roster/calculate_send.h"
 #include "ui/main_window.h"
 #include "ui/send_dialogs.h"
 #include "ui/smtp_runner.h"
+#include "ui/window_run.h"
 #include "ui/wire_mapi.h"
 
 namespace ui {
@@ -18,18 +22,18 @@ class WindowErrand : public roster::SendErrand {
     return ShowFrmSend(&w_, w_.SendValues, w_.MailSettings).SendConfirmed;
   }
   void SaveDrawingHistory() override {
-    files::SaveDrawingHistory(w_.roster(), w_.clock(), w_.paths().data_dir);
+    const auto archive = files::SaveDrawingHistory(w_.roster(), w_.clock(), w_.paths().data_dir);
+    if (!archive.empty()) WindowRunOf(w_).KeepLedgerAt(files::LedgerPathFor(archive));
   }
   bool UseSMTP() const override { return w_.MailSettings.UseSMTP; }
   void SmtpSendDrawing() override {
-    w_.SetRunInProgress(true);
+    WindowRunOf(w_).Begin(RowsToNotify(w_.roster()), /*progress=*/false);
     SmtpRunnerOf(w_).SmtpSendDrawing();
-    w_.SetRunInProgress(SmtpRunnerOf(w_).Active());
   }
   void MapiSendDrawing() override {
-    w_.SetRunInProgress(true);
+    WindowRunOf(w_).Begin(RowsToNotify(w_.roster()), /*progress=*/true);
     ui::MapiSendDrawing(w_);
-    w_.SetRunInProgress(false);
+    WindowRunOf(w_).End();
   }
 
  private:
@@ -39,9 +43,20 @@ class WindowErrand : public roster::SendErrand {
 }  // namespace
 
 void WireSendCommands(MainWindow& w) {
+  new WindowRun(w);
   // An SMTP run goes on in socket events after its command returns; its end frees the window.
-  QObject::connect(&SmtpRunnerOf(w), &SmtpRunner::finished, &w,
-                   [&w] { w.SetRunInProgress(false); });
+  // The session tells who was accepted only then, so until then the ledger holds everyone
+  // as not reached: a cut run re-sends them all rather than lose one.
+  QObject::connect(&SmtpRunnerOf(w), &SmtpRunner::finished, &w, [&w] {
+    WindowRun& run = WindowRunOf(w);
+    if (!run.Active()) return;
+    const std::vector<int>& accepted = SmtpRunnerOf(w).engine().AcceptedRows;
+    const auto entries = run.record().entries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+      if (std::find(accepted.begin(), accepted.end(), entries[i].giver_row) != accepted.end())
+        run.OnDeliveryState(i, {mail::DeliveryState::kAccepted, {}});
+    run.End();
+  });
   w.OnCommand("mnuCalculateSend", [&w] {
     // One errand at a time: an SMTP run goes on in socket events after this returns.
     if (SmtpRunnerOf(w).Active()) return;
@@ -49,15 +64,16 @@ void WireSendCommands(MainWindow& w) {
     roster::CalculateAndSend(w.roster(), errand);
   });
   w.OnCommand("mnuSendMessage", [&w] {
+    std::vector<int> everyone;
+    for (int row = 1; row <= w.roster().ParticipantCount(); ++row) everyone.push_back(row);
     if (w.MailSettings.UseSMTP) {
       if (SmtpRunnerOf(w).Active()) return;
-      w.SetRunInProgress(true);
+      WindowRunOf(w).Begin(everyone, /*progress=*/false);
       SmtpRunnerOf(w).SmtpSendMessage();
-      w.SetRunInProgress(SmtpRunnerOf(w).Active());
     } else {
-      w.SetRunInProgress(true);
+      WindowRunOf(w).Begin(everyone, /*progress=*/true);
       ui::MapiSendMessage(w);
-      w.SetRunInProgress(false);
+      WindowRunOf(w).End();
     }
   });
 }

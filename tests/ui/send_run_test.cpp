@@ -2,15 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
+#include "files/ledger.h"
 #include "support/qt_helpers.h"
 #include "support/smtp_server.h"
 #include "ui/smtp_runner.h"
 
 namespace {
 
+namespace fs = std::filesystem;
 using testing_support::SmtpServer;
 
 class SendRunTest : public testing_support::WindowTest {
@@ -74,6 +78,67 @@ TEST_F(SendRunTest, RosterListAndRunCommandsAreOffUntilTheRunEnds) {
   EXPECT_TRUE(Action("mnuNew")->isEnabled());
   EXPECT_TRUE(Action("NEW")->isEnabled());
   EXPECT_EQ(boxes_.boxes.back().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
+}
+
+TEST_F(SendRunTest, CancelInTheProgressDialogFinishesTheMessageInFlightAndNamesTheRest) {
+  // The system mailer (msmtp) to a server that answers each message a second after taking it.
+  SmtpServer server(
+      testing_support::SmtpServerOptions{.scripted = true, .script_args = {"--slow", "1"}});
+  ASSERT_EQ(server.error(), "");
+  auto& s = window_.MailSettings;
+  s.UseSMTP = false;
+  s.SMTPAccountName = "alice@example.org";
+  s.MailerCommand = "/usr/bin/msmtp --host=127.0.0.1 --port=" + std::to_string(server.port()) +
+                    " --from=alice@example.org --auth=off --tls=off -t";
+  for (const char* name : {"Ann", "Bob", "Cid"})
+    roster().AddParticipant("", name, std::string(name) + "@example.org", "", false);
+  roster().UpdateButtonEnables(false);
+  ui::SetModalHandler([](QDialog& d) {
+    d.findChild<QPushButton*>("cmdSend")->click();
+    return d.result();
+  });
+  // The mailer runs aside, so the window answers while the first message is out.
+  bool cancelled = false, new_list_off = false;
+  std::string label;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* dialog = window_.findChild<QProgressDialog*>("dlgRunProgress");
+    if (cancelled || !dialog || !dialog->isVisible()) return;
+    label = dialog->labelText().toStdString();
+    new_list_off = !Action("mnuNew")->isEnabled();
+    dialog->findChild<QPushButton*>()->click();
+    cancelled = true;
+  });
+  poll.start(10);
+  Action("mnuCalculateSend")->trigger();
+  poll.stop();
+  ui::SetModalHandler(nullptr);
+
+  ASSERT_TRUE(cancelled);
+  EXPECT_EQ(label, "Sending message 1 of 3");
+  EXPECT_TRUE(new_list_off);
+  EXPECT_TRUE(Action("mnuNew")->isEnabled());
+  auto* dialog = window_.findChild<QProgressDialog*>("dlgRunProgress");
+  EXPECT_TRUE(!dialog || !dialog->isVisible());
+  // The message in flight was finished; none began after Cancel.
+  const auto delivered = server.Messages();
+  ASSERT_EQ(delivered.size(), 1u);
+  EXPECT_EQ(delivered[0].rcpt_to, std::vector<std::string>{"Ann@example.org"});
+  ASSERT_FALSE(boxes_.boxes.empty());
+  EXPECT_EQ(boxes_.boxes.back().text,
+            "These participants were not notified:\nBob (not attempted)\nCid (not attempted)\n");
+  // The archive's ledger says the same.
+  std::vector<fs::path> ledgers;
+  for (const auto& e : fs::directory_iterator(dir_.path() / "History"))
+    if (e.path().extension() == ".ledger") ledgers.push_back(e.path());
+  ASSERT_EQ(ledgers.size(), 1u);
+  std::string error;
+  const auto contents = files::ReadLedger(ledgers[0], error);
+  ASSERT_TRUE(contents) << error;
+  EXPECT_TRUE(contents->finished);
+  ASSERT_EQ(contents->entries.size(), 3u);
+  EXPECT_EQ(contents->entries[0].outcome.state, mail::DeliveryState::kAccepted);
+  EXPECT_EQ(contents->entries[2].outcome.state, mail::DeliveryState::kNotAttempted);
 }
 
 }  // namespace

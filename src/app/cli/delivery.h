@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/cli/context.h"
-#include "app/cli/run_record.h"
 #include "core/clock.h"
+#include "files/run_record.h"
 #include "mail/mailer/mailer_client.h"
 #include "mail/mailer/mapi_delivery.h"
 #include "mail/send_values.h"
@@ -38,7 +38,7 @@ class Delivery {
   void SendMessage();  // by the path the settings choose
 
   // Where each run records what became of its messages.
-  RunRecord& record() { return record_; }
+  files::RunRecord& record() { return record_; }
 
  private:
   class CountingClient;
@@ -55,7 +55,7 @@ class Delivery {
   std::unique_ptr<mail::MapiDelivery> mapi_;
   std::vector<int> planned_;  // rows the MAPI path sends to, in order
   bool used_smtp_ = false;
-  RunRecord record_;
+  files::RunRecord record_;
 };
 
 // The rows a drawing run sends to: every row, or in re-send mode the marked ones.

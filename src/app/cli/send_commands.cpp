@@ -124,7 +124,7 @@ std::string OneLine(std::string text) {
 
 // Exit status of a run from its record; names the people not reached, with why, and how to
 // reach them. A run that never began reached none of `rows`.
-int Outcome(Context& ctx, const char* command, const RunRecord& record,
+int Outcome(Context& ctx, const char* command, const files::RunRecord& record,
             const std::vector<int>& rows, const std::vector<std::string>& names,
             const std::filesystem::path& archive) {
   std::vector<files::LedgerEntry> entries = record.entries();

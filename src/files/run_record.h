@@ -1,6 +1,6 @@
 #pragma once
-// What became of each message of one command's run: kept in memory for the command's own
-// output and, when the run has an archive, in the archive's ledger on disk as it happens.
+// What became of each message of one run: kept in memory for the run's own summary and,
+// when the run has an archive, in the archive's ledger on disk as it happens.
 
 #include <filesystem>
 #include <memory>
@@ -10,7 +10,7 @@
 #include "files/ledger.h"
 #include "mail/delivery.h"
 
-namespace cli {
+namespace files {
 
 class RunRecord : public mail::DeliveryObserver {
  public:
@@ -24,15 +24,15 @@ class RunRecord : public mail::DeliveryObserver {
   void Finish();
 
   bool begun() const { return begun_; }
-  const std::vector<files::LedgerEntry>& entries() const { return entries_; }
+  const std::vector<LedgerEntry>& entries() const { return entries_; }
   // The ledger on disk, when one is kept.
   bool has_ledger() const { return writer_ != nullptr; }
 
  private:
   std::filesystem::path ledger_path_;
-  std::unique_ptr<files::LedgerWriter> writer_;
-  std::vector<files::LedgerEntry> entries_;
+  std::unique_ptr<LedgerWriter> writer_;
+  std::vector<LedgerEntry> entries_;
   bool begun_ = false;
 };
 
-}  // namespace cli
+}  // namespace files

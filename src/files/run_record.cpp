@@ -1,6 +1,6 @@
-#include "app/cli/run_record.h"
+#include "files/run_record.h"
 
-namespace cli {
+namespace files {
 
 std::string RunRecord::Begin(const mail::Deliveries& deliveries) {
   begun_ = true;
@@ -9,7 +9,7 @@ std::string RunRecord::Begin(const mail::Deliveries& deliveries) {
   writer_.reset();
   if (ledger_path_.empty()) return {};
   std::string error;
-  writer_ = files::LedgerWriter::Start(ledger_path_, deliveries, error);
+  writer_ = LedgerWriter::Start(ledger_path_, deliveries, error);
   return error;
 }
 
@@ -26,4 +26,4 @@ void RunRecord::Finish() {
   if (writer_) writer_->Finish();
 }
 
-}  // namespace cli
+}  // namespace files

@@ -1,0 +1,54 @@
+#pragma once
+// One run of the window's senders as the organiser follows it: the window's commands are off
+// meanwhile, a progress dialog counts the messages and offers Cancel, and the archive's
+// ledger records each message as it goes.
+
+#include <QObject>
+#include <filesystem>
+#include <vector>
+
+#include "files/run_record.h"
+#include "mail/delivery.h"
+#include "roster/roster.h"
+#include "ui/run_progress.h"
+
+namespace ui {
+
+class MainWindow;
+
+class WindowRun : public QObject, public mail::DeliveryObserver {
+ public:
+  explicit WindowRun(MainWindow& w);
+
+  // The ledger for the next run, beside the archive just written.
+  void KeepLedgerAt(const std::filesystem::path& ledger);
+  // A run to these roster rows begins; `progress` shows the dialog, for a sender that tells
+  // each message as it goes out.
+  void Begin(const std::vector<int>& rows, bool progress);
+  void OnDeliveryState(std::size_t index, const mail::DeliveryOutcome& outcome) override;
+  // The run is over; after a Cancel, names who was not reached.
+  void End();
+
+  bool Active() const { return active_; }
+  // How many of the run's messages have gone out, or been tried: the next one's index.
+  std::size_t Started() const;
+  // The organiser pressed Cancel: the message in flight finishes, no further one starts.
+  bool StopRequested() const { return stop_requested_; }
+  const files::RunRecord& record() const { return record_; }
+  RunProgress& progress() { return progress_; }
+
+ private:
+  MainWindow& w_;
+  files::RunRecord record_;
+  RunProgress progress_;
+  bool active_ = false;
+  bool stop_requested_ = false;
+};
+
+// The window's run, created by WireSendCommands.
+WindowRun& WindowRunOf(MainWindow& w);
+
+// The rows a drawing run sends to: every row, or in re-send mode the marked ones.
+std::vector<int> RowsToNotify(const roster::Roster& roster);
+
+}  // namespace ui
