@@ -22,6 +22,7 @@
 #include "core/quiet_ui.h"
 #include "mail/message.h"
 #include "mail/smtp/smtp_compose.h"
+#include "roster/deliveries.h"
 #include "roster/roster.h"
 #include "ui/smtp_runner.h"
 
@@ -98,12 +99,11 @@ double OwnSeconds(int port, int count, const QString& dir, std::size_t* message_
       "Santa for\r\n is named at the end of this email message\r\n";
   values.MailTrailer = "You are a Secret Santa for";
   roster::SystemClock clock;
-  mail::SmtpComposer compose = mail::WireComposer(settings, values, roster.MessageFooter, clock);
-  *message_size = compose({false, "Participant 1", "p1@example.org", "Participant 2",
-                           "Likes books, tea and long walks; size M."})
-                      .size();
-  mail::SmtpContext context{roster, settings, values, compose, [] { return true; }, {}};
+  mail::SmtpComposer compose = mail::WireComposer(settings, clock);
+  *message_size = compose(roster::DrawingDeliveries(roster, values).deliveries.at(0)).size();
+  mail::SmtpContext context{settings, values, compose, [] { return true; }, {}};
   ui::SmtpRunner runner(context, ui, (dir + "/smtp_session.log").toStdString());
+  runner.SetDeliverySource([&](bool) { return roster::DrawingDeliveries(roster, values); });
   bool done = false;
   QObject::connect(&runner, &ui::SmtpRunner::finished, [&] { done = true; });
   QElapsedTimer t;

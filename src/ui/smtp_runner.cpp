@@ -57,19 +57,46 @@ SmtpRunner::SmtpRunner(mail::SmtpContext context, roster::Ui& ui, std::filesyste
 
 SmtpRunner::~SmtpRunner() { DropSocket(); }
 
+std::optional<mail::DeliveryRun> SmtpRunner::TakeDeliveries(bool free_form) {
+  if (!delivery_source_) return mail::DeliveryRun{};
+  try {
+    return delivery_source_(free_form);
+  } catch (const mail::DeliveryListError& e) {
+    // A roster that cannot say who gets what sends nothing at all.
+    ui_.MsgBox("Error while attempting to send messages", roster::mb::kCritical);
+    if (e.resend && run_new_) run_new_();
+    return std::nullopt;
+  }
+}
+
 void SmtpRunner::SmtpSendDrawing() {
-  engine_.SmtpSendDrawing();
+  if (engine_.Active()) {  // refused with the list of the running run untouched
+    engine_.SmtpSendDrawing({});
+    Pump();
+    return;
+  }
+  std::optional<mail::DeliveryRun> run = TakeDeliveries(false);
+  if (!run) {
+    emit finished();
+    return;
+  }
+  engine_.SmtpSendDrawing(std::move(*run));
   Pump();
 }
 
 void SmtpRunner::SmtpSendMessage() {
   if (engine_.Active()) {  // refused without showing the dialog again
-    engine_.SmtpSendMessage();
+    engine_.SmtpSendMessage({});
     Pump();
     return;
   }
   if (send_message_dialog_) send_message_dialog_();
-  engine_.SmtpSendMessage();
+  std::optional<mail::DeliveryRun> run = TakeDeliveries(true);
+  if (!run) {
+    emit finished();
+    return;
+  }
+  engine_.SmtpSendMessage(std::move(*run));
   Pump();
 }
 

@@ -19,6 +19,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "mail/smtp/smtp_engine.h"
@@ -42,6 +43,11 @@ class SmtpRunner : public QObject {
   // frmSendMessage for the free-form run: shown (modally) before the run starts; it leaves
   // its answer in SendConfirmed. Without one, the send values are used as they stand.
   void SetSendMessageDialog(std::function<void()> show) { send_message_dialog_ = std::move(show); }
+  // Where each run's list comes from, asked once as the run starts (after frmSendMessage
+  // for the free-form run); it may throw when the roster cannot give one.
+  void SetDeliverySource(std::function<mail::DeliveryRun(bool free_form)> source) {
+    delivery_source_ = std::move(source);
+  }
   // The main window's New command, run at the end of a re-send run.
   void SetNewCommand(std::function<void()> run_new) { run_new_ = std::move(run_new); }
   // Certificates trusted besides the system's (a test's throw-away authority).
@@ -56,6 +62,8 @@ class SmtpRunner : public QObject {
   void finished();
 
  private:
+  // The run's list, or nullopt after telling the user why there is none.
+  std::optional<mail::DeliveryRun> TakeDeliveries(bool free_form);
   void Pump();
   void Execute(const mail::SmtpEffect& e);
   void SendOutbox();
@@ -81,6 +89,7 @@ class SmtpRunner : public QObject {
   QList<QSslCertificate> extra_ca_;
   std::function<void()> send_message_dialog_;
   std::function<void()> run_new_;
+  std::function<mail::DeliveryRun(bool)> delivery_source_;
   bool pumping_ = false;
   std::string outbox_;
 };

@@ -7,8 +7,10 @@
 #include <thread>
 
 #include "mail/mailer/mailer_client.h"
+#include "roster/deliveries.h"
 #include "settings/file_settings_store.h"
 #include "settings/registry.h"
+#include "ui/address_book_rows.h"
 #include "ui/contact_picker.h"
 #include "ui/main_window.h"
 #include "ui/send_dialogs.h"
@@ -89,10 +91,15 @@ class MapiControls : public QObject {
               mail::SaveRegistryValue(store, mail::kValueContactsFile, path, mail::kTypeString);
             }),
         client(w, clock, &book),
-        delivery(w.roster(), client, w.SendValues) {
+        delivery(w.roster().ui(), w.roster().MapiLoggedOn, client, w.SendValues) {
     setObjectName("MapiSess");
     delivery.ShowSendMessageDialog = [&w] { ShowFrmSendMessage(&w, w.SendValues); };
     delivery.RunNewCommand = [&w] { w.RunCommand("mnuNew"); };
+    // The desktop-mail path sends the free-form message to the participants' own addresses.
+    delivery.Deliveries = [&w](bool free_form) {
+      return free_form ? roster::MessageDeliveries(w.roster(), w.SendValues, false)
+                       : roster::DrawingDeliveries(w.roster(), w.SendValues);
+    };
   }
 
   static std::string LastContactsFile(MainWindow& w) {
@@ -134,7 +141,7 @@ void MapiSendMessage(MainWindow& w) {
 void WireMapiCommands(MainWindow& w) {
   auto* controls = new MapiControls(w);
   mail::MapiDelivery& d = controls->delivery;
-  w.OnCommand("mnuAddressBook", [&d] { d.AddFromAddressBook(); });
+  w.OnCommand("mnuAddressBook", [&w, &d] { AddFromAddressBook(w.roster(), d); });
   w.OnCommand("MapiSendDrawing", [&d] { d.MapiSendDrawing(); });
   w.OnCommand("MapiSendMessage", [&d] { d.MapiSendMessage(); });
   w.AddShutdownStep([&w, &d] {

@@ -1,4 +1,5 @@
 #include "mail/smtp/smtp_compose.h"
+#include "roster/deliveries.h"
 #include "ui/main_window.h"
 #include "ui/send_dialogs.h"
 #include "ui/smtp_runner.h"
@@ -13,14 +14,10 @@ SmtpRunner& SmtpRunnerOf(MainWindow& w) {
 
 void WireSmtpCommands(MainWindow& w) {
   mail::SmtpContext context{
-      w.roster(),
       w.MailSettings,
       w.SendValues,
       // The window's clock may be replaced after wiring, so it is looked up per message.
-      [&w](const mail::SmtpMessageRequest& r) {
-        return mail::WireComposer(w.MailSettings, w.SendValues, w.roster().MessageFooter,
-                                  w.clock())(r);
-      },
+      [&w](const mail::Delivery& d) { return mail::WireComposer(w.MailSettings, w.clock())(d); },
       [] { return InternetConnected(); },
       {}};
   auto* runner =
@@ -28,6 +25,10 @@ void WireSmtpCommands(MainWindow& w) {
   runner->setObjectName("smtpRunner");
   runner->SetSendMessageDialog([&w] { ShowFrmSendMessage(&w, w.SendValues); });
   runner->SetNewCommand([&w] { w.RunCommand("mnuNew"); });
+  runner->SetDeliverySource([&w](bool free_form) {
+    return free_form ? roster::MessageDeliveries(w.roster(), w.SendValues, true)
+                     : roster::DrawingDeliveries(w.roster(), w.SendValues);
+  });
 }
 
 }  // namespace ui

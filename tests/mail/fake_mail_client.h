@@ -22,6 +22,7 @@ class FakeMailClient : public mail::MailClient {
 
   // Script. The people the address book returns; nothing = cancelled.
   bool fail_sign_on = false, fail_sign_off = false;
+  int fail_send_at = -1;  // the message (counted from 0) the mailer refuses
   std::optional<std::vector<Recip>> book;
 
   // Record.
@@ -64,6 +65,8 @@ class FakeMailClient : public mail::MailClient {
   void SetMsgNoteText(const std::string& t) override { text_ = t; }
   void Send(bool dialog) override {
     if (dialog || session_ == 0) throw mail::MailClientError("not allowed");
+    if (static_cast<int>(sent.size()) == fail_send_at)
+      throw mail::MailClientError("mailer exit status 75");
     sent.push_back({recips_.at(0).first, subject_, text_, type_, resolve_ui_});
   }
 

@@ -1,4 +1,4 @@
-// The desktop-mail operations against a scripted mail client.
+// The desktop-mail operations and the address-book import against a scripted mail client.
 
 #include "mail/mailer/mapi_delivery.h"
 
@@ -6,6 +6,7 @@
 
 #include "mail/fake_mail_client.h"
 #include "mail/smtp_test_roster.h"
+#include "ui/address_book_rows.h"
 
 namespace mail {
 namespace {
@@ -26,7 +27,10 @@ std::string Reminder(const std::string& verb) {
 
 class MapiDeliveryTest : public ::testing::Test {
  protected:
-  MapiDeliveryTest() : delivery_(w_.roster, client_, w_.send) {
+  MapiDeliveryTest() : delivery_(w_.ui, w_.roster.MapiLoggedOn, client_, w_.send) {
+    delivery_.Deliveries = [this](bool free_form) {
+      return free_form ? roster::MessageDeliveries(w_.roster, w_.send, false) : w_.Drawing();
+    };
     delivery_.RunNewCommand = [this] {
       ++new_commands_;
       w_.roster.ClearList();
@@ -60,7 +64,7 @@ TEST_F(MapiDeliveryTest, ImportFillsThePlaceholderRowAndStripsTheSmtpPrefix) {
   client_.book = {{{"Ann", "SMTP:ann@example.org"},
                    {"Bob", "smtp:bob@example.org"},
                    {"Cid", "cid@example.org"}}};
-  delivery_.AddFromAddressBook();
+  ui::AddFromAddressBook(w_.roster, delivery_);
 
   EXPECT_EQ(ui_.statuses, (Strings{"Logging on to MAPI Email Client...", "Ready",
                                    "Select participants from AddressBook to Add", "Ready"}));
@@ -84,7 +88,7 @@ TEST_F(MapiDeliveryTest, ImportFillsThePlaceholderRowAndStripsTheSmtpPrefix) {
   Add("Dee");
   w_.roster.NextParticipantNumber = 9;
   client_.log.clear();
-  delivery_.AddFromAddressBook();
+  ui::AddFromAddressBook(w_.roster, delivery_);
   EXPECT_EQ(client_.log, Strings{"Show"});
   ASSERT_EQ(g.Rows(), 8);
   EXPECT_EQ(Cell(4, kColName) + Cell(5, kColName), "DeeAnn");
@@ -94,7 +98,7 @@ TEST_F(MapiDeliveryTest, ImportFillsThePlaceholderRowAndStripsTheSmtpPrefix) {
 // A cancel with people on the roster and the status and style of a failed logon are checked
 // through the window.
 TEST_F(MapiDeliveryTest, CancelledBookKeepsThePlaceholderRowOfAnEmptyRoster) {
-  delivery_.AddFromAddressBook();  // book not set: cancelled
+  ui::AddFromAddressBook(w_.roster, delivery_);  // book not set: cancelled
   EXPECT_EQ(w_.roster.grid().Rows(), 2);
   EXPECT_EQ(w_.roster.ParticipantCount(), 0);
   EXPECT_EQ(ui_.StatusText(), "Ready");
@@ -102,7 +106,7 @@ TEST_F(MapiDeliveryTest, CancelledBookKeepsThePlaceholderRowOfAnEmptyRoster) {
 
 TEST_F(MapiDeliveryTest, FailedLogonForTheBookShowsItsBoxAndKeepsTheStatus) {
   client_.fail_sign_on = true;
-  delivery_.AddFromAddressBook();
+  ui::AddFromAddressBook(w_.roster, delivery_);
   ASSERT_EQ(ui_.boxes.size(), 1u);
   EXPECT_EQ(ui_.boxes[0].text,
             "Error Failed to Logon to MAPI Email Client, This function may not be available if "
@@ -185,6 +189,30 @@ TEST_F(MapiDeliveryTest, AReSendEndingInAnErrorStillStartsANewList) {
     EXPECT_FALSE(w_.roster.ReSendMode);
   }
   EXPECT_EQ(new_commands_, 2);
+}
+
+// What the ledger hears: each message in flight before the mailer has it, then its outcome;
+// the messages after a refusal are never handed over.
+TEST_F(MapiDeliveryTest, EveryMessageReportsItsStateToTheObserver) {
+  struct Recorder : DeliveryObserver {
+    std::vector<std::string> seen;
+    void OnDeliveryState(std::size_t i, const DeliveryOutcome& o) override {
+      seen.push_back(std::to_string(i) + ":" + std::to_string(static_cast<int>(o.state)) +
+                     (o.reply.empty() ? "" : " " + o.reply));
+    }
+  } recorder;
+  delivery_.Observer = &recorder;
+  w_.Add(smtp_testing::ThreePeople());
+  client_.fail_send_at = 1;
+  delivery_.MapiSendDrawing();
+  const auto state = [](DeliveryState s) { return std::to_string(static_cast<int>(s)); };
+  EXPECT_EQ(recorder.seen,
+            (Strings{"0:" + state(DeliveryState::kInFlight), "0:" + state(DeliveryState::kAccepted),
+                     "1:" + state(DeliveryState::kInFlight),
+                     "1:" + state(DeliveryState::kRefused) + " mailer exit status 75"}));
+  EXPECT_EQ(ui_.boxes.at(1).text,
+            "mailer exit status 75\n\n1 Mail Messages had already been handed to the mail "
+            "client:\nAnn;");
 }
 
 TEST_F(MapiDeliveryTest, FreeFormMessageGoesToEveryRowIgnoringMarksAndTestMode) {

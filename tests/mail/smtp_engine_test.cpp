@@ -70,7 +70,7 @@ class EngineTest : public ::testing::Test {
     StartDrawing();
   }
   void StartDrawing() {
-    E().SmtpSendDrawing();
+    E().SmtpSendDrawing(w_->Drawing());
     Drain();
   }
   void Reply(const std::string& bytes) {
@@ -320,7 +320,7 @@ TEST_F(EngineTest, ReSendModeSendsOnlyMarkedRowsAndEndsWithTheNewCommand) {
 TEST_F(EngineTest, FreeFormRunNeedsTheDialogAndTestModeSendsEveryMessageToTheTestAddress) {
   w_->Add(ThreePeople());
   w_->UseServer("mail.example.org", false);
-  E().SmtpSendMessage();  // the dialog was cancelled
+  E().SmtpSendMessage(w_->Message());  // the dialog was cancelled
   Drain();
   EXPECT_EQ(Count(Kind::kConnect) + Count(Kind::kStatus), 0);
   EXPECT_EQ(Count(Kind::kFinished), 1);
@@ -328,7 +328,7 @@ TEST_F(EngineTest, FreeFormRunNeedsTheDialogAndTestModeSendsEveryMessageToTheTes
   w_->Confirm("S", "B");
   w_->send.TestMode = true;
   w_->send.TestAddress = " tester@example.org ";
-  E().SmtpSendMessage();
+  E().SmtpSendMessage(w_->Message());
   Drain();
   EXPECT_EQ(log.front(), "SendMessage_SMTP Connect to mail.example.org");
   Login(false);
@@ -470,13 +470,14 @@ TEST_F(EngineTest, SocketErrorAndHandlerErrorEndTheRun) {
   EXPECT_FALSE(log_open);
   EXPECT_FALSE(E().Active());
 
-  w_->roster.grid().SetTextMatrix(1, roster::kColResult, "x");  // no receiver
-  StartDrawing();
-  Login(false);
-  OneMessage(false);
-  ExpectLastBox("Error while attempting to send messages", mb::kCritical);
-  EXPECT_FALSE(E().Active());
-  EXPECT_FALSE(log_open);
+  // A giver without a drawn receiver: the roster gives no list, so nothing goes out at all.
+  w_->roster.grid().SetTextMatrix(2, roster::kColResult, "x");
+  try {
+    w_->Drawing();
+    ADD_FAILURE() << "a list without Bob's receiver";
+  } catch (const mail::DeliveryListError& e) {
+    EXPECT_STREQ(e.what(), "Row 2 holds no drawn receiver");
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "mail/message.h"
 #include "mail/smtp/smtp_compose.h"
 #include "mail/smtp/smtp_engine.h"
+#include "roster/deliveries.h"
 #include "roster/roster.h"
 #include "support/fake_ui.h"
 
@@ -52,9 +53,11 @@ class SmtpWorld {
 
   static bool Online() { return true; }
   mail::SmtpContext Context() {
-    return {roster, settings, send, mail::WireComposer(settings, send, roster.MessageFooter, clock),
-            Online, {}};
+    return {settings, send, mail::WireComposer(settings, clock), Online, {}};
   }
+  // The lists the window hands to its sender as a run starts.
+  mail::DeliveryRun Drawing() const { return roster::DrawingDeliveries(roster, send); }
+  mail::DeliveryRun Message() const { return roster::MessageDeliveries(roster, send, true); }
 
   testing_support::FakeUi ui;
   roster::Roster roster;

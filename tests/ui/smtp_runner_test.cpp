@@ -60,6 +60,8 @@ class SmtpRunnerTest : public ::testing::Test {
     runner_ = std::make_unique<ui::SmtpRunner>(context, w_->ui,
                                                (dir_.path() + "/smtp_session.log").toStdString());
     if (trust) runner_->AddCaCertificates(server_->certificates());
+    runner_->SetDeliverySource(
+        [this](bool free_form) { return free_form ? w_->Message() : w_->Drawing(); });
     QObject::connect(runner_.get(), &ui::SmtpRunner::finished, [this] { done_ = true; });
   }
   void Start(SmtpServerOptions options, bool auth = false) {

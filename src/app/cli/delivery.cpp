@@ -7,6 +7,7 @@
 #include "mail/mailer/mailer.h"
 #include "mail/smtp/smtp_compose.h"
 #include "mail/smtp/smtp_text.h"
+#include "roster/deliveries.h"
 #include "ui/smtp_runner.h"
 
 namespace cli {
@@ -95,20 +96,28 @@ Delivery::Delivery(Context& ctx, roster::Roster& roster, const mail::MailSetting
       roster_.UpdateButtonEnables(false);
     }
   };
-  mail::SmtpContext context{roster_,
-                            settings_,
+  mail::SmtpContext context{settings_,
                             values_,
-                            mail::WireComposer(settings_, values_, roster_.MessageFooter, clock_),
+                            mail::WireComposer(settings_, clock_),
                             [] { return ui::InternetConnected(); },
                             {}};
   runner_ = std::make_unique<ui::SmtpRunner>(std::move(context), ctx.ui,
                                              ctx.data_dir / "smtp_session.log");
   runner_->SetNewCommand(run_new);
+  runner_->SetDeliverySource([this](bool free_form) {
+    return free_form ? roster::MessageDeliveries(roster_, values_, true)
+                     : roster::DrawingDeliveries(roster_, values_);
+  });
   runner_->SetSendMessageDialog([this] { values_.SendConfirmed = true; });
 
   mailer_ = std::make_unique<mail::MailerClient>(settings_, clock_, nullptr);
   counting_ = std::make_unique<CountingClient>(*mailer_, record_);
-  mapi_ = std::make_unique<mail::MapiDelivery>(roster_, *counting_, values_);
+  mapi_ =
+      std::make_unique<mail::MapiDelivery>(roster_.ui(), roster_.MapiLoggedOn, *counting_, values_);
+  mapi_->Deliveries = [this](bool free_form) {
+    return free_form ? roster::MessageDeliveries(roster_, values_, false)
+                     : roster::DrawingDeliveries(roster_, values_);
+  };
   mapi_->RunNewCommand = run_new;
   mapi_->ShowSendMessageDialog = [this] { values_.SendConfirmed = true; };
 }

@@ -1,7 +1,5 @@
 #include "mail/mailer/mapi_delivery.h"
 
-#include <algorithm>
-
 #include "mail/message.h"
 
 namespace mail {
@@ -10,12 +8,7 @@ namespace {
 
 namespace mb = roster::mb;
 
-constexpr const char* kLogonFailure =
-    "Error Failed to Logon to MAPI Email Client, This function may not be available if your "
-    "email client does not support MAPI, You must add the information by using the manual "
-    "addition.";
 constexpr const char* kSendFailure = "Error while attempting to send messages to MAPI Email Client";
-constexpr roster::Color kMarked = 255;
 
 std::string Summary(int count, bool resent, const std::string& names) {
   return std::to_string(count) + (resent ? " Mail Messages Re-Sent to" : " Mail Messages Sent to") +
@@ -26,28 +19,20 @@ std::string Summary(int count, bool resent, const std::string& names) {
                    "been sent.");
 }
 
-template <typename Fn>
-void IgnoreError(Fn fn) {
-  try {
-    fn();
-  } catch (const MailClientError&) {
-  }
-}
-
 }  // namespace
 
-MapiDelivery::MapiDelivery(roster::Roster& roster, MailClient& client, SendValues& values)
-    : roster_(roster), client_(client), values_(values) {}
+MapiDelivery::MapiDelivery(roster::Ui& ui, bool& logged_on, MailClient& client, SendValues& values)
+    : ui_(ui), logged_on_(logged_on), client_(client), values_(values) {}
 
 void MapiDelivery::MapiLogon() {
-  roster_.ui().SetStatusText("Logging on to MAPI Email Client...");
-  roster_.MapiLoggedOn = false;
+  ui_.SetStatusText("Logging on to MAPI Email Client...");
+  logged_on_ = false;
   client_.SetDownloadMail(false);
   client_.SetNewSession(false);
   client_.SignOn();
   client_.SetMessageSessionID(client_.SessionID());
-  roster_.MapiLoggedOn = true;
-  roster_.ui().SetStatusText("Ready");
+  logged_on_ = true;
+  ui_.SetStatusText("Ready");
 }
 
 // After a run: the session ends, and one more sign-on with mail download lets the client
@@ -64,66 +49,14 @@ void MapiDelivery::MapiLogoff() {
     client_.SignOff();
     client_.SetMessageSessionID(0);
   } catch (const MailClientError& e) {
-    roster_.ui().MsgBox(std::string("Logoff Failure: ") + e.what(), mb::kOkOnly);
+    ui_.MsgBox(std::string("Logoff Failure: ") + e.what(), mb::kOkOnly);
   }
-  roster_.MapiLoggedOn = false;
-}
-
-void MapiDelivery::AddFromAddressBook() {
-  roster::Ui& ui = roster_.ui();
-  if (!roster_.MapiLoggedOn) {
-    try {
-      MapiLogon();
-    } catch (const MailClientError&) {
-      ui.MsgBox(kLogonFailure, mb::kCritical);
-      return;
-    }
-  }
-  if (!roster_.MapiLoggedOn) return;
-
-  // From here on a failing step is passed over; a cancelled book leaves no recipients.
-  ui.SetStatusText("Select participants from AddressBook to Add");
-  IgnoreError([&] { client_.Compose(); });
-  IgnoreError([&] { client_.Show(); });
-  int n = 0;
-  IgnoreError([&] { n = client_.RecipCount(); });
-  n = std::clamp(n, 0, roster::kMaxParticipants - roster_.ParticipantCount());
-
-  roster::Grid& g = roster_.grid();
-  const bool empty = g.Rows() == 2 && g.TextMatrix(1, roster::kColName).empty();
-  // An empty roster keeps its blank placeholder row when nobody was chosen.
-  if (n > 0 || !empty) {
-    const int first = empty ? 1 : g.Rows();
-    g.SetRedraw(false);
-    g.SetRows(first + n);
-    for (int r = first; r < g.Rows(); ++r) {
-      IgnoreError([&] { client_.SetRecipIndex(r - first); });
-      g.SetTextMatrix(r, roster::kColNumber, std::to_string(roster_.NextParticipantNumber));
-      ++roster_.NextParticipantNumber;
-      g.SetTextMatrix(r, roster::kColExclusions, "");
-      g.SetCellForeAt(r, roster::kColExclusions, roster::kRed);
-      IgnoreError([&] { g.SetTextMatrix(r, roster::kColName, client_.RecipDisplayName()); });
-      g.SetCellForeAt(r, roster::kColName, roster::kBlue);
-      IgnoreError([&] {
-        std::string address = client_.RecipAddress();
-        if (address.compare(0, 5, "SMTP:") == 0) address.erase(0, 5);
-        g.SetTextMatrix(r, roster::kColEmail, std::move(address));
-      });
-      g.SetCellForeAt(r, roster::kColEmail, roster::kBlue);
-      g.SetCellColors(r, roster::kColResult, roster::kHiddenColor, roster::kHiddenColor);
-      g.SetCellForeAt(r, roster::kColNotes, 0);
-    }
-    g.SetRedraw(true);
-    // The current row ends on the last one filled, as filling row by row would leave it.
-    if (n > 0) g.SetRow(g.Rows() - 1);
-  }
-  roster_.UpdateButtonEnables(false);
-  ui.SetStatusText("Ready");
+  logged_on_ = false;
 }
 
 MapiDelivery::Session MapiDelivery::EnsureSession() {
-  roster_.ui().SetStatusText("Logging into MAPI Email Client...");
-  if (!roster_.MapiLoggedOn) {
+  ui_.SetStatusText("Logging into MAPI Email Client...");
+  if (!logged_on_) {
     try {
       MapiLogon();
     } catch (const MailClientError& e) {
@@ -131,13 +64,12 @@ MapiDelivery::Session MapiDelivery::EnsureSession() {
       return Session::kFailed;
     }
   }
-  return roster_.MapiLoggedOn ? Session::kOpen : Session::kNone;
+  return logged_on_ ? Session::kOpen : Session::kNone;
 }
 
 void MapiDelivery::ReportSendError(const std::string& description, int handed,
                                    const std::string& names) {
-  roster::Ui& ui = roster_.ui();
-  ui.MsgBox(kSendFailure, mb::kCritical);
+  ui_.MsgBox(kSendFailure, mb::kCritical);
   // What the mailer said, and which messages it already has, so nothing is lost unseen.
   std::string detail = description + "\n\n";
   if (handed == 0)
@@ -147,7 +79,35 @@ void MapiDelivery::ReportSendError(const std::string& description, int handed,
               " Mail Messages had already been handed to the mail "
               "client:\n" +
               names;
-  ui.MsgBox(detail, mb::kExclamation);
+  ui_.MsgBox(detail, mb::kExclamation);
+}
+
+void MapiDelivery::Tell(std::size_t index, DeliveryState state, std::string reply) {
+  if (Observer) Observer->OnDeliveryState(index, DeliveryOutcome{state, std::move(reply)});
+}
+
+void MapiDelivery::HandOver(const DeliveryRun& run, bool resend, std::string& names, int& handed) {
+  for (std::size_t i = 0; i < run.deliveries.size(); ++i) {
+    const Delivery& d = run.deliveries[i];
+    client_.Compose();
+    client_.SetRecipIndex(0);
+    client_.SetRecipType(kRecipTypePrimary);
+    client_.SetAddressResolveUI(false);
+    client_.SetRecipDisplayName(d.address);
+    client_.SetMsgSubject(d.subject);
+    client_.SetMsgNoteText(d.text);
+    ui_.SetStatusText((resend ? " Re-Sending email to " : " Sending email to ") + d.name + " ...");
+    Tell(i, DeliveryState::kInFlight);
+    try {
+      client_.Send(false);
+    } catch (const MailClientError& e) {
+      Tell(i, DeliveryState::kRefused, e.what());
+      throw;
+    }
+    Tell(i, DeliveryState::kAccepted);
+    names += d.name + ";";
+    ++handed;
+  }
 }
 
 void MapiDelivery::MapiSendMessage() {
@@ -156,37 +116,32 @@ void MapiDelivery::MapiSendMessage() {
   if (!values_.SendConfirmed) return;
   if (EnsureSession() != Session::kOpen) return;
 
-  roster::Ui& ui = roster_.ui();
-  const roster::Grid& g = roster_.grid();
   std::string names;
   int handed = 0;
+  DeliveryRun run;
   try {
-    for (int i = 1; i < g.Rows(); ++i) {
-      client_.Compose();
-      client_.SetRecipIndex(0);
-      const std::string name = g.TextMatrix(i, roster::kColName);
-      client_.SetRecipType(kRecipTypePrimary);
-      client_.SetAddressResolveUI(false);
-      client_.SetRecipDisplayName(g.TextMatrix(i, roster::kColEmail));
-      client_.SetMsgSubject(MessageSubject(name, values_.MailSubject));
-      client_.SetMsgNoteText(FreeFormText(values_, roster_.MessageFooter));
-      ui.SetStatusText(" Sending email to " + name + " ...");
-      client_.Send(false);
-      names += name + ";";
-      ++handed;
-    }
+    if (Deliveries) run = Deliveries(true);
+    HandOver(run, false, names, handed);
     CloseSessionDeliveringMail();
-  } catch (const MailClientError& e) {
+  } catch (const std::exception& e) {
     ReportSendError(e.what(), handed, names);
     return;
   }
-  const int count = g.Rows() - 1;
-  ui.MsgBox(Summary(count, false, names), mb::kOkOnly);
-  ui.SetStatusText(std::to_string(count) + " Mail Messages Sent");
+  const int count = run.participants;
+  ui_.MsgBox(Summary(count, false, names), mb::kOkOnly);
+  ui_.SetStatusText(std::to_string(count) + " Mail Messages Sent");
 }
 
 void MapiDelivery::MapiSendDrawing() {
-  const bool resend = roster_.ReSendMode;
+  DeliveryRun run;
+  std::string list_error;
+  try {
+    if (Deliveries) run = Deliveries(false);
+  } catch (const DeliveryListError& e) {
+    run.resend = e.resend;
+    list_error = e.what();
+  }
+  const bool resend = run.resend;
   auto end_resend = [&] {
     if (resend && RunNewCommand) RunNewCommand();
   };
@@ -195,42 +150,21 @@ void MapiDelivery::MapiSendDrawing() {
     return;
   }
 
-  roster::Ui& ui = roster_.ui();
-  const roster::Grid& g = roster_.grid();
   std::string names;
-  int count = 0, handed = 0;
+  int handed = 0;
   try {
-    for (int i = 1; i < g.Rows(); ++i) {
-      if (resend && g.CellAt(i, roster::kColName).back != kMarked) continue;
-      client_.Compose();
-      client_.SetRecipIndex(0);
-      ++count;
-      const std::string giver = g.TextMatrix(i, roster::kColName);
-      client_.SetRecipType(kRecipTypePrimary);
-      client_.SetAddressResolveUI(false);
-      client_.SetRecipDisplayName(RecipientAddress(values_, g.TextMatrix(i, roster::kColEmail)));
-      int receiver = 0;
-      if (!roster::ParseNumber(g.TextMatrix(i, roster::kColResult), receiver) || receiver < 0 ||
-          receiver >= g.Rows())
-        throw MailClientError("Row " + std::to_string(i) + " holds no drawn receiver");
-      client_.SetMsgSubject(MessageSubject(giver, values_.MailSubject));
-      client_.SetMsgNoteText(NotificationText(values_, g.TextMatrix(receiver, roster::kColName),
-                                              g.TextMatrix(receiver, roster::kColNotes),
-                                              roster_.MessageFooter));
-      ui.SetStatusText((resend ? " Re-Sending email to " : " Sending email to ") + giver + " ...");
-      client_.Send(false);
-      names += giver + ";";
-      ++handed;
-    }
+    if (!list_error.empty()) throw MailClientError(list_error);
+    HandOver(run, resend, names, handed);
     CloseSessionDeliveringMail();
-  } catch (const MailClientError& e) {
+  } catch (const std::exception& e) {
     ReportSendError(e.what(), handed, names);
     end_resend();
     return;
   }
-  ui.MsgBox(Summary(count, resend, names), mb::kOkOnly);
-  ui.SetStatusText(std::to_string(count) +
-                   (resend ? " Mail Messages Re-Sent" : " Mail Messages Sent"));
+  const int count = static_cast<int>(run.deliveries.size());
+  ui_.MsgBox(Summary(count, resend, names), mb::kOkOnly);
+  ui_.SetStatusText(std::to_string(count) +
+                    (resend ? " Mail Messages Re-Sent" : " Mail Messages Sent"));
   end_resend();
 }
 

@@ -1,30 +1,12 @@
 #include "mail/smtp/smtp_engine.h"
 
-#include <stdexcept>
-
-#include "core/base64.h"
+#include "mail/smtp/smtp_engine_parts.h"
 
 namespace mail {
 
-namespace mb = roster::mb;
-using Kind = SmtpEffect::Kind;
-
 namespace {
-constexpr const char* kCrLf = "\r\n";
 constexpr const char* kInvalidEntry =
     "Invalid SMTP entry, please change setting under the Tools->Settings menu";
-
-bool Accepted(const std::string& reply) {
-  std::string code = reply.substr(0, 3);
-  return code == "220" || code == "250" || code == "235" || code == "334" || code == "354";
-}
-
-SmtpEffect Fx(Kind kind, std::string text = {}) {
-  SmtpEffect e;
-  e.kind = kind;
-  e.text = std::move(text);
-  return e;
-}
 
 std::string Seconds(std::chrono::milliseconds ms) {
   return std::to_string((ms.count() + 999) / 1000);
@@ -35,7 +17,10 @@ SmtpEngine::SmtpEngine(SmtpContext context) : ctx_(std::move(context)) {}
 
 // ---- starting a run -------------------------------------------------------------------
 
-void SmtpEngine::Reset(bool free_form) {
+void SmtpEngine::Reset(bool free_form, DeliveryRun run) {
+  run_ = std::move(run);
+  current_ = 0;
+  outcomes_.assign(run_.deliveries.size(), DeliveryOutcome{});
   SentNames.clear();
   CurrentRow = 1;
   SentCount = 0;
@@ -45,32 +30,29 @@ void SmtpEngine::Reset(bool free_form) {
   summarised_ = false;
 }
 
-void SmtpEngine::SmtpSendDrawing() {
+void SmtpEngine::SmtpSendDrawing(DeliveryRun run) {
   if (active_) {  // the running run keeps the connection and the log
     Box("Error Failed to connect to SMTP Server", mb::kCritical, roster::kDefaultTitle);
     return;
   }
-  Reset(false);
-  const roster::Grid& grid = ctx_.roster.grid();
-  if (ctx_.roster.ReSendMode) {
-    while (CurrentRow < grid.Rows() && !IsSelected(CurrentRow)) ++CurrentRow;
-    if (CurrentRow >= grid.Rows()) {
-      Box("No Messages selected to send", mb::kInformation, roster::kDefaultTitle);
-      Simple(Kind::kFinished);
-      return;
-    }
+  Reset(false, std::move(run));
+  if (run_.resend && run_.deliveries.empty()) {
+    Box("No Messages selected to send", mb::kInformation, roster::kDefaultTitle);
+    Simple(Kind::kFinished);
+    return;
   }
+  if (!run_.deliveries.empty()) CurrentRow = run_.deliveries.front().giver_row;
   Status("Connecting to SMTP mail server " + ServerText() + "...");
   SmtpState = 0;
   Start("Send_SMTP Connect to ");
 }
 
-void SmtpEngine::SmtpSendMessage() {
+void SmtpEngine::SmtpSendMessage(DeliveryRun run) {
   if (active_) {
     Box("Error Failed to connect to SMTP Server", mb::kCritical, roster::kDefaultTitle);
     return;
   }
-  Reset(true);
+  Reset(true, std::move(run));
   if (!ctx_.send_values.SendConfirmed) {
     Simple(Kind::kFinished);
     return;
@@ -113,7 +95,7 @@ void SmtpEngine::StartFailed() {
   Box(ctx_.internet_connected() ? "Error Failed to connect to SMTP Server"
                                 : "Error This operation requires a internet connection",
       mb::kCritical, roster::kDefaultTitle);
-  if (!FreeFormMode && ctx_.roster.ReSendMode) Simple(Kind::kRunNew);
+  if (!FreeFormMode && run_.resend) Simple(Kind::kRunNew);
   EndRun();
 }
 
@@ -260,307 +242,7 @@ std::optional<SmtpEffect> SmtpEngine::NextEffect() {
   return e;
 }
 
-// ---- replies --------------------------------------------------------------------------
-
-void SmtpEngine::HandleReply(const std::string& reply) {
-  Cancel(SmtpTimer::kReply);
-  wait_ = Wait::kNone;
-  Log("RECEIVED [ " + reply + " ]");
-  if (SmtpState == kStateStartTls) {
-    if (reply.compare(0, 4, "220 ") == 0 || reply.compare(0, 5, "220\r\n") == 0) {
-      // Whatever followed the 220 in clear text is dropped, never read after the handshake.
-      framer_.Reset();
-      Simple(Kind::kStartTls);
-      Arm(SmtpTimer::kReply, ctx_.timeouts.greeting);
-      wait_ = Wait::kTlsHandshake;
-      return;
-    }
-    EndWithBox("The SMTP mail server " + ServerText() +
-                   " offered a secure connection (STARTTLS) but refused to start it:" + kCrLf +
-                   reply + "Nothing was sent over an unprotected connection.",
-               mb::kCritical, roster::kDefaultTitle);
-    return;
-  }
-  if (!Accepted(reply)) {
-    FailurePath(reply);
-    return;
-  }
-  try {
-    Step(reply);
-  } catch (...) {
-    HandlerError();
-  }
-}
-
-void SmtpEngine::SendEhlo() {
-  std::string login = CommandSafe(LoginName(ctx_.settings.SMTPAccountName));
-  Send("EHLO " + login + kCrLf, ctx_.timeouts.command);
-  if (ctx_.settings.ServerRequiresAuthentication)
-    Log("SENT[ EHLO " + login + " ]");
-  else
-    Log("EHLO " + login);
-  ehlo_pending_ = true;
-  SmtpState = ctx_.settings.ServerRequiresAuthentication ? 1 : 2;
-}
-
-void SmtpEngine::Step(const std::string& reply) {
-  const MailSettings& s = ctx_.settings;
-  if (ehlo_pending_) {
-    ehlo_pending_ = false;
-    EhloOffer offer = ParseEhlo(reply);
-    if (offer.starttls && !tls_active_) {
-      Send(std::string("STARTTLS") + kCrLf, ctx_.timeouts.command);
-      Log("SENT [ STARTTLS ]");
-      SmtpState = kStateStartTls;
-      return;
-    }
-    if (SmtpState == 1) {
-      if (offer.auth_login) {
-        Send(std::string("AUTH LOGIN") + kCrLf, ctx_.timeouts.command);
-        Log("SENT [ AUTH LOGIN ]");
-        SmtpState = 4;
-        return;
-      }
-      Emit(Fx(Kind::kSend, std::string("QUIT") + kCrLf + kCrLf));
-      Log("SENT [ QUIT ]");
-      Box(" ERROR: SMTP mail server authentication not supported", mb::kCritical,
-          roster::kDefaultTitle);
-      Status("Disconnecting from SMTP mail server: authentication not supported");
-      Simple(Kind::kClose);
-      Log("MAIL AUTH FAILED");
-      Simple(Kind::kCloseLog);
-      log_open_ = false;
-      EndRun();
-      return;
-    }
-  }
-  switch (SmtpState) {
-    case 0:
-      SendEhlo();
-      break;
-    case 2: {
-      std::string from = CommandSafe(Trim(s.SMTPAccountName));
-      Send("MAIL FROM:<" + from + ">" + kCrLf, ctx_.timeouts.command);
-      Log("SENT [ MAIL FROM:<" + from + "> ]");
-      SmtpState = 6;
-      break;
-    }
-    case 4: {
-      std::string user = CommandSafe(Base64Encode(LoginName(s.SMTPAccountName)));
-      Send(user + kCrLf, ctx_.timeouts.command);
-      Log("SENT [ " + user + " ]");
-      SmtpState = 5;
-      break;
-    }
-    case 5: {
-      std::string password = CommandSafe(s.SMTPAccountPassword);
-      Send(password + kCrLf, ctx_.timeouts.command);
-      Log("SENT [ " + password + " ]");
-      SmtpState = 2;
-      break;
-    }
-    case 6: {
-      std::string to = CommandSafe(Trim(Recipient()));
-      Send("RCPT TO:<" + to + ">" + kCrLf, ctx_.timeouts.command);
-      Log("SENT [ RCPT TO:<" + to + "> ]");
-      SmtpState = 7;
-      break;
-    }
-    case 7:
-      Send(std::string("DATA") + kCrLf, ctx_.timeouts.data_start);
-      Log("SENT [ DATA ]");
-      SmtpState = 8;
-      break;
-    case 8:
-      ComposeAndSend();
-      break;
-    case 9:
-      Log("START MAIL_DOT");
-      SentNames += pending_giver_ + ";";
-      AcceptedRows.push_back(CurrentRow);
-      Advance(reply);
-      break;
-    case 10:
-      Log("START MAIL_QUIT");
-      Simple(Kind::kClose);
-      Summary();
-      Log("END MAIL_QUIT");
-      Simple(Kind::kCloseLog);
-      log_open_ = false;
-      EndRun();
-      break;
-    default:
-      break;
-  }
-}
-
-void SmtpEngine::ComposeAndSend() {
-  const roster::Grid& grid = ctx_.roster.grid();
-  SmtpMessageRequest request;
-  request.free_form = FreeFormMode;
-  request.giver_name = grid.TextMatrix(CurrentRow, roster::kColName);
-  request.recipient = Recipient();
-  ++SentCount;
-  Status(std::string(ctx_.roster.ReSendMode ? " Re-Sending email " : " Sending email ") +
-         std::to_string(SentCount) + " of " + std::to_string(grid.Rows() - 1) + " to " +
-         request.giver_name + " ...");
-  if (!FreeFormMode) {
-    int receiver = 0;
-    if (!roster::ParseNumber(grid.TextMatrix(CurrentRow, roster::kColResult), receiver) ||
-        receiver < 1 || receiver >= grid.Rows())
-      throw std::runtime_error("no receiver");
-    request.receiver_name = grid.TextMatrix(receiver, roster::kColName);
-    request.receiver_notes = grid.TextMatrix(receiver, roster::kColNotes);
-  }
-  std::string data = DataSection(ctx_.compose(request));
-  Emit(Fx(Kind::kSend, data));
-  Log(std::move(data));
-  Send(std::string(".") + kCrLf, ctx_.timeouts.data_end);
-  Log("SENT [ . ]");
-  pending_giver_ = request.giver_name;
-  SmtpState = 9;
-}
-
-void SmtpEngine::Advance(const std::string& reply) {
-  const roster::Grid& grid = ctx_.roster.grid();
-  ++CurrentRow;
-  if (ctx_.roster.ReSendMode)
-    while (CurrentRow < grid.Rows() && !IsSelected(CurrentRow)) ++CurrentRow;
-  if (CurrentRow < grid.Rows()) {
-    SmtpState = 2;
-    Step(reply);
-    return;
-  }
-  SmtpState = 10;
-  Send(std::string("QUIT") + kCrLf + kCrLf, ctx_.timeouts.command);
-  Status("Disconnecting from SMTP mail server " + ServerText() + "...");
-  Log("END MAIL_DOT");
-}
-
-// ---- endings --------------------------------------------------------------------------
-
-void SmtpEngine::FailurePath(const std::string& reply) {
-  Log("SMTP ERROR OR Disconnect");
-  Status("Disconnecting from SMTP mail server " + ServerText() + "...");
-  Simple(Kind::kClose);
-  connected_ = false;
-  Cancel(SmtpTimer::kReply);
-  wait_ = Wait::kNone;
-  if (SmtpState == 10) {
-    Summary();
-    Simple(Kind::kCloseLog);
-    log_open_ = false;
-    EndRun();
-    return;
-  }
-  if (SentCount > 1 && SentCount < ctx_.roster.grid().Rows()) {
-    if (ReconnectCount <= 5) {
-      ++ReconnectCount;
-      SmtpReconnect();
-    } else {
-      last_reply_ = reply;
-      Box("SMTP Error: " + reply, mb::kQuestion + mb::kRetryCancel, "SMTP Error", true);
-      wait_ = Wait::kAnswer;
-    }
-    return;
-  }
-  Box("SMTP Error: " + reply, mb::kInformation, "SMTP Error");
-  Simple(Kind::kCloseLog);
-  log_open_ = false;
-  if (ctx_.roster.ReSendMode) Simple(Kind::kRunNew);
-  EndRun();
-}
-
-void SmtpEngine::Summary() {
-  summarised_ = true;
-  // Counts and names the messages the server accepted, so a run that had to reconnect
-  // neither counts nor names a giver twice.
-  bool resend = ctx_.roster.ReSendMode;
-  std::string count = std::to_string(AcceptedRows.size());
-  Box(count + (resend ? " Mail Messages Re-Sent to" : " Mail Messages Sent to") + "\n" + SentNames +
-          "\n",
-      mb::kOkOnly, roster::kDefaultTitle);
-  Status(count + (resend ? " Mail Messages Re-Sent" : " Mail Messages Sent"));
-  if (resend) Simple(Kind::kRunNew);
-}
-
-void SmtpEngine::SmtpReconnect() {
-  Simple(Kind::kClose);
-  connected_ = false;
-  Status("Server Disconnected, Automatic re-connecting in 10 seconds...");
-  reconnect_phase_ = 1;
-  wait_ = Wait::kNone;
-  Arm(SmtpTimer::kReconnectWait, ctx_.timeouts.reconnect_first);
-}
-
-void SmtpEngine::EndWithBox(const std::string& text, int style, const std::string& title) {
-  Simple(Kind::kClose);
-  Box(text, style, title);
-  Status(text);
-  Simple(Kind::kCloseLog);
-  log_open_ = false;
-  EndRun();
-}
-
-void SmtpEngine::HandlerError() {
-  Simple(Kind::kClose);
-  Simple(Kind::kCloseLog);
-  log_open_ = false;
-  Box("Error while attempting to send messages", mb::kCritical, roster::kDefaultTitle);
-  if (ctx_.roster.ReSendMode) Simple(Kind::kRunNew);
-  EndRun();
-}
-
-void SmtpEngine::EndRun() {
-  ReportNotNotified();
-  active_ = false;
-  wait_ = Wait::kNone;
-  reconnect_phase_ = 0;
-  connected_ = false;
-  Cancel(SmtpTimer::kReply);
-  Cancel(SmtpTimer::kReconnectWait);
-  Simple(Kind::kFinished);
-}
-
-std::string SmtpEngine::NotNotifiedNames() const {
-  const roster::Grid& grid = ctx_.roster.grid();
-  std::vector<bool> accepted(static_cast<std::size_t>(grid.Rows()), false);
-  for (int row : AcceptedRows)
-    if (row > 0 && row < grid.Rows()) accepted[static_cast<std::size_t>(row)] = true;
-  const bool only_marked = !FreeFormMode && ctx_.roster.ReSendMode;
-  std::string names;
-  for (int row = 1; row < grid.Rows(); ++row) {
-    if (accepted[static_cast<std::size_t>(row)] || (only_marked && !IsSelected(row))) continue;
-    names += grid.TextMatrix(row, roster::kColName) + ";";
-  }
-  return names;
-}
-
-// A run that stopped part-way has told the server's error, but not who is still waiting for
-// their message; without that list a lost notification could only be guessed at.
-void SmtpEngine::ReportNotNotified() {
-  if (!active_ || summarised_ || AcceptedRows.empty()) return;
-  const std::string missing = NotNotifiedNames();
-  if (missing.empty()) return;
-  std::string text = "These participants were not notified:\n" + missing;
-  if (!FreeFormMode)
-    text +=
-        "\n\nRe-Send Previous Drawing with the newest file in History and mark them to "
-        "send their notifications again.";
-  if (log_open_) Log("NOT NOTIFIED " + missing);
-  Box(std::move(text), mb::kExclamation, roster::kDefaultTitle);
-}
-
 // ---- helpers --------------------------------------------------------------------------
-
-bool SmtpEngine::IsSelected(int row) const {
-  return ctx_.roster.grid().CellAt(row, roster::kColName).back == roster::kRed;
-}
-
-std::string SmtpEngine::Recipient() const {
-  if (ctx_.send_values.TestMode) return ctx_.send_values.TestAddress;
-  return ctx_.roster.grid().TextMatrix(CurrentRow, roster::kColEmail);
-}
 
 void SmtpEngine::Send(std::string bytes, std::chrono::milliseconds timeout) {
   Emit(Fx(Kind::kSend, std::move(bytes)));

@@ -11,24 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "core/ui_port.h"
+#include "mail/delivery_run.h"
 #include "mail/send_values.h"
 #include "mail/smtp/smtp_reply.h"
 #include "mail/smtp/smtp_text.h"
-#include "roster/roster.h"
 #include "settings/mail_settings.h"
 
 namespace mail {
 
-// What one message is about; the composer turns it into the wire message (headers, empty
-// line, body), which the engine then sends as the DATA section.
-struct SmtpMessageRequest {
-  bool free_form = false;
-  std::string giver_name;      // column 2 of the row being sent
-  std::string recipient;       // the address the message goes to, untrimmed
-  std::string receiver_name;   // notifications only: column 2 of the receiver's row
-  std::string receiver_notes;  // notifications only: column 5 of the receiver's row
-};
-using SmtpComposer = std::function<std::string(const SmtpMessageRequest&)>;
+// Turns one delivery into the wire message (headers, empty line, body), which the engine
+// then sends as the DATA section; called as the message goes out, so its Date is current.
+using SmtpComposer = std::function<std::string(const Delivery&)>;
 
 enum class SmtpTimer { kReply, kReconnectWait };
 
@@ -74,7 +68,6 @@ struct SmtpEffect {
 // Everything the engine reads from the rest of the program, by reference, as the window
 // holds it; read at each step, so the values of the moment are used.
 struct SmtpContext {
-  roster::Roster& roster;
   const MailSettings& settings;
   const SendValues& send_values;
   SmtpComposer compose;
@@ -82,16 +75,18 @@ struct SmtpContext {
   SmtpTimeouts timeouts;
   // The port on which the connection is TLS from the start (tests use a free one).
   int implicit_tls_port = 465;
+  // Told of each delivery's state as it changes (the ledger); may be null.
+  DeliveryObserver* observer = nullptr;
 };
 
 class SmtpEngine {
  public:
   explicit SmtpEngine(SmtpContext context);
 
-  // The two runs. SmtpSendMessage expects frmSendMessage to have been shown already (its
-  // answer is in SendConfirmed).
-  void SmtpSendDrawing();
-  void SmtpSendMessage();
+  // The two runs, each over the list it is given. SmtpSendMessage expects frmSendMessage to
+  // have been shown already (its answer is in SendConfirmed).
+  void SmtpSendDrawing(DeliveryRun run);
+  void SmtpSendMessage(DeliveryRun run);
 
   // Events from the transport.
   void OnConnected();
@@ -122,6 +117,9 @@ class SmtpEngine {
   // who was notified when a run ends early).
   std::vector<int> AcceptedRows;
 
+  // What became of each delivery of the current (or last) run, in the list's order.
+  const std::vector<DeliveryOutcome>& Outcomes() const { return outcomes_; }
+
   // The participants this run was to reach whose message the server did not accept, names
   // each followed by ";" (empty when nobody is missing).
   std::string NotNotifiedNames() const;
@@ -130,7 +128,7 @@ class SmtpEngine {
   enum class Wait { kNone, kReply, kStartTlsReply, kTlsHandshake, kAnswer };
   static constexpr int kStateStartTls = 11;
 
-  void Reset(bool free_form);
+  void Reset(bool free_form, DeliveryRun run);
   bool Start(const char* log_prefix);
   void StartFailed();
   void Connect();
@@ -147,8 +145,8 @@ class SmtpEngine {
   void EndRun();
   void ReportNotNotified();
 
-  bool IsSelected(int row) const;
-  std::string Recipient() const;
+  const Delivery& Current() const { return run_.deliveries[current_]; }
+  void SetState(DeliveryState state, std::string reply = {});
   std::string ServerText() const { return ctx_.settings.SMTPServer; }
 
   void Send(std::string bytes, std::chrono::milliseconds timeout);
@@ -161,6 +159,9 @@ class SmtpEngine {
   void Simple(SmtpEffect::Kind kind);
 
   SmtpContext ctx_;
+  DeliveryRun run_;
+  std::size_t current_ = 0;  // index in run_.deliveries of the message being sent
+  std::vector<DeliveryOutcome> outcomes_;
   std::deque<SmtpEffect> effects_;
   ReplyFramer framer_;
   bool active_ = false;

@@ -1,0 +1,22 @@
+#pragma once
+// Shared by the files the session engine is split into; not for use outside them.
+
+#include <string>
+
+#include "mail/smtp/smtp_engine.h"
+
+namespace mail {
+
+namespace mb = roster::mb;
+using Kind = SmtpEffect::Kind;
+
+inline constexpr const char* kCrLf = "\r\n";
+
+inline SmtpEffect Fx(Kind kind, std::string text = {}) {
+  SmtpEffect e;
+  e.kind = kind;
+  e.text = std::move(text);
+  return e;
+}
+
+}  // namespace mail

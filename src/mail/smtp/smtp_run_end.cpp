@@ -1,0 +1,118 @@
+#include "mail/smtp/smtp_engine.h"
+#include "mail/smtp/smtp_engine_parts.h"
+
+namespace mail {
+
+void SmtpEngine::FailurePath(const std::string& reply) {
+  Log("SMTP ERROR OR Disconnect");
+  Status("Disconnecting from SMTP mail server " + ServerText() + "...");
+  Simple(Kind::kClose);
+  connected_ = false;
+  Cancel(SmtpTimer::kReply);
+  wait_ = Wait::kNone;
+  if (SmtpState == 10) {
+    Summary();
+    Simple(Kind::kCloseLog);
+    log_open_ = false;
+    EndRun();
+    return;
+  }
+  if (SentCount > 1 && SentCount < run_.participants + 1) {
+    if (ReconnectCount <= 5) {
+      ++ReconnectCount;
+      SmtpReconnect();
+    } else {
+      last_reply_ = reply;
+      Box("SMTP Error: " + reply, mb::kQuestion + mb::kRetryCancel, "SMTP Error", true);
+      wait_ = Wait::kAnswer;
+    }
+    return;
+  }
+  Box("SMTP Error: " + reply, mb::kInformation, "SMTP Error");
+  Simple(Kind::kCloseLog);
+  log_open_ = false;
+  if (run_.resend) Simple(Kind::kRunNew);
+  EndRun();
+}
+
+void SmtpEngine::Summary() {
+  summarised_ = true;
+  // Counts and names the messages the server accepted, so a run that had to reconnect
+  // neither counts nor names a giver twice.
+  bool resend = run_.resend;
+  std::string count = std::to_string(AcceptedRows.size());
+  Box(count + (resend ? " Mail Messages Re-Sent to" : " Mail Messages Sent to") + "\n" + SentNames +
+          "\n",
+      mb::kOkOnly, roster::kDefaultTitle);
+  Status(count + (resend ? " Mail Messages Re-Sent" : " Mail Messages Sent"));
+  if (resend) Simple(Kind::kRunNew);
+}
+
+void SmtpEngine::SmtpReconnect() {
+  Simple(Kind::kClose);
+  connected_ = false;
+  Status("Server Disconnected, Automatic re-connecting in 10 seconds...");
+  reconnect_phase_ = 1;
+  wait_ = Wait::kNone;
+  Arm(SmtpTimer::kReconnectWait, ctx_.timeouts.reconnect_first);
+}
+
+void SmtpEngine::EndWithBox(const std::string& text, int style, const std::string& title) {
+  Simple(Kind::kClose);
+  Box(text, style, title);
+  Status(text);
+  Simple(Kind::kCloseLog);
+  log_open_ = false;
+  EndRun();
+}
+
+void SmtpEngine::HandlerError() {
+  Simple(Kind::kClose);
+  Simple(Kind::kCloseLog);
+  log_open_ = false;
+  Box("Error while attempting to send messages", mb::kCritical, roster::kDefaultTitle);
+  if (run_.resend) Simple(Kind::kRunNew);
+  EndRun();
+}
+
+void SmtpEngine::EndRun() {
+  ReportNotNotified();
+  active_ = false;
+  wait_ = Wait::kNone;
+  reconnect_phase_ = 0;
+  connected_ = false;
+  Cancel(SmtpTimer::kReply);
+  Cancel(SmtpTimer::kReconnectWait);
+  Simple(Kind::kFinished);
+}
+
+std::string SmtpEngine::NotNotifiedNames() const {
+  std::string names;
+  for (std::size_t i = 0; i < run_.deliveries.size(); ++i)
+    if (outcomes_[i].state != DeliveryState::kAccepted) names += run_.deliveries[i].name + ";";
+  return names;
+}
+
+void SmtpEngine::SetState(DeliveryState state, std::string reply) {
+  DeliveryOutcome& o = outcomes_[current_];
+  o.state = state;
+  o.reply = std::move(reply);
+  if (ctx_.observer) ctx_.observer->OnDeliveryState(current_, o);
+}
+
+// A run that stopped part-way has told the server's error, but not who is still waiting for
+// their message; without that list a lost notification could only be guessed at.
+void SmtpEngine::ReportNotNotified() {
+  if (!active_ || summarised_ || AcceptedRows.empty()) return;
+  const std::string missing = NotNotifiedNames();
+  if (missing.empty()) return;
+  std::string text = "These participants were not notified:\n" + missing;
+  if (!FreeFormMode)
+    text +=
+        "\n\nRe-Send Previous Drawing with the newest file in History and mark them to "
+        "send their notifications again.";
+  if (log_open_) Log("NOT NOTIFIED " + missing);
+  Box(std::move(text), mb::kExclamation, roster::kDefaultTitle);
+}
+
+}  // namespace mail
