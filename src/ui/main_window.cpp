@@ -286,6 +286,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  if (run_in_progress_ && stop_run_) stop_run_();
   if (!unloaded_) {
     unloaded_ = true;
     ui_.SetStatusText("Exiting...");

@@ -72,6 +72,8 @@ class MainWindow : public QMainWindow {
   // (RunCommand) still work.
   void SetRunInProgress(bool on);
   bool RunInProgress() const { return run_in_progress_; }
+  // What closing the window during a run does to the run: no further message starts.
+  void SetRunStopper(std::function<void()> stop) { stop_run_ = std::move(stop); }
 
   // Grid events, public so tests can raise them as the view does.
   void MSFlexGrid_MouseDown(int row, int col);
@@ -100,6 +102,7 @@ class MainWindow : public QMainWindow {
   std::vector<std::function<void()>> shutdown_;
   bool unloaded_ = false;
   bool run_in_progress_ = false;
+  std::function<void()> stop_run_;
 };
 
 // Each area attaches its commands and start-up steps here (one file each).

@@ -6,6 +6,7 @@ namespace ui {
 
 WindowRun::WindowRun(MainWindow& w) : QObject(&w), w_(w), progress_(&w) {
   setObjectName("windowRun");
+  w.SetRunStopper([this] { stop_requested_ = true; });
 }
 
 void WindowRun::KeepLedgerAt(const std::filesystem::path& ledger) { record_.KeepLedgerAt(ledger); }
