@@ -55,6 +55,7 @@ class SmtpRunner : public QObject {
   void SetTimeouts(const mail::SmtpTimeouts& timeouts) { engine_.context().timeouts = timeouts; }
 
   bool Active() const { return engine_.Active(); }
+  void RequestStop() { engine_.RequestStop(); }
   const mail::SmtpEngine& engine() const { return engine_; }
   const std::filesystem::path& log_path() const { return log_path_; }
 

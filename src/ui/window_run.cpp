@@ -6,7 +6,10 @@ namespace ui {
 
 WindowRun::WindowRun(MainWindow& w) : QObject(&w), w_(w), progress_(&w) {
   setObjectName("windowRun");
-  w.SetRunStopper([this] { stop_requested_ = true; });
+  w.SetRunStopper([this] {
+    stop_requested_ = true;
+    if (stop_hook_) stop_hook_();
+  });
 }
 
 void WindowRun::KeepLedgerAt(const std::filesystem::path& ledger) { record_.KeepLedgerAt(ledger); }
@@ -24,7 +27,11 @@ void WindowRun::Begin(const std::vector<int>& rows, bool progress) {
   active_ = true;
   stop_requested_ = false;
   w_.SetRunInProgress(true);
-  if (progress) progress_.Begin(rows.size(), [this] { stop_requested_ = true; });
+  if (progress)
+    progress_.Begin(rows.size(), [this] {
+      stop_requested_ = true;
+      if (stop_hook_) stop_hook_();
+    });
 }
 
 std::size_t WindowRun::Started() const {
@@ -56,8 +63,7 @@ void WindowRun::End() {
 
 WindowRun& WindowRunOf(MainWindow& w) {
   auto* run = w.findChild<WindowRun*>("windowRun", Qt::FindDirectChildrenOnly);
-  Q_ASSERT(run);
-  return *run;
+  return run ? *run : *new WindowRun(w);
 }
 
 std::vector<int> RowsToNotify(const roster::Roster& roster) {

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "files/run_record.h"
@@ -30,6 +31,8 @@ class WindowRun : public QObject, public mail::DeliveryObserver {
   void End();
 
   bool Active() const { return active_; }
+  // What else a stop asks of the senders (the SMTP session's own stop).
+  void SetStopHook(std::function<void()> hook) { stop_hook_ = std::move(hook); }
   // How many of the run's messages have gone out, or been tried: the next one's index.
   std::size_t Started() const;
   // The organiser pressed Cancel: the message in flight finishes, no further one starts.
@@ -43,9 +46,10 @@ class WindowRun : public QObject, public mail::DeliveryObserver {
   RunProgress progress_;
   bool active_ = false;
   bool stop_requested_ = false;
+  std::function<void()> stop_hook_;
 };
 
-// The window's run, created by WireSendCommands.
+// The window's run, made on first use.
 WindowRun& WindowRunOf(MainWindow& w);
 
 // The rows a drawing run sends to: every row, or in re-send mode the marked ones.

@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "files/history.h"
 #include "files/ledger.h"
 #include "roster/calculate_send.h"
@@ -27,7 +25,7 @@ class WindowErrand : public roster::SendErrand {
   }
   bool UseSMTP() const override { return w_.MailSettings.UseSMTP; }
   void SmtpSendDrawing() override {
-    WindowRunOf(w_).Begin(RowsToNotify(w_.roster()), /*progress=*/false);
+    WindowRunOf(w_).Begin(RowsToNotify(w_.roster()), /*progress=*/true);
     SmtpRunnerOf(w_).SmtpSendDrawing();
   }
   void MapiSendDrawing() override {
@@ -43,20 +41,10 @@ class WindowErrand : public roster::SendErrand {
 }  // namespace
 
 void WireSendCommands(MainWindow& w) {
-  new WindowRun(w);
+  WindowRun& run = WindowRunOf(w);
+  run.SetStopHook([&w] { SmtpRunnerOf(w).RequestStop(); });
   // An SMTP run goes on in socket events after its command returns; its end frees the window.
-  // The session tells who was accepted only then, so until then the ledger holds everyone
-  // as not reached: a cut run re-sends them all rather than lose one.
-  QObject::connect(&SmtpRunnerOf(w), &SmtpRunner::finished, &w, [&w] {
-    WindowRun& run = WindowRunOf(w);
-    if (!run.Active()) return;
-    const std::vector<int>& accepted = SmtpRunnerOf(w).engine().AcceptedRows;
-    const auto entries = run.record().entries();
-    for (std::size_t i = 0; i < entries.size(); ++i)
-      if (std::find(accepted.begin(), accepted.end(), entries[i].giver_row) != accepted.end())
-        run.OnDeliveryState(i, {mail::DeliveryState::kAccepted, {}});
-    run.End();
-  });
+  QObject::connect(&SmtpRunnerOf(w), &SmtpRunner::finished, &w, [&run] { run.End(); });
   w.OnCommand("mnuCalculateSend", [&w] {
     // One errand at a time: an SMTP run goes on in socket events after this returns.
     if (SmtpRunnerOf(w).Active()) return;
@@ -68,7 +56,7 @@ void WireSendCommands(MainWindow& w) {
     for (int row = 1; row <= w.roster().ParticipantCount(); ++row) everyone.push_back(row);
     if (w.MailSettings.UseSMTP) {
       if (SmtpRunnerOf(w).Active()) return;
-      WindowRunOf(w).Begin(everyone, /*progress=*/false);
+      WindowRunOf(w).Begin(everyone, /*progress=*/true);
       SmtpRunnerOf(w).SmtpSendMessage();
     } else {
       WindowRunOf(w).Begin(everyone, /*progress=*/true);

@@ -3,6 +3,7 @@
 #include "ui/main_window.h"
 #include "ui/send_dialogs.h"
 #include "ui/smtp_runner.h"
+#include "ui/window_run.h"
 
 namespace ui {
 
@@ -20,6 +21,7 @@ void WireSmtpCommands(MainWindow& w) {
       [&w](const mail::Delivery& d) { return mail::WireComposer(w.MailSettings, w.clock())(d); },
       [] { return InternetConnected(); },
       {}};
+  context.observer = &WindowRunOf(w);
   auto* runner =
       new SmtpRunner(std::move(context), w.qt_ui(), w.paths().data_dir / "smtp_session.log", &w);
   runner->setObjectName("smtpRunner");

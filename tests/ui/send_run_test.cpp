@@ -80,6 +80,22 @@ TEST_F(SendRunTest, RosterListAndRunCommandsAreOffUntilTheRunEnds) {
   EXPECT_EQ(boxes_.boxes.back().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
 }
 
+TEST_F(SendRunTest, CancelDuringAnSmtpRunEndsItAfterTheMessageInFlight) {
+  ASSERT_NO_FATAL_FAILURE(StartSlowRun());
+  auto* dialog = window_.findChild<QProgressDialog*>("dlgRunProgress");
+  ASSERT_NE(dialog, nullptr);
+  // Once the first message is out, Cancel.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !server_->Messages().empty(); }, 10000));
+  EXPECT_EQ(dialog->labelText().toStdString(), "Sending message 1 of 3");
+  dialog->findChild<QPushButton*>()->click();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return done_; }, 15000));
+  EXPECT_EQ(server_->Messages().size(), 1u);
+  EXPECT_FALSE(window_.RunInProgress());
+  ASSERT_FALSE(boxes_.boxes.empty());
+  EXPECT_EQ(boxes_.boxes.back().text,
+            "These participants were not notified:\nBob (not attempted)\nCid (not attempted)\n");
+}
+
 TEST_F(SendRunTest, CancelInTheProgressDialogFinishesTheMessageInFlightAndNamesTheRest) {
   // The system mailer (msmtp) to a server that answers each message a second after taking it.
   SmtpServer server(

@@ -101,6 +101,7 @@ Delivery::Delivery(Context& ctx, roster::Roster& roster, const mail::MailSetting
                             mail::WireComposer(settings_, clock_),
                             [] { return ui::InternetConnected(); },
                             {}};
+  context.observer = &record_;
   runner_ = std::make_unique<ui::SmtpRunner>(std::move(context), ctx.ui,
                                              ctx.data_dir / "smtp_session.log");
   runner_->SetNewCommand(run_new);
@@ -135,8 +136,7 @@ void Delivery::BeginRecord(const std::vector<int>& rows) {
 
 void Delivery::RunSmtp(bool free_form) {
   used_smtp_ = true;
-  // The SMTP sender tells its outcomes only at the end; until then the record holds every
-  // delivery as not reached, so a cut run re-sends them all rather than lose one.
+  // The session tells each delivery's state as it goes; its list is the roster's rows in order.
   std::vector<int> rows;
   for (int row = 1; row <= roster_.ParticipantCount(); ++row)
     if (free_form || !roster_.ReSendMode || roster_.IsMarked(row)) rows.push_back(row);
@@ -152,10 +152,6 @@ void Delivery::RunSmtp(bool free_form) {
   else
     runner_->SmtpSendDrawing();
   if (!done && runner_->Active()) loop.exec();
-  const std::vector<int>& accepted = runner_->engine().AcceptedRows;
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    if (std::find(accepted.begin(), accepted.end(), rows[i]) != accepted.end())
-      record_.OnDeliveryState(i, {mail::DeliveryState::kAccepted, {}});
   record_.Finish();
 }
 

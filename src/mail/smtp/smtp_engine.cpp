@@ -20,6 +20,7 @@ SmtpEngine::SmtpEngine(SmtpContext context) : ctx_(std::move(context)) {}
 void SmtpEngine::Reset(bool free_form, DeliveryRun run) {
   run_ = std::move(run);
   current_ = 0;
+  stop_requested_ = false;
   outcomes_.assign(run_.deliveries.size(), DeliveryOutcome{});
   SentNames.clear();
   CurrentRow = 1;

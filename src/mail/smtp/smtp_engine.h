@@ -104,6 +104,9 @@ class SmtpEngine {
   bool HasEffects() const { return !effects_.empty(); }
 
   bool Active() const { return active_; }
+  // The organiser's Cancel: the message in flight finishes, then the run ends as if its list
+  // were done; the rest stay not attempted.
+  void RequestStop() { stop_requested_ = true; }
   SmtpContext& context() { return ctx_; }
 
   // Members of the documented session.
@@ -165,6 +168,7 @@ class SmtpEngine {
   std::deque<SmtpEffect> effects_;
   ReplyFramer framer_;
   bool active_ = false;
+  bool stop_requested_ = false;
   bool summarised_ = false;
   bool log_open_ = false;
   bool tls_active_ = false;

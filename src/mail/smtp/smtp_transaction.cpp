@@ -162,7 +162,7 @@ void SmtpEngine::ComposeAndSend() {
 
 void SmtpEngine::Advance(const std::string& reply) {
   ++current_;
-  if (current_ < run_.deliveries.size()) {
+  if (current_ < run_.deliveries.size() && !stop_requested_) {
     CurrentRow = Current().giver_row;
     SmtpState = 2;
     Step(reply);
