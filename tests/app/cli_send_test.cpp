@@ -99,6 +99,51 @@ class CliSendTest : public ::testing::Test {
     return pairs;
   }
 
+  // A send killed (SIGKILL) once two messages are on the server leaves a ledger that holds
+  // nobody as reached who was not; resend --pending then reaches exactly the others.
+  void KillThenResendPending() {
+    const auto roster = box_.Write("six.hmr", ListFile(kSix));
+    CliResult r = box_.RunKilledWhen({"send", roster.string()},
+                                     [this] { return server_->Messages().size() >= 2; });
+    ASSERT_EQ(r.exit_code, -2) << r.err;
+    const auto lists = History(".hmr");
+    ASSERT_EQ(lists.size(), 1u);
+
+    std::string error;
+    const auto ledger = files::ReadLedger(files::LedgerPathFor(lists[0]), error);
+    ASSERT_TRUE(ledger) << error;
+    EXPECT_FALSE(ledger->finished);
+    ASSERT_EQ(ledger->entries.size(), 6u);
+    const auto before = Pairs(server_->Messages());
+    std::set<std::string> accepted, pending;
+    for (const files::LedgerEntry& e : ledger->entries) {
+      (e.outcome.state == mail::DeliveryState::kAccepted ? accepted : pending).insert(e.name);
+      EXPECT_NE(e.outcome.state, mail::DeliveryState::kInFlight) << e.name;
+    }
+    // Nobody recorded as reached was not: every accepted message is on the server.
+    for (const std::string& name : accepted) EXPECT_TRUE(before.count(name)) << name;
+    EXPECT_GE(accepted.size(), 1u);
+    EXPECT_GE(pending.size(), 1u);
+
+    const std::size_t first_run = server_->Messages().size();
+    r = box_.Run({"resend", lists[0].string(), "--pending"});
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    ASSERT_TRUE(server_->WaitForMessages(first_run + pending.size()));
+    const auto all = server_->Messages();
+    ASSERT_EQ(all.size(), first_run + pending.size());
+    const auto again = Pairs({all.begin() + static_cast<long>(first_run), all.end()});
+    std::set<std::string> resent;
+    for (const auto& [giver, receiver] : again) {
+      resent.insert(giver);
+      if (before.count(giver)) EXPECT_EQ(before.at(giver), receiver) << giver;
+    }
+    EXPECT_EQ(resent, pending);
+    // Between the two runs everyone was reached, each with the receiver of the one drawing.
+    auto everyone = before;
+    everyone.insert(again.begin(), again.end());
+    ExpectValidDrawing(everyone, 6);
+  }
+
   CliSandbox box_;
   std::unique_ptr<SmtpServer> server_;
 };
@@ -234,11 +279,17 @@ TEST_F(CliSendTest, RejectedMessageNamesWhoWasNotNotified) {
   EXPECT_TRUE(Has(r.err, "resend " + lists[0].string() + " --pending")) << r.err;
 }
 
-TEST_F(CliSendTest, RunKilledMidwayLeavesALedgerAndResendPendingReachesTheRest) {
-  // Each message is stored, then answered 0.4 s later: the kill falls while one is in flight.
+// Each message is stored, then answered 0.4 s later, so the kill falls while one is in flight.
+const SmtpServerOptions kSlowServer{.scripted = true, .script_args = {"--slow", "0.4"}};
+
+TEST_F(CliSendTest, SmtpRunKilledMidwayIsFinishedByResendPending) {
+  ASSERT_NO_FATAL_FAILURE(Serve(kSlowServer, false));
+  KillThenResendPending();
+}
+
+TEST_F(CliSendTest, MailerRunKilledMidwayIsFinishedByResendPending) {
   // The system mailer carries them, one msmtp per message.
-  server_ = std::make_unique<SmtpServer>(
-      SmtpServerOptions{.scripted = true, .script_args = {"--slow", "0.4"}});
+  server_ = std::make_unique<SmtpServer>(kSlowServer);
   ASSERT_EQ(server_->error(), "");
   ASSERT_EQ(
       Settings({"UseSMTP=0", "SMTPAccountName=alice@example.org", "SMTPUserName=Alice Organiser",
@@ -247,46 +298,7 @@ TEST_F(CliSendTest, RunKilledMidwayLeavesALedgerAndResendPendingReachesTheRest) 
                     " --from=alice@example.org --auth=off --tls=off -t"})
           .exit_code,
       0);
-  const auto roster = box_.Write("six.hmr", ListFile(kSix));
-  CliResult r = box_.RunKilledWhen({"send", roster.string()},
-                                   [this] { return server_->Messages().size() >= 2; });
-  ASSERT_EQ(r.exit_code, -2) << r.err;
-  const auto lists = History(".hmr");
-  ASSERT_EQ(lists.size(), 1u);
-
-  std::string error;
-  const auto ledger = files::ReadLedger(files::LedgerPathFor(lists[0]), error);
-  ASSERT_TRUE(ledger) << error;
-  EXPECT_FALSE(ledger->finished);
-  ASSERT_EQ(ledger->entries.size(), 6u);
-  const auto before = Pairs(server_->Messages());
-  std::set<std::string> accepted, pending;
-  for (const files::LedgerEntry& e : ledger->entries) {
-    (e.outcome.state == mail::DeliveryState::kAccepted ? accepted : pending).insert(e.name);
-    EXPECT_NE(e.outcome.state, mail::DeliveryState::kInFlight) << e.name;
-  }
-  // Nobody recorded as reached was not: every accepted message is on the server.
-  for (const std::string& name : accepted) EXPECT_TRUE(before.count(name)) << name;
-  EXPECT_GE(accepted.size(), 1u);
-  EXPECT_GE(pending.size(), 1u);
-
-  const std::size_t first_run = server_->Messages().size();
-  r = box_.Run({"resend", lists[0].string(), "--pending"});
-  ASSERT_EQ(r.exit_code, 0) << r.err;
-  ASSERT_TRUE(server_->WaitForMessages(first_run + pending.size()));
-  const auto all = server_->Messages();
-  ASSERT_EQ(all.size(), first_run + pending.size());
-  const auto again = Pairs({all.begin() + static_cast<long>(first_run), all.end()});
-  std::set<std::string> resent;
-  for (const auto& [giver, receiver] : again) {
-    resent.insert(giver);
-    if (before.count(giver)) EXPECT_EQ(before.at(giver), receiver) << giver;
-  }
-  EXPECT_EQ(resent, pending);
-  // Between the two runs everyone was reached, each with the receiver of the one drawing.
-  auto everyone = before;
-  everyone.insert(again.begin(), again.end());
-  ExpectValidDrawing(everyone, 6);
+  KillThenResendPending();
 }
 
 TEST_F(CliSendTest, UnusableSettingsStopBeforeTheDrawing) {
