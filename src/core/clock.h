@@ -16,7 +16,11 @@ class Clock {
   std::tm LocalNow() const {
     std::time_t t = std::chrono::system_clock::to_time_t(Now());
     std::tm out{};
+#ifdef _WIN32
+    localtime_s(&out, &t);  // the thread-safe form there, arguments swapped
+#else
     localtime_r(&t, &out);
+#endif
     return out;
   }
 };

@@ -1,13 +1,11 @@
 #include "files/atomic_file.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <random>
 #include <system_error>
 
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#define HM_HAVE_FSYNC 1
-#endif
+#include "platform/files.h"
 
 namespace files {
 
@@ -28,7 +26,7 @@ std::FILE* CreateTemp(const fs::path& target, fs::path& temp) {
   for (int attempt = 0; attempt < 20; ++attempt) {
     temp = target;
     temp += ".tmp-" + RandomSuffix();
-    if (std::FILE* f = std::fopen(temp.c_str(), "wbx")) return f;
+    if (std::FILE* f = platform::CreateNewFile(temp, false)) return f;
     if (errno != EEXIST) return nullptr;
   }
   return nullptr;
@@ -41,16 +39,10 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
   std::FILE* f = CreateTemp(path, temp);
   if (!f) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = std::fflush(f) == 0 && ok;
-#ifdef HM_HAVE_FSYNC
-  ok = ok && ::fsync(fileno(f)) == 0;  // the data is on disk before the name points at it
-#endif
+  ok = ok && platform::SyncToDisk(f);  // the data is on disk before the name points at it
   ok = std::fclose(f) == 0 && ok;
+  ok = ok && platform::MoveIntoPlace(temp, path);
   std::error_code ec;
-  if (ok) {
-    fs::rename(temp, path, ec);
-    ok = !ec;
-  }
   if (!ok) fs::remove(temp, ec);
   return ok;
 }
@@ -60,7 +52,7 @@ bool ReadWholeFile(const fs::path& path, std::string& bytes) {
   if (!fs::is_regular_file(path, ec)) return false;
   std::uintmax_t size = fs::file_size(path, ec);
   if (ec || size > kMaxReadBytes) return false;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
+  std::FILE* f = platform::OpenForReading(path);
   if (!f) return false;
   bytes.clear();
   bytes.reserve(static_cast<std::size_t>(size));

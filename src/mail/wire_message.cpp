@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <ctime>
 #include <random>
 #include <string_view>
 
@@ -107,12 +108,26 @@ std::string AddressHeader(std::string_view field, std::string_view name, std::st
   return line;
 }
 
+// Seconds from the epoch to a calendar time read as UTC (proleptic Gregorian days).
+long long SecondsAsUtc(const std::tm& t) {
+  long long y = t.tm_year + 1900LL - (t.tm_mon < 2);
+  const long long era = (y >= 0 ? y : y - 399) / 400;
+  const long long yoe = y - era * 400;
+  const long long m = t.tm_mon + 1;
+  const long long doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + t.tm_mday - 1;
+  const long long days = era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
+  return days * 86400 + t.tm_hour * 3600 + t.tm_min * 60 + t.tm_sec;
+}
+
 std::string DateValue(const roster::Clock& clock) {
   static constexpr const char* kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
   static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   std::tm t = clock.LocalNow();
-  long offset_minutes = t.tm_gmtoff / 60;
+  // Not every C library keeps the offset in the calendar time: it is the local time's distance
+  // from the instant itself.
+  const long long instant = std::chrono::system_clock::to_time_t(clock.Now());
+  long offset_minutes = static_cast<long>((SecondsAsUtc(t) - instant) / 60);
   char sign = offset_minutes < 0 ? '-' : '+';
   if (offset_minutes < 0) offset_minutes = -offset_minutes;
   char buf[64];

@@ -1,13 +1,13 @@
 #include "settings/file_settings_store.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <fstream>
+#include <random>
 #include <sstream>
+
+#include "platform/files.h"
 
 namespace mail {
 
@@ -115,6 +115,18 @@ std::string Quote(const std::string& s) {
   return out;
 }
 
+// An owner-only file beside the target that did not exist before.
+std::FILE* CreateTemp(const std::filesystem::path& target, std::filesystem::path* tmp) {
+  static std::mt19937_64 gen{std::random_device{}()};
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    *tmp = target;
+    *tmp += ".tmp-" + std::to_string(gen());
+    if (std::FILE* f = platform::CreateNewFile(*tmp, true)) return f;
+    if (errno != EEXIST) return nullptr;
+  }
+  return nullptr;
+}
+
 class FileKey : public SettingsKey {
  public:
   FileKey(std::filesystem::path path, SettingsEntries entries)
@@ -160,23 +172,17 @@ class FileKey : public SettingsKey {
     if (!dir.empty() && !std::filesystem::exists(dir, ec)) {
       std::filesystem::create_directories(dir, ec);
       if (ec) return kStatusWriteFault;
-      std::filesystem::permissions(dir, std::filesystem::perms::owner_all, ec);
+      platform::RestrictFolderToOwner(dir);
     }
-    std::string tmp = target.string() + ".XXXXXX";
-    int fd = mkstemp(tmp.data());
-    if (fd < 0) return kStatusWriteFault;
-    bool ok = fchmod(fd, S_IRUSR | S_IWUSR) == 0;
-    for (size_t done = 0; ok && done < text.size();) {
-      ssize_t n = write(fd, text.data() + done, text.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      ok = n > 0;
-      if (ok) done += static_cast<size_t>(n);
-    }
-    ok = ok && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && std::rename(tmp.c_str(), target.c_str()) == 0;
+    std::filesystem::path tmp;
+    std::FILE* f = CreateTemp(target, &tmp);
+    if (!f) return kStatusWriteFault;
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    ok = ok && platform::SyncToDisk(f);
+    ok = std::fclose(f) == 0 && ok;
+    ok = ok && platform::MoveIntoPlace(tmp, target);
     if (!ok) {
-      unlink(tmp.c_str());
+      std::filesystem::remove(tmp, ec);
       return kStatusWriteFault;
     }
     return kStatusOk;
@@ -244,17 +250,17 @@ SettingsEntries ParseSettingsFile(const std::string& text) {
 
 int FileSettingsStore::OpenKey(std::unique_ptr<SettingsKey>* key) {
   key->reset();
-  struct stat st {};
-  if (stat(path_.c_str(), &st) != 0) {
-    if (errno != ENOENT) return kStatusAccessDenied;
+  std::error_code ec;
+  const std::filesystem::file_status st = std::filesystem::status(path_, ec);
+  if (st.type() == std::filesystem::file_type::not_found) {
     // Not there yet: it is created by the first write.
     *key = std::make_unique<FileKey>(path_, SettingsEntries{});
     return kStatusOk;
   }
+  if (ec) return kStatusAccessDenied;
   // Full access or none: a settings file marked read-only (or not ours to write) is left alone,
   // as is anything that is not a plain file.
-  if (!S_ISREG(st.st_mode) || !(st.st_mode & S_IWUSR) || access(path_.c_str(), R_OK | W_OK) != 0)
-    return kStatusAccessDenied;
+  if (!platform::IsWritableRegularFile(path_)) return kStatusAccessDenied;
   std::ifstream in(path_, std::ios::binary);
   if (!in) return kStatusAccessDenied;
   std::ostringstream text;

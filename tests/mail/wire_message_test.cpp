@@ -15,8 +15,13 @@ constexpr long long kWhen = 1796481579;  // Sat, 05 Dec 2026 14:39:39 UTC
 const roster::ManualClock kClock{
     std::chrono::system_clock::time_point(std::chrono::seconds(kWhen))};
 [[maybe_unused]] const bool kUtc = [] {
+#ifdef _WIN32
+  _putenv_s("TZ", "UTC");
+  _tzset();
+#else
   setenv("TZ", "UTC", 1);
   tzset();
+#endif
   return true;
 }();
 
@@ -72,6 +77,9 @@ out('defects', len(m.defects) + len(m['From'].defects) + len(m['To'].defects))
 using Strings = std::vector<std::string>;
 
 TEST(WireMessage, HostileNamesAndSubjectsCannotForgeHeadersOrSplitAddresses) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the reference parser is the build machine's Python";
+#endif
   std::string long_line(1200, 'x');
   mail::OutgoingMessage m{
       "Smith, John \"JJ\" \\ (Santa)",

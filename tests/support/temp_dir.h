@@ -1,11 +1,10 @@
 #pragma once
 // A throw-away folder, removed with the test, and whole-file read and write.
 
-#include <unistd.h>
-
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -15,8 +14,9 @@ class TempDir {
  public:
   TempDir() {
     static std::atomic<int> n{0};
+    static const unsigned long long run = std::random_device{}();  // apart from other runs
     path_ = std::filesystem::temp_directory_path() /
-            ("hm_test_" + std::to_string(getpid()) + "_" + std::to_string(n++));
+            ("hm_test_" + std::to_string(run) + "_" + std::to_string(n++));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
