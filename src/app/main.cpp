@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(app::kApplicationName);
   QApplication::setOrganizationName(app::kOrganizationName);
   QApplication::setApplicationVersion(HOLLYMOOR_VERSION);
+  // Wayland compositors match the window to its desktop entry (and icon) by this name.
+  QApplication::setDesktopFileName("com.example.Hollymoor");
   const app::DefaultLocations defaults = app::DefaultPaths();
   ui::AppPaths paths;
   paths.data_dir = defaults.data_dir;

@@ -99,7 +99,7 @@ void HelpCommands::StartResizer() {
 QIcon ProgramIcon() {
   InitHelpResources();
   // The installed theme's icon when there is one, else the copy built into the program.
-  return QIcon::fromTheme("hollymoor", QIcon(":/hollymoor/hollymoor.svg"));
+  return QIcon::fromTheme("com.example.Hollymoor", QIcon(":/hollymoor/hollymoor.svg"));
 }
 
 void WireHelpCommands(MainWindow& w) {

@@ -52,14 +52,19 @@ TEST_F(InstallTest, PrefixHoldsProgramHelpAndDesktopEntry) {
   for (const char* page : {ui::kHelpPageSetup, ui::kHelpPageBasics, ui::kHelpPageReSend,
                            ui::kHelpPageHistory, "help.css", "images/main-window.png"})
     EXPECT_TRUE(fs::is_regular_file(help / page)) << page;
-  EXPECT_TRUE(fs::is_regular_file(prefix_ / "share/icons/hicolor/scalable/apps/hollymoor.svg"));
+  // One reverse-DNS name ties the icon, the desktop entry and the AppStream metadata together.
+  const std::string id = "com.example.Hollymoor";
+  EXPECT_TRUE(fs::is_regular_file(prefix_ / "share/icons/hicolor/scalable/apps" / (id + ".svg")));
+  EXPECT_TRUE(fs::is_regular_file(prefix_ / "share/metainfo" / (id + ".metainfo.xml")));
+  EXPECT_TRUE(fs::is_regular_file(prefix_ / "share/man/man1/hollymoor-cli.1.gz"));
 
-  std::ifstream desktop(prefix_ / "share" / "applications" / "hollymoor.desktop");
+  std::ifstream desktop(prefix_ / "share" / "applications" / (id + ".desktop"));
   ASSERT_TRUE(desktop.good());
   std::stringstream entry;
   entry << desktop.rdbuf();
   EXPECT_EQ(entry.str().rfind("[Desktop Entry]\n", 0), 0u);
-  for (const char* line : {"\nType=Application\n", "\nExec=hollymoor\n", "\nIcon=hollymoor\n"})
+  for (const char* line :
+       {"\nType=Application\n", "\nExec=hollymoor\n", "\nIcon=com.example.Hollymoor\n"})
     EXPECT_NE(entry.str().find(line), std::string::npos) << line;
 
   // The installed program finds its pages from its own folder, wherever the prefix is.

@@ -1,0 +1,25 @@
+# `cpack -G DEB` in a Release build gives hollymoor_<version>_<arch>.deb with the programs, the
+# help pages, the desktop entry, icon, AppStream metadata and translations. The library
+# dependencies come from dpkg-shlibdeps, so they match what the build machine linked against.
+set(CPACK_PACKAGE_NAME hollymoor)
+set(CPACK_PACKAGE_VENDOR "The Hollymoor developers")
+set(CPACK_PACKAGE_CONTACT "The Hollymoor developers <hollymoor@example.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Secret Santa gift exchange organiser")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Keeps a roster of participants with gift suggestions, draws who gives to whom while\n"
+    "respecting exclusions, and e-mails every giver the person they give to, through an\n"
+    "SMTP server or the system mailer, so the organiser never sees the result. Comes with\n"
+    "a command-line program for scripted drawings.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${HOLLYMOOR_HOME_URL}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Sending through the system mailer needs one; TLS needs the system's authorities.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ca-certificates, default-mta | mail-transport-agent | msmtp-mta")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "msmtp")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
