@@ -13,6 +13,9 @@ struct MailSettings {
   std::string SMTPUserName;
   std::string SMTPAccountName;
   std::string SMTPAccountPassword;
+  // Lets a run go on without encryption when the server offers no STARTTLS (off: such a
+  // server gets no login and no message).
+  bool AllowUnencryptedSMTP = false;
   // This platform's desktop-mail path: a sendmail-compatible command, run without a shell.
   std::string MailerCommand = "/usr/sbin/sendmail -t -oi";
 };

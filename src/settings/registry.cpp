@@ -79,6 +79,7 @@ void ReadString(SettingsStore& store, const char* name, std::string& field) {
 void LoadMailSettings(SettingsStore& store, MailSettings& settings) {
   settings.UseSMTP = false;
   settings.ServerRequiresAuthentication = false;
+  settings.AllowUnencryptedSMTP = false;
   // A fault while reading one value only costs that value.
   auto skip_faults = [](auto&& read) {
     try {
@@ -90,6 +91,7 @@ void LoadMailSettings(SettingsStore& store, MailSettings& settings) {
   skip_faults([&] {
     settings.ServerRequiresAuthentication = ReadFlag(store, kValueServerRequiresAuthentication);
   });
+  skip_faults([&] { settings.AllowUnencryptedSMTP = ReadFlag(store, kValueAllowUnencryptedSMTP); });
   skip_faults([&] { ReadString(store, kValueSMTPUserName, settings.SMTPUserName); });
   skip_faults([&] { ReadString(store, kValueSMTPAccountName, settings.SMTPAccountName); });
   skip_faults([&] { ReadString(store, kValueSMTPAccountPassword, settings.SMTPAccountPassword); });

@@ -19,6 +19,9 @@ inline constexpr char kValueSMTPUserName[] = "SMTPUserName";
 inline constexpr char kValueSMTPAccountName[] = "SMTPAccountName";
 inline constexpr char kValueSMTPAccountPassword[] = "SMTPAccountPassword";
 inline constexpr char kValueInitSetup[] = "InitSetup";
+// 1: SMTP may go on over a connection the server does not offer to encrypt (not in the
+// documented dialog; a checkbox with a warning).
+inline constexpr char kValueAllowUnencryptedSMTP[] = "AllowUnencryptedSMTP";
 // This platform's desktop-mail path: the sendmail-compatible command (not in the dialog).
 inline constexpr char kValueMailerCommand[] = "MailerCommand";
 // The contacts file the address book read last (not in the dialog).

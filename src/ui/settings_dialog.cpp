@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui_port.h"
+#include "settings/registry.h"
 #include "settings/settings_form.h"
 #include "ui/help_config.h"
 #include "ui/qt_ui.h"
@@ -85,6 +86,13 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   password_ = Named(new QLineEdit(frame1), "txtAccountPassword");
   password_->setEchoMode(QLineEdit::Password);
   password_->setStyleSheet("lineedit-password-character: 42");  // masked with "*"
+  allow_unencrypted_ =
+      Named(new QCheckBox("Allow sending without encryption (WARNING: your password and every "
+                          "message, the whole drawing, can then be read on the network)",
+                          frame1),
+            "chkAllowUnencryptedSMTP");
+  allow_unencrypted_->setToolTip(
+      "Only for a server on your own machine or network that offers no STARTTLS.");
   auto* link = Named(new URLLink(frame1), "URLLink1");
   link->SetText("List of SMTP Servers");
   link->SetURL(QString::fromStdString(SmtpServersPage()));
@@ -102,7 +110,8 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   grid->addWidget(requires_auth_, 5, 0, 1, 2);
   grid->addWidget(labels_[6], 6, 0);
   grid->addWidget(password_, 6, 1);
-  grid->addWidget(link, 7, 0, 1, 2);
+  grid->addWidget(allow_unencrypted_, 7, 0, 1, 2);
+  grid->addWidget(link, 8, 0, 1, 2);
 
   auto* advice = Named(new QPlainTextEdit(kAdvice, this), "Text1");
   advice->setReadOnly(true);
@@ -126,6 +135,7 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   // Form_Load: show the record as it stands, with the enabled states its choices give.
   (settings_.UseSMTP ? opt_smtp_ : opt_mapi_)->setChecked(true);
   requires_auth_->setChecked(settings_.ServerRequiresAuthentication);
+  allow_unencrypted_->setChecked(settings_.AllowUnencryptedSMTP);
   server_->setEditText(Q(settings_.SMTPServer));
   account_name_->setText(Q(settings_.SMTPAccountName));
   password_->setText(Q(settings_.SMTPAccountPassword));
@@ -147,6 +157,7 @@ void SettingsDialog::SetSmtpFieldsEnabled(bool enabled) {
   user_name_->setEnabled(enabled);
   password_->setEnabled(enabled);
   requires_auth_->setEnabled(enabled);
+  allow_unencrypted_->setEnabled(enabled);
 }
 
 void SettingsDialog::UpdatePasswordEnabled() {
@@ -174,6 +185,12 @@ void SettingsDialog::cmdSaveSettings_Click() {
   if (!message.empty()) {
     ShowMessageBox(this, message, roster::mb::kCritical, roster::kDefaultTitle);
     return;
+  }
+  if (opt_smtp_->isChecked()) {
+    settings_.AllowUnencryptedSMTP = allow_unencrypted_->isChecked();
+    mail::SaveRegistryValue(store_, mail::kValueAllowUnencryptedSMTP,
+                            static_cast<int32_t>(settings_.AllowUnencryptedSMTP ? 1 : 0),
+                            mail::kTypeInt32);
   }
   accept();
 }

@@ -45,6 +45,7 @@ class SettingsDialog : public QDialog {
   QLineEdit* user_name_;
   QCheckBox* requires_auth_;
   QLineEdit* password_;
+  QCheckBox* allow_unencrypted_;
   QLabel* labels_[7] = {};  // Label1 .. Label6 by number
 };
 

@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QHostInfo>
 #include <QNetworkInterface>
+#include <QRegularExpression>
 #include <QSslConfiguration>
 #include <QSslError>
 
@@ -28,6 +30,16 @@ int ErrorNumber(QAbstractSocket::SocketError error) {
   }
 }
 
+// The machine's own name for EHLO when it is a plain host name; otherwise the loopback
+// address literal, which servers accept and which tells nothing about the user.
+std::string EhloName() {
+  const QString name = QHostInfo::localHostName();
+  static const QRegularExpression kHost(
+      "^[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?(\\.[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?)*$");
+  if (name.size() <= 253 && kHost.match(name).hasMatch()) return name.toStdString();
+  return "[127.0.0.1]";
+}
+
 }  // namespace
 
 bool InternetConnected() {
@@ -43,6 +55,7 @@ bool InternetConnected() {
 SmtpRunner::SmtpRunner(mail::SmtpContext context, roster::Ui& ui, std::filesystem::path log_path,
                        QObject* parent)
     : QObject(parent), engine_(std::move(context)), ui_(ui), log_path_(std::move(log_path)) {
+  engine_.context().ehlo_name = EhloName();
   reply_timer_.setSingleShot(true);
   reconnect_timer_.setSingleShot(true);
   connect(&reply_timer_, &QTimer::timeout, this, [this] {

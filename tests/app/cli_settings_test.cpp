@@ -35,6 +35,20 @@ TEST(CliSettings, RoundTripMasksThePasswordAndKeepsItAsBase64) {
   EXPECT_TRUE(Has(ReadAll(box.config_file()), "czNjcmV0IHBhc3M="));
 }
 
+TEST(CliSettings, UnencryptedSmtpIsOffUntilSetAndSettingItWarns) {
+  CliSandbox box;
+  CliResult r = box.Run({"settings"});
+  EXPECT_TRUE(Has(r.out, "AllowUnencryptedSMTP=0\n")) << r.out;
+  r = box.Run({"settings", "--set", "allowunencryptedsmtp=1"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_TRUE(Has(r.err, "warning: SMTP may now send the login and every message unencrypted"))
+      << r.err;
+  EXPECT_TRUE(Has(box.Run({"settings"}).out, "AllowUnencryptedSMTP=1\n"));
+  EXPECT_EQ(box.Run({"settings", "--set", "AllowUnencryptedSMTP=maybe"}).exit_code, 2);
+  r = box.Run({"settings", "--set", "AllowUnencryptedSMTP=0", "--show"});
+  EXPECT_TRUE(Has(r.out, "AllowUnencryptedSMTP=0\n")) << r.out;
+}
+
 TEST(CliSettings, RejectsWhatTheDialogRejects) {
   CliSandbox box;
   CliResult r = box.Run({"settings", "--set", "UseSMTP=smtp", "--set", "SMTPServer=a.b", "--set",

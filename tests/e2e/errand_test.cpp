@@ -88,6 +88,7 @@ class ErrandTest : public testing_support::WindowTest {
     s.SMTPServer = "127.0.0.1:" + port;
     s.SMTPUserName = "Santa Organiser";
     s.SMTPAccountName = "organiser@example.org";
+    s.AllowUnencryptedSMTP = true;
     s.MailerCommand = "/usr/bin/msmtp --host=127.0.0.1 --port=" + port +
                       " --from=organiser@example.org --auth=off --tls=off -t -oi";
     return *servers_.back();
@@ -236,14 +237,14 @@ TEST_F(ErrandTest, TheSameErrandThroughTheSystemMailer) {
 
 TEST_F(ErrandTest, AServerFailingAfterTheThirdMessageLosesNobody) {
   SmtpServer& failing =
-      Serve({.scripted = true, .script_args = {"--reject", "DOT:4+:451 4.3.0 queue full"}});
+      Serve({.scripted = true, .script_args = {"--reject", "DOT:4+:421 4.3.0 queue full"}});
   // The run reconnects while messages remain, recomposing each time, until the count of
   // composed messages reaches the roster's rows; then the server's error ends it.
   Send();
   const Pairs delivered = Delivered(failing);
   ASSERT_EQ(delivered.size(), 3u);
   ASSERT_GE(boxes_.boxes.size(), 2u);
-  EXPECT_EQ(boxes_.boxes.end()[-2].text, "SMTP Error: 451 4.3.0 queue full\r\n");
+  EXPECT_EQ(boxes_.boxes.end()[-2].text, "SMTP Error: 421 4.3.0 queue full\r\n");
 
   // Then the organiser is told exactly who is still waiting, in roster order.
   Names missing;

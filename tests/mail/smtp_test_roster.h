@@ -43,6 +43,7 @@ class SmtpWorld {
     settings.SMTPUserName = "Santa Organiser";
     settings.SMTPAccountName = "alice@example.org";
     settings.SMTPAccountPassword = "c2VjcmV0";  // "secret"
+    settings.AllowUnencryptedSMTP = true;       // most test servers offer no STARTTLS
   }
   void Confirm(const std::string& subject, const std::string& body) {
     send.SendConfirmed = true;

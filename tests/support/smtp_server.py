@@ -1,15 +1,18 @@
 """SMTP servers for tests, on 127.0.0.1 at a free port.
 
   smtp_server.py OUTDIR aiosmtpd [--auth] [--starttls] [--implicit-tls] [--cert C --key K]
-  smtp_server.py OUTDIR script [--auth-last] [--starttls-reply R] [--reject CMD:N[+]:REPLY]...
-                 [--drop-in-data N] [--silent CMD:N] [--bytewise] [--quit-reply R]
+  smtp_server.py OUTDIR script [--auth-last] [--auth-offer MECHS] [--pipelining]
+                 [--starttls-reply R] [--reject CMD:N[+]:REPLY]... [--drop-in-data N]
                  [--slow SECONDS]   (each message is stored, then answered after SECONDS)
+                 [--silent CMD:N] [--bytewise] [--quit-reply R]
 
 Prints "READY <port>" once it accepts connections. Every accepted message is written to
 OUTDIR as msg-NNN.eml (the data as received after un-stuffing) with msg-NNN.env beside it
 (MAIL FROM on the first line, one recipient per further line), both renamed into place
 whole. The scripted server also appends every command line it reads to OUTDIR/transcript.
-It stops when its standard input closes.
+It stops when its standard input closes. The scripted server reads one line at a time and
+answers each in order, so pipelined commands work; AUTH PLAIN's initial response counts as the
+PASS step for --reject.
 """
 
 import argparse
@@ -139,7 +142,7 @@ class Script:
 
     async def converse(self, reader, writer):
         await self.reply(writer, "220 scripted.test ESMTP")
-        mail_from, rcpts, login_step = "", [], 0
+        mail_from, rcpts, login_step = None, [], 0
         while True:
             line = await reader.readline()
             if not line:
@@ -159,10 +162,12 @@ class Script:
                 continue
             if verb == "EHLO":
                 lines = ["scripted.test", "SIZE 1000000"]
+                if self.args.pipelining:
+                    lines.append("PIPELINING")
                 if self.args.starttls_reply:
                     lines.append("STARTTLS")
                 lines.append("HELP")
-                auth = "AUTH LOGIN PLAIN"
+                auth = "AUTH " + self.args.auth_offer
                 if self.args.auth_last:
                     lines.append(auth)
                 else:
@@ -178,8 +183,19 @@ class Script:
                 f = self.fault("AUTH")
                 if f == "SILENT":
                     await asyncio.sleep(3600)
+                words = text.split(" ")
+                if not f and len(words) == 3 and words[1].upper() == "PLAIN":
+                    f = self.fault("PASS")
+                    if f == "SILENT":
+                        await asyncio.sleep(3600)
+                    await self.reply(writer, f or "235 2.7.0 Authentication successful")
+                    continue
                 login_step = 1 if not f else 0
                 await self.reply(writer, f or "334 VXNlcm5hbWU6")
+            elif verb == "RCPT" and mail_from is None:
+                await self.reply(writer, "503 5.5.1 Error: need MAIL command")
+            elif verb == "DATA" and not rcpts:
+                await self.reply(writer, "554 5.5.1 Error: no valid recipients")
             elif verb in ("MAIL", "RCPT"):
                 f = self.fault(verb)
                 if f == "SILENT":
@@ -218,6 +234,9 @@ class Script:
                 if self.args.slow:
                     await asyncio.sleep(self.args.slow)
                 await self.reply(writer, f or "250 2.0.0 Ok: queued")
+            elif verb == "RSET":
+                mail_from, rcpts = None, []
+                await self.reply(writer, "250 2.0.0 Ok")
             elif verb == "QUIT":
                 await self.reply(writer, self.args.quit_reply)
                 return
@@ -254,6 +273,8 @@ def main():
     p.add_argument("--cert")
     p.add_argument("--key")
     p.add_argument("--auth-last", action="store_true")
+    p.add_argument("--auth-offer", default="LOGIN PLAIN")
+    p.add_argument("--pipelining", action="store_true")
     p.add_argument("--starttls-reply")
     p.add_argument("--reject", action="append", default=[])
     p.add_argument("--drop-in-data", type=int, default=0)

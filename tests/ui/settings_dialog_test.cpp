@@ -80,10 +80,18 @@ TEST_F(SettingsDialogTest, RejectedSaveShowsTheMessageAndStaysOpen) {
   Find<QLineEdit>(d, "txtUserName")->setText("Joe");
   Click(d, "chkServerRequiresAuthentication");
   QTest::keyClicks(Find(d, "txtAccountPassword"), "pw");
+  // Unencrypted SMTP starts off, and its box says what it costs.
+  auto* unencrypted = Find<QCheckBox>(d, "chkAllowUnencryptedSMTP");
+  EXPECT_FALSE(unencrypted->isChecked());
+  EXPECT_TRUE(unencrypted->text().contains("WARNING")) << unencrypted->text().toStdString();
+  Click(d, "chkAllowUnencryptedSMTP");
   Click(d, "cmdSaveSettings");
   EXPECT_EQ(d.result(), QDialog::Accepted);
   EXPECT_EQ(mail::LoadRegistryValue(store_, mail::kValueSMTPAccountPassword),
             mail::RegistryValue("cHc="));
+  EXPECT_TRUE(settings_.AllowUnencryptedSMTP);
+  EXPECT_EQ(mail::LoadRegistryValue(store_, mail::kValueAllowUnencryptedSMTP),
+            mail::RegistryValue(1));
 }
 
 TEST_F(SettingsDialogTest, StartUpLoadsTheStoreAndSetupOpensTheDialog) {

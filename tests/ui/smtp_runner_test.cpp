@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <regex>
 
 #include "mail/smtp_test_roster.h"
 #include "support/qt_helpers.h"
@@ -118,12 +119,13 @@ TEST_F(SmtpRunnerTest, EveryParticipantGetsOneNotificationFromARealServer) {
                                       "SENT [ RCPT TO:<ann@example.org> ]\r\n", "SENT [ DATA ]\r\n",
                                       "SENT [ . ]\r\n", "START MAIL_DOT\r\n", "END MAIL_DOT\r\n",
                                       "RECEIVED [ 221 ", "SMTP ERROR OR Disconnect\r\n"};
-    if (m.auth)
-      order.insert(order.begin(),
-                   {"SENT [ AUTH LOGIN ]\r\n", "SENT [ YWxpY2U= ]\r\n", "SENT [ c2VjcmV0 ]\r\n"});
+    if (m.auth) order.insert(order.begin(), "SENT [ AUTH PLAIN ******** ]\r\n");
     if (m.starttls) order.insert(order.begin(), {"SENT [ STARTTLS ]\r\n", "TLS ESTABLISHED\r\n"});
     EXPECT_TRUE(InOrder(log, order)) << log;
-    EXPECT_EQ(Has(log, "SENT [ AUTH LOGIN ]"), m.auth);
+    EXPECT_EQ(Has(log, "SENT [ AUTH PLAIN"), m.auth);
+    // Neither the login nor any notification text reaches the log.
+    EXPECT_FALSE(Has(log, "AGFsaWNl") || Has(log, "c2VjcmV0") || Has(log, "Secret Santa for"))
+        << log;
   }
 }
 
@@ -139,6 +141,7 @@ TEST_F(SmtpWindowTest, FreeFormMessageFromTheDialogCarriesHostileTextIntactAndHa
   s.SMTPServer = "127.0.0.1:" + std::to_string(server.port());
   s.SMTPUserName = "Santa Organiser";
   s.SMTPAccountName = "alice@example.org";
+  s.AllowUnencryptedSMTP = true;
   window_.SendValues = {false, "kept", "kept", "Trailer", true, "tester@example.org"};
   roster().AddParticipant("", "Eve\r\nBcc: mallory@example.com", "eve@example.org", "", false);
   roster().AddParticipant("", "Ann", "ann@example.org", "", false);
@@ -198,19 +201,27 @@ TEST_F(SmtpRunnerTest, FaultsBeforeTheFirstAcceptedMessageEndTheRunWithTheirBox)
       {"login refused",
        scripted({"--auth-last", "--reject", "PASS:1:535 5.7.8 Authentication credentials invalid"}),
        true, true, "SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n",
-       mb::kInformation, "SENT [ c2VjcmV0 ]", {"SENT [ MAIL"}}};
-  for (std::string reject :
-       {"MAIL:1:451 4.3.0 try again later", "RCPT:1:550 5.1.1 no such user", "DATA:1:554 5.3.0 no"})
-    faults.push_back({reject, scripted({"--reject", QString::fromStdString(reject)}), false, true,
-                      "SMTP Error: " + reject.substr(7) + "\r\n", mb::kInformation,
-                      "SMTP ERROR OR Disconnect", {}});
+       mb::kInformation, "SENT [ AUTH PLAIN ******** ]", {"SENT [ MAIL"}},
+      {"login refused after LOGIN's challenges",
+       scripted({"--auth-offer", "LOGIN", "--reject", "PASS:1:535 5.7.8 invalid"}), true, true,
+       "SMTP Error: 535 5.7.8 invalid\r\n", mb::kInformation, "SENT [ AUTH LOGIN ]",
+       {"SENT [ MAIL", "YWxpY2U=", "c2VjcmV0"}},
+      {"no STARTTLS", {false, false, false, false}, false, true,
+       "...127.0.0.1:* does not offer an encrypted connection", mb::kCritical,
+       "STARTTLS NOT OFFERED", {"SENT [ MAIL"}},
+      {"421 before the first message", scripted({"--reject", "MAIL:1:421 4.3.2 closing"}), false,
+       true, "SMTP Error: 421 4.3.2 closing\r\n", mb::kInformation, "SMTP ERROR OR Disconnect",
+       {}}};
   for (const Fault& f : faults) {
     SCOPED_TRACE(f.what);
     Start(smtp_testing::ThreePeople(), f.server, f.auth, f.trust);
+    w_->settings.AllowUnencryptedSMTP = f.what != "no STARTTLS";
     RunDrawing();
     const std::string text = LastBox().text, log = Log();
     if (f.box.starts_with("..."))
-      EXPECT_TRUE(Has(text, f.box.substr(3))) << text;
+      EXPECT_TRUE(Has(text, std::regex_replace(f.box.substr(3), std::regex("\\*"),
+                                               std::to_string(server_->port()))))
+          << text;
     else
       EXPECT_EQ(text, f.box);
     EXPECT_EQ(LastBox().style, f.style);
@@ -226,15 +237,15 @@ TEST_F(SmtpRunnerTest, LaterRejectionsReconnectSixTimesThenAskAndCancelKeepsWhat
   // condition for reconnecting).
   for (int i = 1; i <= 10; ++i)
     people.push_back({"P" + std::to_string(i), "p" + std::to_string(i) + "@x.org", "", i % 10 + 1});
-  Start(people, {true, false, false, false, {"--reject", "DOT:2+:451 4.3.0 queue full"}}, false);
+  Start(people, {true, false, false, false, {"--reject", "DOT:2+:421 4.3.0 queue full"}}, false);
   w_->ui.QueueAnswer(mb::kCancel);
   RunDrawing();
   const auto& boxes = w_->ui.boxes;
   ASSERT_GE(boxes.size(), 2u);
-  EXPECT_EQ(boxes[boxes.size() - 2].text, "SMTP Error: 451 4.3.0 queue full\r\n");
+  EXPECT_EQ(boxes[boxes.size() - 2].text, "SMTP Error: 421 4.3.0 queue full\r\n");
   EXPECT_EQ(boxes[boxes.size() - 2].style, mb::kQuestion + mb::kRetryCancel);
   EXPECT_EQ(LastBox().text.rfind("These participants were not notified:\nP2;P3;", 0), 0u);
-  EXPECT_EQ(w_->ui.StatusText(), "User aborted SMTP Error: 451 4.3.0 queue full\r\n");
+  EXPECT_EQ(w_->ui.StatusText(), "User aborted SMTP Error: 421 4.3.0 queue full\r\n");
   EXPECT_EQ(runner_->engine().ReconnectCount, 6);
   EXPECT_EQ(runner_->engine().SentNames, "P1;");
   EXPECT_EQ(server_->Messages().size(), 1u);
@@ -264,6 +275,35 @@ TEST_F(SmtpRunnerTest, ADisconnectMidDataAndByteWiseRepliesStillReachEveryoneOnc
     if (!drop) {
       EXPECT_TRUE(Log().ends_with("START MAIL_QUIT\r\nEND MAIL_QUIT\r\n")) << Log();
     }
+  }
+}
+
+// One run, a refusal of each kind on different recipients, against a real socket; pipelined
+// and lock-step the outcomes are the same.
+TEST_F(SmtpRunnerTest, RefusalsOfOneRecipientLeaveTheOthersToTheirOwnFate) {
+  std::vector<smtp_testing::Person> people;
+  const char* names[] = {"Ann", "Bob", "Cid", "Dee", "Eve"};
+  for (int i = 0; i < 5; ++i)
+    people.push_back({names[i], std::string(names[i]) + "@x.org", "", (i + 1) % 5 + 1});
+  for (bool pipelining : {false, true}) {
+    SCOPED_TRACE(pipelining);
+    // Ann's address refused, Bob's sender deferred, and the connection closed at Eve's DATA.
+    QStringList args = {"--reject", "RCPT:1:550 5.1.1 no such user", "--reject",
+                        "MAIL:2:451 4.3.0 try again later", "--reject", "DATA:3:421 4.3.2 closing"};
+    if (pipelining) args << "--pipelining";
+    Start(people, {true, false, false, false, args}, false);
+    RunDrawing();
+    std::vector<std::string> reached;
+    for (const auto& m : server_->Messages()) reached.push_back(m.rcpt_to.at(0));
+    EXPECT_EQ(reached, (std::vector<std::string>{"Cid@x.org", "Dee@x.org", "Eve@x.org", "Bob@x.org"}));
+    const auto& boxes = w_->ui.boxes;
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "4 Mail Messages Sent to\nCid;Dee;Eve;Bob;\n");
+    EXPECT_TRUE(boxes[1].text.starts_with(
+        "These participants were not notified:\nAnn;\n\nAnn: refused, 550 5.1.1 no such user\n"))
+        << boxes[1].text;
+    EXPECT_EQ(runner_->engine().ReconnectCount, 1);
+    EXPECT_TRUE(Has(Log(), "SENT [ RSET ]")) << Log();
   }
 }
 

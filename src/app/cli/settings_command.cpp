@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "app/cli/context.h"
@@ -34,7 +35,7 @@ std::string CanonicalName(const std::string& name) {
   for (const char* known :
        {mail::kValueUseSMTP, mail::kValueServerRequiresAuthentication, mail::kValueSMTPServer,
         mail::kValueSMTPUserName, mail::kValueSMTPAccountName, mail::kValueSMTPAccountPassword,
-        mail::kValueMailerCommand}) {
+        mail::kValueMailerCommand, mail::kValueAllowUnencryptedSMTP}) {
     if (Lower(name) == Lower(known)) return known;
   }
   throw CliError(kExitBadInput,
@@ -65,6 +66,8 @@ void Show(Context& ctx, const mail::MailSettings& s) {
   std::fprintf(ctx.out, "%s=%s\n", mail::kValueSMTPAccountPassword,
                s.SMTPAccountPassword.empty() ? "" : "********");
   std::fprintf(ctx.out, "%s=%s\n", mail::kValueMailerCommand, s.MailerCommand.c_str());
+  std::fprintf(ctx.out, "%s=%d\n", mail::kValueAllowUnencryptedSMTP,
+               s.AllowUnencryptedSMTP ? 1 : 0);
 }
 
 }  // namespace
@@ -92,6 +95,7 @@ int RunSettings(Context& ctx) {
   bool dialog_changed = password;
   std::string mailer;
   bool mailer_changed = false;
+  std::optional<bool> allow_unencrypted;
   for (const std::string& assignment : sets) {
     const std::size_t eq = assignment.find('=');
     if (eq == std::string::npos)
@@ -106,6 +110,10 @@ int RunSettings(Context& ctx) {
       if (value.empty()) throw CliError(kExitBadInput, "settings: MailerCommand is empty");
       mailer = value;
       mailer_changed = true;
+      continue;
+    }
+    if (name == mail::kValueAllowUnencryptedSMTP) {
+      allow_unencrypted = ParseFlag(name, value, false);
       continue;
     }
     dialog_changed = true;
@@ -130,12 +138,23 @@ int RunSettings(Context& ctx) {
     settings.MailerCommand = mailer;
     mail::SaveRegistryValue(store, mail::kValueMailerCommand, mailer, mail::kTypeString);
   }
+  if (allow_unencrypted) {
+    settings.AllowUnencryptedSMTP = *allow_unencrypted;
+    mail::SaveRegistryValue(store, mail::kValueAllowUnencryptedSMTP,
+                            static_cast<int32_t>(*allow_unencrypted ? 1 : 0), mail::kTypeInt32);
+    if (*allow_unencrypted)
+      std::fputs(
+          "warning: SMTP may now send the login and every message unencrypted when the server "
+          "offers no STARTTLS\n",
+          stderr);
+  }
   // The store does not report write failures; reading back tells whether they took.
   mail::MailSettings stored;
   mail::LoadMailSettings(store, stored);
   if (stored.SMTPServer != settings.SMTPServer ||
       stored.SMTPAccountPassword != settings.SMTPAccountPassword ||
-      stored.MailerCommand != settings.MailerCommand || stored.UseSMTP != settings.UseSMTP)
+      stored.MailerCommand != settings.MailerCommand || stored.UseSMTP != settings.UseSMTP ||
+      stored.AllowUnencryptedSMTP != settings.AllowUnencryptedSMTP)
     throw CliError(kExitFailed, "settings: could not write [" + ctx.config_file.string() + "]");
   if (ctx.args.Has("show")) Show(ctx, settings);
   return kExitOk;

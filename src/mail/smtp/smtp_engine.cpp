@@ -28,7 +28,15 @@ void SmtpEngine::Reset(bool free_form, DeliveryRun run) {
   ReconnectCount = 0;
   FreeFormMode = free_form;
   AcceptedRows.clear();
-  summarised_ = false;
+  reported_ = false;
+  tls_used_ = false;
+  queue_.clear();
+  for (std::size_t i = 0; i < run_.deliveries.size(); ++i) queue_.push_back(i);
+  tries_.assign(run_.deliveries.size(), 0);
+  ordinal_.assign(run_.deliveries.size(), 0);
+  messages_started_ = 0;
+  in_flight_.clear();
+  expects_.clear();
 }
 
 void SmtpEngine::SmtpSendDrawing(DeliveryRun run) {
@@ -105,6 +113,8 @@ void SmtpEngine::Connect() {
   connected_ = false;
   tls_active_ = false;
   ehlo_pending_ = false;
+  pipelining_ = false;
+  expects_.clear();
   implicit_tls_ = server->port == ctx_.implicit_tls_port;
   framer_.Reset();
   SmtpEffect e = Fx(Kind::kConnect);
@@ -121,7 +131,7 @@ void SmtpEngine::Connect() {
 void SmtpEngine::OnConnected() {
   if (!active_) return;
   connected_ = true;
-  if (implicit_tls_) tls_active_ = true;
+  if (implicit_tls_) tls_active_ = tls_used_ = true;
 }
 
 void SmtpEngine::OnBytes(std::string_view bytes) {
@@ -144,7 +154,7 @@ void SmtpEngine::OnBytes(std::string_view bytes) {
 void SmtpEngine::OnTlsEstablished() {
   if (!active_ || wait_ != Wait::kTlsHandshake) return;
   Cancel(SmtpTimer::kReply);
-  tls_active_ = true;
+  tls_active_ = tls_used_ = true;
   framer_.Reset();
   Log("TLS ESTABLISHED");
   SendEhlo();
@@ -165,11 +175,12 @@ void SmtpEngine::OnPeerClosed() {
   if (wait_ != Wait::kReply && wait_ != Wait::kTlsHandshake && wait_ != Wait::kNone) return;
   framer_.Reset();
   connected_ = false;
-  FailurePath("The server closed the connection.");
+  FailurePath("The server closed the connection.", true);
 }
 
 void SmtpEngine::Winsock1_Error(int number, const std::string& description) {
   if (!active_) return;
+  RequeueInFlight(true);
   Box("Winsock1 Error number " + std::to_string(number) + kCrLf + description, mb::kExclamation,
       "Winsock1 Error");
   Simple(Kind::kClose);
@@ -213,9 +224,9 @@ void SmtpEngine::OnTimer(SmtpTimer timer) {
   std::chrono::milliseconds waited = ctx_.timeouts.command;
   if (!connected_ || SmtpState == 0 || wait_ == Wait::kTlsHandshake)
     waited = ctx_.timeouts.greeting;
-  else if (SmtpState == 8)
+  else if (!expects_.empty() && expects_.back().cmd == Cmd::kData)
     waited = ctx_.timeouts.data_start;
-  else if (SmtpState == 9)
+  else if (!expects_.empty() && expects_.back().cmd == Cmd::kDot)
     waited = ctx_.timeouts.data_end;
   Log("NO REPLY WITHIN " + Seconds(waited) + " SECONDS");
   EndWithBox("The SMTP mail server " + ServerText() + " did not answer within " + Seconds(waited) +

@@ -7,13 +7,16 @@
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "core/ui_port.h"
 #include "mail/delivery_run.h"
 #include "mail/send_values.h"
+#include "mail/smtp/smtp_login.h"
 #include "mail/smtp/smtp_reply.h"
 #include "mail/smtp/smtp_text.h"
 #include "settings/mail_settings.h"
@@ -77,6 +80,15 @@ struct SmtpContext {
   int implicit_tls_port = 465;
   // Told of each delivery's state as it changes (the ledger); may be null.
   DeliveryObserver* observer = nullptr;
+  // What EHLO names this machine by: its host name or an address literal, never anything of
+  // the user's account.
+  std::string ehlo_name = "[127.0.0.1]";
+  // Use PIPELINING where the server offers it (turned off to measure the lock-step pace).
+  bool pipelining = true;
+  // Chooses the login from the mechanisms the server offers; another mechanism (a token one)
+  // comes in by replacing it.
+  std::function<std::unique_ptr<LoginMechanism>(const std::set<std::string>&, const MailSettings&)>
+      make_login = MakeLogin;
 };
 
 class SmtpEngine {
@@ -130,17 +142,33 @@ class SmtpEngine {
  private:
   enum class Wait { kNone, kReply, kStartTlsReply, kTlsHandshake, kAnswer };
   static constexpr int kStateStartTls = 11;
+  static constexpr int kStateLogin = 4;
+  // A command whose reply is still to come; pipelined replies arrive in this order.
+  enum class Cmd { kMail, kRcpt, kData, kDot, kRset, kIgnore };
+  struct Expect {
+    Cmd cmd;
+    std::size_t index;  // the delivery the command belongs to
+  };
 
   void Reset(bool free_form, DeliveryRun run);
   bool Start(const char* log_prefix);
   void StartFailed();
   void Connect();
   void HandleReply(const std::string& reply);
-  void Step(const std::string& reply);
   void SendEhlo();
-  void ComposeAndSend();
-  void Advance(const std::string& reply);
-  void FailurePath(const std::string& reply);
+  void OnEhlo(const std::string& reply);
+  void OnLoginReply(const std::string& reply);
+  void NextMessage();
+  void SendEnvelope();
+  void SendRcpt(std::size_t i);
+  void SendData(std::size_t i);
+  void OnTransactionReply(const std::string& reply);
+  void SendRset();
+  void Refused(std::size_t i, const std::string& reply, bool temporary);
+  void ComposeAndSend(std::size_t i);
+  void Quit();
+  void RequeueInFlight(bool connection_lost);
+  void FailurePath(const std::string& reply, bool connection_lost = false);
   void Summary();
   void SmtpReconnect();
   void EndWithBox(const std::string& text, int style, const std::string& title);
@@ -148,8 +176,7 @@ class SmtpEngine {
   void EndRun();
   void ReportNotNotified();
 
-  const Delivery& Current() const { return run_.deliveries[current_]; }
-  void SetState(DeliveryState state, std::string reply = {});
+  void SetState(std::size_t index, DeliveryState state, std::string reply = {});
   std::string ServerText() const { return ctx_.settings.SMTPServer; }
 
   void Send(std::string bytes, std::chrono::milliseconds timeout);
@@ -163,19 +190,29 @@ class SmtpEngine {
 
   SmtpContext ctx_;
   DeliveryRun run_;
-  std::size_t current_ = 0;  // index in run_.deliveries of the message being sent
   std::vector<DeliveryOutcome> outcomes_;
+  std::deque<std::size_t> queue_;       // deliveries still to go out, in order
+  std::vector<std::size_t> in_flight_;  // sent on this connection, not yet settled
+  std::deque<Expect> expects_;
+  std::vector<int> tries_;    // temporary refusals so far, per delivery
+  std::vector<int> ordinal_;  // each delivery's place in the progress text, once started
+  int messages_started_ = 0;
+  std::size_t current_ = 0;  // the delivery whose envelope went out last
+  bool failed_txn_ = false;  // its transaction was refused; its other replies are moot
+  std::unique_ptr<LoginMechanism> login_;
+  int login_steps_ = 0;
   std::deque<SmtpEffect> effects_;
   ReplyFramer framer_;
   bool active_ = false;
   bool stop_requested_ = false;
-  bool summarised_ = false;
+  bool reported_ = false;
   bool log_open_ = false;
   bool tls_active_ = false;
+  bool tls_used_ = false;  // some connection of this run was encrypted: all must be
   bool implicit_tls_ = false;
+  bool pipelining_ = false;
   bool connected_ = false;
   bool ehlo_pending_ = false;
-  std::string pending_giver_;
   int reconnect_phase_ = 0;
   Wait wait_ = Wait::kNone;
   std::string last_reply_;  // the reply a pending Retry/Cancel question names

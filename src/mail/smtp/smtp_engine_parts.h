@@ -11,6 +11,8 @@ namespace mb = roster::mb;
 using Kind = SmtpEffect::Kind;
 
 inline constexpr const char* kCrLf = "\r\n";
+// Stands in the session log for every line that carries login data.
+inline constexpr const char* kLoginPlaceholder = "********";
 
 inline SmtpEffect Fx(Kind kind, std::string text = {}) {
   SmtpEffect e;

@@ -1,9 +1,28 @@
+#include <algorithm>
+
 #include "mail/smtp/smtp_engine.h"
 #include "mail/smtp/smtp_engine_parts.h"
 
 namespace mail {
 
-void SmtpEngine::FailurePath(const std::string& reply) {
+void SmtpEngine::RequeueInFlight(bool connection_lost) {
+  // A message whose end went out and whose answer never came may have arrived: unconfirmed.
+  // The rest never got as far as the server's queue.
+  std::size_t awaiting_answer = run_.deliveries.size();
+  for (const Expect& e : expects_)
+    if (e.cmd == Cmd::kDot) awaiting_answer = e.index;
+  const std::vector<std::size_t> flying = std::move(in_flight_);
+  in_flight_.clear();
+  expects_.clear();
+  for (auto it = flying.rbegin(); it != flying.rend(); ++it) {
+    queue_.push_front(*it);
+    SetState(*it, connection_lost && *it == awaiting_answer ? DeliveryState::kUnconfirmed
+                                                            : DeliveryState::kNotAttempted);
+  }
+}
+
+void SmtpEngine::FailurePath(const std::string& reply, bool connection_lost) {
+  RequeueInFlight(connection_lost);
   Log("SMTP ERROR OR Disconnect");
   Status("Disconnecting from SMTP mail server " + ServerText() + "...");
   Simple(Kind::kClose);
@@ -36,7 +55,6 @@ void SmtpEngine::FailurePath(const std::string& reply) {
 }
 
 void SmtpEngine::Summary() {
-  summarised_ = true;
   // Counts and names the messages the server accepted, so a run that had to reconnect
   // neither counts nor names a giver twice.
   bool resend = run_.resend;
@@ -44,6 +62,7 @@ void SmtpEngine::Summary() {
   Box(count + (resend ? " Mail Messages Re-Sent to" : " Mail Messages Sent to") + "\n" + SentNames +
           "\n",
       mb::kOkOnly, roster::kDefaultTitle);
+  ReportNotNotified();
   Status(count + (resend ? " Mail Messages Re-Sent" : " Mail Messages Sent"));
   if (resend) Simple(Kind::kRunNew);
 }
@@ -58,6 +77,7 @@ void SmtpEngine::SmtpReconnect() {
 }
 
 void SmtpEngine::EndWithBox(const std::string& text, int style, const std::string& title) {
+  RequeueInFlight(true);
   Simple(Kind::kClose);
   Box(text, style, title);
   Status(text);
@@ -67,6 +87,7 @@ void SmtpEngine::EndWithBox(const std::string& text, int style, const std::strin
 }
 
 void SmtpEngine::HandlerError() {
+  RequeueInFlight(true);
   Simple(Kind::kClose);
   Simple(Kind::kCloseLog);
   log_open_ = false;
@@ -93,20 +114,38 @@ std::string SmtpEngine::NotNotifiedNames() const {
   return names;
 }
 
-void SmtpEngine::SetState(DeliveryState state, std::string reply) {
-  DeliveryOutcome& o = outcomes_[current_];
+void SmtpEngine::SetState(std::size_t index, DeliveryState state, std::string reply) {
+  DeliveryOutcome& o = outcomes_[index];
   o.state = state;
   o.reply = std::move(reply);
-  if (ctx_.observer) ctx_.observer->OnDeliveryState(current_, o);
+  if (state != DeliveryState::kInFlight)
+    in_flight_.erase(std::remove(in_flight_.begin(), in_flight_.end(), index), in_flight_.end());
+  else if (std::find(in_flight_.begin(), in_flight_.end(), index) == in_flight_.end())
+    in_flight_.push_back(index);
+  if (ctx_.observer) ctx_.observer->OnDeliveryState(index, o);
 }
 
 // A run that stopped part-way has told the server's error, but not who is still waiting for
 // their message; without that list a lost notification could only be guessed at.
 void SmtpEngine::ReportNotNotified() {
-  if (!active_ || summarised_ || AcceptedRows.empty()) return;
+  if (!active_ || reported_) return;
+  bool reached = false;
+  for (const DeliveryOutcome& o : outcomes_) reached |= o.state != DeliveryState::kNotAttempted;
+  // When no message got as far as the server, the error box that ended the run says it all.
+  if (!reached) return;
   const std::string missing = NotNotifiedNames();
   if (missing.empty()) return;
+  reported_ = true;
   std::string text = "These participants were not notified:\n" + missing;
+  std::string reasons;
+  for (std::size_t i = 0; i < outcomes_.size(); ++i) {
+    if (outcomes_[i].state == DeliveryState::kRefused)
+      reasons += run_.deliveries[i].name + ": refused, " + outcomes_[i].reply + "\n";
+    else if (outcomes_[i].state == DeliveryState::kUnconfirmed)
+      reasons += run_.deliveries[i].name +
+                 ": the connection ended before the server confirmed the message\n";
+  }
+  if (!reasons.empty()) text += "\n\n" + reasons;
   if (!FreeFormMode)
     text +=
         "\n\nRe-Send Previous Drawing with the newest file in History and mark them to "

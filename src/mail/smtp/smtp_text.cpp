@@ -95,6 +95,7 @@ EhloOffer ParseEhlo(std::string_view reply) {
     if (line.size() < 4) continue;
     std::string keywords = Upper(line.substr(4));
     if (keywords == "STARTTLS") offer.starttls = true;
+    if (keywords == "PIPELINING") offer.pipelining = true;
     // "AUTH LOGIN PLAIN" and the older "AUTH=LOGIN".
     if (keywords.rfind("AUTH", 0) == 0 && keywords.size() > 4 &&
         (keywords[4] == ' ' || keywords[4] == '=')) {

@@ -39,6 +39,7 @@ std::string DataSection(std::string_view message);
 struct EhloOffer {
   bool auth_login = false;
   bool starttls = false;
+  bool pipelining = false;
 };
 EhloOffer ParseEhlo(std::string_view reply);
 
