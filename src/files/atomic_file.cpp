@@ -1,5 +1,6 @@
 #include "files/atomic_file.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <random>
 #include <system_error>
@@ -8,6 +9,8 @@
 #include <unistd.h>
 #define HM_HAVE_FSYNC 1
 #endif
+
+#include "core/private_files.h"
 
 namespace files {
 
@@ -23,12 +26,24 @@ std::string RandomSuffix() {
   return s;
 }
 
-// Creates a new, not yet existing, file next to the target.
+// Creates a new, not yet existing, file next to the target, readable by its owner alone
+// (the rename carries that mode over to the target, tightening an earlier file).
 std::FILE* CreateTemp(const fs::path& target, fs::path& temp) {
   for (int attempt = 0; attempt < 20; ++attempt) {
     temp = target;
     temp += ".tmp-" + RandomSuffix();
+#ifdef HM_HAVE_FSYNC
+    const int fd = core::CreatePrivateFile(temp);
+    if (fd >= 0) {
+      if (std::FILE* f = ::fdopen(fd, "wb")) return f;
+      ::close(fd);
+      std::error_code ec;
+      fs::remove(temp, ec);
+      return nullptr;
+    }
+#else
     if (std::FILE* f = std::fopen(temp.c_str(), "wbx")) return f;
+#endif
     if (errno != EEXIST) return nullptr;
   }
   return nullptr;
@@ -51,8 +66,12 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     fs::rename(temp, path, ec);
     ok = !ec;
   }
-  if (!ok) fs::remove(temp, ec);
-  return ok;
+  if (!ok) {
+    fs::remove(temp, ec);
+    return false;
+  }
+  // Without this a crash soon after could bring back the earlier file, or none.
+  return core::SyncFolder(path.parent_path());
 }
 
 bool ReadWholeFile(const fs::path& path, std::string& bytes) {

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/private_files.h"
+
 namespace mail {
 
 namespace {
@@ -175,6 +177,7 @@ class FileKey : public SettingsKey {
     ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     ok = ok && std::rename(tmp.c_str(), target.c_str()) == 0;
+    ok = ok && core::SyncFolder(dir);
     if (!ok) {
       unlink(tmp.c_str());
       return kStatusWriteFault;
