@@ -1,5 +1,12 @@
 #include "core/random.h"
 
+#include <random>
+
+#if __has_include(<sys/random.h>)
+#include <sys/random.h>
+#define HM_HAVE_GETRANDOM 1
+#endif
+
 namespace roster {
 
 namespace {
@@ -48,6 +55,16 @@ void Xoshiro256::Mix(std::uint64_t entropy) {
   for (auto& word : s_) word ^= SplitMix64(entropy);
   if ((s_[0] | s_[1] | s_[2] | s_[3]) == 0) s_[0] = 1;  // the all-zero state is a fixed point
   NextU64();
+}
+
+std::uint64_t SeedFromSystem() {
+  std::uint64_t seed = 0;
+#ifdef HM_HAVE_GETRANDOM
+  if (::getrandom(&seed, sizeof seed, 0) == static_cast<ssize_t>(sizeof seed)) return seed;
+#endif
+  std::random_device device;
+  seed = (static_cast<std::uint64_t>(device()) << 32) ^ device();
+  return seed;
 }
 
 std::uint64_t SeedFromTicks(std::int64_t ticks) {

@@ -1,6 +1,6 @@
 #pragma once
 // The drawing's random source, behind a small interface so that tests can fix the seed and
-// the program can seed it from the clock.
+// the program can seed it from the operating system.
 
 #include <cstdint>
 
@@ -34,5 +34,9 @@ class Xoshiro256 final : public Random {
 
 // A seed from a clock reading (nanoseconds since the epoch, say).
 std::uint64_t SeedFromTicks(std::int64_t ticks);
+
+// 64 bits from the operating system's random source (getrandom, else std::random_device):
+// whoever knows when the drawing was made cannot work out who draws whom.
+std::uint64_t SeedFromSystem();
 
 }  // namespace roster

@@ -7,6 +7,8 @@
 
 #include "platform/files.h"
 
+#include "core/private_files.h"
+
 namespace files {
 
 namespace fs = std::filesystem;
@@ -21,12 +23,13 @@ std::string RandomSuffix() {
   return s;
 }
 
-// Creates a new, not yet existing, file next to the target.
+// Creates a new, not yet existing, file next to the target, readable by its owner alone
+// (the rename carries that mode over to the target, tightening an earlier file).
 std::FILE* CreateTemp(const fs::path& target, fs::path& temp) {
   for (int attempt = 0; attempt < 20; ++attempt) {
     temp = target;
     temp += ".tmp-" + RandomSuffix();
-    if (std::FILE* f = platform::CreateNewFile(temp, false)) return f;
+    if (std::FILE* f = platform::CreateNewFile(temp, true)) return f;
     if (errno != EEXIST) return nullptr;
   }
   return nullptr;
@@ -43,8 +46,12 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
   ok = std::fclose(f) == 0 && ok;
   ok = ok && platform::MoveIntoPlace(temp, path);
   std::error_code ec;
-  if (!ok) fs::remove(temp, ec);
-  return ok;
+  if (!ok) {
+    fs::remove(temp, ec);
+    return false;
+  }
+  // Without this a crash soon after could bring back the earlier file, or none.
+  return core::SyncFolder(path.parent_path());
 }
 
 bool ReadWholeFile(const fs::path& path, std::string& bytes) {

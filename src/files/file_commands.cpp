@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "core/private_files.h"
 #include "files/history.h"
 #include "files/list_file.h"
 #include "files/pending.h"
@@ -14,11 +15,7 @@ constexpr const char* kListFilter = "All Files (*.*)|*.*|SecretSanta Files (*.hm
 
 // The process's current folder is left alone (other areas resolve paths against it); the
 // dialogs start in the folder instead.
-bool EnsureFolder(const std::filesystem::path& folder) {
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  return std::filesystem::is_directory(folder, ec);
-}
+bool EnsureFolder(const std::filesystem::path& folder) { return core::EnsurePrivateFolder(folder); }
 
 }  // namespace
 

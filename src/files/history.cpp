@@ -11,6 +11,7 @@
 #define HM_HAVE_POSIX_OPEN 1
 #endif
 
+#include "core/private_files.h"
 #include "files/atomic_file.h"
 #include "files/ledger.h"
 #include "files/list_file.h"
@@ -163,9 +164,7 @@ std::filesystem::path SaveDrawingHistory(roster::Roster& roster, const roster::C
   for (const char* name : {"mnuCalculateView", "mnuCalculateSend", "CALCVIEW", "CALCSEND"})
     roster.commands().SetEnabled(name, false);
   const std::filesystem::path folder = data_dir / kHistoryFolder;
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  if (ec || !std::filesystem::is_directory(folder, ec)) {
+  if (!core::EnsurePrivateFolder(folder)) {
     roster.ui().MsgBox("Error while attempting to send messages", roster::mb::kCritical);
     return {};
   }

@@ -1,5 +1,6 @@
 #include "files/list_file.h"
 
+#include <cctype>
 #include <unordered_map>
 
 #include "files/atomic_file.h"
@@ -82,9 +83,13 @@ class Loader {
     } catch (const StageError&) {
     } catch (const std::exception&) {  // out of memory on a huge file, for one
     }
-    roster_.ui().MsgBox("Error while " + stage_ + " from file [" + path_ + "] on line number " +
-                            std::to_string(line_),
-                        roster::mb::kCritical);
+    std::string text = "Error while " + stage_ + " from file [" + path_ + "] on line number " +
+                       std::to_string(line_);
+    if (!problem_.empty()) {
+      problem_[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(problem_[0])));
+      text += "\n" + problem_ + ".";
+    }
+    roster_.ui().MsgBox(text, roster::mb::kCritical);
     roster_.ClearList();
     return false;
   }
@@ -97,25 +102,34 @@ class Loader {
   void Open() {
     std::optional<std::string> bytes = open_();
     if (!bytes) throw StageError{};
-    text_ = DecodeListText(*bytes);
+    DecodedText decoded = DecodeListText(*bytes);
+    problem_ = std::move(decoded.problem);
+    if (!problem_.empty()) throw StageError{};
+    text_ = std::move(decoded.text);
   }
   void Read(RecordReader& reader) {
     ++line_;
-    if (!reader.ReadRecord(fields_, last_)) throw StageError{};
+    if (!reader.ReadRecord(fields_, last_, problem_)) throw StageError{};
   }
 
   bool Stages() {
     Begin("Checking File Version");
     Open();
     bool results = false;
-    bool current_layout = false;
-    if (!text_.empty()) {
+    const int layout = RecordLayout(text_, problem_);
+    if (!problem_.empty()) throw StageError{};
+    const bool current_layout = layout == kRecordFields;
+    if (current_layout) {
+      // The documented check reads the second record for results; a file of one record
+      // fails here.
       RecordReader reader(text_);
-      current_layout = CountFieldSeparators(reader.ReadLine()) > 2;
-      if (current_layout) {
-        if (!reader.ReadRecord(kRecordFields, last_)) throw StageError{};
-        results = !last_[3].empty();
+      for (int i = 0; i < 2; ++i) {
+        if (!reader.ReadRecord(kRecordFields, last_, problem_, false)) {
+          if (i == 1 && reader.AtEnd()) problem_ = "a list needs at least two participants";
+          throw StageError{};
+        }
       }
+      results = !last_[3].empty();
     }
     if (!current_layout && re_send_) {
       roster_.ui().MsgBox("Error version of file must be 3.0 or greater", roster::mb::kCritical);
@@ -145,11 +159,11 @@ class Loader {
         Read(reader);
         if (!options.include_exclusions) last_[0].clear();
         // Numbers are 16-bit: a file beyond that fails at the record that does not fit.
-        if (roster_.ParticipantCount() >= roster::kMaxParticipants) throw StageError{};
-        // A data row always has a name; a nameless record would even be taken for the
-        // empty roster's placeholder row and overwritten by the next one. The writer never
-        // produces one, so it is a damaged file.
-        if (last_[1].empty()) throw StageError{};
+        if (roster_.ParticipantCount() >= roster::kMaxParticipants) {
+          problem_ = "the file holds more than " + std::to_string(roster::kMaxParticipants) +
+                     " participants";
+          throw StageError{};
+        }
         roster_.AddParticipant(last_[0], last_[1], last_[2],
                                fields_ == kRecordFields ? last_[4] : std::string(), false);
       }
@@ -194,7 +208,8 @@ class Loader {
   int line_ = 0;
   int fields_ = kRecordFields;
   std::string text_;
-  Record last_;  // the record read last, shared by the stages
+  std::string problem_;  // why the file cannot be read, beyond the stage and line
+  Record last_;          // the record read last, shared by the stages
 };
 
 }  // namespace

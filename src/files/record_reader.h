@@ -7,17 +7,19 @@
 // but addresses and notes may. The rule here keeps such texts and never shifts the fields
 // that follow:
 //   - A double quote ends a quoted field only where the field's delimiter follows it (blanks
-//     allowed in between): for the record's last field the end of the line or of the file;
-//     for any other field a comma followed by the next field's opening quote (or by another
-//     comma or the end of the line), or the end of the line.
+//     allowed in between): for the record's last field the end of the line; for any other
+//     field a comma followed by the next field's opening quote (or by another comma or the
+//     end of the line).
 //   - Any other double quote belongs to the text.
 // So `"He said "hi", then left"` as notes reads back as He said "hi", then left, and an
-// address `"Jo Doe" <jo@x.org>` reads back whole. The one text that cannot come back is an
-// address holding the three characters `","` itself.
-// Forms the writer never produces are read leniently: a field without quotes runs to the
-// next comma (the last field: to the end of the line) and loses surrounding blanks; a
-// record whose fields run out at the end of a line continues on the next line; blank lines
-// between and after records are skipped. Line ends may be CR LF, LF or CR.
+// address `"Jo Doe" <jo@x.org>` reads back whole.
+//
+// A record never spans lines and never holds more or fewer fields than the layout has: a
+// damaged record (a missing quote, a stray one, a line break inside a field) would otherwise
+// swallow the next participant or shift its fields. Such a record is refused with the line
+// and the reason. Forms the writer never produces are read leniently otherwise: a field
+// without quotes runs to the next comma (the last field: to the end of the line) and loses
+// surrounding blanks; blank lines are skipped. Line ends may be CR LF, LF or CR.
 
 #include <array>
 #include <string>
@@ -36,26 +38,30 @@ class RecordReader {
 
   // True when nothing but blank lines is left.
   bool AtEnd();
-  // The rest of the current line, without its line end, which is consumed.
-  std::string ReadLine();
-  // Reads `fields` fields (at most kRecordFields) into the first slots of `out`; the other
-  // slots are left as they are. False when the text ends before the record does.
-  bool ReadRecord(int fields, Record& out);
+  // Reads the next line as a record of `fields` fields (at most kRecordFields) into the
+  // first slots of `out`, the other slots left as they are, and (with check_texts) checks
+  // every text in it. False when no line is left or the record is damaged; `problem` then
+  // says why.
+  bool ReadRecord(int fields, Record& out, std::string& problem, bool check_texts = true);
+  // The line the record read last started on, counted from 1.
+  int line() const { return line_; }
 
  private:
-  bool ReadField(bool last, std::string& out);
-  bool QuoteCloses(std::size_t quote, bool last) const;
-  std::size_t SkipBlanks(std::size_t p) const;
-  bool LineEndAt(std::size_t p) const { return p >= s_.size() || s_[p] == '\r' || s_[p] == '\n'; }
-  void ConsumeLineEnd();
+  std::string_view NextLine();
 
   std::string_view s_;
   std::size_t pos_ = 0;
+  int next_line_ = 1;
+  int line_ = 0;
 };
 
-// Occurrences of `","` in a line, counted from its second character, each search going on
-// from the character after the previous hit's first character. More than 2 marks the
-// five-field layout.
-int CountFieldSeparators(std::string_view line);
+// The layout of the text's first record: kRecordFields, kOldRecordFields, or 0 when its
+// line is neither (`problem` then says what is wrong with it). An empty text is 0 without a
+// problem.
+int RecordLayout(std::string_view text, std::string& problem);
+
+// Why a text cannot be a participant's address in a list file; empty when it can. Loose on
+// purpose: the display forms people type (`"Jo Doe" <jo@x.org>`) pass.
+std::string AddressProblem(std::string_view address);
 
 }  // namespace files

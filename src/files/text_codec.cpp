@@ -18,12 +18,45 @@ void AppendUtf8(std::string& out, char32_t c) {
   } else if (c < 0x800) {
     out += static_cast<char>(0xC0 | (c >> 6));
     out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
+  } else if (c < 0x10000) {
     out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
+
+// UTF-16 after its byte-order mark; false on an odd byte count or a lone surrogate.
+bool Utf16ToUtf8(std::string_view bytes, bool big_endian, std::string& out) {
+  if (bytes.size() % 2 != 0) return false;
+  out.reserve(bytes.size() / 2 + bytes.size() / 8);
+  auto unit = [&](std::size_t i) {
+    const auto a = static_cast<std::uint8_t>(bytes[i]);
+    const auto b = static_cast<std::uint8_t>(bytes[i + 1]);
+    return static_cast<char32_t>(big_endian ? (a << 8 | b) : (b << 8 | a));
+  };
+  for (std::size_t i = 0; i < bytes.size(); i += 2) {
+    char32_t c = unit(i);
+    if (c >= 0xDC00 && c <= 0xDFFF) return false;
+    if (c >= 0xD800 && c <= 0xDBFF) {
+      if (i + 2 >= bytes.size()) return false;
+      const char32_t low = unit(i + 2);
+      if (low < 0xDC00 || low > 0xDFFF) return false;
+      c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+      i += 2;
+    }
+    AppendUtf8(out, c);
+  }
+  return true;
+}
+
+constexpr const char* kNulProblem =
+    "the file holds NUL characters: it is neither UTF-8, UTF-16 with a byte-order mark nor "
+    "Windows-1252 text";
 
 }  // namespace
 
@@ -77,10 +110,27 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
-std::string DecodeListText(std::string_view bytes) {
-  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  if (IsValidUtf8(bytes)) return std::string(bytes);
-  return Windows1252ToUtf8(bytes);
+DecodedText DecodeListText(std::string_view bytes) {
+  DecodedText decoded;
+  const std::string_view mark = bytes.substr(0, 2);
+  if (mark == "\xFF\xFE" || mark == "\xFE\xFF") {
+    const bool big_endian = mark == "\xFE\xFF";
+    if (!Utf16ToUtf8(bytes.substr(2), big_endian, decoded.text)) {
+      decoded.text.clear();
+      decoded.problem = std::string("the file is damaged UTF-16 ") +
+                        (big_endian ? "(big-endian)" : "(little-endian)") +
+                        ": it ends in the middle of a character or holds a broken surrogate pair";
+      return decoded;
+    }
+  } else {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    decoded.text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+  }
+  if (decoded.text.find('\0') != std::string::npos) {
+    decoded.text.clear();
+    decoded.problem = kNulProblem;
+  }
+  return decoded;
 }
 
 }  // namespace files

@@ -1,6 +1,7 @@
 #pragma once
-// Text of list files: written as UTF-8; read as UTF-8 when the bytes are valid UTF-8, and
-// otherwise as Windows-1252, the code page of rosters saved by the older Windows program.
+// Text of list files: written as UTF-8; read as UTF-8 (with or without a byte-order mark),
+// as UTF-16 when a byte-order mark says so (some spreadsheet programs save text that way),
+// and otherwise as Windows-1252, the code page of rosters saved by the older Windows program.
 
 #include <string>
 #include <string_view>
@@ -13,7 +14,13 @@ bool IsValidUtf8(std::string_view bytes);
 // C1 control characters of the same value, so nothing is ever dropped.
 std::string Windows1252ToUtf8(std::string_view bytes);
 
-// A leading UTF-8 byte-order mark is dropped.
-std::string DecodeListText(std::string_view bytes);
+struct DecodedText {
+  std::string text;     // UTF-8, without the byte-order mark
+  std::string problem;  // why the bytes are not text we can read; empty when they are
+};
+
+// NUL characters never belong in a list: bytes holding them that no byte-order mark explains
+// (UTF-16 saved without one, binary files) are refused rather than read as garbage names.
+DecodedText DecodeListText(std::string_view bytes);
 
 }  // namespace files

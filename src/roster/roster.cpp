@@ -115,10 +115,7 @@ constexpr ToolButton kToolButtons[] = {
 
 }  // namespace
 
-Roster::Roster(Ui& ui)
-    : ui_(ui),
-      random_(std::make_unique<Xoshiro256>(SeedFromTicks(
-          std::chrono::system_clock::now().time_since_epoch().count()))) {
+Roster::Roster(Ui& ui) : ui_(ui), random_(std::make_unique<Xoshiro256>(SeedFromSystem())) {
   DefineCommands();
 }
 
@@ -263,13 +260,28 @@ void Roster::ClearList() {
 }
 
 void Roster::UpdateButtonEnables(bool bDisableAll) {
-  static constexpr const char* kRosterCommands[] = {
-      "mnuAddressBook",       "PAB",    "mnuManualAddition",         "ADD",
-      "mnuSave",              "SAVE",   "mnuCalculateView",          "CALCVIEW",
-      "mnuCalculateSend",     "CALCSEND", "mnuSendMessage",          "mnuSetGroupExclusion",
-      "SETGRP",               "mnuSetIndividualExclusion", "SETIND", "mnuClearSelected",
-      "mnuClearExclusions",   "CLR",    "mnuEditParticipant",        "EDIT",
-      "mnuDeleteParticipant", "DEL"};
+  static constexpr const char* kRosterCommands[] = {"mnuAddressBook",
+                                                    "PAB",
+                                                    "mnuManualAddition",
+                                                    "ADD",
+                                                    "mnuSave",
+                                                    "SAVE",
+                                                    "mnuCalculateView",
+                                                    "CALCVIEW",
+                                                    "mnuCalculateSend",
+                                                    "CALCSEND",
+                                                    "mnuSendMessage",
+                                                    "mnuSetGroupExclusion",
+                                                    "SETGRP",
+                                                    "mnuSetIndividualExclusion",
+                                                    "SETIND",
+                                                    "mnuClearSelected",
+                                                    "mnuClearExclusions",
+                                                    "CLR",
+                                                    "mnuEditParticipant",
+                                                    "EDIT",
+                                                    "mnuDeleteParticipant",
+                                                    "DEL"};
   for (const char* name : kRosterCommands) commands_.SetEnabled(name, false);
 
   if (ReSendMode) {

@@ -7,6 +7,7 @@
 #include <random>
 #include <sstream>
 
+#include "core/private_files.h"
 #include "platform/files.h"
 
 namespace mail {
@@ -181,6 +182,7 @@ class FileKey : public SettingsKey {
     ok = ok && platform::SyncToDisk(f);
     ok = std::fclose(f) == 0 && ok;
     ok = ok && platform::MoveIntoPlace(tmp, target);
+    ok = ok && core::SyncFolder(dir);
     if (!ok) {
       std::filesystem::remove(tmp, ec);
       return kStatusWriteFault;

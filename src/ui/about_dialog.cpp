@@ -18,6 +18,8 @@ constexpr const char* kDisclaimer =
     "The authors are not liable for any claim, damage or other liability arising from its "
     "use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a "
     "copy of your list files and of the History folder.";
+constexpr const char* kUpdateNote =
+    "Checking for a newer version sends your e-mail address (from Setup) to the update server.";
 }  // namespace
 
 AboutDialog::AboutDialog(const std::string& version_text, const std::string& home_page,
@@ -36,10 +38,15 @@ AboutDialog::AboutDialog(const std::string& version_text, const std::string& hom
 
   lblVersion_ = new QLabel(this);
   lblVersion_->setObjectName("lblVersion");
+  lblVersion_->setTextFormat(Qt::PlainText);
 
   lblDisclaimer_ = new QLabel(this);
   lblDisclaimer_->setObjectName("lblDisclaimer");
   lblDisclaimer_->setWordWrap(true);
+
+  auto* update_note = new QLabel(kUpdateNote, this);
+  update_note->setObjectName("lblUpdateNote");
+  update_note->setWordWrap(true);
 
   URLLink1_ = new URLLink(this, shell);
   URLLink1_->setObjectName("URLLink1");
@@ -59,6 +66,7 @@ AboutDialog::AboutDialog(const std::string& version_text, const std::string& hom
   layout->addWidget(URLLink1_);
   layout->addSpacing(8);
   layout->addWidget(lblDisclaimer_);
+  layout->addWidget(update_note);
   layout->addLayout(buttons);
   setMinimumWidth(380);
 

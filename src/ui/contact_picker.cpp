@@ -1,7 +1,9 @@
 #include "ui/contact_picker.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -58,6 +61,7 @@ ContactPicker::ContactPicker(QWidget* parent) : QDialog(parent) {
   all_->setObjectName("chkSelectAll");
   info_ = new QLabel(kHint, this);
   info_->setObjectName("lblInfo");
+  info_->setTextFormat(Qt::PlainText);  // file names and errors from the file
   info_->setWordWrap(true);
 
   auto* buttons = new QDialogButtonBox(this);
@@ -95,9 +99,33 @@ ContactPicker::ContactPicker(QWidget* parent) : QDialog(parent) {
   UpdateButtons();
 }
 
+namespace {
+
+// Reads and parses on a worker thread, so a slow disk or a large file never freezes the
+// window; the dialog takes no input meanwhile but keeps painting.
+mail::ContactsLoad LoadOffTheGuiThread(QWidget& dialog, const QString& path) {
+  mail::ContactsLoad load;
+  const std::filesystem::path file(path.toStdString());
+  QEventLoop wait;
+  QThread* worker = QThread::create([&load, file] { load = mail::LoadContactsFile(file); });
+  QObject::connect(worker, &QThread::finished, &wait, &QEventLoop::quit);
+  dialog.setEnabled(false);
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  worker->start();
+  wait.exec(QEventLoop::ExcludeUserInputEvents);
+  worker->wait();
+  delete worker;
+  QApplication::restoreOverrideCursor();
+  dialog.setEnabled(true);
+  return load;
+}
+
+}  // namespace
+
 bool ContactPicker::LoadFile(const QString& path) {
   file_->setText(path);
-  mail::ContactsLoad load = mail::LoadContactsFile(std::filesystem::path(path.toStdString()));
+  info_->setText(QString("Reading %1...").arg(QFileInfo(path).fileName()));
+  mail::ContactsLoad load = LoadOffTheGuiThread(*this, path);
   if (!load.error.empty()) {
     info_->setText(Q(load.error));
     return false;

@@ -4,6 +4,8 @@
 #include <QNetworkInformation>
 #include <QNetworkProxyFactory>
 #include <QPointer>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
@@ -17,16 +19,26 @@ namespace {
 // One POST in flight; deletes itself once `done` has run.
 class HttpExchange : public QObject {
  public:
-  HttpExchange(QObject* parent, int timeout_ms, std::function<void(std::string)> done)
-      : QObject(parent), socket_(new QTcpSocket(this)), done_(std::move(done)) {
+  HttpExchange(QObject* parent, int timeout_ms, std::function<void(std::string)> done,
+               QSslSocket* tls)
+      : QObject(parent),
+        socket_(tls ? tls : new QTcpSocket(this)),
+        tls_(tls),
+        done_(std::move(done)) {
     setObjectName("HttpExchange");
+    socket_->setParent(this);
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] { Finish(); });
     timer_.start(timeout_ms);
-    connect(socket_, &QTcpSocket::connected, this, [this] {
+    auto send = [this] {
       connected_ = true;
       socket_->write(request_.data(), static_cast<qint64>(request_.size()));
-    });
+    };
+    // Over TLS nothing is written before the server has proved who it is.
+    if (tls_)
+      connect(tls_, &QSslSocket::encrypted, this, send);
+    else
+      connect(socket_, &QTcpSocket::connected, this, send);
     connect(socket_, &QTcpSocket::readyRead, this, [this] { ReadChunks(); });
     connect(socket_, &QTcpSocket::disconnected, this, [this] { Finish(); });
     connect(socket_, &QTcpSocket::errorOccurred, this, [this] { Finish(); });
@@ -35,7 +47,10 @@ class HttpExchange : public QObject {
   void Start(const QString& host, quint16 port, const QNetworkProxy& proxy, std::string request) {
     request_ = std::move(request);
     socket_->setProxy(proxy);
-    socket_->connectToHost(host, port);
+    if (tls_)
+      tls_->connectToHostEncrypted(host, port);
+    else
+      socket_->connectToHost(host, port);
   }
 
  private:
@@ -66,6 +81,7 @@ class HttpExchange : public QObject {
   }
 
   QTcpSocket* socket_;
+  QSslSocket* tls_;
   QTimer timer_;
   std::function<void(std::string)> done_;
   std::string request_;
@@ -101,7 +117,17 @@ int QtHttpPort::Pending() const {
 
 void QtHttpPort::PostHttpForm(const std::string& host, const std::string& path,
                               const std::string& body, std::function<void(std::string)> done) {
-  std::optional<roster::HostPort> target = roster::ParseHostPort(host);
+  Post(host, path, body, std::move(done), false);
+}
+
+void QtHttpPort::PostHttpsForm(const std::string& host, const std::string& path,
+                               const std::string& body, std::function<void(std::string)> done) {
+  Post(host, path, body, std::move(done), true);
+}
+
+void QtHttpPort::Post(const std::string& host, const std::string& path, const std::string& body,
+                      std::function<void(std::string)> done, bool tls) {
+  std::optional<roster::HostPort> target = roster::ParseHostPort(host, tls ? 443 : 80);
   std::string request = target ? roster::BuildFormPost(host, path, body) : std::string();
   if (request.empty()) {
     if (done) done("");
@@ -112,12 +138,14 @@ void QtHttpPort::PostHttpForm(const std::string& host, const std::string& path,
   QNetworkProxy proxy(QNetworkProxy::NoProxy);
   // The system's proxy settings, as a browser would use them; never for this machine itself.
   if (!IsLoopback(name)) {
-    QUrl url(QString::fromStdString("http://" + host + path));
+    QUrl url(QString::fromStdString((tls ? "https://" : "http://") + host + path));
     QList<QNetworkProxy> proxies =
         QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
     QNetworkProxy first = proxies.isEmpty() ? QNetworkProxy(QNetworkProxy::NoProxy) : proxies[0];
-    if (first.type() == QNetworkProxy::HttpProxy ||
-        first.type() == QNetworkProxy::HttpCachingProxy) {
+    if (tls && first.type() == QNetworkProxy::HttpProxy) {
+      proxy = first;  // a tunnel through the proxy; TLS runs end to end inside it
+    } else if (!tls && (first.type() == QNetworkProxy::HttpProxy ||
+                        first.type() == QNetworkProxy::HttpCachingProxy)) {
       // An HTTP proxy takes the absolute address on the request line.
       request = roster::BuildFormPost(host, url.toString().toStdString(), body);
       name = first.hostName();
@@ -126,7 +154,16 @@ void QtHttpPort::PostHttpForm(const std::string& host, const std::string& path,
       proxy = first;
     }
   }
-  auto* exchange = new HttpExchange(this, timeout_ms_, std::move(done));
+  QSslSocket* secure = nullptr;
+  if (tls) {
+    secure = new QSslSocket;
+    if (!extra_ca_.isEmpty()) {
+      QSslConfiguration config = secure->sslConfiguration();
+      config.addCaCertificates(extra_ca_);
+      secure->setSslConfiguration(config);
+    }
+  }
+  auto* exchange = new HttpExchange(this, timeout_ms_, std::move(done), secure);
   exchange->Start(name, port, proxy, std::move(request));
 }
 

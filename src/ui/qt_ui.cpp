@@ -38,26 +38,52 @@ int ShowMessageBox(QWidget* parent, const std::string& text, int style, const st
   namespace mb = roster::mb;
   QMessageBox box(parent);
   box.setWindowTitle(QString::fromStdString(title));
+  // Names, addresses, notes and server replies are never markup: an <img> in a name must
+  // show as text, not make the box load a file.
+  box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(text));
   switch (style & 0x70) {
-    case mb::kCritical: box.setIcon(QMessageBox::Critical); break;
-    case mb::kQuestion: box.setIcon(QMessageBox::Question); break;
-    case mb::kExclamation: box.setIcon(QMessageBox::Warning); break;
-    case mb::kInformation: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case mb::kCritical:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case mb::kQuestion:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case mb::kExclamation:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case mb::kInformation:
+      box.setIcon(QMessageBox::Information);
+      break;
+    default:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
   }
   switch (style & 7) {
-    case mb::kOkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case mb::kYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case mb::kRetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
+    case mb::kOkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case mb::kYesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+    case mb::kRetryCancel:
+      box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+      break;
+    default:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
   }
   switch (box.exec()) {
-    case QMessageBox::Cancel: return mb::kCancel;
-    case QMessageBox::Yes: return mb::kYes;
-    case QMessageBox::No: return mb::kNo;
-    case QMessageBox::Retry: return mb::kRetry;
-    default: return mb::kOk;
+    case QMessageBox::Cancel:
+      return mb::kCancel;
+    case QMessageBox::Yes:
+      return mb::kYes;
+    case QMessageBox::No:
+      return mb::kNo;
+    case QMessageBox::Retry:
+      return mb::kRetry;
+    default:
+      return mb::kOk;
   }
 }
 
@@ -69,9 +95,10 @@ void QtUi::SetStatusText(const std::string& text) {
   status_ = text;
   if (status_listener_) status_listener_(text);
   if (status_bar_) {
-    if (auto* label = status_bar_->findChild<QLabel*>("Panel1"))
+    if (auto* label = status_bar_->findChild<QLabel*>("Panel1")) {
+      label->setTextFormat(Qt::PlainText);  // status texts carry names and server replies
       label->setText(QString::fromStdString(text));
-    else
+    } else
       status_bar_->showMessage(QString::fromStdString(text));
   }
 }
@@ -82,8 +109,10 @@ void QtUi::SetMousePointer(int pointer) {
   if (pointer == pointer_) return;
   if (pointer_ != roster::kPointerDefault) QApplication::restoreOverrideCursor();
   pointer_ = pointer;
-  if (pointer == roster::kPointerHourglass) QApplication::setOverrideCursor(Qt::WaitCursor);
-  else if (pointer != roster::kPointerDefault) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  if (pointer == roster::kPointerHourglass)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else if (pointer != roster::kPointerDefault)
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
 }
 
 }  // namespace ui

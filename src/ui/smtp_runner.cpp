@@ -9,6 +9,8 @@
 #include <QSslConfiguration>
 #include <QSslError>
 
+#include "core/private_files.h"
+
 namespace ui {
 
 using Kind = mail::SmtpEffect::Kind;
@@ -19,14 +21,22 @@ namespace {
 // same on every platform.
 int ErrorNumber(QAbstractSocket::SocketError error) {
   switch (error) {
-    case QAbstractSocket::ConnectionRefusedError: return 10061;
-    case QAbstractSocket::HostNotFoundError: return 11001;
-    case QAbstractSocket::SocketTimeoutError: return 10060;
-    case QAbstractSocket::NetworkError: return 10050;
-    case QAbstractSocket::SocketAccessError: return 10013;
-    case QAbstractSocket::SocketResourceError: return 10055;
-    case QAbstractSocket::RemoteHostClosedError: return 10053;
-    default: return 10000 + static_cast<int>(error);
+    case QAbstractSocket::ConnectionRefusedError:
+      return 10061;
+    case QAbstractSocket::HostNotFoundError:
+      return 11001;
+    case QAbstractSocket::SocketTimeoutError:
+      return 10060;
+    case QAbstractSocket::NetworkError:
+      return 10050;
+    case QAbstractSocket::SocketAccessError:
+      return 10013;
+    case QAbstractSocket::SocketResourceError:
+      return 10055;
+    case QAbstractSocket::RemoteHostClosedError:
+      return 10053;
+    default:
+      return 10000 + static_cast<int>(error);
   }
 }
 
@@ -163,7 +173,9 @@ void SmtpRunner::Execute(const mail::SmtpEffect& e) {
       log_.clear();
       // Every message goes into the log whole; a larger buffer writes it in fewer calls.
       log_.rdbuf()->pubsetbuf(log_buffer_.data(), static_cast<std::streamsize>(log_buffer_.size()));
-      log_.open(log_path_, std::ios::binary | std::ios::trunc);
+      // It holds the whole exchange with the server: private, and never through a link.
+      if (core::PreparePrivateFile(log_path_))
+        log_.open(log_path_, std::ios::binary | std::ios::trunc);
       if (!log_) engine_.OnLogOpenFailed();
       break;
     case Kind::kLog:

@@ -28,6 +28,7 @@ URLLink::URLLink(QWidget* parent, roster::Shell* shell, roster::Ui* ui)
     : QWidget(parent), lbl_url_(new QLabel(this)) {
   setObjectName("URLLink");
   lbl_url_->setObjectName("lblURL");
+  lbl_url_->setTextFormat(Qt::PlainText);
   lbl_url_->setCursor(Qt::PointingHandCursor);
   QPalette p = lbl_url_->palette();
   p.setColor(QPalette::WindowText, Qt::blue);

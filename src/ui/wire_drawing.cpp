@@ -19,15 +19,13 @@ void WireDrawingCommands(MainWindow& w) {
   w.OnCommand("mnuCalculateView", [&w] {
     roster::Roster& r = w.roster();
     if (r.DrawingInProgress()) return;
-    // Stir the clock in, as a re-seed would, without restarting the sequence.
-    r.random().Mix(static_cast<std::uint64_t>(w.clock().Now().time_since_epoch().count()));
+    // Fresh entropy for every drawing, without restarting the sequence.
+    r.random().Mix(roster::SeedFromSystem());
     r.CalculateAndView();
   });
 
   w.AddStartupStep(StartupStep::kSelection, [&w] {
-    // Seeded here rather than at construction, so a test's clock is in place.
-    const auto ticks = w.clock().Now().time_since_epoch().count();
-    w.roster().SetRandom(std::make_unique<roster::Xoshiro256>(roster::SeedFromTicks(ticks)));
+    w.roster().SetRandom(std::make_unique<roster::Xoshiro256>(roster::SeedFromSystem()));
     w.roster().ResetSelection(true);
   });
 }

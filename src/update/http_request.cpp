@@ -31,8 +31,9 @@ std::string Lower(std::string s) {
 
 }  // namespace
 
-std::optional<HostPort> ParseHostPort(const std::string& host) {
+std::optional<HostPort> ParseHostPort(const std::string& host, std::uint16_t default_port) {
   HostPort out;
+  out.port = default_port;
   std::string rest;
   if (!host.empty() && host.front() == '[') {
     auto close = host.find(']');

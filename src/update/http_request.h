@@ -19,7 +19,7 @@ struct HostPort {
 
 // "name", "name:port", "[v6]" or "[v6]:port"; nullopt for an empty name, a bad port, or
 // characters that do not belong in a host name.
-std::optional<HostPort> ParseHostPort(const std::string& host);
+std::optional<HostPort> ParseHostPort(const std::string& host, std::uint16_t default_port = 80);
 
 // The complete request. `target` is the path, or the absolute address when going through a
 // proxy. Empty when host or target could smuggle extra lines into the request.

@@ -1,5 +1,6 @@
 #include "update/update_check.h"
 
+#include <cctype>
 #include <memory>
 #include <stdexcept>
 
@@ -7,6 +8,49 @@ namespace roster {
 
 namespace {
 constexpr const char* kCheckTitle = "Check For Updated Version of Hollymoor";
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Exactly major.minor.revision, each a whole number of at most five digits: anything else
+// from the server (markup, a link, a long text) is not shown to the user.
+bool IsStrictVersion(const std::string& s) {
+  int parts = 0;
+  std::size_t i = 0;
+  while (true) {
+    std::size_t digits = 0;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    if (digits == 0 || digits > 5) return false;
+    ++parts;
+    if (i == s.size()) return parts == 3;
+    if (s[i] != '.' || parts == 3) return false;
+    ++i;
+  }
+}
+bool IsHttps(const std::string& url) {
+  static const std::string kScheme = "https://";
+  if (url.size() < kScheme.size()) return false;
+  for (std::size_t i = 0; i < kScheme.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(url[i])) != kScheme[i]) return false;
+  return true;
+}
+}  // namespace
+
+std::string FormUrlEncode(const std::string& value) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : value) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || IsDigit(static_cast<char>(c)) ||
+        c == '-' || c == '_' || c == '.' || c == '*') {
+      out += static_cast<char>(c);
+    } else if (c == ' ') {
+      out += '+';
+    } else {
+      out += '%';
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+    }
+  }
+  return out;
 }
 
 std::string VersionText(int major, int minor, int revision) {
@@ -44,8 +88,10 @@ void EvaluateVersionReply(const std::string& reply, bool bAbout, const UpdateChe
   std::string after = reply.substr(at + 8);
   std::size_t comma = after.find(',');
   if (comma == std::string::npos) return;
+  const std::string version = after.substr(0, comma);
+  if (!IsStrictVersion(version)) return;
   // News of a newer version is shown even to the quiet check.
-  ui.MsgBox("A new version " + after.substr(0, comma) + " is now available for download.\n" +
+  ui.MsgBox("A new version " + version + " is now available for download.\n" +
                 "Click on the link on the about dialog to download\n" + "or goto " +
                 config.home_page + "\n",
             mb::kInformation, kDefaultTitle);
@@ -69,16 +115,21 @@ void CheckForNewVersion(bool bAbout, const UpdateCheckConfig& config, const std:
       finish();
       return;
     }
-    const std::string body = "UserEmail=" + user_email;
+    const std::string body = "UserEmail=" + FormUrlEncode(user_email);
     std::string host, path;
     SplitUrl(config.check_url, host, path);
-    http.PostHttpForm(host, path, body, [bAbout, config, &ui, finish](std::string reply) {
+    auto evaluate = [bAbout, config, &ui, finish](std::string reply) {
       try {
         EvaluateVersionReply(reply, bAbout, config, ui);
       } catch (...) {
       }
       finish();
-    });
+    };
+    // The address goes out encrypted whenever the configured address asks for it.
+    if (IsHttps(config.check_url))
+      http.PostHttpsForm(host, path, body, evaluate);
+    else
+      http.PostHttpForm(host, path, body, evaluate);
   } catch (...) {
     finish();
   }

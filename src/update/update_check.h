@@ -13,7 +13,7 @@ namespace roster {
 
 struct UpdateCheckConfig {
   std::string version_text;  // this program's version, "major.minor.revision"
-  std::string check_url;     // "http://host/cgi-local/hlmr_versioncheck.cgi"
+  std::string check_url;     // "https://host/cgi-local/hlmr_versioncheck.cgi" (or http://)
   std::string home_page;     // named in the new-version message
 };
 
@@ -23,6 +23,9 @@ std::string VersionText(int major, int minor, int revision);
 // Host is what follows the scheme's "//" up to the next "/", path the rest from that "/" on.
 // Throws std::invalid_argument when the address has no such parts.
 void SplitUrl(const std::string& url, std::string& host, std::string& path);
+
+// A form value as application/x-www-form-urlencoded carries it ("a+b@x.org" -> "a%2Bb%40x.org").
+std::string FormUrlEncode(const std::string& value);
 
 // Runs the check. With bAbout false every outcome is reported; with bAbout true only the news
 // of a newer version. `finished` runs once the check is over, whichever way it ended.

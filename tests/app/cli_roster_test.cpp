@@ -49,6 +49,7 @@ TEST(CliCheck, ReportsCountProblemsAndThatADrawingExists) {
   std::vector<Person> people = kFamily;
   people[2].email = "cat@nowhere";  // no dot after the "@"
   people[3].exclusions = "9";
+  people[4].email = "Eve <eve@example.org>";  // the documented rule passes it; no server would
   const auto roster = box.Write("family.hmr", ListFile(people));
   CliResult r = box.Run({"check", roster.string()});
   EXPECT_EQ(r.exit_code, 0) << r.err;
@@ -56,6 +57,7 @@ TEST(CliCheck, ReportsCountProblemsAndThatADrawingExists) {
             "5 participants\n"
             "problem: row 3 (Cat): invalid e-mail address \"cat@nowhere\"\n"
             "problem: row 4 (Dan): exclusion \"9\" names no participant\n"
+            "problem: row 5 (Eve): invalid e-mail address \"Eve <eve@example.org>\"\n"
             "a drawing exists\n");
   EXPECT_EQ(r.err, "");
 
@@ -63,7 +65,31 @@ TEST(CliCheck, ReportsCountProblemsAndThatADrawingExists) {
   people[3].name = "";
   r = box.Run({"check", box.Write("nameless.hmr", ListFile(people)).string()});
   EXPECT_EQ(r.exit_code, 2);
-  EXPECT_TRUE(Has(r.err, "on line number 4")) << r.err;
+  EXPECT_TRUE(Has(r.err, "on line number 4 / Line 4: the name is empty.")) << r.err;
+}
+
+TEST(CliCheck, DamagedFilesNeverGiveAShorterRoster) {
+  CliSandbox box;
+  // Bob's name lost its closing quote: read loosely, Bob would swallow Cat.
+  const auto bob = box.Write("bob.hmr",
+                             "\"\",\"Ann\",\"ann@example.org\",\"\",\"\"\r\n"
+                             "\"\",\"Bob,\"bob@example.org\",\"\",\"\"\r\n"
+                             "\"\",\"Cat\",\"cat@example.org\",\"\",\"\"\r\n");
+  CliResult r = box.Run({"check", bob.string()});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(Has(r.err, "[" + bob.string() + "] on line number 0 / Line 2: the name field"))
+      << r.err;
+  // Saved as UTF-16 without a byte-order mark, then as garbage: the encoding is named.
+  std::string utf16;
+  for (char c : ListFile(kFamily)) utf16 += std::string{c, '\0'};
+  r = box.Run({"draw", box.Write("u16.hmr", utf16).string()});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_TRUE(Has(r.err, "holds NUL characters")) << r.err;
+  // With the mark it is read as the spreadsheet meant it.
+  r = box.Run({"check", box.Write("u16.hmr", "\xFF\xFE" + utf16).string()});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_TRUE(Has(r.out, "5 participants")) << r.out;
 }
 
 TEST(CliCheck, NamesWhoCannotGiveOrReceive) {
@@ -94,7 +120,7 @@ TEST(CliCheck, UnreadableFilesExitTwoWithTheReadersMessage) {
   r = box.Run({"check", one.string()});
   EXPECT_EQ(r.exit_code, 2);
   EXPECT_EQ(r.err, "hollymoor-cli: Error while Checking File Version from file [" + one.string() +
-                       "] on line number 0\n");
+                       "] on line number 0 / A list needs at least two participants.\n");
   EXPECT_EQ(r.out, "");
 
   r = box.Run({"draw", box.dir().string()});

@@ -2,7 +2,9 @@
 // scripted fault server, and through the system mailer (msmtp).
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QProcess>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -265,18 +267,41 @@ TEST_F(CliSendTest, RejectedMessageNamesWhoWasNotNotified) {
   EXPECT_TRUE(Has(r.err, "Calculation Aborted: You may have too many Exclusions set."));
   EXPECT_TRUE(History(".hmr").empty());
 
-  roster = box_.Write("three.hmr", ListFile({{"Ann", "ann@example.org", "", ""},
-                                             {"Bob", "bob@example.org", "", ""},
-                                             {"Cat", "cat@example.org", "", ""}}));
+  // Names that break naive quoting, or run a command when the hint is pasted.
+  const std::string hostile = "x'; touch PWNED; echo '";
+  roster = box_.Write("three.hmr", ListFile({{"O'Neil", "ann@example.org", "", ""},
+                                             {hostile, "bob@example.org", "", ""},
+                                             {"Cat Doe", "cat@example.org", "", ""}}));
+  const mode_t old_umask = ::umask(022);
   r = box_.Run({"send", roster.string()});
+  ::umask(old_umask);
   EXPECT_EQ(r.exit_code, 1);
-  // The refused address costs Ann's message only; Bob and Cat are reached.
-  EXPECT_TRUE(Has(r.err, "Ann: refused, 550 5.1.1 unknown")) << r.err;
-  EXPECT_TRUE(Has(r.err, "2 of 3 messages accepted; not notified: Ann (")) << r.err;
-  // The drawing was archived before sending, so the hint can name it and its ledger.
+  // The refused address costs O'Neil's message only; the others are reached.
+  EXPECT_TRUE(Has(r.err, "O'Neil: refused, 550 5.1.1 unknown")) << r.err;
+  EXPECT_TRUE(Has(r.err, "2 of 3 messages accepted; not notified: O'Neil (")) << r.err;
+  // The drawing was archived before sending, so the hint can name it and its ledger; pasted
+  // into a shell, it runs nothing else.
   const auto lists = History(".hmr");
   ASSERT_EQ(lists.size(), 1u);
-  EXPECT_TRUE(Has(r.err, "resend " + lists[0].string() + " --pending")) << r.err;
+  const std::string lead = "to notify them: hollymoor-cli resend ";
+  const std::size_t at = r.err.find(lead);
+  ASSERT_NE(at, std::string::npos) << r.err;
+  const std::string words = r.err.substr(at + lead.size(), r.err.find('\n', at) - at - lead.size());
+  QProcess shell;
+  shell.setWorkingDirectory(QString::fromStdString(box_.dir().string()));
+  shell.start("/bin/sh", {"-c", QString::fromStdString("printf '[%s]' " + words)});
+  ASSERT_TRUE(shell.waitForFinished(10000));
+  EXPECT_EQ(shell.readAllStandardOutput().toStdString(), "[" + lists[0].string() + "][--pending]");
+  EXPECT_FALSE(fs::exists(box_.dir() / "PWNED"));
+
+  // Whatever the umask, the data folder and everything in it are the organiser's alone.
+  for (const auto& e : fs::recursive_directory_iterator(box_.data_dir())) {
+    const auto perms = fs::symlink_status(e.path()).permissions();
+    EXPECT_EQ(perms, e.is_directory() ? fs::perms::owner_all
+                                      : (fs::perms::owner_read | fs::perms::owner_write))
+        << e.path();
+  }
+  EXPECT_EQ(fs::status(box_.data_dir()).permissions(), fs::perms::owner_all);
 }
 
 // Each message is stored, then answered 0.4 s later, so the kill falls while one is in flight.
@@ -299,6 +324,23 @@ TEST_F(CliSendTest, MailerRunKilledMidwayIsFinishedByResendPending) {
           .exit_code,
       0);
   KillThenResendPending();
+}
+
+TEST_F(CliSendTest, AFailedArchiveStopsTheErrandBeforeAnythingIsSent) {
+  SmtpServer server({});
+  ASSERT_EQ(server.error(), "");
+  ASSERT_EQ(Settings({"UseSMTP=1", "SMTPServer=127.0.0.1:" + std::to_string(server.port()),
+                      "SMTPAccountName=alice@example.org", "SMTPUserName=Alice"})
+                .exit_code,
+            0);
+  fs::create_directories(box_.data_dir());
+  testing_support::WriteAll(box_.data_dir() / "History", "a file where the folder should be");
+  CliResult r = box_.Run({"send", box_.Write("six.hmr", ListFile(kSix)).string()});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_TRUE(Has(r.err, "error: Error while attempting to send messages\n")) << r.err;
+  EXPECT_TRUE(Has(r.err, "the drawing could not be archived, so nothing was sent")) << r.err;
+  EXPECT_FALSE(Has(r.err, "archived:")) << r.err;
+  EXPECT_TRUE(server.Messages().empty());
 }
 
 TEST_F(CliSendTest, UnusableSettingsStopBeforeTheDrawing) {

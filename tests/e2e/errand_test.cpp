@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <map>
 #include <memory>
 #include <regex>
@@ -281,6 +284,31 @@ TEST_F(ErrandTest, CancelInTheSendDialogArchivesAndSendsNothing) {
   EXPECT_EQ(statuses_.back(), "Ready");
   EXPECT_FALSE(Cell(1, roster::kColResult).empty());  // the hidden drawing stays
   EXPECT_TRUE(Action("mnuCalculateSend")->isEnabled());
+}
+
+TEST_F(ErrandTest, MarkupInANameIsShownAsTextInTheRealBoxes) {
+  // Rendered as markup, this name would make the summary box read /dev/zero until memory ran
+  // out.
+  testing_support::AddByHand(window_, {{"<img src=/dev/zero>", "img@example.org", "<b>hi</b>"}});
+  SmtpServer& server = Serve();
+  ui::SetMessageBoxHandler(nullptr);  // the boxes a user would see, closed as they appear
+  std::vector<std::pair<QString, Qt::TextFormat>> shown;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown.emplace_back(box->text(), box->textFormat());
+      box->done(QMessageBox::Ok);
+    }
+  });
+  closer.start(20);
+  Send();
+  ASSERT_TRUE(server.WaitForMessages(kPeople.size() + 1));
+  closer.stop();
+  ASSERT_FALSE(shown.empty());
+  EXPECT_TRUE(shown.back().first.contains("Femi Adeyemi;<img src=/dev/zero>;"))
+      << shown.back().first.toStdString();
+  for (const auto& [text, format] : shown) EXPECT_EQ(format, Qt::PlainText) << text.toStdString();
+  EXPECT_EQ(testing_support::Find<QLabel>(window_, "Panel1")->textFormat(), Qt::PlainText);
 }
 
 }  // namespace

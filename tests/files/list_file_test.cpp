@@ -56,9 +56,9 @@ TEST_F(ListFileTest, QuotesInsideAddressesAndNotesNeverShiftTheFieldsThatFollow)
 }
 
 TEST_F(ListFileTest, TextIsUtf8AndFilesThatAreNotAreReadAsWindows1252) {
-  EXPECT_EQ(files::DecodeListText("Jos\xC3\xA9"), "José");
-  EXPECT_EQ(files::DecodeListText("\xEF\xBB\xBFZo\xC3\xAB"), "Zoë");
-  EXPECT_EQ(files::DecodeListText("Jos\xE9 Zo\xEB \x80 \x81"), "José Zoë € \xC2\x81");
+  EXPECT_EQ(files::DecodeListText("Jos\xC3\xA9").text, "José");
+  EXPECT_EQ(files::DecodeListText("\xEF\xBB\xBFZo\xC3\xAB").text, "Zoë");
+  EXPECT_EQ(files::DecodeListText("Jos\xE9 Zo\xEB \x80 \x81").text, "José Zoë € \xC2\x81");
   EXPECT_FALSE(files::IsValidUtf8("\xED\xA0\x80"));  // a surrogate
   EXPECT_FALSE(files::IsValidUtf8("\xC0\xAF"));      // overlong
   EXPECT_TRUE(files::IsValidUtf8("\xF0\x9F\x8E\x81"));
@@ -74,6 +74,57 @@ TEST_F(ListFileTest, TextIsUtf8AndFilesThatAreNotAreReadAsWindows1252) {
   EXPECT_TRUE(ReadAll(p).starts_with("\"2\",\"Jos\xC3\xA9\","));
 }
 
+// The text as a spreadsheet program saves it in UTF-16, with the byte-order mark.
+std::string Utf16(std::u16string_view text, bool big_endian) {
+  std::string out = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char16_t c : text) {
+    const char hi = static_cast<char>(c >> 8), lo = static_cast<char>(c & 0xFF);
+    out += big_endian ? hi : lo;
+    out += big_endian ? lo : hi;
+  }
+  return out;
+}
+
+TEST_F(ListFileTest, Utf16WithAByteOrderMarkReadsAndNulBytesWithoutOneAreRefused) {
+  // No final line break, a character outside the basic plane, and a Windows line end.
+  const std::u16string text =
+      u"\"2\",\"Zoë\",\"zoe@x\",\"\",\"\U0001F381\"\r\n\"1\",\"Ann\",\"ann@x\",\"\",\"\"";
+  for (bool big_endian : {false, true}) {
+    ASSERT_TRUE(Load(File("u16.hmr", Utf16(text, big_endian))));
+    EXPECT_EQ(Column(2), (Strings{"Zoë", "Ann"}));
+    EXPECT_EQ(Column(5), (Strings{"\U0001F381", ""}));
+  }
+
+  struct Case {
+    std::string bytes;
+    const char* reason;
+  };
+  std::string no_mark = Utf16(text, false).substr(2);
+  const std::string nul_problem =
+      "The file holds NUL characters: it is neither UTF-8, UTF-16 with a byte-order mark nor "
+      "Windows-1252 text.";
+  const Case cases[] = {
+      {no_mark, nul_problem.c_str()},  // UTF-16 without its mark: names full of NULs
+      {std::string("\"\",\"A\0n\",\"a@x\",\"\",\"\"\r\n\"\",\"B\",\"b@x\",\"\",\"\"", 40),
+       nul_problem.c_str()},
+      {Utf16(u"\"\",\"A\",\"a@x\",\"\",\"\"\r\n", false) + "x",  // an odd byte at the end
+       "The file is damaged UTF-16 (little-endian): it ends in the middle of a character or holds "
+       "a broken surrogate pair."},
+      {Utf16(u"\"\",\"\xD800\",\"a@x\",\"\",\"\"", true),
+       "The file is damaged UTF-16 (big-endian): it ends in the middle of a character or holds a "
+       "broken surrogate pair."},
+  };
+  for (const Case& c : cases) {
+    Add("Someone");
+    ui_.boxes.clear();
+    const fs::path p = File("bad.hmr", c.bytes);
+    EXPECT_FALSE(Load(p));
+    EXPECT_EQ(Texts(), Strings{"Error while Checking File Version from file [" + p.string() +
+                               "] on line number 0\n" + c.reason});
+    EXPECT_EQ(Count(), 0);
+  }
+}
+
 TEST_F(ListFileTest, OlderThreeFieldLayoutLoadsWithEmptyNotes) {
   Add("Keep");
   ASSERT_TRUE(Load(File("old.hmr", "\"2\",\"Ann\",\"ann@x\"\r\n\"1\",\"Bo\",\"bo@x\"\r\n")));
@@ -84,35 +135,70 @@ TEST_F(ListFileTest, OlderThreeFieldLayoutLoadsWithEmptyNotes) {
   EXPECT_EQ(Column(5), (Strings{"", ""}));
 }
 
-TEST_F(ListFileTest, UnreadableFilesReportTheStageAndLineAndClearTheRoster) {
+TEST_F(ListFileTest, DamagedRecordsReportTheStageAndLineAndNeverLoadAShorterRoster) {
   const std::string two = "\"\",\"A\",\"a@x\",\"\",\"\"\r\n\"\",\"B\",\"b@x\",\"\",\"\"\r\n";
+  const std::string carol = "\"\",\"Carol\",\"carol@x\",\"\",\"\"\r\n";
   std::string too_many;  // more records than participant numbers
-  for (int i = 0; i <= roster::kMaxParticipants; ++i) too_many += "\"\",\"P\",\"\",\"\",\"\"\r\n";
+  for (int i = 0; i <= roster::kMaxParticipants; ++i)
+    too_many += "\"\",\"P\",\"p@x\",\"\",\"\"\r\n";
   const char* version = "Checking File Version";
   const char* loading = "Loading Participant Information";
+  const std::string missing_quote =
+      " are expected (a quote may be missing, or the record is broken across lines).";
   struct Case {
     fs::path path;
     const char* stage;
     int line;
+    std::string reason;  // the line after the documented text; empty: none
   };
   const Case cases[] = {
       // A single record in the current layout fails the version check.
-      {File("one.hmr", "\"\",\"Ann\",\"ann@x\",\"\",\"\"\r\n"), version, 0},
-      {dir_.path(), version, 0},
-      {dir_.path() / "missing.hmr", version, 0},
+      {File("one.hmr", "\"\",\"Ann\",\"ann@x\",\"\",\"\"\r\n"), version, 0,
+       "A list needs at least two participants."},
+      {dir_.path(), version, 0, ""},
+      {dir_.path() / "missing.hmr", version, 0, ""},
       // Records cut short, with too few fields or without a name.
-      {File("cut1.hmr", two + "\"\",\"C\",\"c@x\",\"\",\"no"), loading, 3},
-      {File("cut2.hmr", two + "\"\",\"C\",\"c@x\"\r\n"), loading, 3},
-      {File("cut3.hmr", two + "\"\",\"\",\"nameless@x\",\"\",\"\"\r\n"), loading, 3},
-      {File("big.hmr", too_many), loading, 32768},
+      {File("cut1.hmr", two + "\"\",\"C\",\"c@x\",\"\",\"no"), loading, 3,
+       "Line 3: the notes field has no closing quote."},
+      {File("cut2.hmr", two + "\"\",\"C\",\"c@x\"\r\n"), loading, 3,
+       "Line 3: the record ends after 3 fields where 5" + missing_quote},
+      {File("cut3.hmr", two + "\"\",\"\",\"nameless@x\",\"\",\"\"\r\n"), loading, 3,
+       "Line 3: the name is empty."},
+      {File("big.hmr", too_many), loading, 32768, "The file holds more than 32767 participants."},
+      // The name lacks its closing quote: Bob must not swallow Carol, nor lose his address.
+      {File("bob.hmr", two + "\"\",\"Bob,\"bob@example.org\",\"\",\"\"\r\n" + carol), loading, 3,
+       "Line 3: the name field \"Bob,\"bob@example.org\" holds a double quote (a quote may be "
+       "missing)."},
+      // A line break inside the first name: not the older layout, and nobody absorbs the rest.
+      {File("break.hmr", "\"\",\"Ann\r\nSmith\",\"ann@x\",\"\",\"\"\r\n" + two), version, 0,
+       "Line 1: the name field has no closing quote."},
+      {File("break2.hmr", two + "\"\",\"Bob\r\n\",\"bob@x\",\"\",\"\"\r\n" + carol), loading, 3,
+       "Line 3: the name field has no closing quote."},
+      {File("stray.hmr", two + "\"\",Bo\"b,\"b@x\",\"\",\"\"\r\n"), loading, 3,
+       "Line 3: the exclusion list field \"\",Bo\"b,\"b@x\" holds a double quote (a quote may be "
+       "missing)."},
+      {File("bare.hmr", two + ",Bo,b\"@x,,\r\n"), loading, 3,
+       "Line 3: the e-mail address field holds a stray double quote."},
+      {File("ctrl.hmr", two + "\"\",\"\x1B[2JBob\",\"b@x\",\"\",\"\"\r\n"), loading, 3,
+       "Line 3: the name field holds a control character."},
+      {File("addr.hmr", two + "\"\",\"Bob\",\"bob at home\",\"\",\"\"\r\n"), loading, 3,
+       "Line 3: the e-mail address \"bob at home\" does not look like an e-mail address."},
+      {File("noaddr.hmr", two + "\"\",\"Bob\",\"\",\"\",\"\"\r\n"), loading, 3,
+       "Line 3: the e-mail address \"\" does not look like an e-mail address."},
+      // The older layout's address runs to the end of the line; a "," run there is damage.
+      {File("old.hmr", "\"2\",\"Ann\",\"ann@x\"\r\n\"1\",\"Bo\",\"bo@x\",\"Cy\",\"cy@x\"\r\n"),
+       "Loading Participant Information", 2,
+       "Line 2: the e-mail address \"bo@x\",\"Cy\",\"cy@x\" holds \",\" (a quote may be missing)."},
   };
   for (const Case& c : cases) {
     Add("Someone");
     ui_.boxes.clear();
     dialogs_.shown_options.clear();
-    EXPECT_FALSE(Load(c.path));
-    EXPECT_EQ(Texts(), Strings{std::string("Error while ") + c.stage + " from file [" +
-                               c.path.string() + "] on line number " + std::to_string(c.line)});
+    EXPECT_FALSE(Load(c.path)) << c.path;
+    std::string text = std::string("Error while ") + c.stage + " from file [" + c.path.string() +
+                       "] on line number " + std::to_string(c.line);
+    if (!c.reason.empty()) text += "\n" + c.reason;
+    EXPECT_EQ(Texts(), Strings{text});
     EXPECT_EQ(ui_.boxes.at(0).style, roster::mb::kCritical);
     EXPECT_EQ(dialogs_.shown_options.empty(), c.line == 0);  // no options for a bad version
     EXPECT_EQ(Count(), 0);

@@ -3,6 +3,7 @@
 #include "mail/contacts/contacts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 
@@ -147,6 +148,26 @@ TEST(ContactsFileTest, EncodingsOfTheFileAreRecognised) {
                              "\xEF\xBB\xBF"
                              "BEGIN:VCARD\nFN:Ö\nEMAIL:o@x.org\nEND:VCARD\n"));
   EXPECT_EQ(r.contacts, (std::vector<C>{{"Ö", "o@x.org"}}));
+}
+
+TEST(ContactsFileTest, OnlyRegularFilesUpToTheCapAreRead) {
+  testing_support::TempDir dir;
+  // A pipe nobody writes to: opened, it would wait for ever.
+  const auto fifo = dir.path() / "contacts.vcf";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ContactsLoad r = LoadContactsFile(fifo);
+  EXPECT_EQ(r.error, "The contacts file [" + fifo.string() + "] is not a regular file");
+  EXPECT_TRUE(r.contacts.empty());
+  r = LoadContactsFile(dir.path());
+  EXPECT_EQ(r.error, "The contacts file [" + dir.path().string() + "] is not a regular file");
+
+  // Sparse, so the test costs no disk: one byte over the cap is refused unread.
+  const auto big = dir.path() / "big.csv";
+  testing_support::WriteAll(big, "Name,E-mail Address\nAl,al@x.org\n");
+  std::filesystem::resize_file(big, kMaxContactsFileBytes + 1);
+  r = LoadContactsFile(big);
+  EXPECT_EQ(r.error, "The contacts file [" + big.string() + "] is larger than 64 MB");
+  EXPECT_TRUE(r.contacts.empty());
 }
 
 // Five thousand people load in the picker test and the benchmark; this is the broken export

@@ -3,6 +3,7 @@
 #include "ui/contact_picker.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -63,6 +64,13 @@ TEST(ContactPickerTest, ListsFiltersAndReturnsTheCheckedPeople) {
   Find<QPushButton>(picker, "cmdBrowse")->click();
   EXPECT_TRUE(Find<QLabel>(picker, "lblInfo")->text().contains("gone.csv]"));
   EXPECT_EQ(list->topLevelItemCount(), 4);
+  // A pipe is refused rather than waited on, and the dialog takes input again.
+  ASSERT_EQ(::mkfifo((dir.path() / "pipe.vcf").c_str(), 0600), 0);
+  next = "pipe.vcf";
+  Find<QPushButton>(picker, "cmdBrowse")->click();
+  EXPECT_TRUE(Find<QLabel>(picker, "lblInfo")->text().endsWith("pipe.vcf] is not a regular file"));
+  EXPECT_EQ(list->topLevelItemCount(), 4);
+  EXPECT_TRUE(picker.isEnabled());
   std::string csv = "Name,E-mail Address\n";
   for (int i = 0; i < 5000; ++i)
     csv += "P" + std::to_string(i) + ",p" + std::to_string(i) + "@x.org\n";

@@ -27,6 +27,10 @@ struct HeldHttp : roster::HttpPort {
     bodies.push_back(body);
     pending = std::move(done);
   }
+  void PostHttpsForm(const std::string& host, const std::string& path, const std::string& body,
+                     std::function<void(std::string)> done) override {
+    PostHttpForm(host, path, body, std::move(done));
+  }
   std::vector<std::string> bodies;
   std::function<void(std::string)> pending;
 };
@@ -127,7 +131,7 @@ TEST_F(HelpMenuTest, CheckCommandRunsInTheBackgroundOnceAtATime) {
   window_.MailSettings.SMTPAccountName = "elf@example.org";
   window_.RunCommand("mnuCheckNewVersion");
   window_.RunCommand("mnuCheckNewVersion");  // still waiting for the first answer
-  ASSERT_EQ(http.bodies, std::vector<std::string>{"UserEmail=elf@example.org"});
+  ASSERT_EQ(http.bodies, std::vector<std::string>{"UserEmail=elf%40example.org"});
   EXPECT_TRUE(help_->CheckRunning());
   EXPECT_TRUE(boxes_.boxes.empty());
   http.pending("VERSION=3.1.12,");

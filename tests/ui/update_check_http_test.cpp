@@ -95,9 +95,9 @@ TEST_F(UpdateCheckHttpTest, SendsTheDocumentedRequest) {
   EXPECT_EQ(request.rfind("POST /reply HTTP/1.0\r\n", 0), 0u) << request;
   for (const char* header :
        {"User-Agent: http generic\r\n", "Content-Type: application/x-www-form-urlencoded\r\n",
-        "Pragma: no-cache\r\n", "Content-Length: 27\r\n"})
+        "Pragma: no-cache\r\n", "Content-Length: 29\r\n"})
     EXPECT_NE(request.find(header), std::string::npos) << header;
-  EXPECT_TRUE(request.ends_with("\r\n\r\nUserEmail=santa@example.org")) << request;
+  EXPECT_TRUE(request.ends_with("\r\n\r\nUserEmail=santa%40example.org")) << request;
   EXPECT_EQ(Texts(), std::vector<std::string>{kUpToDate});
   EXPECT_EQ(ui_.boxes[0].style, roster::mb::kInformation);
 }
@@ -145,6 +145,59 @@ TEST_F(UpdateCheckHttpTest, NoServerShowsNothingAndASilentOneIsAbandoned) {
                      [&](std::string r) { got = std::move(r); });
   EXPECT_TRUE(QTest::qWaitFor([&] { return got != "unset"; }, 5000));
   EXPECT_EQ(got, "");
+}
+
+TEST(UpdateCheckHttpsTest, TheAddressTravelsEncryptedToATrustedServerOnly) {
+  QTemporaryDir dir;
+  QProcess openssl;
+  openssl.start("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt",
+                            "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2", "-subj",
+                            "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout",
+                            dir.filePath("key.pem"), "-out", dir.filePath("cert.pem")});
+  ASSERT_TRUE(openssl.waitForFinished(10000));
+  ASSERT_EQ(openssl.exitCode(), 0) << openssl.readAllStandardError().toStdString();
+  {
+    QFile reply(dir.filePath("v.cgi"));
+    ASSERT_TRUE(reply.open(QIODevice::WriteOnly));
+    reply.write("VERSION=3.2.0,");
+  }
+  QProcess server;
+  server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  server.start(qEnvironmentVariable("HM_PYTHON", "/usr/bin/python3"),
+               {qEnvironmentVariable("HM_SOURCE_DIR") + "/tests/ui/version_server.py", dir.path(),
+                dir.filePath("cert.pem"), dir.filePath("key.pem")});
+  ASSERT_TRUE(server.waitForReadyRead(10000));
+  const int port = server.readLine().trimmed().toInt();
+  ASSERT_GT(port, 0);
+  const roster::UpdateCheckConfig config{"3.1.12",
+                                         "https://127.0.0.1:" + std::to_string(port) + "/v.cgi",
+                                         "http://www.example.com/hollymoor/"};
+  auto check = [&](ui::QtHttpPort& http, testing_support::FakeUi& ui) {
+    QFile::remove(dir.filePath("last_request"));
+    bool finished = false;
+    roster::CheckForNewVersion(true, config, "santa@example.org", http, ui,
+                               [&] { finished = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return finished; }, 10000));
+  };
+
+  // A certificate nobody vouches for: nothing is posted and nothing is shown.
+  ui::QtHttpPort untrusting(nullptr, 10000, [] { return true; });
+  testing_support::FakeUi quiet;
+  check(untrusting, quiet);
+  EXPECT_TRUE(quiet.boxes.empty());
+  EXPECT_FALSE(QFile::exists(dir.filePath("last_request")));
+
+  ui::QtHttpPort trusting(nullptr, 10000, [] { return true; });
+  trusting.AddCaCertificates(QSslCertificate::fromPath(dir.filePath("cert.pem")));
+  testing_support::FakeUi ui;
+  check(trusting, ui);
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].text, kNews320);
+  QFile last(dir.filePath("last_request"));
+  ASSERT_TRUE(last.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(last.readAll().endsWith("\r\n\r\nUserEmail=santa%40example.org"));
+  server.kill();
+  server.waitForFinished(5000);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 """A version-check script stand-in for the update-check tests.
 
-Binds 127.0.0.1 on a free port and prints the port. A POST to /<name> answers with the
+Binds 127.0.0.1 on a free port and prints the port; with a certificate and key as the
+second and third arguments it speaks HTTPS. A POST to /<name> answers with the
 bytes of the file <name> in the folder given as the first argument, written in pieces of
 at most 1,000 bytes; the last request (request line, headers, body) is saved as
 'last_request' in that folder.
@@ -40,5 +41,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
 
 server = http.server.HTTPServer(("127.0.0.1", 0), Handler)
+if len(sys.argv) > 3:
+    import ssl
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(sys.argv[2], sys.argv[3])
+    server.socket = context.wrap_socket(server.socket, server_side=True)
 print(server.server_address[1], flush=True)
 server.serve_forever()

@@ -13,13 +13,15 @@ namespace {
 
 struct ScriptedHttp : roster::HttpPort {
   bool IsInternetConnected() override { return connected; }
-  void PostHttpForm(const std::string&, const std::string&, const std::string&,
+  void PostHttpForm(const std::string&, const std::string&, const std::string& form,
                     std::function<void(std::string)> done) override {
     ++posts;
+    body = form;
     done(reply);
   }
   bool connected = true;
   std::string reply;
+  std::string body;
   int posts = 0;
 };
 
@@ -63,6 +65,25 @@ TEST_F(UpdateCheckTest, MarkersAreMatchedExactly) {
   ASSERT_EQ(ui.boxes.size(), 1u);
   EXPECT_EQ(ui.boxes[0].text.rfind("A new version 3.1.120 is now", 0), 0u);
   EXPECT_EQ(http.posts, 3);
+}
+
+TEST_F(UpdateCheckTest, OnlyAStrictVersionFromTheServerIsEverShown) {
+  for (const char* reply :
+       {"VERSION=<a href=\"http://evil.example/\">4.0.0</a>,", "VERSION=4.0,", "VERSION=4.0.0.1,",
+        "VERSION=4..0,", "VERSION=4.0.0 ,", "VERSION=123456.0.0,", "VERSION=,", "VERSION=4.0.x,"})
+    Check(true, reply);
+  EXPECT_TRUE(ui.boxes.empty());
+  Check(true, "<b>VERSION=10.0.0,</b>");
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].text.rfind("A new version 10.0.0 is now", 0), 0u);
+}
+
+TEST_F(UpdateCheckTest, TheAddressIsSentFormEncoded) {
+  http.reply = "VERSION=3.1.12,";
+  roster::CheckForNewVersion(true, config, "a+b c&d=e@example.org", http, ui);
+  EXPECT_EQ(http.body, "UserEmail=a%2Bb+c%26d%3De%40example.org");
+  roster::CheckForNewVersion(true, config, "Zoë@x.org", http, ui);
+  EXPECT_EQ(http.body, "UserEmail=Zo%C3%AB%40x.org");
 }
 
 TEST(HttpRequestTest, AddressesSplitAndCannotAddLinesToTheRequest) {

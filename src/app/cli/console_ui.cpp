@@ -1,5 +1,7 @@
 #include "app/cli/console_ui.h"
 
+#include "app/cli/terminal_text.h"
+
 namespace cli {
 namespace {
 
@@ -73,7 +75,7 @@ int ConsoleUi::MsgBox(const std::string& text, int style, const std::string& tit
   if (!echo_) return answer;
   if (IsSummary(text, style)) {
     FinishStatusLine();
-    std::fputs(text.c_str(), out_);
+    std::fputs(TerminalSafe(text, true).c_str(), out_);
     if (text.empty() || text.back() != '\n') std::fputc('\n', out_);
     std::fflush(out_);
     return answer;
@@ -90,7 +92,7 @@ int ConsoleUi::MsgBox(const std::string& text, int style, const std::string& tit
     default:
       break;
   }
-  line += OneLine(text);
+  line += TerminalSafe(OneLine(text));
   if ((style & 0x0F) != 0) line += std::string(" [answered ") + AnswerName(answer) + "]";
   std::fprintf(err_, "%s\n", line.c_str());
   std::fflush(err_);
@@ -102,7 +104,7 @@ void ConsoleUi::SetStatusText(const std::string& text) {
   statuses_.push_back(text);
   spinner_ = 0;
   if (!echo_ || !show_status_) return;
-  const std::string shown = Trimmed(text);
+  const std::string shown = TerminalSafe(Trimmed(text));
   if (shown.empty() || shown == last_shown_) return;  // the senders repeat some texts
   last_shown_ = shown;
   if (terminal_) {
@@ -118,7 +120,7 @@ void ConsoleUi::DoEvents() {
   // The drawing yields once per attempt; on a terminal that is a visible heartbeat.
   if (!terminal_ || !echo_ || !show_status_) return;
   ++spinner_;
-  std::fprintf(err_, "\r\033[K%s [%d]", Trimmed(status_).c_str(), spinner_);
+  std::fprintf(err_, "\r\033[K%s [%d]", TerminalSafe(Trimmed(status_)).c_str(), spinner_);
   status_line_open_ = true;
   std::fflush(err_);
 }

@@ -7,9 +7,11 @@
 
 #include "app/cli/context.h"
 #include "app/cli/roster_file.h"
+#include "app/cli/terminal_text.h"
 #include "core/random.h"
 #include "drawing/draw_engine.h"
 #include "drawing/matching.h"
+#include "mail/contacts/contacts.h"
 #include "roster/roster.h"
 #include "roster/validation.h"
 
@@ -71,7 +73,8 @@ std::vector<std::string> RosterProblems(Context& ctx, const roster::Roster& rost
                                  : " (" + grid.TextMatrix(row, roster::kColName) + ")");
     if (grid.TextMatrix(row, roster::kColName).empty()) problems.push_back(who + ": empty name");
     const std::string& address = grid.TextMatrix(row, roster::kColEmail);
-    if (!roster::ValidateEmailAddress(ctx.ui, address))
+    // The documented rule is looser than what a server or the mailer takes as a recipient.
+    if (!roster::ValidateEmailAddress(ctx.ui, address) || !mail::LooksLikeAddress(address))
       problems.push_back(who + ": invalid e-mail address \"" + address + "\"");
     const std::string& list = grid.TextMatrix(row, roster::kColExclusions);
     std::size_t start = 0;
@@ -104,10 +107,11 @@ int RunCheck(Context& ctx) {
   const int n = roster->ParticipantCount();
   std::fprintf(ctx.out, "%d participant%s\n", n, n == 1 ? "" : "s");
   const std::vector<std::string> problems = RosterProblems(ctx, *roster);
-  for (const std::string& p : problems) std::fprintf(ctx.out, "problem: %s\n", p.c_str());
+  for (const std::string& p : problems)
+    std::fprintf(ctx.out, "problem: %s\n", TerminalSafe(p).c_str());
   const std::string reason = NoDrawingReason(*roster);
   if (!reason.empty()) {
-    std::fprintf(ctx.out, "no drawing exists: %s\n", reason.c_str());
+    std::fprintf(ctx.out, "no drawing exists: %s\n", TerminalSafe(reason).c_str());
     return kExitNoDrawing;
   }
   std::fprintf(ctx.out, "a drawing exists\n");
@@ -133,7 +137,7 @@ int RunDraw(Context& ctx) {
   if (!roster->CalculateDrawing()) {
     // The abort box has been printed; say why as well.
     const std::string reason = NoDrawingReason(*roster);
-    if (!reason.empty()) std::fprintf(stderr, "reason: %s\n", reason.c_str());
+    if (!reason.empty()) std::fprintf(stderr, "reason: %s\n", TerminalSafe(reason).c_str());
     return kExitNoDrawing;
   }
   if (!ctx.args.Has("reveal")) {
@@ -145,8 +149,9 @@ int RunDraw(Context& ctx) {
   for (int row = 1; row <= n; ++row) {
     int receiver = 0;
     roster::ParseNumber(grid.TextMatrix(row, roster::kColResult), receiver);
-    std::fprintf(ctx.out, "%s -> %s\n", grid.TextMatrix(row, roster::kColName).c_str(),
-                 grid.TextMatrix(receiver, roster::kColName).c_str());
+    std::fprintf(ctx.out, "%s -> %s\n",
+                 TerminalSafe(grid.TextMatrix(row, roster::kColName)).c_str(),
+                 TerminalSafe(grid.TextMatrix(receiver, roster::kColName)).c_str());
   }
   return kExitOk;
 }

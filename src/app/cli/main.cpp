@@ -11,6 +11,7 @@
 #include "app/cli/args.h"
 #include "app/cli/console_ui.h"
 #include "app/cli/context.h"
+#include "app/cli/terminal_text.h"
 #include "app/default_paths.h"
 
 namespace {
@@ -61,11 +62,12 @@ int main(int argc, char** argv) {
     code = Dispatch(ctx);
   } catch (const cli::CliError& e) {
     ui.FinishStatusLine();
-    std::fprintf(stderr, "hollymoor-cli: %s\n", e.what());
+    std::fprintf(stderr, "hollymoor-cli: %s\n", cli::TerminalSafe(e.what()).c_str());
     code = e.code();
   } catch (const std::exception& e) {
     ui.FinishStatusLine();
-    std::fprintf(stderr, "hollymoor-cli: unexpected failure: %s\n", e.what());
+    std::fprintf(stderr, "hollymoor-cli: unexpected failure: %s\n",
+                 cli::TerminalSafe(e.what()).c_str());
     code = cli::kExitFailed;
   }
   ui.FinishStatusLine();

@@ -12,6 +12,8 @@
 #include "app/cli/context.h"
 #include "app/cli/delivery.h"
 #include "app/cli/roster_file.h"
+#include "app/cli/terminal_text.h"
+#include "core/private_files.h"
 #include "files/history.h"
 #include "files/ledger.h"
 #include "files/pending.h"
@@ -67,9 +69,7 @@ mail::SendValues NotificationValues(Context& ctx, const mail::MailSettings& sett
 }
 
 void PrepareDataDir(const Context& ctx) {
-  std::error_code ec;
-  std::filesystem::create_directories(ctx.data_dir, ec);
-  if (!std::filesystem::is_directory(ctx.data_dir))
+  if (!core::EnsurePrivateFolder(ctx.data_dir))
     throw CliError(kExitBadInput, "cannot use the data folder [" + ctx.data_dir.string() + "]");
 }
 
@@ -89,12 +89,18 @@ class UnattendedErrand : public roster::SendErrand {
     return true;
   }
   void SaveDrawingHistory() override {
+    const int failures = ctx_.ui.CriticalCount();
     archive = files::SaveDrawingHistory(roster_, clock_, ctx_.data_dir);
     if (!archive.empty()) delivery_.record().KeepLedgerAt(files::LedgerPathFor(archive));
+    // Nothing leaves without its archive: a re-send would have nothing to work from. The
+    // writer has shown its message; the errand ends here, past its own error path.
+    if (archive.empty() || ctx_.ui.CriticalCount() != failures) throw ArchiveFailed{};
   }
   bool UseSMTP() const override { return settings_.UseSMTP; }
   void SmtpSendDrawing() override { delivery_.SmtpSendDrawing(); }
   void MapiSendDrawing() override { delivery_.MapiSendDrawing(); }
+
+  struct ArchiveFailed {};
 
   bool confirmed = false;
   std::vector<int> rows;           // who was to be notified
@@ -110,9 +116,7 @@ class UnattendedErrand : public roster::SendErrand {
   roster::SystemClock clock_;
 };
 
-std::string Quoted(const std::string& s) {
-  return s.find_first_of(" \"'\\$`") == std::string::npos ? s : "'" + s + "'";
-}
+std::string Quoted(const std::string& s) { return ShellQuote(s); }
 
 // A reply or mailer error on one line of the summary.
 std::string OneLine(std::string text) {
@@ -139,7 +143,7 @@ int Outcome(Context& ctx, const char* command, const files::RunRecord& record,
   for (std::size_t i = 0; i < missing.size(); ++i) {
     files::LedgerEntry e = missing[i];
     e.outcome.reply = OneLine(e.outcome.reply);
-    line << (i ? ", " : "") << files::DescribeEntry(e);
+    line << (i ? ", " : "") << TerminalSafe(files::DescribeEntry(e));
   }
   std::fprintf(stderr, "%s\n", line.str().c_str());
   if (!archive.empty() && std::filesystem::exists(archive)) {
@@ -163,20 +167,23 @@ int RunErrand(Context& ctx, roster::Roster& roster, const char* command) {
 
   Delivery delivery(ctx, roster, settings, values);
   UnattendedErrand errand(ctx, roster, settings, values, delivery);
-  roster::CalculateAndSend(roster, errand);
+  try {
+    roster::CalculateAndSend(roster, errand);
+  } catch (const UnattendedErrand::ArchiveFailed&) {
+    ctx.ui.FinishStatusLine();
+    throw CliError(kExitFailed, std::string(command) +
+                                    ": the drawing could not be archived, so nothing was sent");
+  }
   ctx.ui.FinishStatusLine();
   if (!errand.confirmed) {
     // Only the drawing ends the errand before the dialog; its abort message has been shown.
     const std::string reason = NoDrawingReason(roster);
-    if (!reason.empty()) std::fprintf(stderr, "reason: %s\n", reason.c_str());
+    if (!reason.empty()) std::fprintf(stderr, "reason: %s\n", TerminalSafe(reason).c_str());
     return kExitNoDrawing;
   }
-  if (!errand.archive.empty()) {
-    if (std::filesystem::exists(errand.archive))
-      std::fprintf(stderr, "archived: %s (and .htm)\n", errand.archive.string().c_str());
-    else
-      std::fprintf(stderr, "warning: the drawing could not be archived\n");
-  }
+  if (!errand.archive.empty())
+    std::fprintf(stderr, "archived: %s (and .htm)\n",
+                 TerminalSafe(errand.archive.string()).c_str());
   return Outcome(ctx, command, delivery.record(), errand.rows, errand.names, errand.archive);
 }
 

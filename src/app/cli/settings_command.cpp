@@ -2,8 +2,13 @@
 // dialog's own save (mail::SaveSettings), so the checks, their order and messages, the
 // password rule and the stored values are exactly the dialog's.
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -54,6 +59,24 @@ std::string ReadPasswordLine(std::FILE* in) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
   if (!any) throw CliError(kExitBadInput, "settings: no password on standard input");
   return line;
+}
+
+// Why the folder of `file` takes no new file: what a small write beside it reports.
+std::string WriteProblem(const std::filesystem::path& file) {
+  const std::filesystem::path probe = file.string() + ".probe";
+  errno = 0;
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  int err = errno;
+  if (fd >= 0) {
+    const std::string block(4096, ' ');
+    err = ::write(fd, block.data(), block.size()) == static_cast<ssize_t>(block.size()) &&
+                  ::fsync(fd) == 0
+              ? 0
+              : errno;
+    ::close(fd);
+    ::unlink(probe.c_str());
+  }
+  return err != 0 ? std::strerror(err) : "the settings did not read back as written";
 }
 
 void Show(Context& ctx, const mail::MailSettings& s) {
@@ -154,8 +177,12 @@ int RunSettings(Context& ctx) {
   if (stored.SMTPServer != settings.SMTPServer ||
       stored.SMTPAccountPassword != settings.SMTPAccountPassword ||
       stored.MailerCommand != settings.MailerCommand || stored.UseSMTP != settings.UseSMTP ||
-      stored.AllowUnencryptedSMTP != settings.AllowUnencryptedSMTP)
-    throw CliError(kExitFailed, "settings: could not write [" + ctx.config_file.string() + "]");
+      stored.AllowUnencryptedSMTP != settings.AllowUnencryptedSMTP ||
+      stored.SMTPUserName != settings.SMTPUserName ||
+      stored.SMTPAccountName != settings.SMTPAccountName ||
+      stored.ServerRequiresAuthentication != settings.ServerRequiresAuthentication)
+    throw CliError(kExitFailed, "settings: could not write [" + ctx.config_file.string() +
+                                    "]: " + WriteProblem(ctx.config_file));
   if (ctx.args.Has("show")) Show(ctx, settings);
   return kExitOk;
 }

@@ -4,6 +4,7 @@
 // path reads them; one contact is one person with one address, so a card with three addresses
 // gives three contacts.
 
+#include <cstdint>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -35,6 +36,11 @@ ContactsLoad ParseContacts(std::string_view data);
 ContactsLoad ParseVCards(std::string_view utf8);
 ContactsLoad ParseContactsCsv(std::string_view utf8);
 
+// No address book comes near this; a larger "contacts file" is refused unread.
+inline constexpr std::uintmax_t kMaxContactsFileBytes = 64u << 20;
+
+// Reads a regular file of at most kMaxContactsFileBytes. Pipes, devices and folders are
+// refused without being opened: opening a FIFO would wait for a writer forever.
 ContactsLoad LoadContactsFile(const std::filesystem::path& path);
 
 // Text helpers shared by the two parsers.

@@ -208,13 +208,40 @@ ContactsLoad ParseContacts(std::string_view data) {
 }
 
 ContactsLoad LoadContactsFile(const std::filesystem::path& path) {
+  ContactsLoad refused;
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(path, ec);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    refused.error = "The contacts file [" + path.string() + "] is not a regular file";
+    return refused;
+  }
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (!ec && size > kMaxContactsFileBytes) {
+    refused.error = "The contacts file [" + path.string() + "] is larger than " +
+                    std::to_string(kMaxContactsFileBytes >> 20) + " MB";
+    return refused;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     ContactsLoad failed;
     failed.error = "The contacts file [" + path.string() + "] could not be opened";
     return failed;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  bytes.resize(
+      static_cast<std::size_t>(std::min<std::uintmax_t>(ec ? 0 : size, kMaxContactsFileBytes)));
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  // It may have grown since: read on, up to the cap.
+  for (char buf[1 << 16]; in && bytes.size() <= kMaxContactsFileBytes;) {
+    in.read(buf, sizeof buf);
+    bytes.append(buf, static_cast<std::size_t>(in.gcount()));
+  }
+  if (bytes.size() > kMaxContactsFileBytes) {
+    refused.error = "The contacts file [" + path.string() + "] is larger than " +
+                    std::to_string(kMaxContactsFileBytes >> 20) + " MB";
+    return refused;
+  }
   if (in.bad()) {
     ContactsLoad failed;
     failed.error = "The contacts file [" + path.string() + "] could not be read";
