@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "core/random.h"
+#include "ui/drawing_options_dialog.h"
 #include "ui/main_window.h"
 
 namespace ui {
@@ -21,8 +22,11 @@ void WireDrawingCommands(MainWindow& w) {
     if (r.DrawingInProgress()) return;
     // Stir the clock in, as a re-seed would, without restarting the sequence.
     r.random().Mix(static_cast<std::uint64_t>(w.clock().Now().time_since_epoch().count()));
+    ApplyDrawingOptions(w);
     r.CalculateAndView();
   });
+
+  WireDrawingOptions(w);
 
   w.AddStartupStep(StartupStep::kSelection, [&w] {
     // Seeded here rather than at construction, so a test's clock is in place.
