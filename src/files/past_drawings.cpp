@@ -1,6 +1,7 @@
 #include "files/past_drawings.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <unordered_map>
 
 #include "files/atomic_file.h"
@@ -42,9 +43,16 @@ std::vector<roster::PastDrawing> ReadPastDrawings(const std::filesystem::path& f
        it.increment(ec)) {
     if (it->path().extension() == kListExtension) archives.push_back(it->path());
   }
-  std::sort(archives.begin(), archives.end(), [](const auto& a, const auto& b) {
-    return a.filename().string() > b.filename().string();
-  });
+  // "yyyymmdd-hhnn", then "_2", "_3"... for later archives of the same minute.
+  const auto key = [](const std::filesystem::path& p) {
+    const std::string stem = p.stem().string();
+    const std::size_t bar = stem.rfind('_');
+    int n = 1;
+    if (bar != std::string::npos) n = std::atoi(stem.c_str() + bar + 1);
+    return std::pair(stem.substr(0, bar), n);
+  };
+  std::sort(archives.begin(), archives.end(),
+            [&](const auto& a, const auto& b) { return key(a) > key(b); });
   std::vector<roster::PastDrawing> out;
   for (const auto& path : archives) {
     if (static_cast<int>(out.size()) >= count) break;

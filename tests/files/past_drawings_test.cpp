@@ -27,6 +27,9 @@ TEST_F(PastDrawingsTest, NewestArchivesComeFirstWithAddressesOfBothSides) {
   Archive("20251224-1800",
           {{"Ann", "ann@x.org", "Cy"}, {"Bo", "bo@x.org", "Ann"}, {"Cy", "", "Bo"}});
   Archive("20231224-1800", {{"Ann", "ann@x.org", "Bo"}, {"Bo", "bo@x.org", "Ann"}});
+  // Two more drawings in one minute: the later one carries the higher number.
+  Archive("20221224-1800_10", {{"Ann", "ann@x.org", "Bo"}, {"Bo", "bo@x.org", "Ann"}});
+  Archive("20221224-1800_2", {{"Ann", "ann@x.org", "Bo"}, {"Bo", "bo@x.org", "Ann"}});
   Archive("20261201-0900", {{"Ann", "ann@x.org", ""}, {"Bo", "bo@x.org", ""}});  // no results
   File("History/20261201-0900.htm", "<html></html>");
 
@@ -38,7 +41,10 @@ TEST_F(PastDrawingsTest, NewestArchivesComeFirstWithAddressesOfBothSides) {
   EXPECT_EQ(past[0].pairs[0].first.email, "ann@x.org");
   EXPECT_EQ(past[0].pairs[0].second.name, "Cy");
   EXPECT_EQ(past[0].pairs[1].second.email, "ann@x.org");  // the receiver's own address
-  EXPECT_EQ(files::ReadPastDrawings(dir_.path() / "History", 5).size(), 3u);
+  const auto all = files::ReadPastDrawings(dir_.path() / "History", 5);
+  ASSERT_EQ(all.size(), 5u);
+  EXPECT_EQ(all[3].label, "20221224-1800_10");
+  EXPECT_EQ(all[4].label, "20221224-1800_2");
   EXPECT_TRUE(files::ReadPastDrawings(dir_.path() / "Nowhere", 5).empty());
 }
 
