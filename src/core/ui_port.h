@@ -42,6 +42,8 @@ class Ui {
   // Panel 1 of the status bar.
   virtual void SetStatusText(const std::string& text) = 0;
   virtual std::string StatusText() const = 0;
+  // Panel 2: how the last drawing was made. Surfaces without a second panel ignore it.
+  virtual void SetDrawingStatus(const std::string& text) { (void)text; }
 
   // Lets the event loop process pending events once.
   virtual void DoEvents() = 0;

@@ -1,6 +1,7 @@
 #include "drawing/matching.h"
 
 #include <algorithm>
+#include <cctype>
 #include <numeric>
 
 namespace roster {
@@ -25,6 +26,25 @@ void ExclusionGraph::Finish() {
   pending_.shrink_to_fit();
 }
 
+ExclusionGraph ExclusionGraph::With(std::span<const std::pair<int, int>> more) const {
+  ExclusionGraph out(n_);
+  out.pending_.reserve(targets_.size() + more.size());
+  for (int g = 0; g < n_; ++g)
+    for (int r : Forbidden(g)) out.pending_.emplace_back(g, r);
+  for (const auto& [g, r] : more) out.Forbid(g, r);
+  out.Finish();
+  return out;
+}
+
+ExclusionGraph ExclusionGraph::Reversed() const {
+  ExclusionGraph out(n_);
+  out.pending_.reserve(targets_.size());
+  for (int g = 0; g < n_; ++g)
+    for (int r : Forbidden(g)) out.pending_.emplace_back(r, g);
+  out.Finish();
+  return out;
+}
+
 std::span<const int> ExclusionGraph::Forbidden(int giver) const {
   if (giver < 0 || giver >= n_ || offsets_.empty()) return {};
   return {targets_.data() + offsets_[giver],
@@ -40,11 +60,11 @@ bool ExclusionGraph::Allowed(int giver, int receiver) const {
 
 namespace {
 
-std::string JoinNumbers(const std::vector<int>& indices) {
+std::string Join(const std::vector<int>& indices, const std::function<std::string(int)>& name) {
   std::string out;
   for (std::size_t i = 0; i < indices.size(); ++i) {
     if (i > 0) out += (i + 1 == indices.size()) ? " and " : ", ";
-    out += std::to_string(indices[i] + 1);
+    out += name(indices[i]);
   }
   return out;
 }
@@ -210,6 +230,53 @@ Obstruction FindObstruction(const ExclusionGraph& graph, const Matching& matchin
   return out;
 }
 
+namespace {
+
+// Everybody reachable from `start` by permitted gifts, sorted.
+std::vector<int> Reachable(const ExclusionGraph& graph, int start) {
+  std::vector<int> order(static_cast<std::size_t>(graph.size()));
+  std::iota(order.begin(), order.end(), 0);
+  ComplementSearch search(graph);
+  search.Reset(order);
+  std::vector<int> seen = {start};
+  std::vector<char> in(order.size(), 0);
+  in[start] = 1;
+  for (std::size_t qi = 0; qi < seen.size(); ++qi) {
+    search.Expand(seen[qi], [&](int v) {
+      if (!in[v]) {
+        in[v] = 1;
+        seen.push_back(v);
+      }
+    });
+  }
+  std::sort(seen.begin(), seen.end());
+  return seen;
+}
+
+}  // namespace
+
+Obstruction FindClosedGroup(const ExclusionGraph& graph) {
+  Obstruction out;
+  const int n = graph.size();
+  if (n < 2) return out;
+  std::vector<int> group = Reachable(graph, 0);
+  if (static_cast<int>(group.size()) < n) {
+    out.kind = Obstruction::Kind::kClosedGroup;
+    out.givers = std::move(group);
+    return out;
+  }
+  // Those who cannot reach participant 0 give only among themselves.
+  const std::vector<int> reaching = Reachable(graph.Reversed(), 0);
+  if (static_cast<int>(reaching.size()) < n) {
+    std::vector<char> in(static_cast<std::size_t>(n), 0);
+    for (int v : reaching) in[v] = 1;
+    out.kind = Obstruction::Kind::kClosedGroup;
+    for (int v = 0; v < n; ++v)
+      if (!in[v]) out.givers.push_back(v);
+  }
+  return out;
+}
+
 int UndrawableReceiver(const ExclusionGraph& graph) {
   const int n = graph.size();
   std::vector<int> excluded_by(static_cast<std::size_t>(n), 0);
@@ -221,20 +288,36 @@ int UndrawableReceiver(const ExclusionGraph& graph) {
 }
 
 std::string Obstruction::Describe() const {
+  return Describe([](int i) { return "participant " + std::to_string(i + 1); });
+}
+
+std::string Obstruction::Describe(const std::function<std::string(int)>& name) const {
+  const auto who = [&](const std::vector<int>& people) {
+    std::string text = Join(people, name);
+    if (!text.empty())
+      text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+  };
   switch (kind) {
     case Kind::kNone:
       return "A valid drawing exists.";
     case Kind::kUndrawableReceiver:
-      return "Nobody may draw participant " + std::to_string(receiver + 1) +
-             ": everybody else excludes them.";
+      return "Nobody may draw " + name(receiver) + ": everybody else excludes them.";
     case Kind::kGiversShort: {
-      std::string who = givers.size() == 1 ? "Participant " + JoinNumbers(givers) + " may draw "
-                                           : "Participants " + JoinNumbers(givers) + " may draw ";
-      if (receivers.empty()) return who + "nobody.";
-      return who + "only " + (receivers.size() == 1 ? "participant " : "participants ") +
-             JoinNumbers(receivers) + ": " + std::to_string(receivers.size()) + " for " +
-             std::to_string(givers.size()) + " givers.";
+      const std::string givers_text = who(givers) + " may draw ";
+      if (receivers.empty()) return givers_text + "nobody.";
+      return givers_text + "only " + Join(receivers, name) + ": " +
+             std::to_string(receivers.size()) + " for " + std::to_string(givers.size()) +
+             " givers.";
     }
+    case Kind::kClosedGroup:
+      return who(givers) + " may give only among themselves, so no single loop can include " +
+             "everybody.";
+    case Kind::kNoSingleLoop:
+      return "No single loop through everybody exists: every possible drawing was counted.";
+    case Kind::kOnlySwappedPairs:
+      return "Every possible drawing has two people drawing each other: every possible "
+             "drawing was counted.";
   }
   return {};
 }

@@ -6,6 +6,7 @@
 // Givers and receivers are 0-based indices (roster row - 1).
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <utility>
@@ -25,6 +26,11 @@ class ExclusionGraph {
   void Forbid(int giver, int receiver);
   void Finish();
 
+  // This graph with more forbidden pairs (giver, receiver) added.
+  ExclusionGraph With(std::span<const std::pair<int, int>> more) const;
+  // Every pair reversed: who may not be drawn by whom.
+  ExclusionGraph Reversed() const;
+
   // Sorted, without duplicates and without the giver itself.
   std::span<const int> Forbidden(int giver) const;
   bool Allowed(int giver, int receiver) const;
@@ -37,12 +43,15 @@ class ExclusionGraph {
   std::vector<int> targets_;
 };
 
-// Why no valid assignment exists (Hall's condition fails). Indices are 0-based.
+// Why no valid assignment exists. Indices are 0-based.
 struct Obstruction {
   enum class Kind {
     kNone,
     kUndrawableReceiver,  // everybody else excludes `receiver`
     kGiversShort,         // `givers` may draw only `receivers`, and there are fewer of those
+    kClosedGroup,         // `givers` may give only among themselves: no single loop
+    kNoSingleLoop,        // every possible assignment was counted; none is one loop
+    kOnlySwappedPairs,    // every possible assignment was counted; each has a swapped pair
   };
   Kind kind = Kind::kNone;
   int receiver = -1;
@@ -51,6 +60,8 @@ struct Obstruction {
 
   // One English sentence naming participants by number (index + 1), for the command line.
   std::string Describe() const;
+  // The same, naming participant i (0-based) by name(i).
+  std::string Describe(const std::function<std::string(int)>& name) const;
 };
 
 // A maximum matching of givers to allowed receivers. Randomised: a random greedy start,
@@ -66,6 +77,10 @@ Matching MaximumMatching(const ExclusionGraph& graph, Random& random);
 // from that giver by alternating paths, and their allowed receivers (one fewer).
 // Kind kNone when the matching is perfect.
 Obstruction FindObstruction(const ExclusionGraph& graph, const Matching& matching);
+
+// A proof that no single loop exists because some group may give only among itself (the
+// permitted gifts do not connect everybody both ways); kind kNone when connected.
+Obstruction FindClosedGroup(const ExclusionGraph& graph);
 
 // A receiver that no giver may draw, or -1.
 int UndrawableReceiver(const ExclusionGraph& graph);

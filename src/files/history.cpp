@@ -119,6 +119,9 @@ std::string FormatHistoryLog(const roster::Roster& roster, const std::string& lo
   out += "<html><head><title>" + p + "</title></head><body><table cellpadding=\"4\">\r\n";
   out += "<tr><td width=\"16%\" colspan=\"6\" bgcolor=\"#C0C0C0\"><b>Hollymoor History Log File " +
          p + "</b></td></tr>\r\n";
+  // How the drawing was made and under which options; never who drew whom.
+  if (const std::string how = roster.DrawingSummary(); !how.empty())
+    out += "<tr><td colspan=\"6\">" + Html(how) + "</td></tr>\r\n";
   static constexpr const char* kHeads[6][3] = {{"<tr>", "16%", "#"},
                                                {"", "16%", "Exclusion #"},
                                                {"", "17%", "Participant Name"},

@@ -56,7 +56,7 @@ bool Roster::CalculateDrawing() {
   const ExclusionGraph graph = ReadExclusionGraph(grid_);
   DrawOptions options;
   options.on_attempt = [this] { ui_.DoEvents(); };
-  last_drawing_ = DrawAssignment(graph, *random_, options);
+  last_drawing_ = DrawWithChoices(graph, options);
 
   bool result = last_drawing_.ok && grid_.Rows() - 1 == n;
   if (result) {
@@ -64,6 +64,7 @@ bool Roster::CalculateDrawing() {
     for (int g = 1; g <= n; ++g)
       grid_.SetTextMatrix(g, kColResult, std::to_string(last_drawing_.receiver_of[g - 1] + 1));
     ui_.SetStatusText("Ready");
+    ui_.SetDrawingStatus(DrawingSummary());
   } else {
     ui_.SetStatusText("Calculation Aborted, Too many Exclusions set");
     ui_.MsgBox("Calculation Aborted: You may have too many Exclusions set.", mb::kCritical,

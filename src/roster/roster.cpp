@@ -75,6 +75,7 @@ constexpr MenuItem kMenuItems[] = {
     {"mnuTools", "&Tools"},
     {"mnuCalculateView", "Calculate && View"},
     {"mnuCalculateSend", "Calculate && Send ..."},
+    {"mnuDrawingOptions", "Drawing &Options..."},
     {"mnuSendMessage", "Send Participants an Email..."},
     {"mnuReSendList", "Re-Send Previous Drawing..."},
     {"mnuViewDrawingLog", "View Previous Drawing's Information"},

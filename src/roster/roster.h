@@ -8,6 +8,7 @@
 #include "core/random.h"
 #include "core/ui_port.h"
 #include "drawing/draw_engine.h"
+#include "drawing/past_pairs.h"
 #include "roster/commands.h"
 #include "roster/grid.h"
 
@@ -31,6 +32,12 @@ extern const char* const kGridFormat;
 // its list that is the decimal number c of a data row forbids row c (the drawing's own test:
 // "," + c + "," occurs in "," + list + ",").
 ExclusionGraph ReadExclusionGraph(const Grid& grid);
+
+// What the organiser chose for the next drawings (Tools > Drawing Options).
+struct DrawingChoices {
+  DrawRules rules;
+  std::vector<PastDrawing> past;  // newest first: earlier drawings whose pairs are avoided
+};
 
 class Roster {
  public:
@@ -83,6 +90,12 @@ class Roster {
   bool DrawingInProgress() const { return drawing_; }
   // How the last drawing went: method, assignment, and when it failed, why (for the CLI).
   const DrawOutcome& LastDrawing() const { return last_drawing_; }
+  // Options for the drawings to come; the exclusion lists in the grid stay as they are.
+  void SetDrawingChoices(DrawingChoices choices) { choices_ = std::move(choices); }
+  const DrawingChoices& drawing_choices() const { return choices_; }
+  // One line on how the last drawing was made: its uniformity and the options that applied.
+  // Empty before the first successful drawing.
+  std::string DrawingSummary() const;
   // The drawing's random source; the program seeds it from the clock, tests fix it.
   void SetRandom(std::unique_ptr<Random> random) { random_ = std::move(random); }
   Random& random() { return *random_; }
@@ -103,8 +116,13 @@ class Roster {
   Grid grid_;
   Commands commands_;
   std::unique_ptr<Random> random_;
+  // Draws under the chosen options, offering to drop those that make it impossible.
+  DrawOutcome DrawWithChoices(const ExclusionGraph& graph, DrawOptions options);
+
   DrawOutcome last_drawing_;
   bool drawing_ = false;
+  DrawingChoices choices_;
+  std::string summary_;  // of the last successful drawing
 };
 
 // Exclusion-list helpers shared by the roster operations and the list files.

@@ -38,6 +38,7 @@ const std::vector<MenuNode>& MenuTree() {
       {"mnuTools",
        {{"mnuCalculateView"},
         {"mnuCalculateSend"},
+        {"mnuDrawingOptions"},
         {"mnuSendMessage"},
         {"mnuReSendList"},
         {"mnuViewDrawingLog"},

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QStatusBar>
 
 namespace ui {
 
@@ -101,6 +102,18 @@ void QtUi::SetStatusText(const std::string& text) {
     } else
       status_bar_->showMessage(QString::fromStdString(text));
   }
+}
+
+void QtUi::SetDrawingStatus(const std::string& text) {
+  if (!status_bar_) return;
+  auto* label = status_bar_->findChild<QLabel*>("Panel2");
+  if (!label) {
+    label = new QLabel(status_bar_);
+    label->setObjectName("Panel2");
+    label->setTextFormat(Qt::PlainText);
+    status_bar_->addPermanentWidget(label);
+  }
+  label->setText(QString::fromStdString(text));
 }
 
 void QtUi::DoEvents() { QCoreApplication::processEvents(); }

@@ -40,6 +40,7 @@ class QtUi : public roster::Ui {
   int MsgBox(const std::string& text, int style, const std::string& title) override;
   void SetStatusText(const std::string& text) override;
   std::string StatusText() const override { return status_; }
+  void SetDrawingStatus(const std::string& text) override;
   void DoEvents() override;
   int MousePointer() const override { return pointer_; }
   void SetMousePointer(int pointer) override;

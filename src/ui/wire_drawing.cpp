@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "core/random.h"
+#include "ui/drawing_options_dialog.h"
 #include "ui/main_window.h"
 
 namespace ui {
@@ -21,8 +22,11 @@ void WireDrawingCommands(MainWindow& w) {
     if (r.DrawingInProgress()) return;
     // Fresh entropy for every drawing, without restarting the sequence.
     r.random().Mix(roster::SeedFromSystem());
+    ApplyDrawingOptions(w);
     r.CalculateAndView();
   });
+
+  WireDrawingOptions(w);
 
   w.AddStartupStep(StartupStep::kSelection, [&w] {
     w.roster().SetRandom(std::make_unique<roster::Xoshiro256>(roster::SeedFromSystem()));

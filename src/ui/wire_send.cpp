@@ -1,6 +1,7 @@
 #include "files/history.h"
 #include "files/ledger.h"
 #include "roster/calculate_send.h"
+#include "ui/drawing_options_dialog.h"
 #include "ui/main_window.h"
 #include "ui/send_dialogs.h"
 #include "ui/smtp_runner.h"
@@ -49,6 +50,7 @@ void WireSendCommands(MainWindow& w) {
     // One errand at a time: an SMTP run goes on in socket events after this returns.
     if (SmtpRunnerOf(w).Active()) return;
     WindowErrand errand(w);
+    ApplyDrawingOptions(w);
     roster::CalculateAndSend(w.roster(), errand);
   });
   w.OnCommand("mnuSendMessage", [&w] {

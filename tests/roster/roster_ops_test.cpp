@@ -131,6 +131,7 @@ TEST_F(RosterTest, ReSendModeEnablesExactlyThreeRosterCommands) {
                                                        "mnuTools",
                                                        "mnuViewDrawingLog",
                                                        "mnuSetup",
+                                                       "mnuDrawingOptions",
                                                        "mnuHelp",
                                                        "mnuDemos",
                                                        "mnuDemoSetup",

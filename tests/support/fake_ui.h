@@ -21,6 +21,7 @@ class FakeUi : public roster::Ui {
   int MsgBox(const std::string& text, int style, const std::string& title) override;
   void SetStatusText(const std::string& text) override;
   std::string StatusText() const override { return status_; }
+  void SetDrawingStatus(const std::string& text) override { drawing_status = text; }
   void DoEvents() override { ++do_events_calls; }
   int MousePointer() const override { return pointer_; }
   void SetMousePointer(int pointer) override;
@@ -32,6 +33,7 @@ class FakeUi : public roster::Ui {
   std::vector<std::string> statuses;  // every status text, in order
   std::vector<int> pointers;          // every pointer set, in order
   int do_events_calls = 0;
+  std::string drawing_status;  // the second status panel
 
  private:
   std::deque<int> answers_;

@@ -1,5 +1,7 @@
 #include "app/cli/args.h"
 
+#include "app/cli/drawing_options.h"
+
 #include <algorithm>
 #include <cctype>
 #include <sstream>
@@ -29,8 +31,10 @@ const std::vector<CommandSpec>& BuildCommands() {
        1,
        "read a roster, report its problems and whether a drawing exists",
        "Exit status: 0 when a drawing exists, 3 when none exists (the reason names who cannot\n"
-       "give or receive), 2 when the file cannot be read.",
-       {}},
+       "give or receive), 2 when the file cannot be read. With drawing options, one line per\n"
+       "option says whether a drawing exists under it: exit status 3 when one is proven\n"
+       "impossible, 1 when none was found within the time limit.",
+       DrawingOptionSpecs()},
       {"draw",
        "ROSTER.hmr",
        1,
@@ -38,14 +42,15 @@ const std::vector<CommandSpec>& BuildCommands() {
        "draw once, without sending anything",
        "Prints only that a drawing was found, unless --reveal is given. Exit status 3 when no\n"
        "drawing exists.",
-       {{"seed", "N", "seed the random source with N (repeatable drawings)"},
-        {"reveal", "", "print \"GIVER -> RECEIVER\" for every participant, in roster order"}}},
+       With({{"seed", "N", "seed the random source with N (repeatable drawings)"},
+             {"reveal", "", "print \"GIVER -> RECEIVER\" for every participant, in roster order"}},
+            DrawingOptionSpecs())},
       {"send", "ROSTER.hmr", 1, 1, "Calculate & Send: draw unseen, archive and notify everyone",
        "The drawing is archived under DATA-DIR/History (list file and HTML log) before any\n"
        "message leaves; mail goes by the configured path (see \"settings\"). Status texts go to\n"
        "standard error, the summary to standard output. Exit status 0 only when every message\n"
        "was accepted.",
-       kMessageOptions},
+       With(kMessageOptions, DrawingOptionSpecs())},
       {"resend", "ARCHIVE.hmr", 1, 1,
        "re-send an archived drawing to the named participants, or to everyone not reached",
        "ARCHIVE.hmr is a list file from DATA-DIR/History. Only the participants named with --to\n"

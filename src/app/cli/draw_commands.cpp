@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/cli/context.h"
+#include "app/cli/drawing_options.h"
 #include "app/cli/roster_file.h"
 #include "app/cli/terminal_text.h"
 #include "core/random.h"
@@ -115,7 +116,8 @@ int RunCheck(Context& ctx) {
     return kExitNoDrawing;
   }
   std::fprintf(ctx.out, "a drawing exists\n");
-  return kExitOk;
+  ApplyDrawingChoices(ctx, *roster);
+  return ReportDrawingChoices(ctx, *roster);
 }
 
 int RunDraw(Context& ctx) {
@@ -133,13 +135,17 @@ int RunDraw(Context& ctx) {
   const int n = roster->ParticipantCount();
   if (n == 0) throw CliError(kExitNoDrawing, "draw: the roster has no participants");
 
+  ApplyDrawingChoices(ctx, *roster);
   roster->ResetSelection(false);
   if (!roster->CalculateDrawing()) {
+    // Not proven impossible: an option's search ran out of time.
+    if (roster->LastDrawing().timed_out) return kExitFailed;
     // The abort box has been printed; say why as well.
     const std::string reason = NoDrawingReason(*roster);
     if (!reason.empty()) std::fprintf(stderr, "reason: %s\n", TerminalSafe(reason).c_str());
     return kExitNoDrawing;
   }
+  std::fprintf(ctx.out, "%s\n", roster->DrawingSummary().c_str());
   if (!ctx.args.Has("reveal")) {
     std::fprintf(ctx.out, "A drawing was found for %d participants (not shown; use --reveal).\n",
                  n);

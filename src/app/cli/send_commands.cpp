@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/cli/context.h"
+#include "app/cli/drawing_options.h"
 #include "app/cli/delivery.h"
 #include "app/cli/roster_file.h"
 #include "app/cli/terminal_text.h"
@@ -194,6 +195,7 @@ int RunSend(Context& ctx) {
   LoadRoster(ctx, *roster, ctx.args.operands.at(0), /*re_send=*/false);
   if (roster->ParticipantCount() == 0)
     throw CliError(kExitBadInput, "send: the roster has no participants");
+  ApplyDrawingChoices(ctx, *roster);
   return RunErrand(ctx, *roster, "send");
 }
 
