@@ -352,11 +352,15 @@ TEST_F(EngineTest, FirstMessageErrorEndsWithTheErrorBox) {
   Login(false);
   Reply("334 VXNlcm5hbWU6\r\n");
   Reply("334 UGFzc3dvcmQ6\r\n");
-  Reply("535 5.7.8 Authentication credentials invalid\r\n");
+  Reply("535 5.7.139 Authentication unsuccessful, basic authentication is disabled.\r\n");
   EXPECT_FALSE(E().Active());
   ASSERT_EQ(Boxes().size(), 1u);
-  ExpectLastBox("SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n", mb::kInformation,
-                "SMTP Error");
+  // The documented text, then the line that says what to do instead.
+  ExpectLastBox(
+      "SMTP Error: 535 5.7.139 Authentication unsuccessful, basic authentication is "
+      "disabled.\r\nMicrosoft no longer accepts passwords for this account: choose "
+      "\"Sign in with Microsoft\" in Tools->Settings instead of a password.",
+      mb::kInformation, "SMTP Error");
   EXPECT_EQ(log.back(), "SMTP ERROR OR Disconnect");
   EXPECT_EQ(LastStatus(), "Disconnecting from SMTP mail server mail.example.org...");
   EXPECT_FALSE(log_open);

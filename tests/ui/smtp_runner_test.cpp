@@ -197,7 +197,9 @@ TEST_F(SmtpRunnerTest, FaultsBeforeTheFirstAcceptedMessageEndTheRunWithTheirBox)
        {"SENT [ AUTH", "SENT [ MAIL"}},
       {"login refused",
        scripted({"--auth-last", "--reject", "PASS:1:535 5.7.8 Authentication credentials invalid"}),
-       true, true, "SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n",
+       true, true,
+       "...SMTP Error: 535 5.7.8 Authentication credentials invalid\r\nThe server did not "
+       "accept the user name and password",
        mb::kInformation, "SENT [ c2VjcmV0 ]", {"SENT [ MAIL"}}};
   for (std::string reject :
        {"MAIL:1:451 4.3.0 try again later", "RCPT:1:550 5.1.1 no such user", "DATA:1:554 5.3.0 no"})
