@@ -79,7 +79,8 @@ const std::vector<CommandSpec>& BuildCommands() {
        {{"show", "", "print the settings (secrets masked) and where the secrets are kept"},
         {"set", "NAME=VALUE", "change one setting", true},
         {"password-stdin", "", "read the new password from the first line of standard input"},
-        {"allow-file-secret", "", "without a keyring, keep the password in the settings file"}}},
+        {"allow-file-secret", "", "without a keyring, keep the password in the settings file"},
+        {"test", "", "send one test message to your own address and say how it went"}}},
   };
   return commands;
 }

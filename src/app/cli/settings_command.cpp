@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "app/cli/context.h"
+#include "app/cli/delivery.h"
+#include "app/cli/roster_file.h"
 #include "settings/file_settings_store.h"
 #include "settings/provider_presets.h"
+#include "settings/provider_replies.h"
 #include "settings/registry.h"
 #include "settings/secrets.h"
 #include "settings/settings_form.h"
@@ -113,6 +116,35 @@ void Show(Context& ctx, const mail::MailSettings& s) {
   std::fprintf(ctx.out, "SignInStored=%s\n", mail::DescribeSecretPlace(token).c_str());
 }
 
+// One message to the sender's own address by the configured path; no roster file, no archive.
+int SendTestMessage(Context& ctx, const mail::MailSettings& settings) {
+  RequireUsableSettings(settings);
+  auto roster = NewRoster(ctx.ui);
+  roster->AddParticipant("", settings.SMTPUserName, settings.SMTPAccountName, "", false);
+  mail::SendValues values;
+  values.MailSubject = "Hollymoor test message";
+  values.MailBody =
+      "This is a test message from Hollymoor. It reached you, so your mail settings work.\r\n";
+  std::error_code ec;
+  std::filesystem::create_directories(ctx.data_dir, ec);  // the session log lives there
+  Delivery delivery(ctx, *roster, settings, values);
+  delivery.SendMessage();
+  ctx.ui.FinishStatusLine();
+  const auto& entries = delivery.record().entries();
+  if (!entries.empty() && entries[0].outcome.state == mail::DeliveryState::kAccepted) {
+    std::fprintf(ctx.out, "The test message to %s was accepted for delivery.\n",
+                 settings.SMTPAccountName.c_str());
+    return kExitOk;
+  }
+  std::string reason = entries.empty() ? std::string() : entries[0].outcome.reply;
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) reason.pop_back();
+  std::string message = "settings: the test message to " + settings.SMTPAccountName +
+                        " was not delivered" + (reason.empty() ? "" : ": " + reason);
+  const std::string advice = mail::AdviceForReply(reason);
+  if (!advice.empty()) message += "\n" + advice;
+  throw CliError(kExitFailed, message);
+}
+
 }  // namespace
 
 int RunSettings(Context& ctx) {
@@ -123,6 +155,11 @@ int RunSettings(Context& ctx) {
 
   const auto& sets = ctx.args.All("set");
   const bool password = ctx.args.Has("password-stdin");
+  if (ctx.args.Has("test")) {
+    if (!sets.empty() || password)
+      throw CliError(kExitBadInput, "settings: --test changes nothing; run it on its own");
+    return SendTestMessage(ctx, settings);
+  }
   if (sets.empty() && !password) {
     if (ctx.args.Has("allow-file-secret"))
       throw CliError(kExitBadInput, "settings: --allow-file-secret goes with --password-stdin");
