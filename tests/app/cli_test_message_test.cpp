@@ -38,7 +38,8 @@ TEST_F(CliTestMessage, ReachesTheSendersOwnAddressAndTouchesNoArchive) {
   const auto messages = server.Messages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].rcpt_to, std::vector<std::string>{"alice@example.org"});
-  EXPECT_TRUE(Has(messages[0].data, "Subject: Hollymoor test message"));
+  EXPECT_TRUE(Has(messages[0].data, "Hollymoor test message")) << messages[0].data;
+  EXPECT_TRUE(Has(messages[0].data, "your mail settings work"));
   EXPECT_FALSE(std::filesystem::exists(box_.data_dir() / "History"));
 
   r = box_.Run({"settings", "--test", "--set", "SMTPUserName=Al"});
