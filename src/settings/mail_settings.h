@@ -1,6 +1,8 @@
 #pragma once
 // The in-memory mail settings, loaded at start-up and changed by the settings dialog.
-// SMTPAccountPassword holds the Base64 text, never the clear password.
+// SMTPAccountPassword holds the Base64 text, never the clear password. LoadMailSettings reads
+// it from the settings file only; LoadMailSecrets (settings/secrets.h) reads both secrets from
+// wherever they are kept.
 
 #include <string>
 
@@ -18,6 +20,16 @@ struct MailSettings {
   bool AllowUnencryptedSMTP = false;
   // This platform's desktop-mail path: a sendmail-compatible command, run without a shell.
   std::string MailerCommand = "/usr/sbin/sendmail -t -oi";
+  // Sign-in: "password" (the password above) or "oauth2" (a token from the provider).
+  std::string SMTPAuthMethod = "password";
+  std::string OAuthProvider;  // "microsoft", "google" or "custom"
+  // Overrides of the provider's built-in values; for "custom" the only source.
+  std::string OAuthAuthorizeURL;
+  std::string OAuthTokenURL;
+  std::string OAuthClientID;
+  std::string OAuthScopes;        // space-separated
+  std::string OAuthAccount;       // the account the token belongs to
+  std::string OAuthRefreshToken;  // from the keyring (or the file, with consent); never logged
 };
 
 }  // namespace mail

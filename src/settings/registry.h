@@ -27,6 +27,15 @@ inline constexpr char kValueMailerCommand[] = "MailerCommand";
 // The contacts file the address book read last (not in the dialog).
 inline constexpr char kValueContactsFile[] = "ContactsFile";
 
+// Sign-in (the secrets' own values are in settings/secrets.h).
+inline constexpr char kValueSMTPAuthMethod[] = "SMTPAuthMethod";
+inline constexpr char kValueOAuthProvider[] = "OAuthProvider";
+inline constexpr char kValueOAuthAuthorizeURL[] = "OAuthAuthorizeURL";
+inline constexpr char kValueOAuthTokenURL[] = "OAuthTokenURL";
+inline constexpr char kValueOAuthClientID[] = "OAuthClientID";
+inline constexpr char kValueOAuthScopes[] = "OAuthScopes";
+inline constexpr char kValueOAuthAccount[] = "OAuthAccount";
+
 // A value read or to be written: nothing, a string or a 32-bit integer.
 using RegistryValue = std::variant<std::monostate, std::string, int32_t>;
 

@@ -37,7 +37,8 @@ std::string CheckSmtpName(std::string_view name) {
   return {};
 }
 
-std::string SaveSettings(SettingsStore& store, MailSettings& settings, const SettingsForm& form) {
+std::string SaveSettings(SettingsStore& store, MailSettings& settings, const SettingsForm& form,
+                         const SecretAccess& secrets, SecretPlace* password_place) {
   try {
     SaveRegistryValue(store, kValueUseSMTP, form.smtp_selected ? 1 : 0, kTypeInt32);
     settings.UseSMTP = form.smtp_selected;
@@ -59,7 +60,9 @@ std::string SaveSettings(SettingsStore& store, MailSettings& settings, const Set
     SaveRegistryValue(store, kValueSMTPServer, settings.SMTPServer, kTypeString);
     SaveRegistryValue(store, kValueSMTPUserName, settings.SMTPUserName, kTypeString);
     SaveRegistryValue(store, kValueSMTPAccountName, settings.SMTPAccountName, kTypeString);
-    SaveRegistryValue(store, kValueSMTPAccountPassword, settings.SMTPAccountPassword, kTypeString);
+    const SecretPlace place =
+        StoreSecret(store, secrets, PasswordSlot(settings), settings.SMTPAccountPassword);
+    if (password_place) *password_place = place;
     SaveRegistryValue(store, kValueServerRequiresAuthentication,
                       settings.ServerRequiresAuthentication ? 1 : 0, kTypeInt32);
     SaveRegistryValue(store, kValueInitSetup, 1, kTypeInt32);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "settings/mail_settings.h"
+#include "settings/secrets.h"
 #include "settings/settings_store.h"
 
 namespace mail {
@@ -36,7 +37,9 @@ std::string CheckSmtpName(std::string_view name);        // 3+ characters
 // the fields into `settings` (the password re-encoded only when the box no longer shows the
 // stored Base64 text) and writes them. Returns "" when saved, else the message to show (a check
 // failed, or kSaveFailedMessage after a fault); the dialog then stays open. Write failures of
-// the store are not reported: `settings` keeps the new values.
-std::string SaveSettings(SettingsStore& store, MailSettings& settings, const SettingsForm& form);
+// the store are not reported: `settings` keeps the new values. The password goes where
+// `secrets` says (settings/secrets.h); `password_place`, when given, tells where it went.
+std::string SaveSettings(SettingsStore& store, MailSettings& settings, const SettingsForm& form,
+                         const SecretAccess& secrets = {}, SecretPlace* password_place = nullptr);
 
 }  // namespace mail

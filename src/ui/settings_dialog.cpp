@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui_port.h"
+#include "settings/provider_presets.h"
 #include "settings/registry.h"
 #include "settings/settings_form.h"
 #include "ui/help_config.h"
@@ -54,8 +55,8 @@ W* Named(W* widget, const char* name) {
 }  // namespace
 
 SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore& store,
-                               QWidget* parent)
-    : QDialog(parent), settings_(settings), store_(store) {
+                               QWidget* parent, mail::SecretStore* keyring)
+    : QDialog(parent), settings_(settings), store_(store), keyring_(keyring) {
   setObjectName("frmSettings");
   setWindowTitle("Settings");
   setModal(true);
@@ -78,6 +79,13 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   labels_[2] = Named(new QLabel("Your email address:", frame1), "Label2");
   account_name_ = Named(new QLineEdit(frame1), "txtAccountName");
   labels_[4] = Named(new QLabel("example: yourname@example.com", frame1), "Label4");
+  provider_hint_ = Named(new QLabel(frame1), "lblProviderHint");
+  from_warning_ = Named(new QLabel(frame1), "lblFromWarning");
+  for (QLabel* label : {provider_hint_, from_warning_}) {
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->hide();
+  }
   labels_[5] = Named(new QLabel("Your name:", frame1), "Label5");
   user_name_ = Named(new QLineEdit(frame1), "txtUserName");
   requires_auth_ = Named(new QCheckBox("My SMTP Server Requires Authentication", frame1),
@@ -111,7 +119,9 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   grid->addWidget(labels_[6], 6, 0);
   grid->addWidget(password_, 6, 1);
   grid->addWidget(allow_unencrypted_, 7, 0, 1, 2);
-  grid->addWidget(link, 8, 0, 1, 2);
+  grid->addWidget(provider_hint_, 8, 0, 1, 2);
+  grid->addWidget(from_warning_, 9, 0, 1, 2);
+  grid->addWidget(link, 10, 0, 1, 2);
 
   auto* advice = Named(new QPlainTextEdit(kAdvice, this), "Text1");
   advice->setReadOnly(true);
@@ -147,7 +157,32 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   connect(requires_auth_, &QCheckBox::clicked, this,
           [this] { chkServerRequiresAuthentication_Click(); });
   connect(save, &QPushButton::clicked, this, [this] { cmdSaveSettings_Click(); });
+  connect(account_name_, &QLineEdit::textEdited, this, [this] { ApplyPresetForAddress(); });
+  connect(server_, &QComboBox::editTextChanged, this, [this] { UpdateFromWarning(); });
+  UpdateFromWarning();
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SettingsDialog::ApplyPresetForAddress() {
+  const std::optional<mail::ProviderPreset> preset =
+      mail::PresetForAddress(account_name_->text().toStdString());
+  provider_hint_->setVisible(preset.has_value());
+  if (preset) {
+    provider_hint_->setText(Q(preset->hint));
+    server_->setEditText(Q(preset->server));
+    requires_auth_->setChecked(true);
+    UpdatePasswordEnabled();
+  }
+  UpdateFromWarning();
+}
+
+void SettingsDialog::UpdateFromWarning() {
+  const std::string signed_in =
+      settings_.SMTPAuthMethod == mail::kAuthMethodOAuth2 ? settings_.OAuthAccount : "";
+  const std::string warning = mail::FromMismatchWarning(
+      account_name_->text().toStdString(), server_->currentText().toStdString(), signed_in);
+  from_warning_->setText(Q(warning));
+  from_warning_->setVisible(!warning.empty());
 }
 
 void SettingsDialog::SetSmtpFieldsEnabled(bool enabled) {
@@ -181,7 +216,12 @@ void SettingsDialog::cmdSaveSettings_Click() {
   form.user_name = user_name_->text().toStdString();
   form.password_box = password_->text().toStdString();
   form.requires_authentication = requires_auth_->isChecked();
-  std::string message = mail::SaveSettings(store_, settings_, form);
+  mail::SecretAccess secrets{keyring_, [this](const std::string& question) {
+                               return ShowMessageBox(this, question,
+                                                     roster::mb::kYesNo | roster::mb::kQuestion,
+                                                     roster::kDefaultTitle) == roster::mb::kYes;
+                             }};
+  std::string message = mail::SaveSettings(store_, settings_, form, secrets);
   if (!message.empty()) {
     ShowMessageBox(this, message, roster::mb::kCritical, roster::kDefaultTitle);
     return;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "settings/mail_settings.h"
+#include "settings/secret_store.h"
 #include "settings/settings_store.h"
 
 class QCheckBox;
@@ -25,8 +26,10 @@ class SettingsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // The option buttons are named "optSend_1" (SMTP) and "optSend_0" (MAPI).
-  SettingsDialog(mail::MailSettings& settings, mail::SettingsStore& store, QWidget* parent);
+  // The option buttons are named "optSend_1" (SMTP) and "optSend_0" (MAPI). Without a keyring
+  // the password is kept in the settings file.
+  SettingsDialog(mail::MailSettings& settings, mail::SettingsStore& store, QWidget* parent,
+                 mail::SecretStore* keyring = nullptr);
 
   void optSend_Click(int index);
   void chkServerRequiresAuthentication_Click();
@@ -34,10 +37,16 @@ class SettingsDialog : public QDialog {
 
  private:
   void SetSmtpFieldsEnabled(bool enabled);
+  // Typing a known provider's address fills in its server and shows what it wants.
+  void ApplyPresetForAddress();
+  void UpdateFromWarning();
   void UpdatePasswordEnabled();
 
   mail::MailSettings& settings_;
   mail::SettingsStore& store_;
+  mail::SecretStore* keyring_;
+  QLabel* provider_hint_;
+  QLabel* from_warning_;
   QRadioButton* opt_smtp_;
   QRadioButton* opt_mapi_;
   QComboBox* server_;

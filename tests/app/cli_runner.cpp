@@ -42,6 +42,7 @@ CliResult CliSandbox::RunBare(const std::vector<std::string>& args, const std::s
   env.insert("HOME", QString::fromStdString(dir().string()));
   env.insert("XDG_DATA_HOME", QString::fromStdString((dir() / "xdg-data").string()));
   env.insert("XDG_CONFIG_HOME", QString::fromStdString((dir() / "xdg-config").string()));
+  if (!use_keyring) env.insert("HOLLYMOOR_KEYRING", "none");
   process.setProcessEnvironment(env);
   process.start(QString::fromUtf8(HM_CLI_PATH), list);
   CliResult result;

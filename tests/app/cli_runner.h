@@ -44,6 +44,10 @@ class CliSandbox {
   CliResult RunBare(const std::vector<std::string>& args, const std::string& input = {},
                     int timeout_ms = 30000, const std::function<bool()>& kill_when = {}) const;
 
+  // Off: the program keeps secrets in the sandbox's settings file and never reaches the
+  // user's own keyring.
+  bool use_keyring = false;
+
  private:
   QTemporaryDir root_;
 };

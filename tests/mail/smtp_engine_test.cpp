@@ -234,11 +234,16 @@ TEST_F(EngineTest, FirstMessageErrorEndsWithTheErrorBox) {
   w_->Mark(1);
   Start("mail.example.org", true, {});
   Login(false);
-  Reply("535 5.7.8 Authentication credentials invalid\r\n");
+  Reply("535 5.7.139 Authentication unsuccessful, basic authentication is disabled.
+");
   EXPECT_FALSE(E().Active());
   ASSERT_EQ(Boxes().size(), 1u);
-  ExpectLastBox("SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n", mb::kInformation,
-                "SMTP Error");
+  // The documented text, then the line that says what to do instead.
+  ExpectLastBox(
+      "SMTP Error: 535 5.7.139 Authentication unsuccessful, basic authentication is "
+      "disabled.\r\nMicrosoft no longer accepts passwords for this account: choose "
+      "\"Sign in with Microsoft\" in Tools->Settings instead of a password.",
+      mb::kInformation, "SMTP Error");
   EXPECT_EQ(log.back(), "SMTP ERROR OR Disconnect");
   EXPECT_EQ(LastStatus(), "Disconnecting from SMTP mail server mail.example.org...");
   EXPECT_FALSE(log_open);

@@ -200,17 +200,19 @@ TEST_F(SmtpRunnerTest, FaultsBeforeTheFirstAcceptedMessageEndTheRunWithTheirBox)
        {"SENT [ AUTH", "SENT [ MAIL"}},
       {"login refused",
        scripted({"--auth-last", "--reject", "PASS:1:535 5.7.8 Authentication credentials invalid"}),
-       true, true, "SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n",
+       true, true,
+       "...SMTP Error: 535 5.7.8 Authentication credentials invalid\r\nThe server did not "
+       "accept the user name and password",
        mb::kInformation, "SENT [ AUTH PLAIN ******** ]", {"SENT [ MAIL"}},
       {"login refused after LOGIN's challenges",
        scripted({"--auth-offer", "LOGIN", "--reject", "PASS:1:535 5.7.8 invalid"}), true, true,
-       "SMTP Error: 535 5.7.8 invalid\r\n", mb::kInformation, "SENT [ AUTH LOGIN ]",
+       "...SMTP Error: 535 5.7.8 invalid\r\nThe server did not accept", mb::kInformation, "SENT [ AUTH LOGIN ]",
        {"SENT [ MAIL", "YWxpY2U=", "c2VjcmV0"}},
       {"no STARTTLS", {false, false, false, false}, false, true,
        "...127.0.0.1:* does not offer an encrypted connection", mb::kCritical,
        "STARTTLS NOT OFFERED", {"SENT [ MAIL"}},
       {"421 before the first message", scripted({"--reject", "MAIL:1:421 4.3.2 closing"}), false,
-       true, "SMTP Error: 421 4.3.2 closing\r\n", mb::kInformation, "SMTP ERROR OR Disconnect",
+       true, "...SMTP Error: 421 4.3.2 closing\r\nThe server is limiting", mb::kInformation, "SMTP ERROR OR Disconnect",
        {}}};
   for (const Fault& f : faults) {
     SCOPED_TRACE(f.what);

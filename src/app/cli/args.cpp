@@ -75,11 +75,17 @@ const std::vector<CommandSpec>& BuildCommands() {
        "show or change the mail settings",
        "Names: UseSMTP (1 = own SMTP client, 0 = system mailer), SMTPServer (host[:port]),\n"
        "SMTPAccountName (your address), SMTPUserName (your name), ServerRequiresAuthentication\n"
-       "(1 or 0), MailerCommand (the system mailer). Changes are checked as the settings dialog\n"
-       "checks them. The password is never taken on the command line: use --password-stdin.",
-       {{"show", "", "print the settings (the password masked)"},
+       "(1 or 0), MailerCommand (the system mailer), SMTPAuthMethod (password or oauth2),\n"
+       "OAuthProvider (microsoft, google or custom), and for custom or to override a provider\n"
+       "OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID, OAuthScopes. Changes are checked as the\n"
+       "settings dialog checks them. The password is never taken on the command line: use\n"
+       "--password-stdin. Secrets go to the system keyring; where there is none they are kept in\n"
+       "the settings file only with --allow-file-secret (HOLLYMOOR_KEYRING=none: always the file).",
+       {{"show", "", "print the settings (secrets masked) and where the secrets are kept"},
         {"set", "NAME=VALUE", "change one setting", true},
-        {"password-stdin", "", "read the new password from the first line of standard input"}}},
+        {"password-stdin", "", "read the new password from the first line of standard input"},
+        {"allow-file-secret", "", "without a keyring, keep the password in the settings file"},
+        {"test", "", "send one test message to your own address and say how it went"}}},
   };
   return commands;
 }

@@ -8,6 +8,7 @@
 
 #include "app/cli/args.h"
 #include "app/cli/console_ui.h"
+#include "settings/secret_store.h"
 
 namespace cli {
 
@@ -35,6 +36,9 @@ struct Context {
   std::FILE* out = stdout;
   std::FILE* in = stdin;
 };
+
+// The system keyring, or null when HOLLYMOOR_KEYRING=none keeps secrets in the settings file.
+mail::SecretStore* Keyring();
 
 int RunCheck(Context& ctx);
 int RunDraw(Context& ctx);

@@ -21,6 +21,7 @@
 #include "roster/calculate_send.h"
 #include "settings/file_settings_store.h"
 #include "settings/registry.h"
+#include "settings/secrets.h"
 
 namespace cli {
 namespace {
@@ -53,6 +54,7 @@ mail::MailSettings LoadSettings(Context& ctx) {
   mail::FileSettingsStore store(ctx.config_file);
   mail::MailSettings settings;
   mail::LoadMailSettings(store, settings);
+  mail::LoadMailSecrets(store, Keyring(), settings);
   return settings;
 }
 

@@ -5,20 +5,37 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/cli/context.h"
+#include "app/cli/delivery.h"
+#include "app/cli/roster_file.h"
 #include "settings/file_settings_store.h"
+#include "settings/provider_presets.h"
+#include "settings/provider_replies.h"
 #include "settings/registry.h"
+#include "settings/secrets.h"
 #include "settings/settings_form.h"
+#include "ui/qt_secret_store.h"
 
 namespace cli {
+
+mail::SecretStore* Keyring() { return ui::SystemKeyring(); }
+
 namespace {
+
+// Sign-in values: stored as typed, after a check of the two that take fixed words.
+constexpr const char* kSignInNames[] = {mail::kValueSMTPAuthMethod,    mail::kValueOAuthProvider,
+                                        mail::kValueOAuthAuthorizeURL, mail::kValueOAuthTokenURL,
+                                        mail::kValueOAuthClientID,     mail::kValueOAuthScopes};
 
 std::string Lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -43,6 +60,8 @@ std::string CanonicalName(const std::string& name) {
         mail::kValueMailerCommand, mail::kValueAllowUnencryptedSMTP}) {
     if (Lower(name) == Lower(known)) return known;
   }
+  for (const char* known : kSignInNames)
+    if (Lower(name) == Lower(known)) return known;
   throw CliError(kExitBadInput,
                  "settings: unknown setting '" + name + "' (see hollymoor-cli settings --help)");
 }
@@ -79,6 +98,21 @@ std::string WriteProblem(const std::filesystem::path& file) {
   return err != 0 ? std::strerror(err) : "the settings did not read back as written";
 }
 
+void CheckSignInValue(const std::string& name, const std::string& value) {
+  auto one_of = [&](std::initializer_list<const char*> words) {
+    for (const char* w : words)
+      if (value == w) return;
+    std::string list;
+    for (const char* w : words) list += std::string(list.empty() ? "" : ", ") + w;
+    throw CliError(kExitBadInput,
+                   "settings: " + name + " must be one of " + list + ", not '" + value + "'");
+  };
+  if (name == mail::kValueSMTPAuthMethod)
+    one_of({mail::kAuthMethodPassword, mail::kAuthMethodOAuth2});
+  else if (name == mail::kValueOAuthProvider)
+    one_of({mail::kOAuthProviderMicrosoft, mail::kOAuthProviderGoogle, mail::kOAuthProviderCustom});
+}
+
 void Show(Context& ctx, const mail::MailSettings& s) {
   std::fprintf(ctx.out, "%s=%d\n", mail::kValueUseSMTP, s.UseSMTP ? 1 : 0);
   std::fprintf(ctx.out, "%s=%s\n", mail::kValueSMTPServer, s.SMTPServer.c_str());
@@ -91,6 +125,50 @@ void Show(Context& ctx, const mail::MailSettings& s) {
   std::fprintf(ctx.out, "%s=%s\n", mail::kValueMailerCommand, s.MailerCommand.c_str());
   std::fprintf(ctx.out, "%s=%d\n", mail::kValueAllowUnencryptedSMTP,
                s.AllowUnencryptedSMTP ? 1 : 0);
+  std::fprintf(ctx.out, "%s=%s\n", mail::kValueSMTPAuthMethod, s.SMTPAuthMethod.c_str());
+  for (auto [name, value] : {std::pair{mail::kValueOAuthProvider, &s.OAuthProvider},
+                             std::pair{mail::kValueOAuthAuthorizeURL, &s.OAuthAuthorizeURL},
+                             std::pair{mail::kValueOAuthTokenURL, &s.OAuthTokenURL},
+                             std::pair{mail::kValueOAuthClientID, &s.OAuthClientID},
+                             std::pair{mail::kValueOAuthScopes, &s.OAuthScopes},
+                             std::pair{mail::kValueOAuthAccount, &s.OAuthAccount}})
+    if (!value->empty()) std::fprintf(ctx.out, "%s=%s\n", name, value->c_str());
+  // Where each secret is, never the secret.
+  mail::FileSettingsStore store(ctx.config_file);
+  mail::SecretPlace password = mail::SecretPlace::kNone, token = mail::SecretPlace::kNone;
+  mail::LoadSecret(store, Keyring(), mail::PasswordSlot(s), &password);
+  mail::LoadSecret(store, Keyring(), mail::RefreshTokenSlot(s), &token);
+  std::fprintf(ctx.out, "PasswordStored=%s\n", mail::DescribeSecretPlace(password).c_str());
+  std::fprintf(ctx.out, "SignInStored=%s\n", mail::DescribeSecretPlace(token).c_str());
+}
+
+// One message to the sender's own address by the configured path; no roster file, no archive.
+int SendTestMessage(Context& ctx, const mail::MailSettings& settings) {
+  RequireUsableSettings(settings);
+  auto roster = NewRoster(ctx.ui);
+  roster->AddParticipant("", settings.SMTPUserName, settings.SMTPAccountName, "", false);
+  mail::SendValues values;
+  values.MailSubject = "Hollymoor test message";
+  values.MailBody =
+      "This is a test message from Hollymoor. It reached you, so your mail settings work.\r\n";
+  std::error_code ec;
+  std::filesystem::create_directories(ctx.data_dir, ec);  // the session log lives there
+  Delivery delivery(ctx, *roster, settings, values);
+  delivery.SendMessage();
+  ctx.ui.FinishStatusLine();
+  const auto& entries = delivery.record().entries();
+  if (!entries.empty() && entries[0].outcome.state == mail::DeliveryState::kAccepted) {
+    std::fprintf(ctx.out, "The test message to %s was accepted for delivery.\n",
+                 settings.SMTPAccountName.c_str());
+    return kExitOk;
+  }
+  std::string reason = entries.empty() ? std::string() : entries[0].outcome.reply;
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) reason.pop_back();
+  std::string message = "settings: the test message to " + settings.SMTPAccountName +
+                        " was not delivered" + (reason.empty() ? "" : ": " + reason);
+  const std::string advice = mail::AdviceForReply(reason);
+  if (!advice.empty()) message += "\n" + advice;
+  throw CliError(kExitFailed, message);
 }
 
 }  // namespace
@@ -99,10 +177,18 @@ int RunSettings(Context& ctx) {
   mail::FileSettingsStore store(ctx.config_file);
   mail::MailSettings settings;
   mail::LoadMailSettings(store, settings);
+  mail::LoadMailSecrets(store, Keyring(), settings);
 
   const auto& sets = ctx.args.All("set");
   const bool password = ctx.args.Has("password-stdin");
+  if (ctx.args.Has("test")) {
+    if (!sets.empty() || password)
+      throw CliError(kExitBadInput, "settings: --test changes nothing; run it on its own");
+    return SendTestMessage(ctx, settings);
+  }
   if (sets.empty() && !password) {
+    if (ctx.args.Has("allow-file-secret"))
+      throw CliError(kExitBadInput, "settings: --allow-file-secret goes with --password-stdin");
     Show(ctx, settings);
     return kExitOk;
   }
@@ -119,6 +205,7 @@ int RunSettings(Context& ctx) {
   std::string mailer;
   bool mailer_changed = false;
   std::optional<bool> allow_unencrypted;
+  std::vector<std::pair<std::string, std::string>> sign_in;
   for (const std::string& assignment : sets) {
     const std::size_t eq = assignment.find('=');
     if (eq == std::string::npos)
@@ -129,6 +216,12 @@ int RunSettings(Context& ctx) {
       throw CliError(kExitBadInput,
                      "settings: the password is not taken on the command line; use "
                      "--password-stdin");
+    if (std::find(std::begin(kSignInNames), std::end(kSignInNames), name) !=
+        std::end(kSignInNames)) {
+      CheckSignInValue(name, value);
+      sign_in.emplace_back(name, value);
+      continue;
+    }
     if (name == mail::kValueMailerCommand) {
       if (value.empty()) throw CliError(kExitBadInput, "settings: MailerCommand is empty");
       mailer = value;
@@ -154,8 +247,31 @@ int RunSettings(Context& ctx) {
   if (password) form.password_box = ReadPasswordLine(ctx.in);
 
   if (dialog_changed) {
-    const std::string message = mail::SaveSettings(store, settings, form);
+    // A terminal session cannot outlive the command, so without a keyring the secret is kept
+    // only where the user said so on the command line.
+    const bool allow_file = ctx.args.Has("allow-file-secret");
+    if (allow_file)
+      mail::SaveRegistryValue(store, mail::kValueSecretFileConsent, 1, mail::kTypeInt32);
+    mail::SecretAccess secrets{Keyring(), [](const std::string&) { return false; }};
+    mail::SecretPlace place = mail::SecretPlace::kNone;
+    const std::string message = mail::SaveSettings(store, settings, form, secrets, &place);
     if (!message.empty()) throw CliError(kExitBadInput, "settings: " + message);
+    if (place == mail::SecretPlace::kMemoryOnly)
+      throw CliError(kExitFailed,
+                     "settings: no system keyring is available, so the password was not saved; "
+                     "run again with --allow-file-secret to keep it in the settings file "
+                     "(readable only by you)");
+  }
+  for (const auto& [name, value] : sign_in) {
+    mail::SaveRegistryValue(store, name, value, mail::kTypeString);
+    for (auto [known, field] :
+         {std::pair{mail::kValueSMTPAuthMethod, &settings.SMTPAuthMethod},
+          std::pair{mail::kValueOAuthProvider, &settings.OAuthProvider},
+          std::pair{mail::kValueOAuthAuthorizeURL, &settings.OAuthAuthorizeURL},
+          std::pair{mail::kValueOAuthTokenURL, &settings.OAuthTokenURL},
+          std::pair{mail::kValueOAuthClientID, &settings.OAuthClientID},
+          std::pair{mail::kValueOAuthScopes, &settings.OAuthScopes}})
+      if (name == known) *field = value;
   }
   if (mailer_changed) {
     settings.MailerCommand = mailer;
@@ -174,9 +290,11 @@ int RunSettings(Context& ctx) {
   // The store does not report write failures; reading back tells whether they took.
   mail::MailSettings stored;
   mail::LoadMailSettings(store, stored);
+  mail::LoadMailSecrets(store, Keyring(), stored);
   if (stored.SMTPServer != settings.SMTPServer ||
       stored.SMTPAccountPassword != settings.SMTPAccountPassword ||
       stored.MailerCommand != settings.MailerCommand || stored.UseSMTP != settings.UseSMTP ||
+      stored.SMTPAuthMethod != settings.SMTPAuthMethod ||
       stored.AllowUnencryptedSMTP != settings.AllowUnencryptedSMTP ||
       stored.SMTPUserName != settings.SMTPUserName ||
       stored.SMTPAccountName != settings.SMTPAccountName ||

@@ -2,8 +2,22 @@
 
 #include "mail/smtp/smtp_engine.h"
 #include "mail/smtp/smtp_engine_parts.h"
+#include "settings/provider_replies.h"
 
 namespace mail {
+
+namespace {
+
+// What to do about a provider's known refusal, as a line after the reply; "" otherwise.
+std::string AdviceLine(const std::string& reply) {
+  const std::string advice = AdviceForReply(reply);
+  if (advice.empty()) return {};
+  return (reply.empty() || reply.back() == '\n' ? "" : "\n") + advice;
+}
+
+}  // namespace
+
+void SmtpEngine::FailurePath(const std::string& reply) {
 
 void SmtpEngine::RequeueInFlight(bool connection_lost) {
   // A message whose end went out and whose answer never came may have arrived: unconfirmed.
@@ -42,12 +56,13 @@ void SmtpEngine::FailurePath(const std::string& reply, bool connection_lost) {
       SmtpReconnect();
     } else {
       last_reply_ = reply;
-      Box("SMTP Error: " + reply, mb::kQuestion + mb::kRetryCancel, "SMTP Error", true);
+      Box("SMTP Error: " + reply + AdviceLine(reply), mb::kQuestion + mb::kRetryCancel,
+          "SMTP Error", true);
       wait_ = Wait::kAnswer;
     }
     return;
   }
-  Box("SMTP Error: " + reply, mb::kInformation, "SMTP Error");
+  Box("SMTP Error: " + reply + AdviceLine(reply), mb::kInformation, "SMTP Error");
   Simple(Kind::kCloseLog);
   log_open_ = false;
   if (run_.resend) Simple(Kind::kRunNew);
