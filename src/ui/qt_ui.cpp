@@ -50,12 +50,20 @@ int ShowMessageBox(QWidget* parent, const std::string& text, int style, const st
     case mb::kOkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case mb::kYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case mb::kRetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    case mb::kSaveDiscardCancel:
+      box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Save);
+      break;
     default: box.setStandardButtons(QMessageBox::Ok); break;
   }
   switch (box.exec()) {
     case QMessageBox::Cancel: return mb::kCancel;
-    case QMessageBox::Yes: return mb::kYes;
-    case QMessageBox::No: return mb::kNo;
+    case QMessageBox::Yes:
+    case QMessageBox::Save:
+      return mb::kYes;
+    case QMessageBox::No:
+    case QMessageBox::Discard:
+      return mb::kNo;
     case QMessageBox::Retry: return mb::kRetry;
     default: return mb::kOk;
   }
