@@ -22,5 +22,8 @@ int main(int argc, char** argv) {
   ui::MainWindow window(paths);
   window.Form_Load();
   window.show();
+  // A list file named on the command line (as a file manager passes it) is opened at once.
+  const QStringList args = QApplication::arguments();
+  if (args.size() > 1 && !args[1].startsWith('-')) window.OpenListFile(args[1].toStdString());
   return QApplication::exec();
 }

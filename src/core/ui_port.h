@@ -11,6 +11,8 @@ namespace roster {
 namespace mb {
 inline constexpr int kOkOnly = 0;
 inline constexpr int kOkCancel = 1;
+// Save, Discard and Cancel buttons, answered kYes (save), kNo (discard) or kCancel.
+inline constexpr int kSaveDiscardCancel = 3;
 inline constexpr int kYesNo = 4;
 inline constexpr int kRetryCancel = 5;
 inline constexpr int kCritical = 16;
@@ -26,6 +28,8 @@ inline constexpr int kNo = 7;
 }  // namespace mb
 
 inline constexpr const char* kDefaultTitle = "HLMR";
+// The program's own title, for the boxes that carry it instead.
+inline constexpr const char* kApplicationTitle = "Hollymoor";
 
 // Mouse pointers by their classic numbers.
 inline constexpr int kPointerDefault = 0;

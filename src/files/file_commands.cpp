@@ -4,6 +4,7 @@
 
 #include "core/private_files.h"
 #include "files/history.h"
+#include "files/list_document.h"
 #include "files/list_file.h"
 #include "files/pending.h"
 
@@ -19,23 +20,56 @@ bool EnsureFolder(const std::filesystem::path& folder) { return core::EnsurePriv
 
 }  // namespace
 
-void FileCommands::mnuSave_Click() {
+bool FileCommands::SaveTo(const std::filesystem::path& path) {
+  if (!SaveParticipantFile(d_.roster, path, false)) return false;
+  if (d_.document) d_.document->Reset(d_.roster, path);
+  return true;
+}
+
+bool FileCommands::mnuSave_Click() {
+  if (!d_.document || d_.document->Path().empty()) return mnuSaveAs_Click();
   ui().SetStatusText("Saving participants to File...");
+  const bool saved = SaveTo(d_.document->Path());
+  ui().SetStatusText("Ready");
+  return saved;
+}
+
+bool FileCommands::mnuSaveAs_Click() {
+  ui().SetStatusText("Saving participants to File...");
+  bool saved = false;
   const auto folder = SavedFolder();
+  const std::filesystem::path current = d_.document ? d_.document->Path() : std::filesystem::path();
   if (EnsureFolder(folder)) {
     FileDialogRequest request;
     request.filter = "SecretSanta Files (*.hmr)|*.hmr";
     request.filter_index = 1;
-    request.initial_dir = folder;
-    request.file_name = DateTimeName(d_.clock) + kListExtension;
+    request.initial_dir = current.empty() ? folder : current.parent_path();
+    request.file_name =
+        current.empty() ? DateTimeName(d_.clock) + kListExtension : current.filename().string();
+    request.default_extension = kListExtension;
     request.overwrite_prompt = true;
     request.path_must_exist = true;
-    if (auto path = d_.dialogs.ShowSave(request)) SaveParticipantFile(d_.roster, *path, false);
+    if (auto path = d_.dialogs.ShowSave(request)) saved = SaveTo(WithListExtension(*path));
   }
   ui().SetStatusText("Ready");
+  return saved;
+}
+
+bool FileCommands::MayDiscardChanges() {
+  if (!d_.document || !d_.document->Modified(d_.roster)) return true;
+  const std::string name = d_.document->DisplayName();
+  const int answer =
+      ui().MsgBox("Do you want to save the changes to " +
+                      (name.empty() ? std::string("the participant list") : "[" + name + "]") +
+                      "?\nYour changes are lost if you do not save them.",
+                  roster::mb::kSaveDiscardCancel | roster::mb::kExclamation);
+  if (answer == roster::mb::kNo) return true;
+  if (answer == roster::mb::kYes) return mnuSave_Click();
+  return false;
 }
 
 void FileCommands::mnuOpen_Click() {
+  if (!MayDiscardChanges()) return;
   roster::Roster& r = d_.roster;
   if (r.ReSendMode) {
     r.ReSendMode = false;
@@ -49,12 +83,56 @@ void FileCommands::mnuOpen_Click() {
     request.filter = kListFilter;
     request.filter_index = 2;
     request.initial_dir = folder;
-    if (auto path = d_.dialogs.ShowOpen(request)) {
-      LoadParticipantFile(r, d_.dialogs, *path, false);
-      r.UpdateButtonEnables(false);
-    }
+    if (auto path = d_.dialogs.ShowOpen(request)) OpenListFile(*path);
   }
   ui().SetStatusText("Ready");
+}
+
+namespace {
+
+// Notes whether the organiser chose to replace the roster or to add to it.
+class RecordingDialogs : public FileDialogs {
+ public:
+  explicit RecordingDialogs(FileDialogs& inner) : inner_(inner) {}
+  std::optional<std::filesystem::path> ShowOpen(const FileDialogRequest& r) override {
+    return inner_.ShowOpen(r);
+  }
+  std::optional<std::filesystem::path> ShowSave(const FileDialogRequest& r) override {
+    return inner_.ShowSave(r);
+  }
+  LoadOptions ShowLoadOptions(const LoadOptions& prepared) override {
+    chosen = inner_.ShowLoadOptions(prepared);
+    return chosen;
+  }
+  LoadOptions chosen{true};
+
+ private:
+  FileDialogs& inner_;
+};
+
+}  // namespace
+
+bool FileCommands::OpenListFile(const std::filesystem::path& path) {
+  roster::Roster& r = d_.roster;
+  if (r.ReSendMode) {
+    r.ReSendMode = false;
+    r.ResetSelection(false);
+    r.UpdateButtonEnables(false);
+  }
+  const bool was_empty = r.ParticipantCount() == 0;
+  RecordingDialogs dialogs(d_.dialogs);
+  const bool read = LoadParticipantFile(r, dialogs, path, false);
+  r.UpdateButtonEnables(false);
+  if (d_.document) {
+    // A file read into an empty roster is that file; one added to a roster is an edit of it.
+    if (!read)
+      d_.document->Reset(r);
+    else if (was_empty || dialogs.chosen.clear_list)
+      d_.document->Reset(r, path);
+    else
+      d_.document->MarkChanged();
+  }
+  return read;
 }
 
 void FileCommands::mnuReSendList_Click() {
@@ -63,11 +141,13 @@ void FileCommands::mnuReSendList_Click() {
     d_.new_list();
     return;
   }
-  r.ClearList();
+  if (!MayDiscardChanges()) return;
+  const std::string status = ui().StatusText();
   ui().SetStatusText("Select Previous Drawing File from Saved History...");
   const auto folder = HistoryFolder();
+  // The roster is replaced only once a drawing was picked; a cancelled dialog keeps it.
   if (!EnsureFolder(folder)) {
-    d_.new_list();
+    ui().SetStatusText(status);
     return;
   }
   FileDialogRequest request;
@@ -75,10 +155,17 @@ void FileCommands::mnuReSendList_Click() {
   request.filter_index = 2;
   request.initial_dir = folder;
   auto path = d_.dialogs.ShowOpen(request);
-  if (!path || !LoadParticipantFile(r, d_.dialogs, *path, true)) {
+  if (!path) {
+    ui().SetStatusText(status);
+    return;
+  }
+  r.ClearList();
+  if (!LoadParticipantFile(r, d_.dialogs, *path, true)) {
+    if (d_.document) d_.document->Reset(r);  // the organiser already chose to let it go
     d_.new_list();
     return;
   }
+  if (d_.document) d_.document->Reset(r);
   r.UpdateButtonEnables(true);
   d_.send_confirmed = false;
   r.ReSendMode = true;
@@ -105,7 +192,12 @@ void FileCommands::mnuViewDrawingLog_Click() {
   request.initial_dir = folder;
   auto path = d_.dialogs.ShowOpen(request);
   if (!path) return;
-  d_.shell.Open(path->string());
+  if (!d_.shell.Open(path->string())) {
+    ui().MsgBox("Unable to open [" + path->string() +
+                    "]\nNo program on this computer could show it; open the file with a web "
+                    "browser.",
+                roster::mb::kExclamation);
+  }
   ui().SetStatusText("");
 }
 

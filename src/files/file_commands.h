@@ -9,6 +9,7 @@
 #include "core/shell_port.h"
 #include "files/file_dialogs.h"
 #include "files/history.h"
+#include "files/list_document.h"
 #include "roster/roster.h"
 
 namespace files {
@@ -21,14 +22,22 @@ struct FileCommandsDeps {
   std::filesystem::path data_dir;  // "Saved" and "History" live here
   std::function<void()> new_list;  // the New command (mnuNew)
   bool& send_confirmed;            // SendConfirmed of the send dialogs
+  ListDocument* document = nullptr;  // the file the roster stands for; none = always ask
 };
 
 class FileCommands {
  public:
   explicit FileCommands(FileCommandsDeps deps) : d_(std::move(deps)) {}
 
-  void mnuSave_Click();
+  // Writes the current file, asking for a name only when there is none; true when written.
+  bool mnuSave_Click();
+  bool mnuSaveAs_Click();
   void mnuOpen_Click();
+  // Reads `path` as Open List does after its dialog (recent files, drops, the command line).
+  bool OpenListFile(const std::filesystem::path& path);
+  // Before the roster is replaced: true when it may go (unchanged, saved, or discarded on
+  // purpose); false when the organiser cancelled.
+  bool MayDiscardChanges();
   void mnuReSendList_Click();
   void mnuViewDrawingLog_Click();
 
@@ -37,6 +46,7 @@ class FileCommands {
 
  private:
   roster::Ui& ui() { return d_.roster.ui(); }
+  bool SaveTo(const std::filesystem::path& path);
 
   FileCommandsDeps d_;
 };

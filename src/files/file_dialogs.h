@@ -15,6 +15,7 @@ struct FileDialogRequest {
   int filter_index = 1;  // 1-based, the preselected pair
   std::filesystem::path initial_dir;
   std::string file_name;          // proposed name (save dialogs)
+  std::string default_extension;  // added to a typed name without one (save dialogs)
   bool overwrite_prompt = false;  // ask before an existing file is replaced
   bool path_must_exist = false;   // the chosen folder must exist
 };

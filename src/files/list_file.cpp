@@ -241,12 +241,12 @@ std::string FormatParticipantFile(const roster::Roster& roster, bool include_res
   return out;
 }
 
-void SaveParticipantFile(roster::Roster& roster, const std::filesystem::path& path,
+bool SaveParticipantFile(roster::Roster& roster, const std::filesystem::path& path,
                          bool include_results) {
-  if (!WriteFileAtomically(path, FormatParticipantFile(roster, include_results))) {
-    roster.ui().MsgBox("Error while attempting to save information to file [" + path.string() + "]",
-                       roster::mb::kCritical);
-  }
+  if (WriteFileAtomically(path, FormatParticipantFile(roster, include_results))) return true;
+  roster.ui().MsgBox("Error while attempting to save information to file [" + path.string() + "]",
+                     roster::mb::kCritical);
+  return false;
 }
 
 bool LoadParticipantSource(roster::Roster& roster, FileDialogs& dialogs, const ListSource& open,

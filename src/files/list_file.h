@@ -15,7 +15,8 @@ inline constexpr const char* kListExtension = ".hmr";
 
 // Writes rows 1..N; with include_results, field 4 carries the name of the participant whose
 // row number column 4 holds. Reports a failure itself; an earlier file stays whole then.
-void SaveParticipantFile(roster::Roster& roster, const std::filesystem::path& path,
+// True when written.
+bool SaveParticipantFile(roster::Roster& roster, const std::filesystem::path& path,
                          bool include_results);
 
 // The name in the row whose number the "Secret Santa For" cell of `row` holds; empty when

@@ -59,6 +59,18 @@ void Roster::MSFlexGrid_MouseDown(int row, int col) {
   }
 }
 
+void Roster::FocusRow(int row) {
+  if (drawing_ || row < 1 || row >= grid_.Rows()) return;
+  grid_.SetRow(row);
+  commands_.SetEnabled("mnuEditParticipant", true);
+  commands_.SetEnabled("EDIT", true);
+  if (!ReSendMode) {
+    commands_.SetEnabled("mnuDeleteParticipant", true);
+    commands_.SetEnabled("DEL", true);
+  }
+  EditRow = row;
+}
+
 int Roster::CountSelected() {
   grid_.SetRedraw(false);
   const int row = grid_.Row();

@@ -69,6 +69,9 @@ class Roster {
   // --- Exclusions and selection marks (exclusions.cpp) ---
   // A press on the grid; the grid's current cell has been set to (row, col) by the view.
   void MSFlexGrid_MouseDown(int row, int col);
+  // Moves to a row from the keyboard: Edit and Delete then act on it, as after a press, but
+  // the marks stay as they are.
+  void FocusRow(int row);
   int CountSelected();
   void ResetSelection(bool bClearExclusions);
   void ClearSelected();

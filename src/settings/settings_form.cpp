@@ -52,9 +52,8 @@ std::string SaveSettings(SettingsStore& store, MailSettings& settings, const Set
     settings.SMTPServer = form.server;
     settings.SMTPAccountName = form.account_name;
     settings.SMTPUserName = form.user_name;
-    // The box shows the stored Base64 text until the user types a new password.
-    if (form.password_box != settings.SMTPAccountPassword)
-      settings.SMTPAccountPassword = Base64Encode(form.password_box);
+    // The box starts empty: left so, it keeps the stored password; typed into, it replaces it.
+    if (!form.password_box.empty()) settings.SMTPAccountPassword = Base64Encode(form.password_box);
     settings.ServerRequiresAuthentication = form.requires_authentication;
 
     SaveRegistryValue(store, kValueSMTPServer, settings.SMTPServer, kTypeString);

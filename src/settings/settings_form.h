@@ -17,7 +17,7 @@ struct SettingsForm {
   std::string server;                    // cboSMTPServer's text
   std::string account_name;              // txtAccountName
   std::string user_name;                 // txtUserName
-  std::string password_box;              // txtAccountPassword: the stored Base64 text or a new one
+  std::string password_box;              // txtAccountPassword: a new password, empty = keep
   bool requires_authentication = false;  // chkServerRequiresAuthentication
 };
 
@@ -34,8 +34,8 @@ std::string CheckSmtpName(std::string_view name);        // 3+ characters
 
 // cmdSaveSettings: records the chosen path first (so a rejected SMTP entry still leaves SMTP
 // chosen, in memory and in the store), checks the SMTP entries when SMTP is chosen, then copies
-// the fields into `settings` (the password re-encoded only when the box no longer shows the
-// stored Base64 text) and writes them. Returns "" when saved, else the message to show (a check
+// the fields into `settings` (the password replaced only when a new one was typed) and writes
+// them. Returns "" when saved, else the message to show (a check
 // failed, or kSaveFailedMessage after a fault); the dialog then stays open. Write failures of
 // the store are not reported: `settings` keeps the new values. The password goes where
 // `secrets` says (settings/secrets.h); `password_place`, when given, tells where it went.

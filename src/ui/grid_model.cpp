@@ -1,6 +1,7 @@
 #include "ui/grid_model.h"
 
 #include <QApplication>
+#include <QFont>
 
 namespace ui {
 
@@ -51,9 +52,19 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   const int row = GridRow(index.row());
   const roster::Cell& cell = grid_.CellAt(row, index.column());
   const bool fixed = index.column() < grid_.FixedCols();
+  const bool highlighted = row == highlighted_row_;
   switch (role) {
     case Qt::DisplayRole:
+      // Text in its own background colour cannot be read on screen; it is not given to
+      // copies, screen readers or tool tips either.
+      if (cell.fore != 0 && cell.fore == cell.back) return QString();
       return QString::fromStdString(cell.text);
+    case Qt::FontRole: {
+      if (!highlighted) return {};
+      QFont font;
+      font.setBold(true);
+      return font;
+    }
     case Qt::ForegroundRole: {
       QColor c = ToQColor(cell.fore, palette_);
       if (!c.isValid() && fixed) c = palette_.color(QPalette::ButtonText);
@@ -62,6 +73,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole: {
       QColor c = ToQColor(cell.back, palette_);
       if (!c.isValid() && fixed) c = palette_.color(QPalette::Button);
+      if (!c.isValid() && highlighted) {
+        // A tint, so the marks' own colours stay recognisable in the current row.
+        c = palette_.color(QPalette::Highlight);
+        c.setAlpha(60);
+      }
       return c.isValid() ? QVariant(c) : QVariant();
     }
     case Qt::TextAlignmentRole: {
@@ -134,6 +150,17 @@ void GridModel::ResetNow() {
   }
   if (rows > 0 && cols > 0) emit dataChanged(index(0, 0), index(rows - 1, cols - 1));
   emit headerDataChanged(Qt::Horizontal, 0, cols - 1);
+}
+
+void GridModel::SetHighlightedRow(int grid_row) {
+  if (grid_row == highlighted_row_) return;
+  const int old_row = highlighted_row_;
+  highlighted_row_ = grid_row;
+  for (int r : {old_row, grid_row}) {
+    const int m = ModelRow(r);
+    if (r >= grid_.FixedRows() && m < known_rows_ && known_cols_ > 0)
+      emit dataChanged(index(m, 0), index(m, known_cols_ - 1));
+  }
 }
 
 void GridModel::RedrawChanged(bool on) {

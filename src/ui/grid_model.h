@@ -34,6 +34,10 @@ class GridModel : public QAbstractTableModel {
     if (reset_queued_) ResetNow();
   }
 
+  // The row Edit and Delete act on is drawn tinted and bold as a whole (-1: none).
+  void SetHighlightedRow(int grid_row);
+  int HighlightedRow() const { return highlighted_row_; }
+
  signals:
   void toolTipChanged(const QString& tip);
   void layoutReset();
@@ -50,6 +54,7 @@ class GridModel : public QAbstractTableModel {
   bool reset_queued_ = false;
   int known_rows_;  // the shape the views were last told
   int known_cols_;
+  int highlighted_row_ = -1;
 };
 
 }  // namespace ui

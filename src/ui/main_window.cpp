@@ -3,13 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
 
+#include "ui/desktop_conventions.h"
 #include "ui/grid_model.h"
 #include "ui/toolbar_images.h"
 
@@ -25,7 +30,7 @@ struct MenuNode {
 
 const std::vector<MenuNode>& MenuTree() {
   static const std::vector<MenuNode> tree = {
-      {"mnuFile", {{"mnuNew"}, {"mnuOpen"}, {"mnuSave"}, {"mnuSep1"}, {"mnuExit"}}},
+      {"mnuFile", {{"mnuNew"}, {"mnuOpen"}, {"mnuSave"}, {"mnuSaveAs"}, {"mnuSep1"}, {"mnuExit"}}},
       {"mnuEdit",
        {{"mnuAddParticipants", {{"mnuAddressBook"}, {"mnuManualAddition"}}},
         {"mnuEditParticipant"},
@@ -45,7 +50,10 @@ const std::vector<MenuNode>& MenuTree() {
         {"mnuSetup"}}},
       {"mnuHelp",
        {{"mnuDemos",
-         {{"mnuDemoSetup"}, {"mnuDemoGettingStarted"}, {"mnuDemoReSending"}, {"mnuDemoViewHistory"}}},
+         {{"mnuDemoSetup"},
+          {"mnuDemoGettingStarted"},
+          {"mnuDemoReSending"},
+          {"mnuDemoViewHistory"}}},
         {"mnuWebSite"},
         {"mnuHLMRFAQ"},
         {"mnuHLMRSupport"},
@@ -95,7 +103,10 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
       clock_(std::make_unique<roster::SystemClock>()),
       roster_(std::make_unique<roster::Roster>(ui_)) {
   setObjectName("frmMain");
-  setWindowTitle("Hollymoor");
+  setWindowTitle("Hollymoor[*]");
+  setAcceptDrops(true);
+  // Save As sits beside Save and is enabled with it.
+  roster_->commands().Define("mnuSaveAs", {false, "Save List &As...", "", 0});
 
   grid_view_ = new QTableView(this);
   grid_view_->setObjectName("MSFlexGrid");
@@ -116,6 +127,10 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   });
   connect(model_, &GridModel::toolTipChanged, grid_view_, &QWidget::setToolTip);
   connect(model_, &GridModel::layoutReset, this, &MainWindow::ApplyColumnLayout);
+  connect(model_, &QAbstractItemModel::dataChanged, this, &MainWindow::ScheduleRefresh);
+  connect(model_, &QAbstractItemModel::rowsInserted, this, &MainWindow::ScheduleRefresh);
+  connect(model_, &QAbstractItemModel::rowsRemoved, this, &MainWindow::ScheduleRefresh);
+  connect(model_, &QAbstractItemModel::modelReset, this, &MainWindow::ScheduleRefresh);
 
   auto* status = new QStatusBar(this);
   status->setObjectName("sbStatusBar");
@@ -127,7 +142,11 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
 
   BuildMenus();
   BuildToolbar();
-  roster_->commands().SetListener([this](const std::string& name) { SyncAction(name); });
+  roster_->commands().SetListener([this](const std::string& name) {
+    if (name == "mnuSave")
+      roster_->commands().SetEnabled("mnuSaveAs", roster_->commands().Enabled(name));
+    SyncAction(name);
+  });
   for (const auto& [name, state] : roster_->commands().All()) SyncAction(name);
 
   WireRosterCommands(*this);
@@ -139,6 +158,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   WireSendCommands(*this);
   WireHelpCommands(*this);
   resize(900, 520);
+  WireDesktopConventions(*this);
 }
 
 MainWindow::~MainWindow() {
@@ -147,6 +167,20 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildMenus() {
+  // Access keys for items whose documented caption has none, unique within each menu.
+  std::function<void(const MenuNode&)> keys = [&](const MenuNode& menu) {
+    QString taken;
+    for (const MenuNode& item : menu.items) {
+      const QChar own = AccessKeyOf(QString::fromStdString(roster_->commands().Caption(item.name)));
+      if (!own.isNull()) taken += own;
+    }
+    for (const MenuNode& item : menu.items) {
+      const QString caption = QString::fromStdString(roster_->commands().Caption(item.name));
+      access_keys_[item.name] = AccessKeyOf(WithAccessKey(caption, taken));
+      if (!item.items.empty()) keys(item);
+    }
+  };
+  keys(MenuNode{"", MenuTree()});
   std::function<void(QMenu*, const MenuNode&)> add = [&](QMenu* parent, const MenuNode& node) {
     if (!node.items.empty()) {
       auto* menu = new QMenu(this);
@@ -194,8 +228,74 @@ void MainWindow::ApplyColumnLayout() {
     const int chars = roster_->grid().ColWidthChars(c);
     if (chars > 0) grid_view_->setColumnWidth(c, chars * char_width + 8);
   }
-  // The result column is hidden as a column, not only by its colours.
-  grid_view_->setColumnHidden(roster::kColResult, true);
+  Refresh();
+}
+
+void MainWindow::ScheduleRefresh() {
+  if (refresh_queued_) return;
+  refresh_queued_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        refresh_queued_ = false;
+        Refresh();
+      },
+      Qt::QueuedConnection);
+}
+
+void MainWindow::Refresh() {
+  roster::Roster& r = *roster_;
+  // A drawing rewrites the grid while it lets the event loop run; its end refreshes.
+  if (r.DrawingInProgress()) return;
+  if (document_.Path() != shown_path_) {
+    shown_path_ = document_.Path();
+    if (document_listener_) document_listener_(shown_path_);
+  }
+  const std::string name = document_.DisplayName();
+  setWindowTitle(name.empty() ? QString("Hollymoor[*]")
+                              : QString::fromStdString(name) + "[*] - Hollymoor");
+  setWindowModified(document_.Modified(r));
+  // The result column shows only when it holds readable names: hidden numbers stay out of
+  // sight, and an empty column takes no room.
+  const roster::Grid& g = r.grid();
+  bool names = false;
+  for (int row = g.FixedRows(); row < g.Rows() && !names; ++row) {
+    const roster::Cell& cell = g.CellAt(row, roster::kColResult);
+    names = !cell.text.empty() && !(cell.fore != 0 && cell.fore == cell.back);
+  }
+  grid_view_->setColumnHidden(roster::kColResult, !names);
+  const bool editable = r.commands().Enabled("mnuEditParticipant") && r.EditRow >= 1;
+  model_->SetHighlightedRow(editable ? r.EditRow : -1);
+}
+
+bool MainWindow::OpenListFile(const std::filesystem::path& path) {
+  if (!open_list_ || roster_->DrawingInProgress() || !MayDiscardChanges()) return false;
+  const bool read = open_list_(path);
+  Refresh();
+  return read;
+}
+
+std::vector<std::filesystem::path> DroppedListFiles(const QMimeData& data) {
+  std::vector<std::filesystem::path> out;
+  for (const QUrl& url : data.urls()) {
+    const QString local = url.toLocalFile();
+    if (!local.isEmpty() && QFileInfo(local).suffix().compare("hmr", Qt::CaseInsensitive) == 0)
+      out.emplace_back(local.toStdString());
+  }
+  return out;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData() && !DroppedListFiles(*event->mimeData()).empty())
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const auto files = DroppedListFiles(*event->mimeData());
+  if (files.empty()) return;
+  event->acceptProposedAction();
+  // One roster at a time: the first list file dropped is the one opened.
+  OpenListFile(files.front());
 }
 
 void MainWindow::BindCommand(const std::string& name, QAction* action) {
@@ -208,7 +308,12 @@ void MainWindow::SyncAction(const std::string& name) {
   const roster::CommandState& s = roster_->commands().All().at(name);
   for (QAction* a : it->second) {
     a->setEnabled(s.enabled && !(run_in_progress_ && OffDuringRun(name)));
-    if (!s.caption.empty()) a->setText(QString::fromStdString(s.caption));
+    if (!s.caption.empty()) {
+      QString caption = QString::fromStdString(s.caption);
+      if (!a->property("Key").isValid() && access_keys_.count(name))
+        caption = InsertAccessKey(caption, access_keys_.at(name));
+      a->setText(caption);
+    }
     if (s.image > 0) {
       a->setIcon(ToolbarImage(s.image));
       if (a->text().isEmpty() || a->property("Key").isValid())
@@ -232,6 +337,7 @@ void MainWindow::RunCommand(const std::string& menu_item) {
   if (roster_->DrawingInProgress()) return;
   auto it = handlers_.find(menu_item);
   if (it != handlers_.end() && it->second) it->second();
+  Refresh();
 }
 
 void MainWindow::Toolbar_ButtonClick(const std::string& key) {
@@ -268,8 +374,9 @@ void MainWindow::Form_Load() {
   r.UpdateButtonEnables(false);
   run(StartupStep::kSelection);
   ui_.SetStatusText("Ready");
-  setWindowTitle("Hollymoor");
+  document_.Reset(r);
   model_->Flush();
+  Refresh();
 }
 
 void MainWindow::SetRunInProgress(bool on) {
@@ -278,12 +385,14 @@ void MainWindow::SetRunInProgress(bool on) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (run_in_progress_ && !unloaded_ &&
+  const bool stop_run_refused =
+      run_in_progress_ && !unloaded_ &&
       ui_.MsgBox("Messages are still being sent. Close Hollymoor and stop sending?\n\n"
                  "Whoever has not been reached yet can be notified later with Re-Send "
                  "Previous Drawing.",
                  roster::mb::kYesNo + roster::mb::kQuestion,
-                 roster::kDefaultTitle) != roster::mb::kYes) {
+                 roster::kDefaultTitle) != roster::mb::kYes;
+  if (stop_run_refused || (!unloaded_ && !MayDiscardChanges())) {
     event->ignore();
     return;
   }
@@ -300,6 +409,7 @@ void MainWindow::MSFlexGrid_MouseDown(int row, int col) {
   if (run_in_progress_) return;  // marks and exclusions stay as the run found them
   // Marks, exclusion commands, Edit and Delete: the roster's mouse handler.
   roster_->MSFlexGrid_MouseDown(row, col);
+  Refresh();
 }
 
 void MainWindow::MSFlexGrid_DblClick(int row, int col) {

@@ -2,6 +2,7 @@
 // frmMain: the roster grid, menus, toolbar and status bar. Command handlers are attached by
 // the wiring functions of each area (wire_*.cpp), so this file stays about the window itself.
 
+#include <QChar>
 #include <QMainWindow>
 #include <filesystem>
 #include <functional>
@@ -11,12 +12,14 @@
 #include <vector>
 
 #include "core/clock.h"
+#include "files/list_document.h"
 #include "mail/send_values.h"
 #include "roster/roster.h"
 #include "settings/mail_settings.h"
 #include "ui/qt_ui.h"
 
 class QAction;
+class QMimeData;
 class QTableView;
 class QToolBar;
 
@@ -64,6 +67,25 @@ class MainWindow : public QMainWindow {
   // Start-up as the window loads; called once by the constructor's caller.
   void Form_Load();
 
+  // The list file the roster stands for. Refresh() shows its name and changes in the title.
+  files::ListDocument& document() { return document_; }
+  // Whether the roster may be replaced now; asks Save / Discard / Cancel when it changed.
+  bool MayDiscardChanges() { return may_discard_ ? may_discard_() : true; }
+  // Opens a list file as Open List would after its dialog, asking about changes first.
+  bool OpenListFile(const std::filesystem::path& path);
+  void SetFileHooks(std::function<bool()> may_discard,
+                    std::function<bool(const std::filesystem::path&)> open_list) {
+    may_discard_ = std::move(may_discard);
+    open_list_ = std::move(open_list);
+  }
+  // Brings the title, the result column and the current row's highlight up to date with the
+  // roster; runs after every command and, coalesced, after every change of the grid.
+  void Refresh();
+  // Hears the document's file whenever it changes (recent files).
+  void SetDocumentListener(std::function<void(const std::filesystem::path&)> listener) {
+    document_listener_ = std::move(listener);
+  }
+
   QTableView* GridView() const { return grid_view_; }
   GridModel* Model() const { return model_; }
 
@@ -81,6 +103,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildMenus();
@@ -88,6 +112,7 @@ class MainWindow : public QMainWindow {
   void ApplyColumnLayout();
   void BindCommand(const std::string& name, QAction* action);
   void SyncAction(const std::string& name);
+  void ScheduleRefresh();
 
   AppPaths paths_;
   QtUi ui_;
@@ -103,7 +128,17 @@ class MainWindow : public QMainWindow {
   bool unloaded_ = false;
   bool run_in_progress_ = false;
   std::function<void()> stop_run_;
+  bool refresh_queued_ = false;
+  files::ListDocument document_;
+  std::function<bool()> may_discard_;
+  std::function<bool(const std::filesystem::path&)> open_list_;
+  std::function<void(const std::filesystem::path&)> document_listener_;
+  std::filesystem::path shown_path_;
+  std::map<std::string, QChar> access_keys_;  // menu item to its access key
 };
+
+// The list files a drop carries (local ".hmr" files only).
+std::vector<std::filesystem::path> DroppedListFiles(const QMimeData& data);
 
 // Each area attaches its commands and start-up steps here (one file each).
 void WireRosterCommands(MainWindow& w);    // wire_roster.cpp: New, Exit, Edit, Delete, Add
@@ -114,5 +149,6 @@ void WireSmtpCommands(MainWindow& w);      // wire_smtp.cpp: the SMTP sender
 void WireMapiCommands(MainWindow& w);      // wire_mapi.cpp: address book, desktop-mail sender
 void WireSendCommands(MainWindow& w);      // wire_send.cpp: Calculate & Send, Send Message
 void WireHelpCommands(MainWindow& w);      // wire_help.cpp: Help menu, about box, resizer
+void WireDesktopConventions(MainWindow& w);  // desktop_conventions.cpp: keys, recent files
 
 }  // namespace ui

@@ -34,6 +34,9 @@ std::optional<std::filesystem::path> QtFileDialogs::Show(const files::FileDialog
   dialog.setNameFilters(filters);
   if (request.filter_index >= 1 && request.filter_index <= filters.size())
     dialog.selectNameFilter(filters[request.filter_index - 1]);
+  // The dialog adds it before its overwrite check, so a bare name is checked as saved.
+  if (!request.default_extension.empty())
+    dialog.setDefaultSuffix(QString::fromStdString(request.default_extension).remove(0, 1));
   if (!request.file_name.empty()) dialog.selectFile(QString::fromStdString(request.file_name));
   if (ExecModal(dialog) != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();

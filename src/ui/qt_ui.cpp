@@ -61,30 +61,25 @@ int ShowMessageBox(QWidget* parent, const std::string& text, int style, const st
       break;
   }
   switch (style & 7) {
-    case mb::kOkCancel:
-      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    case mb::kOkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case mb::kYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case mb::kRetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    case mb::kSaveDiscardCancel:
+      box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Save);
       break;
-    case mb::kYesNo:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-      break;
-    case mb::kRetryCancel:
-      box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-      break;
-    default:
-      box.setStandardButtons(QMessageBox::Ok);
-      break;
+    default: box.setStandardButtons(QMessageBox::Ok); break;
   }
   switch (box.exec()) {
-    case QMessageBox::Cancel:
-      return mb::kCancel;
+    case QMessageBox::Cancel: return mb::kCancel;
     case QMessageBox::Yes:
+    case QMessageBox::Save:
       return mb::kYes;
     case QMessageBox::No:
+    case QMessageBox::Discard:
       return mb::kNo;
-    case QMessageBox::Retry:
-      return mb::kRetry;
-    default:
-      return mb::kOk;
+    case QMessageBox::Retry: return mb::kRetry;
+    default: return mb::kOk;
   }
 }
 

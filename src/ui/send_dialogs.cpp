@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "roster/validation.h"
 #include "ui/qt_ui.h"
 
 namespace ui {
@@ -111,6 +112,15 @@ SendDialog::SendDialog(mail::SendValues& values, const mail::MailSettings& setti
 void SendDialog::chkSendOption_Click() { test_address_->setEnabled(test_mode_->isChecked()); }
 
 void SendDialog::cmdSend_Click() {
+  // Every notification goes to the test address then: one that cannot receive them would
+  // lose the whole drawing's mail.
+  if (test_mode_->isChecked()) {
+    QtUi ui(this);
+    if (!roster::ValidateEmailAddress(ui, test_address_->text().toStdString())) {
+      test_address_->setFocus();
+      return;
+    }
+  }
   values_.SendConfirmed = true;
   values_.MailSubject = subject_->text().toStdString();
   values_.MailBody = WithCrLf(body_->toPlainText());
@@ -156,6 +166,14 @@ SendMessageDialog::SendMessageDialog(mail::SendValues& values, QWidget* parent)
 }
 
 void SendMessageDialog::cmdSend_Click() {
+  if (subject_->text().trimmed().isEmpty() || body_->toPlainText().trimmed().isEmpty()) {
+    const int answer =
+        ShowMessageBox(this,
+                       "The subject line or the message text is empty.\nSend the message to every "
+                       "participant anyway?",
+                       roster::mb::kYesNo | roster::mb::kQuestion, roster::kDefaultTitle);
+    if (answer != roster::mb::kYes) return;
+  }
   values_.SendConfirmed = true;
   values_.MailSubject = subject_->text().toStdString();
   values_.MailBody = WithCrLf(body_->toPlainText());

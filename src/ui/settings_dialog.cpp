@@ -148,7 +148,11 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   allow_unencrypted_->setChecked(settings_.AllowUnencryptedSMTP);
   server_->setEditText(Q(settings_.SMTPServer));
   account_name_->setText(Q(settings_.SMTPAccountName));
-  password_->setText(Q(settings_.SMTPAccountPassword));
+  // The stored form is never shown or saved back: the box starts empty and says whether a
+  // password is kept.
+  password_->clear();
+  if (!settings_.SMTPAccountPassword.empty())
+    password_->setPlaceholderText("A password is stored; type a new one to replace it");
   user_name_->setText(Q(settings_.SMTPUserName));
   optSend_Click(settings_.UseSMTP ? 1 : 0);
 

@@ -116,7 +116,7 @@ void URLLink::lblURL_MouseDown(Qt::MouseButtons buttons) {
       const roster::Shell::Error e = shell_->LastError();
       ui_->MsgBox("Unable to load '" + target + "' : " + e.description + " (Error " +
                       std::to_string(e.number) + ")",
-                  roster::mb::kOkOnly, roster::kDefaultTitle);
+                  roster::mb::kOkOnly, roster::kApplicationTitle);
     }
   }
   ui_->SetMousePointer(roster::kPointerDefault);

@@ -21,7 +21,8 @@ struct FilePorts {
 // Built per command: the window's clock may be replaced after wiring.
 files::FileCommands Commands(MainWindow& w, FilePorts& ports) {
   return files::FileCommands({w.roster(), ports.dialogs, ports.shell, w.clock(), w.paths().data_dir,
-                              [&w] { w.RunCommand("mnuNew"); }, w.SendValues.SendConfirmed});
+                              [&w] { w.RunCommand("mnuNew"); }, w.SendValues.SendConfirmed,
+                              &w.document()});
 }
 
 }  // namespace
@@ -30,6 +31,11 @@ void WireFileCommands(MainWindow& w) {
   auto ports = std::make_shared<FilePorts>(&w);
   w.OnCommand("mnuOpen", [&w, ports] { Commands(w, *ports).mnuOpen_Click(); });
   w.OnCommand("mnuSave", [&w, ports] { Commands(w, *ports).mnuSave_Click(); });
+  w.OnCommand("mnuSaveAs", [&w, ports] { Commands(w, *ports).mnuSaveAs_Click(); });
+  w.SetFileHooks([&w, ports] { return Commands(w, *ports).MayDiscardChanges(); },
+                 [&w, ports](const std::filesystem::path& path) {
+                   return Commands(w, *ports).OpenListFile(path);
+                 });
   w.OnCommand("mnuReSendList", [&w, ports] { Commands(w, *ports).mnuReSendList_Click(); });
   w.OnCommand("mnuViewDrawingLog", [&w, ports] { Commands(w, *ports).mnuViewDrawingLog_Click(); });
 }

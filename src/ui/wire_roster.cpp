@@ -9,12 +9,15 @@ namespace {
 
 void NewList(MainWindow& w) {
   roster::Roster& r = w.roster();
+  // Leaving re-send mode discards nothing of the organiser's; a changed list is asked about.
+  if (!r.ReSendMode && !w.MayDiscardChanges()) return;
   r.ClearList();
   if (r.ReSendMode) {
     r.ReSendMode = false;
     w.RunCommand("mnuClearSelected");  // removes every mark, keeps the exclusion lists
     r.UpdateButtonEnables(false);
   }
+  w.document().Reset(r);
 }
 
 void EditParticipant(MainWindow& w) {

@@ -9,6 +9,15 @@ namespace roster {
 namespace {
 constexpr const char* kCheckTitle = "Check For Updated Version of Hollymoor";
 
+// A check the user started always ends with an answer, even when no server answered.
+void ReportUnreachable(bool bAbout, Ui& ui) {
+  if (bAbout) return;
+  ui.MsgBox(std::string(kCheckTitle) + "\n" +
+                "Failed: could not reach the update server\n"
+                "Check your internet connection, or try again later\n",
+            mb::kCritical, kDefaultTitle);
+}
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Exactly major.minor.revision, each a whole number of at most five digits: anything else
@@ -84,12 +93,12 @@ void EvaluateVersionReply(const std::string& reply, bool bAbout, const UpdateChe
     return;
   }
   std::size_t at = reply.find("VERSION=");
-  if (at == std::string::npos) return;
+  if (at == std::string::npos) return ReportUnreachable(bAbout, ui);
   std::string after = reply.substr(at + 8);
   std::size_t comma = after.find(',');
-  if (comma == std::string::npos) return;
+  if (comma == std::string::npos) return ReportUnreachable(bAbout, ui);
   const std::string version = after.substr(0, comma);
-  if (!IsStrictVersion(version)) return;
+  if (!IsStrictVersion(version)) return ReportUnreachable(bAbout, ui);
   // News of a newer version is shown even to the quiet check.
   ui.MsgBox("A new version " + version + " is now available for download.\n" +
                 "Click on the link on the about dialog to download\n" + "or goto " +
@@ -105,7 +114,7 @@ void CheckForNewVersion(bool bAbout, const UpdateCheckConfig& config, const std:
     *ran = true;
     if (finished) finished();
   };
-  // Any failure along the way ends the check without a word.
+  // Any failure along the way ends the check; only a user-started one says so.
   try {
     if (!http.IsInternetConnected()) {
       if (!bAbout)
@@ -122,6 +131,7 @@ void CheckForNewVersion(bool bAbout, const UpdateCheckConfig& config, const std:
       try {
         EvaluateVersionReply(reply, bAbout, config, ui);
       } catch (...) {
+        ReportUnreachable(bAbout, ui);
       }
       finish();
     };
@@ -131,6 +141,7 @@ void CheckForNewVersion(bool bAbout, const UpdateCheckConfig& config, const std:
     else
       http.PostHttpForm(host, path, body, evaluate);
   } catch (...) {
+    ReportUnreachable(bAbout, ui);
     finish();
   }
 }

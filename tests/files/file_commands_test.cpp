@@ -1,6 +1,7 @@
 #include "files/file_commands.h"
 
 #include "files/history.h"
+#include "files/list_document.h"
 #include "files/list_file.h"
 #include "files_fixture.h"
 
@@ -13,9 +14,10 @@ class FakeShell : public roster::Shell {
  public:
   bool Open(const std::string& target) override {
     opened.push_back(target);
-    return true;
+    return succeed;
   }
   Strings opened;
+  bool succeed = true;
 };
 
 class FileCommandsTest : public FilesFixture {
@@ -138,8 +140,11 @@ TEST_F(FileCommandsTest, ReSendRefusesFilesWithoutResultsOrInTheOlderLayout) {
   EXPECT_FALSE(roster_.ReSendMode);
   EXPECT_EQ(Count(), 0);
 
-  commands_.mnuReSendList_Click();  // cancelled
-  EXPECT_EQ(new_lists_, 3);
+  // A cancelled pick leaves the roster as it was, with no New behind the organiser's back.
+  Add("Cy");
+  commands_.mnuReSendList_Click();
+  EXPECT_EQ(new_lists_, 2);
+  EXPECT_EQ(Count(), 1);
   EXPECT_FALSE(roster_.ReSendMode);
 }
 
@@ -164,6 +169,80 @@ TEST_F(FileCommandsTest, ViewLogOpensTheChosenLogThroughTheShell) {
   commands_.mnuViewDrawingLog_Click();  // cancelled
   EXPECT_EQ(shell_.opened.size(), 1u);
   EXPECT_EQ(ui_.StatusText(), "Select Previous Drawing Log File from Saved History...");
+  EXPECT_TRUE(ui_.boxes.empty());
+
+  // Without a program to show it, the organiser is told where the log is.
+  shell_.succeed = false;
+  dialogs_.answers.push_back(log);
+  commands_.mnuViewDrawingLog_Click();
+  ASSERT_EQ(ui_.boxes.size(), 1u);
+  EXPECT_EQ(ui_.boxes[0].text.rfind("Unable to open [" + log.string() + "]\n", 0), 0u);
+}
+
+// The list file the roster stands for: Save writes it again, Save As names a new one, and
+// nothing is replaced while it holds changes without a question.
+class ListDocumentCommandsTest : public FileCommandsTest {
+ protected:
+  ListDocumentCommandsTest() { document_.Reset(roster_); }
+  files::ListDocument document_;
+  files::FileCommands doc_{{roster_, dialogs_, shell_, clock_, dir_.path(), [this] { NewList(); },
+                            send_confirmed_, &document_}};
+};
+
+TEST_F(ListDocumentCommandsTest, SaveAsAddsTheExtensionAndSaveThenWritesWithoutAsking) {
+  roster_.AddParticipant("", "Ann", "ann@x.org", "", true);
+  EXPECT_TRUE(document_.Modified(roster_));
+  dialogs_.answers.push_back(dir_.path() / "Saved" / "family");
+  EXPECT_TRUE(doc_.mnuSave_Click());  // no file yet: asks for a name
+  const fs::path saved = dir_.path() / "Saved" / "family.hmr";
+  EXPECT_EQ(document_.Path(), saved);
+  EXPECT_FALSE(document_.Modified(roster_));
+  EXPECT_EQ(dialogs_.requests.back().default_extension, ".hmr");
+
+  roster_.AddParticipant("", "Bob", "bob@x.org", "", true);
+  EXPECT_TRUE(doc_.mnuSave_Click());
+  EXPECT_EQ(dialogs_.requests.size(), 1u);
+  EXPECT_NE(ReadAll(saved).find("\"Bob\""), std::string::npos);
+
+  doc_.mnuSaveAs_Click();  // cancelled
+  EXPECT_EQ(dialogs_.requests.back().file_name, "family.hmr");
+  EXPECT_EQ(dialogs_.requests.back().initial_dir, saved.parent_path());
+  EXPECT_EQ(document_.Path(), saved);
+}
+
+TEST_F(ListDocumentCommandsTest, ChangedListsAreAskedAboutAndAddingToOneKeepsItChanged) {
+  const fs::path family = File("Saved/family.hmr",
+                               "\"\",\"Ann\",\"a@x.org\",\"\",\"\"\r\n"
+                               "\"\",\"Al\",\"al@x.org\",\"\",\"\"\r\n");
+  dialogs_.answers.push_back(family);
+  doc_.mnuOpen_Click();
+  EXPECT_TRUE(ui_.boxes.empty());  // nothing to lose yet
+  EXPECT_EQ(document_.Path(), family);
+  EXPECT_FALSE(document_.Modified(roster_));
+
+  // Cancel keeps the roster and shows no dialog; Discard goes on.
+  roster_.AddParticipant("", "Bob", "bob@x.org", "", true);
+  ui_.QueueAnswer(roster::mb::kCancel);
+  doc_.mnuOpen_Click();
+  EXPECT_EQ(dialogs_.requests.size(), 1u);
+  ASSERT_EQ(ui_.boxes.size(), 1u);
+  EXPECT_EQ(ui_.boxes[0].text,
+            "Do you want to save the changes to [family.hmr]?\n"
+            "Your changes are lost if you do not save them.");
+
+  // Added to the list rather than replacing it: the result is a change of the first file.
+  ui_.QueueAnswer(roster::mb::kNo);
+  dialogs_.choose_options = [](files::LoadOptions o) {
+    o.clear_list = false;
+    return o;
+  };
+  dialogs_.answers.push_back(File("Saved/more.hmr",
+                                  "\"\",\"Cy\",\"c@x.org\",\"\",\"\"\r\n"
+                                  "\"\",\"Di\",\"d@x.org\",\"\",\"\"\r\n"));
+  doc_.mnuOpen_Click();
+  EXPECT_EQ(Count(), 5);
+  EXPECT_EQ(document_.Path(), family);
+  EXPECT_TRUE(document_.Modified(roster_));
 }
 
 }  // namespace

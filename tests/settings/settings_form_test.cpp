@@ -52,14 +52,18 @@ class SaveSettingsTest : public ::testing::Test {
                            true};
 };
 
-TEST_F(SaveSettingsTest, PasswordIsEncodedOnlyWhenTheBoxChanged) {
+TEST_F(SaveSettingsTest, AnEmptyPasswordBoxKeepsTheStoredPasswordAndTypingReplacesIt) {
   EXPECT_EQ(mail::SaveSettings(store_, s_, smtp_), "");
   mail::MailSettings loaded = Loaded();
   EXPECT_EQ(loaded.SMTPAccountPassword, "c2VjcmV0");
   EXPECT_EQ(mail::LoadRegistryValue(store_, mail::kValueInitSetup), RegistryValue(1));
-  smtp_.password_box = loaded.SMTPAccountPassword;  // untouched box
+  smtp_.password_box = "";  // untouched box
   EXPECT_EQ(mail::SaveSettings(store_, loaded, smtp_), "");
   EXPECT_EQ(Loaded().SMTPAccountPassword, "c2VjcmV0");
+  // A password that happens to look like the stored form is still a password.
+  smtp_.password_box = "c2VjcmV0";
+  EXPECT_EQ(mail::SaveSettings(store_, loaded, smtp_), "");
+  EXPECT_EQ(Loaded().SMTPAccountPassword, "YzJWamNtVjA=");
 }
 
 TEST_F(SaveSettingsTest, RejectedSmtpSaveKeepsSmtpChosenButNothingElse) {

@@ -18,6 +18,8 @@ MessageBoxCatcher::MessageBoxCatcher() {
     switch (style & 7) {
       case roster::mb::kYesNo: return roster::mb::kYes;
       case roster::mb::kRetryCancel: return roster::mb::kRetry;
+      case roster::mb::kSaveDiscardCancel:
+        return roster::mb::kNo;  // Discard
       default: return roster::mb::kOk;
     }
   });

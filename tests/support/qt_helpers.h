@@ -21,7 +21,7 @@
 namespace testing_support {
 
 // While alive, every message box of the program is recorded here instead of shown, and
-// answered from the queue (or with its first button).
+// answered from the queue (or with its first button; Discard for unsaved changes).
 class MessageBoxCatcher {
  public:
   MessageBoxCatcher();

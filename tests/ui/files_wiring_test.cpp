@@ -154,7 +154,7 @@ TEST_F(FilesWiringTest, ReSendModeRelabelsToolbarAndMenuAndCalcViewLeavesIt) {
   EXPECT_EQ(options_shown_, 0);
   EXPECT_TRUE(roster().ReSendMode);
   EXPECT_FALSE(window_.SendValues.SendConfirmed);
-  EXPECT_EQ(Action("mnuReSendList")->text(), "Cancel Re-Send");
+  EXPECT_EQ(Action("mnuReSendList")->text(), "Cancel &Re-Send");  // the menu's access key
   EXPECT_EQ(Action("CALCVIEW")->toolTip(), "Cancel Re-Send");
   EXPECT_EQ(Action("CALCSEND")->toolTip(), "Re-Send...");
   ASSERT_FALSE(SameImage(ui::ToolbarImage(11), 13));  // the images tell the modes apart
@@ -166,7 +166,7 @@ TEST_F(FilesWiringTest, ReSendModeRelabelsToolbarAndMenuAndCalcViewLeavesIt) {
   window_.Toolbar_ButtonClick("CALCVIEW");
   EXPECT_FALSE(roster().ReSendMode);
   EXPECT_EQ(roster().ParticipantCount(), 0);
-  EXPECT_EQ(Action("mnuReSendList")->text(), "Re-Send Previous Drawing...");
+  EXPECT_EQ(Action("mnuReSendList")->text(), "&Re-Send Previous Drawing...");
   EXPECT_EQ(Action("CALCVIEW")->toolTip(), "Calculate && View");
   EXPECT_TRUE(SameImage(Action("CALCVIEW")->icon(), 11));
   EXPECT_TRUE(SameImage(Action("CALCSEND")->icon(), 12));

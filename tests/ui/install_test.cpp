@@ -63,9 +63,17 @@ TEST_F(InstallTest, PrefixHoldsProgramHelpAndDesktopEntry) {
   std::stringstream entry;
   entry << desktop.rdbuf();
   EXPECT_EQ(entry.str().rfind("[Desktop Entry]\n", 0), 0u);
-  for (const char* line :
-       {"\nType=Application\n", "\nExec=hollymoor\n", "\nIcon=com.example.Hollymoor\n"})
+  for (const char* line : {"\nType=Application\n", "\nExec=hollymoor %f\n",
+                           "\nIcon=com.example.Hollymoor\n",
+                           "\nMimeType=application/x-hollymoor-list;\n"})
     EXPECT_NE(entry.str().find(line), std::string::npos) << line;
+  // The desktop's MIME database learns the type the entry declares from this file.
+  std::ifstream mime(prefix_ / "share" / "mime" / "packages" / "hollymoor.xml");
+  std::stringstream types;
+  types << mime.rdbuf();
+  EXPECT_NE(types.str().find("<mime-type type=\"application/x-hollymoor-list\">"),
+            std::string::npos);
+  EXPECT_NE(types.str().find("<glob pattern=\"*.hmr\"/>"), std::string::npos);
 
   // The installed program finds its pages from its own folder, wherever the prefix is.
   EXPECT_EQ(ui::FindHelpDir(bin.parent_path()), help.lexically_normal());

@@ -58,4 +58,43 @@ TEST_F(SendDialogsTest, CancelOrTheWindowFrameNeverConfirms) {
   EXPECT_FALSE(dialogs_.ShowSendMessage(values_));
 }
 
+TEST_F(SendDialogsTest, TestModeNeedsAnAddressThatCanReceiveTheMail) {
+  testing_support::MessageBoxCatcher boxes;
+  int presses = 0;
+  ui::SetModalHandler([&](QDialog& d) {
+    Find<QCheckBox>(d, "chkSendOption")->click();
+    for (const char* typed : {"not-an-address", "me@example.org"}) {
+      Find<QLineEdit>(d, "txtTestEmailAddress")->setText(typed);
+      Find<QPushButton>(d, "cmdSend")->click();
+      ++presses;
+      if (d.result() == QDialog::Accepted) break;
+    }
+    return d.result();
+  });
+  EXPECT_TRUE(dialogs_.ShowSend(values_, {}));
+  EXPECT_EQ(presses, 2);  // the first press left the dialog open
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "Invalid Email Address Entry");
+  EXPECT_EQ(boxes.boxes[0].style, roster::mb::kCritical);
+  EXPECT_TRUE(values_.TestMode);
+  EXPECT_EQ(values_.TestAddress, "me@example.org");
+}
+
+TEST_F(SendDialogsTest, AnEmptySubjectOrBodyIsSentOnlyWhenConfirmed) {
+  testing_support::MessageBoxCatcher boxes;
+  boxes.QueueAnswer(roster::mb::kNo);
+  ui::SetModalHandler([&](QDialog& d) {
+    Find<QLineEdit>(d, "txtSubject")->setText("Party on Friday");
+    Find<QPushButton>(d, "cmdSend")->click();  // no body: asked, answered No
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    Find<QPushButton>(d, "cmdSend")->click();  // asked again, answered Yes
+    return d.result();
+  });
+  EXPECT_TRUE(dialogs_.ShowSendMessage(values_));
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[0].style, roster::mb::kYesNo | roster::mb::kQuestion);
+  EXPECT_EQ(values_.MailSubject, "Party on Friday");
+  EXPECT_EQ(values_.MailBody, "");
+}
+
 }  // namespace

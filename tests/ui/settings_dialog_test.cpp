@@ -39,7 +39,9 @@ TEST_F(SettingsDialogTest, OpensWithTheRecordAndWellFormedPresets) {
   EXPECT_TRUE(Find<QRadioButton>(d, "optSend_1")->isChecked());
   EXPECT_TRUE(Find<QCheckBox>(d, "chkServerRequiresAuthentication")->isChecked());
   EXPECT_EQ(Find<QComboBox>(d, "cboSMTPServer")->currentText(), "mail.example.org");
-  EXPECT_EQ(Find<QLineEdit>(d, "txtAccountPassword")->text(), "c2VjcmV0");
+  // The stored password is never shown, not even masked; the box says one is kept.
+  EXPECT_EQ(Find<QLineEdit>(d, "txtAccountPassword")->text(), "");
+  EXPECT_TRUE(Find<QLineEdit>(d, "txtAccountPassword")->placeholderText().contains("stored"));
   EXPECT_EQ(Find<ui::URLLink>(d, "URLLink1")->Text(), "List of SMTP Servers");
   auto* presets = Find<QComboBox>(d, "cboSMTPServer");
   ASSERT_EQ(presets->count(), 7);

@@ -17,6 +17,9 @@ constexpr char kUpToDate[] = "You have the most recent version of Hollymoor\n";
 constexpr char kServerError[] =
     "Check For Updated Version of Hollymoor\n"
     "Failed: Unable to verify current version number\nTry again later\n";
+constexpr char kUnreachable[] =
+    "Check For Updated Version of Hollymoor\nFailed: could not reach the update server\n"
+    "Check your internet connection, or try again later\n";
 constexpr char kNews320[] =
     "A new version 3.2.0 is now available for download.\n"
     "Click on the link on the about dialog to download\n"
@@ -105,7 +108,7 @@ TEST_F(UpdateCheckHttpTest, SendsTheDocumentedRequest) {
 TEST_F(UpdateCheckHttpTest, EachReplyGetsItsMessageAndAQuietCheckOnlyNews) {
   const std::tuple<const char*, bool, std::vector<std::string>> cases[] = {
       {"x VERSION=3.2.0,VERSION=9.9.9, y", false, {kNews320}},
-      {"VERSION=3.2.0 and no comma after it", false, {}},
+      {"VERSION=3.2.0 and no comma after it", false, {kUnreachable}},
       {"<b>>Error<</b> VERSION=3.1.12,", false, {kServerError}},  // the error wins
       {"VERSION=3.1.12,", true, {}},
       {">Error<", true, {}},
@@ -128,12 +131,16 @@ TEST_F(UpdateCheckHttpTest, RepliesOfOneAndOfSeveralChunksArriveWhole) {
   EXPECT_EQ(Fetch(longer), longer);
 }
 
-TEST_F(UpdateCheckHttpTest, NoServerShowsNothingAndASilentOneIsAbandoned) {
+TEST_F(UpdateCheckHttpTest, NoServerIsReportedOnlyWhenAskedAndASilentOneIsAbandoned) {
   QTcpServer probe;  // a port that was free a moment ago and now has nobody listening
   ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
   const int closed_port = probe.serverPort();
   probe.close();
+  // The user asked, so the user hears that nothing answered; the quiet check stays quiet.
   Check(false, "http://127.0.0.1:" + std::to_string(closed_port) + "/x.cgi");
+  EXPECT_EQ(Texts(), std::vector<std::string>{kUnreachable});
+  ui_.boxes.clear();
+  Check(true, "http://127.0.0.1:" + std::to_string(closed_port) + "/x.cgi");
   EXPECT_TRUE(ui_.boxes.empty());
   EXPECT_EQ(http_.Pending(), 0);
 

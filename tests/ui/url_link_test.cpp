@@ -57,6 +57,7 @@ TEST_F(URLLinkTest, AFailedOpenIsReportedAndThePointerReset) {
   ASSERT_EQ(ui_.boxes.size(), 1u);
   EXPECT_EQ(ui_.boxes[0].text, "Unable to load 'nowhere' : File not found (Error 53)");
   EXPECT_EQ(ui_.boxes[0].style, 0);
+  EXPECT_EQ(ui_.boxes[0].title, "Hollymoor");
   EXPECT_EQ(ui_.MousePointer(), 0);
 }
 

@@ -55,10 +55,19 @@ TEST_F(UpdateCheckTest, NoConnectionIsReportedUnlessQuietAndNothingIsPosted) {
 }
 
 TEST_F(UpdateCheckTest, MarkersAreMatchedExactly) {
+  // Without an answer it understands, a check the user started says the server was not
+  // reached; the quiet check of the about box says nothing.
   Check(false, "");                // no connection was opened
   Check(false, "version=3.2.0,");  // case-sensitive
-  config.check_url = "nowhere";    // a bad address ends the check silently
+  config.check_url = "nowhere";
   Check(false, "VERSION=3.1.12,");
+  ASSERT_EQ(ui.boxes.size(), 3u);
+  for (const auto& box : ui.boxes) {
+    EXPECT_NE(box.text.find("Failed: could not reach the update server\n"), std::string::npos);
+    EXPECT_EQ(box.style, roster::mb::kCritical);
+  }
+  ui.boxes.clear();
+  Check(true, "");
   EXPECT_TRUE(ui.boxes.empty());
   config.check_url = "http://h/v.cgi";
   Check(true, "VERSION=3.1.120,");  // a longer version is not this one's marker

@@ -199,7 +199,6 @@ int RunSettings(Context& ctx) {
   form.server = settings.SMTPServer;
   form.account_name = settings.SMTPAccountName;
   form.user_name = settings.SMTPUserName;
-  form.password_box = settings.SMTPAccountPassword;
   form.requires_authentication = settings.ServerRequiresAuthentication;
   bool dialog_changed = password;
   std::string mailer;
