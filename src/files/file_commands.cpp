@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "files/amend_archive.h"
 #include "files/history.h"
 #include "files/list_file.h"
 #include "files/pending.h"
@@ -78,6 +79,7 @@ void FileCommands::mnuReSendList_Click() {
   request.filter_index = 2;
   request.initial_dir = folder;
   auto path = d_.dialogs.ShowOpen(request);
+  if (path) path = LatestArchiveVersion(*path);  // a changed drawing goes on from its newest
   if (!path || !LoadParticipantFile(r, d_.dialogs, *path, true)) {
     d_.new_list();
     return;
@@ -108,7 +110,7 @@ void FileCommands::mnuViewDrawingLog_Click() {
   request.initial_dir = folder;
   auto path = d_.dialogs.ShowOpen(request);
   if (!path) return;
-  d_.shell.Open(path->string());
+  d_.shell.Open(LatestLogVersion(*path).string());
   ui().SetStatusText("");
 }
 

@@ -12,6 +12,7 @@
 #include "app/cli/context.h"
 #include "app/cli/delivery.h"
 #include "app/cli/roster_file.h"
+#include "app/cli/send_options.h"
 #include "files/history.h"
 #include "files/ledger.h"
 #include "files/pending.h"
@@ -46,6 +47,8 @@ std::string ReadBodyFile(Context& ctx, const std::string& name) {
   return WithCrLf(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
+}  // namespace
+
 mail::MailSettings LoadSettings(Context& ctx) {
   mail::FileSettingsStore store(ctx.config_file);
   mail::MailSettings settings;
@@ -53,7 +56,6 @@ mail::MailSettings LoadSettings(Context& ctx) {
   return settings;
 }
 
-// What frmSend would leave after Send: its defaults, changed where the options say so.
 mail::SendValues NotificationValues(Context& ctx, const mail::MailSettings& settings) {
   mail::SendValues v;
   v.MailSubject = ctx.args.Value("subject").value_or(mail::kDefaultMailSubject);
@@ -63,6 +65,8 @@ mail::SendValues NotificationValues(Context& ctx, const mail::MailSettings& sett
   v.TestMode = ctx.args.Has("test-address");
   v.TestAddress = ctx.args.Value("test-address").value_or(settings.SMTPAccountName);
   if (v.TestMode && v.TestAddress.empty()) throw CliError(kExitBadInput, "--test-address is empty");
+  v.Event = {ctx.args.Value("budget").value_or(""), ctx.args.Value("date").value_or(""),
+             ctx.args.Value("place").value_or(""), ctx.args.Value("reply-by").value_or("")};
   return v;
 }
 
@@ -72,6 +76,8 @@ void PrepareDataDir(const Context& ctx) {
   if (!std::filesystem::is_directory(ctx.data_dir))
     throw CliError(kExitBadInput, "cannot use the data folder [" + ctx.data_dir.string() + "]");
 }
+
+namespace {
 
 // The errand's steps that belong to the window, for a run without one.
 class UnattendedErrand : public roster::SendErrand {
