@@ -2,9 +2,11 @@
 
 #include <regex>
 #include <system_error>
+#include <unordered_map>
 
 #include "files/atomic_file.h"
 #include "files/history.h"
+#include "files/ledger.h"
 #include "files/list_file.h"
 
 namespace files {
@@ -69,6 +71,34 @@ fs::path LatestLogVersion(const fs::path& log) {
   latest.replace_extension(kLogExtension);
   std::error_code ec;
   return fs::exists(latest, ec) ? latest : log;
+}
+
+std::optional<std::vector<int>> UnreachedRows(const roster::Roster& roster, const fs::path& latest,
+                                              std::string& error) {
+  const fs::path first = FirstArchiveVersion(latest);
+  std::unordered_map<std::string, bool> reached;
+  bool any = false;
+  for (int v = 1; v <= ArchiveVersion(latest); ++v) {
+    const fs::path list = v == 1 ? first : VersionPath(first, v, kListExtension);
+    std::error_code ec;
+    if (!fs::exists(LedgerPathFor(list), ec)) continue;
+    std::string why;
+    const auto contents = ReadLedger(LedgerPathFor(list), why);
+    if (!contents) continue;
+    any = true;
+    for (const LedgerEntry& e : contents->entries)
+      reached[e.name] = e.outcome.state == mail::DeliveryState::kAccepted;
+  }
+  if (!any) {
+    error = "no delivery ledger beside [" + latest.string() + "] or its earlier versions";
+    return std::nullopt;
+  }
+  std::vector<int> rows;
+  for (int row = 1; row <= roster.ParticipantCount(); ++row) {
+    auto it = reached.find(roster.grid().TextMatrix(row, roster::kColName));
+    if (it == reached.end() || !it->second) rows.push_back(row);
+  }
+  return rows;
 }
 
 std::optional<std::vector<int>> ReadDrawing(const roster::Roster& roster) {

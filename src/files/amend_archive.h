@@ -30,6 +30,13 @@ std::filesystem::path LatestLogVersion(const std::filesystem::path& log);
 // nothing when some row has no receiver.
 std::optional<std::vector<int>> ReadDrawing(const roster::Roster& roster);
 
+// The givers of the roster (loaded from `latest`) whom no ledger of the drawing's versions
+// records as reached: each giver's newest record counts, and a giver no ledger mentions was
+// never sent to. Nothing, with `error` set, when no version has a readable ledger.
+std::optional<std::vector<int>> UnreachedRows(const roster::Roster& roster,
+                                              const std::filesystem::path& latest,
+                                              std::string& error);
+
 struct DrawingChange {
   bool ok = false;
   bool bad_input = false;         // not ok because of the request itself, not the exclusions

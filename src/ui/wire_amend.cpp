@@ -8,6 +8,7 @@
 #include <random>
 
 #include "files/amend_archive.h"
+#include "files/history.h"
 #include "files/list_file.h"
 #include "ui/main_window.h"
 #include "ui/qt_file_dialogs.h"
@@ -19,6 +20,11 @@ namespace ui {
 namespace {
 
 namespace fs = std::filesystem;
+
+void Tell(MainWindow& w, const std::string& text, int style) {
+  roster::Ui& ui = w.qt_ui();
+  ui.MsgBox(text, style);
+}
 
 // The newest version of an archived drawing the organiser picks; nothing when cancelled.
 std::optional<fs::path> ChooseArchive(MainWindow& w, QtFileDialogs& dialogs) {
@@ -100,10 +106,11 @@ void ArchiveAndMark(MainWindow& w, QtFileDialogs& dialogs, roster::Roster& chang
     r.MSFlexGrid_MouseDown(row, roster::kColName);
   }
   w.qt_ui().SetStatusText(roster::Roster::kReSendModeStatus);
-  w.qt_ui().MsgBox("The change is saved as " + amended->filename().string() +
-                       ".\nTo notify exactly the people whose Secret Santa changed (" + names +
-                       "), use Calculate & Send now; they are marked for Re-Send.",
-                   roster::mb::kInformation);
+  Tell(w,
+       "The change is saved as " + amended->filename().string() +
+           ".\nTo notify exactly the people whose Secret Santa changed (" + names +
+           "), use Calculate & Send now; they are marked for Re-Send.",
+       roster::mb::kInformation);
 }
 
 roster::Xoshiro256 OsSeeded() {
@@ -121,12 +128,12 @@ void AddLateParticipant(MainWindow& w, QtFileDialogs& dialogs) {
   auto random = OsSeeded();
   const auto change = files::JoinDrawing(*drawing, name, email, notes, random);
   if (!change.ok) {
-    w.qt_ui().MsgBox(change.bad_input
-                         ? change.reason
-                         : "No place in this drawing keeps every exclusion: " + change.reason +
-                               ".\nOnly a full redraw can include " + name +
-                               ": add them to the list and use Calculate & Send.",
-                     roster::mb::kExclamation);
+    Tell(w,
+         change.bad_input ? change.reason
+                          : "No place in this drawing keeps every exclusion: " + change.reason +
+                                ".\nOnly a full redraw can include " + name +
+                                ": add them to the list and use Calculate & Send.",
+         roster::mb::kExclamation);
     return;
   }
   ArchiveAndMark(w, dialogs, *drawing, *archive, change);
@@ -154,16 +161,16 @@ void RemoveFromDrawing(MainWindow& w, QtFileDialogs& dialogs) {
   for (int r = 1; r <= drawing->ParticipantCount(); ++r)
     if (drawing->grid().TextMatrix(r, roster::kColName) == name) row = r;
   if (row == 0) {
-    w.qt_ui().MsgBox("Nobody named " + name + " takes part in this drawing.",
-                     roster::mb::kExclamation);
+    Tell(w, "Nobody named " + name + " takes part in this drawing.", roster::mb::kExclamation);
     return;
   }
   auto random = OsSeeded();
   const auto change = files::LeaveDrawing(*drawing, row, random);
   if (!change.ok) {
-    w.qt_ui().MsgBox("No change to this drawing keeps every exclusion: " + change.reason +
-                         ".\nOnly a full redraw can go on without " + name + ".",
-                     roster::mb::kExclamation);
+    Tell(w,
+         "No change to this drawing keeps every exclusion: " + change.reason +
+             ".\nOnly a full redraw can go on without " + name + ".",
+         roster::mb::kExclamation);
     return;
   }
   ArchiveAndMark(w, dialogs, *drawing, *archive, change);
@@ -194,12 +201,13 @@ void PrintSlips(MainWindow& w, QtFileDialogs& dialogs) {
   }
   std::string error;
   if (!WriteSlipsPdf(slips, pdf->string(), error))
-    w.qt_ui().MsgBox("The slips could not be printed: " + error, roster::mb::kCritical);
+    Tell(w, "The slips could not be printed: " + error, roster::mb::kCritical);
   else
-    w.qt_ui().MsgBox(std::to_string(slips.size()) + " slips saved to " + pdf->string() +
-                         ".\nPrint on both sides (flip on the long edge), cut, and fold each slip "
-                         "along its dotted line with the printed back inwards.",
-                     roster::mb::kInformation);
+    Tell(w,
+         std::to_string(slips.size()) + " slips saved to " + pdf->string() +
+             ".\nPrint on both sides (flip on the long edge), cut, and fold each slip "
+             "along its dotted line with the printed back inwards.",
+         roster::mb::kInformation);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "app/cli_runner.h"
+#include "support/smtp_server.h"
 
 namespace cli_test {
 namespace {
@@ -95,6 +96,49 @@ TEST(CliSlips, ChosenGiversOnlyAndClearErrors) {
   r = box.Run({"slips", archive.string(), "--out", (box.dir() / "no" / "such" / "s.pdf").string()});
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_TRUE(Has(r.err, "cannot write")) << r.err;
+}
+
+// Sends a drawing of three through `server`; the archive's path.
+fs::path SendThree(CliSandbox& box, const testing_support::SmtpServer& server) {
+  CliResult r = box.Run({"settings", "--set", "UseSMTP=1", "--set",
+                         "SMTPServer=127.0.0.1:" + std::to_string(server.port()), "--set",
+                         "SMTPAccountName=alice@example.org", "--set", "SMTPUserName=Alice",
+                         "--set", "ServerRequiresAuthentication=0"});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  box.Run({"send", box.Write("three.hmr", ListFile({{"Ann", "ann@example.org", "", ""},
+                                                    {"Bob", "bob@example.org", "", ""},
+                                                    {"Cat", "cat@example.org", "", ""}}))
+                       .string()});
+  for (const auto& e : fs::directory_iterator(box.data_dir() / "History"))
+    if (e.path().extension() == ".hmr") return e.path();
+  return {};
+}
+
+TEST(CliSlips, PendingPrintsTheGiversNoMessageReached) {
+  CliSandbox box;
+  testing_support::SmtpServer refusing(
+      {.scripted = true, .script_args = {"--reject", "RCPT:1:550 5.1.1 unknown"}});
+  ASSERT_EQ(refusing.error(), "");
+  const fs::path archive = SendThree(box, refusing);
+  ASSERT_FALSE(archive.empty());
+  const fs::path pdf = box.dir() / "pending.pdf";
+  CliResult r = box.Run({"slips", archive.string(), "--pending", "--out", pdf.string()});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "3 slips written to " + pdf.string() + "\n");
+  EXPECT_EQ(Count(PageText(pdf, 2), "You are a Secret Santa for"), 3);
+
+  CliSandbox reached;
+  testing_support::SmtpServer accepting({});
+  ASSERT_EQ(accepting.error(), "");
+  const fs::path sent = SendThree(reached, accepting);
+  r = reached.Run({"slips", sent.string(), "--pending", "--out", pdf.string()});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "everybody was reached; no slips written\n");
+  // An archive without a ledger cannot say who was reached.
+  r = box.Run({"slips", box.Write("nine.hmr", NineArchived()).string(), "--pending", "--out",
+               pdf.string()});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_TRUE(Has(r.err, "no delivery ledger")) << r.err;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/cli/roster_file.h"
 #include "app/cli/send_options.h"
 #include "files/amend_archive.h"
+#include "files/ledger.h"
 #include "mail/message.h"
 
 namespace cli {
@@ -74,6 +75,10 @@ std::vector<int> SendTo(Context& ctx, const mail::MailSettings& settings, mail::
   const std::size_t before = ctx.ui.boxes().size();
   ctx.ui.SetEchoing(false);
   Delivery delivery(ctx, *roster, settings, values);
+  // A ledger holds one run; a second run on the same version goes unrecorded there.
+  std::error_code ec;
+  if (!std::filesystem::exists(files::LedgerPathFor(archive), ec))
+    delivery.record().KeepLedgerAt(files::LedgerPathFor(archive));
   if (settings.UseSMTP)
     delivery.SmtpSendDrawing();
   else
@@ -85,7 +90,10 @@ std::vector<int> SendTo(Context& ctx, const mail::MailSettings& settings, mail::
     if ((box.style & 0xF0) == 0 && box.text.find(" Mail Messages ") != std::string::npos) continue;
     std::fprintf(stderr, "%s\n", OneLine(box.text).c_str());
   }
-  return delivery.AcceptedRows();
+  std::vector<int> accepted;
+  for (const files::LedgerEntry& e : delivery.record().entries())
+    if (e.outcome.state == mail::DeliveryState::kAccepted) accepted.push_back(e.giver_row);
+  return accepted;
 }
 
 // Prints who was notified; names who was not, with the command that reaches them.

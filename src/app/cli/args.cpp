@@ -86,8 +86,10 @@ const std::vector<CommandSpec>& BuildCommands() {
        "Writes a PDF to print on both sides of the paper (flip on the long edge): odd pages show\n"
        "only the givers' names, the even page behind each the receivers and their notes. Cut,\n"
        "fold each slip along its dotted line with the printed back inwards, and hand it out\n"
-       "unseen. One slip per participant, or per person named with --to.",
+       "unseen. One slip per participant, per person named with --to, or with --pending per\n"
+       "giver the archive's delivery ledgers do not record as reached.",
        {{"to", "NAME", "print the slip of this participant (give it once per person)", true},
+        {"pending", "", "print the slips of the givers no message reached"},
         {"out", "FILE.pdf", "where the PDF goes (required)"}}},
       {"message",
        "ROSTER.hmr",

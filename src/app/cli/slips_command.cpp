@@ -25,7 +25,18 @@ int RunSlips(Context& ctx) {
   auto roster = NewRoster(ctx.ui);
   LoadRoster(ctx, *roster, archive, /*re_send=*/true);
 
-  const std::set<std::string> wanted(to.begin(), to.end());
+  std::set<std::string> wanted(to.begin(), to.end());
+  if (ctx.args.Has("pending")) {
+    if (!to.empty()) throw CliError(kExitBadInput, "slips: give either --to or --pending");
+    std::string error;
+    const auto rows = files::UnreachedRows(*roster, archive, error);
+    if (!rows) throw CliError(kExitBadInput, "slips: " + error);
+    if (rows->empty()) {
+      std::fprintf(ctx.out, "everybody was reached; no slips written\n");
+      return kExitOk;
+    }
+    for (int row : *rows) wanted.insert(roster->grid().TextMatrix(row, roster::kColName));
+  }
   std::set<std::string> found;
   std::vector<ui::Slip> slips;
   const roster::Grid& grid = roster->grid();
