@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "files/amend_archive.h"
 #include "core/private_files.h"
 #include "files/history.h"
 #include "files/list_document.h"
@@ -155,6 +156,7 @@ void FileCommands::mnuReSendList_Click() {
   request.filter_index = 2;
   request.initial_dir = folder;
   auto path = d_.dialogs.ShowOpen(request);
+  if (path) path = LatestArchiveVersion(*path);  // a changed drawing goes on from its newest
   if (!path) {
     ui().SetStatusText(status);
     return;
@@ -192,8 +194,9 @@ void FileCommands::mnuViewDrawingLog_Click() {
   request.initial_dir = folder;
   auto path = d_.dialogs.ShowOpen(request);
   if (!path) return;
-  if (!d_.shell.Open(path->string())) {
-    ui().MsgBox("Unable to open [" + path->string() +
+  const std::string log = LatestLogVersion(*path).string();
+  if (!d_.shell.Open(log)) {
+    ui().MsgBox("Unable to open [" + log +
                     "]\nNo program on this computer could show it; open the file with a web "
                     "browser.",
                 roster::mb::kExclamation);

@@ -47,7 +47,27 @@ std::string NotificationText(const SendValues& values, std::string_view receiver
   text += ':';
   text += kCrLf;
   text += receiver_notes;
+  if (!values.Event.Empty()) {
+    text += kCrLf;
+    text += kCrLf;
+    text += EventDetailsText(values.Event);
+  }
   text += footer;
+  return text;
+}
+
+std::string EventDetailsText(const EventDetails& event) {
+  std::string text;
+  auto line = [&](std::string_view label, const std::string& value) {
+    if (value.empty()) return;
+    text += label;
+    text += value;
+    text += kCrLf;
+  };
+  line("Gift budget: ", event.Budget);
+  line("Date of the exchange: ", event.Date);
+  line("Place: ", event.Place);
+  line("Please reply by: ", event.ReplyBy);
   return text;
 }
 

@@ -19,12 +19,25 @@ std::string BuildMessageFooter(std::string_view web_page = kProductWebPage);
 // Subject of either kind: the name of the participant the message goes to, a space, MailSubject.
 std::string MessageSubject(std::string_view person_name, std::string_view mail_subject);
 
-// The notification for one giver: head, the receiver's name, the notes block, the footer.
+// The notification for one giver: head, the receiver's name, the notes block, the event
+// details when there are any, the footer.
 std::string NotificationText(const SendValues& values, std::string_view receiver_name,
                              std::string_view receiver_notes, std::string_view footer);
 
+// The event details as lines of a notification ("Budget: 20 EUR" ...), each ended by CR LF;
+// empty fields are left out, and no details give the empty text.
+std::string EventDetailsText(const EventDetails& event);
+
 // A free-form message: MailBody followed directly by the footer.
 std::string FreeFormText(const SendValues& values, std::string_view footer);
+
+// Opens the message a giver gets when a change to the drawing gave them a new receiver, so
+// they know which of two messages to trust.
+inline constexpr char kReplacementNotice[] =
+    "This message replaces the Secret Santa message you received earlier.\r\n"
+    "The drawing has changed: please disregard the earlier message and give to the\r\n"
+    "person named in this one.\r\n"
+    "\r\n";
 
 // Where a message to a participant goes: TestAddress in test mode, else the participant's
 // own address (both untrimmed).

@@ -14,6 +14,16 @@ inline constexpr char kDefaultMailBody[] =
     " is named at the end of this email message\r\n";
 inline constexpr char kDefaultMailTrailer[] = "You are a Secret Santa for";
 
+// Budget, date and place of the exchange, and a reply-by date; any may be empty.
+struct EventDetails {
+  std::string Budget;
+  std::string Date;
+  std::string Place;
+  std::string ReplyBy;
+
+  bool Empty() const { return Budget.empty() && Date.empty() && Place.empty() && ReplyBy.empty(); }
+};
+
 struct SendValues {
   bool SendConfirmed = false;
   std::string MailSubject;
@@ -21,6 +31,7 @@ struct SendValues {
   std::string MailTrailer;
   bool TestMode = false;
   std::string TestAddress = {};
+  EventDetails Event = {};
 };
 
 }  // namespace mail

@@ -47,6 +47,9 @@ const std::vector<MenuNode>& MenuTree() {
         {"mnuSendMessage"},
         {"mnuReSendList"},
         {"mnuViewDrawingLog"},
+        {"mnuAddLateParticipant"},
+        {"mnuRemoveFromDrawing"},
+        {"mnuPrintSlips"},
         {"mnuSetup"}}},
       {"mnuHelp",
        {{"mnuDemos",
@@ -156,6 +159,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   WireSmtpCommands(*this);
   WireMapiCommands(*this);
   WireSendCommands(*this);
+  WireAmendCommands(*this);
   WireHelpCommands(*this);
   resize(900, 520);
   WireDesktopConventions(*this);

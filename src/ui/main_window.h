@@ -148,6 +148,7 @@ void WireSettingsCommands(MainWindow& w);  // wire_settings.cpp: settings load, 
 void WireSmtpCommands(MainWindow& w);      // wire_smtp.cpp: the SMTP sender
 void WireMapiCommands(MainWindow& w);      // wire_mapi.cpp: address book, desktop-mail sender
 void WireSendCommands(MainWindow& w);      // wire_send.cpp: Calculate & Send, Send Message
+void WireAmendCommands(MainWindow& w);     // wire_amend.cpp: changes to a sent drawing, slips
 void WireHelpCommands(MainWindow& w);      // wire_help.cpp: Help menu, about box, resizer
 void WireDesktopConventions(MainWindow& w);  // desktop_conventions.cpp: keys, recent files
 

@@ -1,6 +1,7 @@
 #include "ui/send_dialogs.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,6 +95,15 @@ SendDialog::SendDialog(mail::SendValues& values, const mail::MailSettings& setti
   test_address_ = Named(new QLineEdit(QString::fromStdString(settings.SMTPAccountName), this),
                         "txtTestEmailAddress");
   test_address_->setEnabled(false);
+  auto event_box = [this](const std::string& text, const char* name, const char* hint) {
+    auto* box = Named(new QLineEdit(QString::fromStdString(text), this), name);
+    box->setPlaceholderText(hint);
+    return box;
+  };
+  budget_ = event_box(values_.Event.Budget, "txtBudget", "e.g. 20 EUR");
+  event_date_ = event_box(values_.Event.Date, "txtEventDate", "e.g. 24 December, 6 pm");
+  place_ = event_box(values_.Event.Place, "txtPlace", "e.g. the community hall");
+  reply_by_ = event_box(values_.Event.ReplyBy, "txtReplyBy", "optional");
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Label("Subject Line", kSubjectTip, "Label1", this));
@@ -102,6 +112,18 @@ SendDialog::SendDialog(mail::SendValues& values, const mail::MailSettings& setti
   layout->addWidget(body_, 1);
   layout->addWidget(Label("Message Trailer", kTrailerTip, "Label4", this));
   layout->addLayout(Row({trailer_, Fixed("txtFixedTrailer", this)}, trailer_));
+  // Added under the notes of every notification; empty fields add nothing.
+  layout->addWidget(new QLabel("Event details (added to every message when filled in)", this));
+  auto* details = new QGridLayout;
+  details->addWidget(new QLabel("Budget", this), 0, 0);
+  details->addWidget(budget_, 0, 1);
+  details->addWidget(new QLabel("Date", this), 0, 2);
+  details->addWidget(event_date_, 0, 3);
+  details->addWidget(new QLabel("Place", this), 1, 0);
+  details->addWidget(place_, 1, 1);
+  details->addWidget(new QLabel("Reply by", this), 1, 2);
+  details->addWidget(reply_by_, 1, 3);
+  layout->addLayout(details);
   layout->addLayout(Row({test_mode_, test_address_}, test_address_));
   layout->addLayout(Buttons(
       this, [this] { cmdSend_Click(); }, [this] { cmdCancel_Click(); }));
@@ -127,6 +149,9 @@ void SendDialog::cmdSend_Click() {
   values_.MailTrailer = trailer_->text().toStdString();
   values_.TestMode = test_mode_->isChecked();
   values_.TestAddress = test_address_->text().toStdString();
+  values_.Event = {
+      budget_->text().trimmed().toStdString(), event_date_->text().trimmed().toStdString(),
+      place_->text().trimmed().toStdString(), reply_by_->text().trimmed().toStdString()};
   accept();
 }
 

@@ -30,6 +30,10 @@ class SendDialog : public QDialog {
   QLineEdit* trailer_;
   QCheckBox* test_mode_;
   QLineEdit* test_address_;
+  QLineEdit* budget_;
+  QLineEdit* event_date_;
+  QLineEdit* place_;
+  QLineEdit* reply_by_;
 };
 
 class SendMessageDialog : public QDialog {
@@ -45,6 +49,8 @@ class SendMessageDialog : public QDialog {
   QLineEdit* subject_;
   QPlainTextEdit* body_;
 };
+
+// frmSend starts with the event details `values` holds and leaves the typed ones there.
 
 // Show the dialogs modally (through ExecModal), owned by `owner`; they return `values` as the
 // dialog left it.

@@ -1,7 +1,9 @@
 #include "files/history.h"
 #include "files/ledger.h"
+#include "mail/event_details.h"
 #include "roster/calculate_send.h"
 #include "ui/drawing_options_dialog.h"
+#include "settings/file_settings_store.h"
 #include "ui/main_window.h"
 #include "ui/send_dialogs.h"
 #include "ui/smtp_runner.h"
@@ -18,7 +20,12 @@ class WindowErrand : public roster::SendErrand {
   explicit WindowErrand(MainWindow& w) : w_(w) {}
   bool ConfirmSend() override {
     w_.SendValues.SendConfirmed = false;
-    return ShowFrmSend(&w_, w_.SendValues, w_.MailSettings).SendConfirmed;
+    mail::FileSettingsStore store(w_.paths().config_file);
+    w_.SendValues.Event = mail::LoadDefaultEventDetails(store);
+    if (!ShowFrmSend(&w_, w_.SendValues, w_.MailSettings).SendConfirmed) return false;
+    // What was typed becomes the default for the next exchange.
+    mail::SaveDefaultEventDetails(store, w_.SendValues.Event);
+    return true;
   }
   void SaveDrawingHistory() override {
     const auto archive = files::SaveDrawingHistory(w_.roster(), w_.clock(), w_.paths().data_dir);

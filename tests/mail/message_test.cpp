@@ -19,6 +19,25 @@ TEST(Message, FooterAndAnEmptyNotificationKeepEveryFixedPiece) {
                 "Notes, Gift Suggestions, or Special Instructions for Bob:\r\n" + footer);
 }
 
+TEST(Message, EventDetailsFollowTheNotesAndEmptyFieldsAddNothing) {
+  mail::SendValues v;
+  v.MailTrailer = "You are a Secret Santa for";
+  const std::string plain = mail::NotificationText(v, "Bob", "socks", "<footer>");
+  v.Event.ReplyBy = "";
+  EXPECT_EQ(mail::NotificationText(v, "Bob", "socks", "<footer>"), plain);
+
+  v.Event.Budget = "20 EUR";
+  v.Event.Place = "Grandma's, Elm Street 4";
+  const std::string text = mail::NotificationText(v, "Bob", "socks", "<footer>");
+  EXPECT_EQ(text, plain.substr(0, plain.size() - 8) +
+                      "\r\n\r\nGift budget: 20 EUR\r\nPlace: Grandma's, Elm Street 4\r\n<footer>");
+  v.Event = {"", "24 December, 6 pm", "", "1 December"};
+  EXPECT_EQ(mail::EventDetailsText(v.Event),
+            "Date of the exchange: 24 December, 6 pm\r\nPlease reply by: 1 December\r\n");
+  // Free-form messages are not notifications: no details there.
+  EXPECT_EQ(mail::FreeFormText(v, "<footer>"), "<footer>");
+}
+
 TEST(Message, TestModeSendsToTheTestAddressUntrimmed) {
   mail::SendValues v;
   v.TestAddress = " me@example.org";

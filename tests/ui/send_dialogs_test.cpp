@@ -45,6 +45,24 @@ TEST_F(SendDialogsTest, FrmSendDefaultsTestAddressAndSend) {
   EXPECT_EQ(values_.TestAddress, "me@example.org");
 }
 
+TEST_F(SendDialogsTest, EventDetailsStartAsRememberedAndLeaveAsTyped) {
+  values_.Event = {"20 EUR", "24 December", "", ""};
+  ui::SetModalHandler([&](QDialog& d) {
+    EXPECT_EQ(Find<QLineEdit>(d, "txtBudget")->text(), "20 EUR");
+    EXPECT_EQ(Find<QLineEdit>(d, "txtEventDate")->text(), "24 December");
+    Find<QLineEdit>(d, "txtPlace")->setText("  the hall ");
+    Find<QLineEdit>(d, "txtReplyBy")->setText("1 December");
+    Find<QLineEdit>(d, "txtBudget")->clear();
+    Find<QPushButton>(d, "cmdSend")->click();
+    return d.result();
+  });
+  EXPECT_TRUE(dialogs_.ShowSend(values_, {}));
+  EXPECT_EQ(values_.Event.Budget, "");
+  EXPECT_EQ(values_.Event.Date, "24 December");
+  EXPECT_EQ(values_.Event.Place, "the hall");
+  EXPECT_EQ(values_.Event.ReplyBy, "1 December");
+}
+
 TEST_F(SendDialogsTest, CancelOrTheWindowFrameNeverConfirms) {
   ui::SetModalHandler([&](QDialog& d) {
     Find<QLineEdit>(d, "txtSubject")->setText("typed");

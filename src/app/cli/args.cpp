@@ -16,6 +16,10 @@ const std::vector<OptionSpec> kMessageOptions = {
      "dialog's text)"},
     {"trailer", "T", "text before the receiver's name (default: the send dialog's trailer)"},
     {"test-address", "A", "send every message to A instead of the participants (test mode)"},
+    {"budget", "TEXT", "the gift budget, added to every notification"},
+    {"date", "TEXT", "the date of the exchange, added to every notification"},
+    {"place", "TEXT", "where the exchange takes place, added to every notification"},
+    {"reply-by", "TEXT", "the date to reply by, added to every notification"},
 };
 
 std::vector<OptionSpec> With(std::vector<OptionSpec> first, const std::vector<OptionSpec>& more) {
@@ -60,6 +64,38 @@ const std::vector<CommandSpec>& BuildCommands() {
        With({{"to", "NAME", "a participant to notify (exact name; give it once per person)", true},
              {"pending", "", "notify everyone the archive's ledger does not record as reached"}},
             kMessageOptions)},
+      {"join", "ARCHIVE.hmr", 1, 1, "add a late participant to a sent drawing, without a redraw",
+       "One giver, chosen at random among those the exclusions allow, now gives to the newcomer,\n"
+       "and the newcomer to that giver's former receiver. Exactly those two are notified; the\n"
+       "giver's message says it replaces the earlier one. The change is archived as the next\n"
+       "version beside ARCHIVE.hmr (\"-v2\", \"-v3\", ...), whose newest version is the one\n"
+       "changed. Prints who was notified. Exit status 0, 1 when a message failed, 3 when no\n"
+       "place keeps every exclusion.",
+       With({{"name", "N", "the newcomer's name (required)"},
+             {"email", "E", "the newcomer's address (required)"},
+             {"notes", "T", "the newcomer's notes, gift suggestions or instructions"},
+             {"seed", "N", "seed the random source with N (repeatable changes)"}},
+            kMessageOptions)},
+      {"leave", "ARCHIVE.hmr", 1, 1, "take a participant out of a sent drawing, without a redraw",
+       "The leaver's giver now gives to the leaver's receiver when the exclusions allow it;\n"
+       "otherwise as few givers as possible get a new receiver. Exactly the givers whose\n"
+       "receiver changed are notified, archived and reported as for join.",
+       With({{"name", "N", "the participant who leaves (required)"},
+             {"seed", "N", "seed the random source with N (repeatable changes)"}},
+            kMessageOptions)},
+      {"slips",
+       "ARCHIVE.hmr",
+       1,
+       1,
+       "print sealed slips of an archived drawing for people without e-mail",
+       "Writes a PDF to print on both sides of the paper (flip on the long edge): odd pages show\n"
+       "only the givers' names, the even page behind each the receivers and their notes. Cut,\n"
+       "fold each slip along its dotted line with the printed back inwards, and hand it out\n"
+       "unseen. One slip per participant, per person named with --to, or with --pending per\n"
+       "giver the archive's delivery ledgers do not record as reached.",
+       {{"to", "NAME", "print the slip of this participant (give it once per person)", true},
+        {"pending", "", "print the slips of the givers no message reached"},
+        {"out", "FILE.pdf", "where the PDF goes (required)"}}},
       {"message",
        "ROSTER.hmr",
        1,

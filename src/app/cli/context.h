@@ -45,6 +45,9 @@ int RunDraw(Context& ctx);
 int RunSend(Context& ctx);
 int RunResend(Context& ctx);
 int RunMessage(Context& ctx);
+int RunJoin(Context& ctx);
+int RunLeave(Context& ctx);
+int RunSlips(Context& ctx);
 int RunSettings(Context& ctx);
 
 }  // namespace cli

@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,9 @@ int Dispatch(cli::Context& ctx) {
   if (c == "send") return cli::RunSend(ctx);
   if (c == "resend") return cli::RunResend(ctx);
   if (c == "message") return cli::RunMessage(ctx);
+  if (c == "join") return cli::RunJoin(ctx);
+  if (c == "leave") return cli::RunLeave(ctx);
+  if (c == "slips") return cli::RunSlips(ctx);
   if (c == "settings") return cli::RunSettings(ctx);
   throw cli::CliError(cli::kExitBadInput, "unknown command '" + c + "'");
 }
@@ -30,14 +35,23 @@ int Dispatch(cli::Context& ctx) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  std::string error;
+  const auto parsed = cli::ParseArgs(args, error);
+  // Printing slips needs fonts, which come with the GUI side of Qt; no window is shown, so no
+  // display is needed either.
+  const bool painting = parsed && parsed->command == "slips" && !parsed->help;
+  if (painting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  std::unique_ptr<QCoreApplication> app;
+  if (painting)
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  else
+    app = std::make_unique<QCoreApplication>(argc, argv);
   QCoreApplication::setApplicationName(app::kApplicationName);
   QCoreApplication::setOrganizationName(app::kOrganizationName);
   QCoreApplication::setApplicationVersion(HOLLYMOOR_VERSION);
 
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  std::string error;
-  const auto parsed = cli::ParseArgs(args, error);
   if (!parsed) {
     std::fprintf(stderr, "hollymoor-cli: %s\n", error.c_str());
     return cli::kExitBadInput;

@@ -13,6 +13,7 @@
 #include "app/cli/drawing_options.h"
 #include "app/cli/delivery.h"
 #include "app/cli/roster_file.h"
+#include "app/cli/send_options.h"
 #include "app/cli/terminal_text.h"
 #include "core/private_files.h"
 #include "files/history.h"
@@ -50,6 +51,8 @@ std::string ReadBodyFile(Context& ctx, const std::string& name) {
   return WithCrLf(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
+}  // namespace
+
 mail::MailSettings LoadSettings(Context& ctx) {
   mail::FileSettingsStore store(ctx.config_file);
   mail::MailSettings settings;
@@ -58,7 +61,6 @@ mail::MailSettings LoadSettings(Context& ctx) {
   return settings;
 }
 
-// What frmSend would leave after Send: its defaults, changed where the options say so.
 mail::SendValues NotificationValues(Context& ctx, const mail::MailSettings& settings) {
   mail::SendValues v;
   v.MailSubject = ctx.args.Value("subject").value_or(mail::kDefaultMailSubject);
@@ -68,6 +70,8 @@ mail::SendValues NotificationValues(Context& ctx, const mail::MailSettings& sett
   v.TestMode = ctx.args.Has("test-address");
   v.TestAddress = ctx.args.Value("test-address").value_or(settings.SMTPAccountName);
   if (v.TestMode && v.TestAddress.empty()) throw CliError(kExitBadInput, "--test-address is empty");
+  v.Event = {ctx.args.Value("budget").value_or(""), ctx.args.Value("date").value_or(""),
+             ctx.args.Value("place").value_or(""), ctx.args.Value("reply-by").value_or("")};
   return v;
 }
 
@@ -75,6 +79,8 @@ void PrepareDataDir(const Context& ctx) {
   if (!core::EnsurePrivateFolder(ctx.data_dir))
     throw CliError(kExitBadInput, "cannot use the data folder [" + ctx.data_dir.string() + "]");
 }
+
+namespace {
 
 // The errand's steps that belong to the window, for a run without one.
 class UnattendedErrand : public roster::SendErrand {

@@ -1,0 +1,199 @@
+// hollymoor-cli join and leave: change a sent drawing without a redraw, archive the change
+// as a new version and notify exactly the givers whose receiver changed.
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/cli/context.h"
+#include "app/cli/delivery.h"
+#include "app/cli/roster_file.h"
+#include "app/cli/send_options.h"
+#include "files/amend_archive.h"
+#include "files/ledger.h"
+#include "mail/message.h"
+
+namespace cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Quoted(const std::string& s) {
+  if (s.find_first_of(" \"'\\$`!*?[]{}()<>|&;#~") == std::string::npos && !s.empty()) return s;
+  std::string out = "'";
+  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+std::unique_ptr<roster::Random> Seeded(Context& ctx) {
+  std::uint64_t seed = 0;
+  if (auto text = ctx.args.Value("seed")) {
+    try {
+      seed = std::stoull(*text);
+    } catch (const std::exception&) {
+      throw CliError(kExitBadInput, "--seed needs a whole number, not '" + *text + "'");
+    }
+  } else {
+    std::random_device device;
+    seed = (static_cast<std::uint64_t>(device()) << 32) ^ device();
+  }
+  return std::make_unique<roster::Xoshiro256>(seed);
+}
+
+// Loads the newest version of the archive named on the command line, for re-sending.
+std::unique_ptr<roster::Roster> LoadLatest(Context& ctx, fs::path& archive) {
+  const fs::path given = ctx.args.operands.at(0);
+  archive = files::LatestArchiveVersion(given);
+  if (archive != given)
+    std::fprintf(stderr, "the newest version of this drawing is [%s]; changing that one\n",
+                 archive.string().c_str());
+  auto roster = NewRoster(ctx.ui);
+  LoadRoster(ctx, *roster, archive, /*re_send=*/true);
+  return roster;
+}
+
+// Sends the archived drawing to the given rows only, as a re-send would; returns the rows
+// whose message was accepted.
+std::vector<int> SendTo(Context& ctx, const mail::MailSettings& settings, mail::SendValues values,
+                        const fs::path& archive, const std::vector<int>& rows) {
+  if (rows.empty()) return {};
+  auto roster = NewRoster(ctx.ui);
+  LoadRoster(ctx, *roster, archive, /*re_send=*/true);
+  roster->UpdateButtonEnables(true);
+  roster->ReSendMode = true;
+  roster->UpdateButtonEnables(false);
+  for (int row : rows) {
+    roster->grid().SetRow(row);
+    roster->grid().SetCol(roster::kColName);
+    roster->MSFlexGrid_MouseDown(row, roster::kColName);
+  }
+  values.SendConfirmed = true;
+  // The senders' "N Mail Messages Re-Sent" summaries would count each run separately; the
+  // command prints one summary of its own and passes every other message box on.
+  const std::size_t before = ctx.ui.boxes().size();
+  ctx.ui.SetEchoing(false);
+  Delivery delivery(ctx, *roster, settings, values);
+  // A ledger holds one run; a second run on the same version goes unrecorded there.
+  std::error_code ec;
+  if (!std::filesystem::exists(files::LedgerPathFor(archive), ec))
+    delivery.record().KeepLedgerAt(files::LedgerPathFor(archive));
+  if (settings.UseSMTP)
+    delivery.SmtpSendDrawing();
+  else
+    delivery.MapiSendDrawing();
+  ctx.ui.SetEchoing(true);
+  ctx.ui.FinishStatusLine();
+  for (std::size_t i = before; i < ctx.ui.boxes().size(); ++i) {
+    const ShownBox& box = ctx.ui.boxes()[i];
+    if ((box.style & 0xF0) == 0 && box.text.find(" Mail Messages ") != std::string::npos) continue;
+    std::fprintf(stderr, "%s\n", OneLine(box.text).c_str());
+  }
+  std::vector<int> accepted;
+  for (const files::LedgerEntry& e : delivery.record().entries())
+    if (e.outcome.state == mail::DeliveryState::kAccepted) accepted.push_back(e.giver_row);
+  return accepted;
+}
+
+// Prints who was notified; names who was not, with the command that reaches them.
+int Report(Context& ctx, const char* command, const roster::Roster& roster,
+           const std::vector<int>& rows, const std::vector<int>& accepted,
+           const fs::path& archive) {
+  std::vector<std::string> notified, missing;
+  for (int row : rows) {
+    const bool ok = std::find(accepted.begin(), accepted.end(), row) != accepted.end();
+    (ok ? notified : missing).push_back(Describe(roster, row));
+  }
+  std::string line = "notified:";
+  for (std::size_t i = 0; i < notified.size(); ++i) line += (i ? ", " : " ") + notified[i];
+  std::fprintf(ctx.out, "%s\n", line.c_str());
+  std::fprintf(stderr, "archived: %s (and .htm)\n", archive.string().c_str());
+  if (missing.empty()) return kExitOk;
+  std::string failed = "hollymoor-cli: " + std::string(command) + ": not notified:";
+  std::string hint =
+      "hollymoor-cli: to notify them: hollymoor-cli resend " + Quoted(archive.string());
+  for (std::size_t i = 0; i < missing.size(); ++i) {
+    failed += (i ? ", " : " ") + missing[i];
+    hint += " --to " + Quoted(missing[i]);
+  }
+  std::fprintf(stderr, "%s\n%s\n", failed.c_str(), hint.c_str());
+  return kExitFailed;
+}
+
+int Refuse(const char* command, const files::DrawingChange& change, const std::string& extra) {
+  if (change.bad_input) throw CliError(kExitBadInput, std::string(command) + ": " + change.reason);
+  std::fprintf(stderr, "hollymoor-cli: %s: no change keeps every exclusion: %s\n%s", command,
+               change.reason.c_str(), extra.c_str());
+  return kExitNoDrawing;
+}
+
+std::string Required(Context& ctx, const char* option) {
+  auto value = ctx.args.Value(option);
+  if (!value || value->empty())
+    throw CliError(kExitBadInput, ctx.args.command + ": --" + option + " is required");
+  return *value;
+}
+
+}  // namespace
+
+int RunJoin(Context& ctx) {
+  const std::string name = Required(ctx, "name");
+  const std::string email = Required(ctx, "email");
+  const std::string notes = ctx.args.Value("notes").value_or("");
+  mail::MailSettings settings = LoadSettings(ctx);
+  RequireUsableSettings(settings);
+  mail::SendValues values = NotificationValues(ctx, settings);
+  PrepareDataDir(ctx);
+  fs::path archive;
+  auto roster = LoadLatest(ctx, archive);
+  auto random = Seeded(ctx);
+  const files::DrawingChange change = files::JoinDrawing(*roster, name, email, notes, *random);
+  if (!change.ok)
+    return Refuse("join", change,
+                  "hollymoor-cli: only a full redraw can include " + name +
+                      ": add them to the roster and use hollymoor-cli send\n");
+  const auto amended = files::WriteAmendedArchive(*roster, archive);
+  if (!amended)
+    throw CliError(kExitFailed, "join: the change could not be archived; nothing was sent");
+
+  // The giver who now has the newcomer is told this message replaces the first one; the
+  // newcomer gets an ordinary notification.
+  const int newcomer = change.changed_rows.back();
+  std::vector<int> replaced(change.changed_rows.begin(), change.changed_rows.end() - 1);
+  mail::SendValues replacing = values;
+  replacing.MailBody = mail::kReplacementNotice + values.MailBody;
+  std::vector<int> accepted = SendTo(ctx, settings, replacing, *amended, replaced);
+  for (int row : SendTo(ctx, settings, values, *amended, {newcomer})) accepted.push_back(row);
+  return Report(ctx, "join", *roster, change.changed_rows, accepted, *amended);
+}
+
+int RunLeave(Context& ctx) {
+  const std::string name = Required(ctx, "name");
+  mail::MailSettings settings = LoadSettings(ctx);
+  RequireUsableSettings(settings);
+  mail::SendValues values = NotificationValues(ctx, settings);
+  PrepareDataDir(ctx);
+  fs::path archive;
+  auto roster = LoadLatest(ctx, archive);
+  int row = 0;
+  for (int r = 1; r <= roster->ParticipantCount(); ++r)
+    if (roster->grid().TextMatrix(r, roster::kColName) == name) row = r;
+  if (row == 0)
+    throw CliError(kExitBadInput,
+                   "leave: nobody named '" + name + "' in [" + archive.string() + "]");
+  auto random = Seeded(ctx);
+  const files::DrawingChange change = files::LeaveDrawing(*roster, row, *random);
+  if (!change.ok)
+    return Refuse("leave", change,
+                  "hollymoor-cli: only a full redraw can go on without " + name +
+                      ": remove them from the roster and use hollymoor-cli send\n");
+  const auto amended = files::WriteAmendedArchive(*roster, archive);
+  if (!amended)
+    throw CliError(kExitFailed, "leave: the change could not be archived; nothing was sent");
+  values.MailBody = mail::kReplacementNotice + values.MailBody;
+  const std::vector<int> accepted = SendTo(ctx, settings, values, *amended, change.changed_rows);
+  return Report(ctx, "leave", *roster, change.changed_rows, accepted, *amended);
+}
+
+}  // namespace cli

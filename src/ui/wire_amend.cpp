@@ -1,0 +1,222 @@
+// Tools menu: Add Late Participant..., Remove Participant from Drawing... and Print Sealed
+// Slips..., all on an archived drawing chosen from History.
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <random>
+
+#include "files/amend_archive.h"
+#include "files/history.h"
+#include "files/list_file.h"
+#include "ui/main_window.h"
+#include "ui/qt_file_dialogs.h"
+#include "ui/qt_ui.h"
+#include "ui/slips_pdf.h"
+
+namespace ui {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Tell(MainWindow& w, const std::string& text, int style) {
+  roster::Ui& ui = w.qt_ui();
+  ui.MsgBox(text, style);
+}
+
+// The newest version of an archived drawing the organiser picks; nothing when cancelled.
+std::optional<fs::path> ChooseArchive(MainWindow& w, QtFileDialogs& dialogs) {
+  const fs::path folder = w.paths().data_dir / files::kHistoryFolder;
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  files::FileDialogRequest request;
+  request.filter = "All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr";
+  request.filter_index = 2;
+  request.initial_dir = folder;
+  auto path = dialogs.ShowOpen(request);
+  if (!path) return std::nullopt;
+  return files::LatestArchiveVersion(*path);
+}
+
+// Reads the archive into a roster of its own: the window's list stays as it is.
+std::unique_ptr<roster::Roster> LoadArchive(MainWindow& w, QtFileDialogs& dialogs,
+                                            const fs::path& archive) {
+  auto r = std::make_unique<roster::Roster>(w.qt_ui());
+  r->SetupGrid();
+  if (!files::LoadParticipantFile(*r, dialogs, archive, true)) return nullptr;
+  return r;
+}
+
+// Name, address and notes of a late participant; false when cancelled.
+bool AskNewcomer(QWidget* owner, std::string& name, std::string& email, std::string& notes) {
+  QDialog dialog(owner);
+  dialog.setObjectName("frmLateParticipant");
+  dialog.setWindowTitle("Add Late Participant");
+  auto* name_box = new QLineEdit(&dialog);
+  name_box->setObjectName("txtLateName");
+  auto* email_box = new QLineEdit(&dialog);
+  email_box->setObjectName("txtLateEmail");
+  auto* notes_box = new QLineEdit(&dialog);
+  notes_box->setObjectName("txtLateNotes");
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* form = new QFormLayout(&dialog);
+  form->addRow("Name", name_box);
+  form->addRow("Email Address", email_box);
+  form->addRow("Notes", notes_box);
+  form->addRow(buttons);
+  if (ExecModal(dialog) != QDialog::Accepted) return false;
+  name = name_box->text().trimmed().toStdString();
+  email = email_box->text().trimmed().toStdString();
+  notes = notes_box->text().toStdString();
+  return true;
+}
+
+std::string Names(const roster::Roster& r, const std::vector<int>& rows) {
+  std::string out;
+  for (int row : rows)
+    out += (out.empty() ? "" : ", ") + r.grid().TextMatrix(row, roster::kColName);
+  return out;
+}
+
+// Archives the change and puts the window into re-send mode on the new version with exactly
+// the changed givers marked, so Calculate & Send (Re-Send) notifies them and nobody else.
+void ArchiveAndMark(MainWindow& w, QtFileDialogs& dialogs, roster::Roster& changed,
+                    const fs::path& archive, const files::DrawingChange& change) {
+  const auto amended = files::WriteAmendedArchive(changed, archive);
+  if (!amended) return;
+  const std::string names = Names(changed, change.changed_rows);
+  roster::Roster& r = w.roster();
+  if (r.ReSendMode) w.RunCommand("mnuNew");
+  r.ClearList();
+  if (!files::LoadParticipantFile(r, dialogs, *amended, true)) {
+    w.RunCommand("mnuNew");
+    return;
+  }
+  r.UpdateButtonEnables(true);
+  w.SendValues.SendConfirmed = false;
+  r.ReSendMode = true;
+  r.UpdateButtonEnables(false);
+  for (int row : change.changed_rows) {
+    r.grid().SetRow(row);
+    r.grid().SetCol(roster::kColName);
+    r.MSFlexGrid_MouseDown(row, roster::kColName);
+  }
+  w.qt_ui().SetStatusText(roster::Roster::kReSendModeStatus);
+  Tell(w,
+       "The change is saved as " + amended->filename().string() +
+           ".\nTo notify exactly the people whose Secret Santa changed (" + names +
+           "), use Calculate & Send now; they are marked for Re-Send.",
+       roster::mb::kInformation);
+}
+
+roster::Xoshiro256 OsSeeded() {
+  std::random_device device;
+  return roster::Xoshiro256((static_cast<std::uint64_t>(device()) << 32) ^ device());
+}
+
+void AddLateParticipant(MainWindow& w, QtFileDialogs& dialogs) {
+  const auto archive = ChooseArchive(w, dialogs);
+  if (!archive) return;
+  auto drawing = LoadArchive(w, dialogs, *archive);
+  if (!drawing) return;
+  std::string name, email, notes;
+  if (!AskNewcomer(&w, name, email, notes)) return;
+  auto random = OsSeeded();
+  const auto change = files::JoinDrawing(*drawing, name, email, notes, random);
+  if (!change.ok) {
+    Tell(w,
+         change.bad_input ? change.reason
+                          : "No place in this drawing keeps every exclusion: " + change.reason +
+                                ".\nOnly a full redraw can include " + name +
+                                ": add them to the list and use Calculate & Send.",
+         roster::mb::kExclamation);
+    return;
+  }
+  ArchiveAndMark(w, dialogs, *drawing, *archive, change);
+}
+
+void RemoveFromDrawing(MainWindow& w, QtFileDialogs& dialogs) {
+  const auto archive = ChooseArchive(w, dialogs);
+  if (!archive) return;
+  auto drawing = LoadArchive(w, dialogs, *archive);
+  if (!drawing) return;
+  QDialog dialog(&w);
+  dialog.setObjectName("frmRemoveFromDrawing");
+  dialog.setWindowTitle("Remove Participant from Drawing");
+  auto* name_box = new QLineEdit(&dialog);
+  name_box->setObjectName("txtLeaverName");
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* form = new QFormLayout(&dialog);
+  form->addRow("Participant who leaves", name_box);
+  form->addRow(buttons);
+  if (ExecModal(dialog) != QDialog::Accepted) return;
+  const std::string name = name_box->text().trimmed().toStdString();
+  int row = 0;
+  for (int r = 1; r <= drawing->ParticipantCount(); ++r)
+    if (drawing->grid().TextMatrix(r, roster::kColName) == name) row = r;
+  if (row == 0) {
+    Tell(w, "Nobody named " + name + " takes part in this drawing.", roster::mb::kExclamation);
+    return;
+  }
+  auto random = OsSeeded();
+  const auto change = files::LeaveDrawing(*drawing, row, random);
+  if (!change.ok) {
+    Tell(w,
+         "No change to this drawing keeps every exclusion: " + change.reason +
+             ".\nOnly a full redraw can go on without " + name + ".",
+         roster::mb::kExclamation);
+    return;
+  }
+  ArchiveAndMark(w, dialogs, *drawing, *archive, change);
+}
+
+void PrintSlips(MainWindow& w, QtFileDialogs& dialogs) {
+  const auto archive = ChooseArchive(w, dialogs);
+  if (!archive) return;
+  auto drawing = LoadArchive(w, dialogs, *archive);
+  if (!drawing) return;
+  files::FileDialogRequest request;
+  request.filter = "PDF Files (*.pdf)|*.pdf";
+  request.filter_index = 1;
+  request.initial_dir = archive->parent_path();
+  request.file_name = archive->stem().string() + "-slips.pdf";
+  request.overwrite_prompt = true;
+  const auto pdf = dialogs.ShowSave(request);
+  if (!pdf) return;
+  std::vector<Slip> slips;
+  const roster::Grid& g = drawing->grid();
+  for (int row = 1; row <= drawing->ParticipantCount(); ++row) {
+    int receiver = 0;
+    roster::ParseNumber(g.TextMatrix(row, roster::kColResult), receiver);
+    slips.push_back({g.TextMatrix(row, roster::kColName),
+                     files::ReceiverName(g, row),
+                     g.TextMatrix(receiver, roster::kColNotes),
+                     {}});
+  }
+  std::string error;
+  if (!WriteSlipsPdf(slips, pdf->string(), error))
+    Tell(w, "The slips could not be printed: " + error, roster::mb::kCritical);
+  else
+    Tell(w,
+         std::to_string(slips.size()) + " slips saved to " + pdf->string() +
+             ".\nPrint on both sides (flip on the long edge), cut, and fold each slip "
+             "along its dotted line with the printed back inwards.",
+         roster::mb::kInformation);
+}
+
+}  // namespace
+
+void WireAmendCommands(MainWindow& w) {
+  auto dialogs = std::make_shared<QtFileDialogs>(&w);
+  w.OnCommand("mnuAddLateParticipant", [&w, dialogs] { AddLateParticipant(w, *dialogs); });
+  w.OnCommand("mnuRemoveFromDrawing", [&w, dialogs] { RemoveFromDrawing(w, *dialogs); });
+  w.OnCommand("mnuPrintSlips", [&w, dialogs] { PrintSlips(w, *dialogs); });
+}
+
+}  // namespace ui
