@@ -16,11 +16,15 @@ std::vector<std::pair<roster::Person, roster::Person>> ReadArchivedPairs(
   std::vector<std::pair<roster::Person, roster::Person>> pairs;
   std::string bytes;
   if (!ReadWholeFile(list_file, bytes)) return pairs;
-  const std::string text = DecodeListText(bytes);
-  RecordReader reader(text);
+  const DecodedText decoded = DecodeListText(bytes);
+  if (!decoded.problem.empty()) return pairs;
+  RecordReader reader(decoded.text);
   std::vector<Record> records;
   Record record;
-  while (!reader.AtEnd() && reader.ReadRecord(kRecordFields, record)) records.push_back(record);
+  std::string problem;
+  // A damaged archive gives what it holds up to the damage; earlier years are a preference.
+  while (!reader.AtEnd() && reader.ReadRecord(kRecordFields, record, problem, false))
+    records.push_back(record);
   // Field 4 names the receiver; the receiver's own record gives their address. A name two
   // rows share cannot say which of them was meant, so it gets no address.
   std::unordered_map<std::string, std::string> address_of;

@@ -66,7 +66,7 @@ class CliAmendTest : public ::testing::Test {
     server_ = std::make_unique<SmtpServer>(testing_support::SmtpServerOptions{});
     ASSERT_EQ(server_->error(), "");
     CliResult r =
-        box_.Run({"settings", "--set", "UseSMTP=1", "--set",
+        box_.Run({"settings", "--set", "UseSMTP=1", "--set", "AllowUnencryptedSMTP=1", "--set",
                   "SMTPServer=127.0.0.1:" + std::to_string(server_->port()), "--set",
                   "SMTPAccountName=alice@example.org", "--set", "SMTPUserName=Alice Organiser",
                   "--set", "ServerRequiresAuthentication=0"});

@@ -18,7 +18,7 @@ class CliTestMessage : public ::testing::Test {
  protected:
   CliResult Configure(const SmtpServer& server, bool auth) {
     return box_.Run(
-        {"settings", "--set", "UseSMTP=1", "--set",
+        {"settings", "--set", "UseSMTP=1", "--set", "AllowUnencryptedSMTP=1", "--set",
          "SMTPServer=127.0.0.1:" + std::to_string(server.port()), "--set",
          "SMTPAccountName=alice@example.org", "--set", "SMTPUserName=Alice Organiser", "--set",
          std::string("ServerRequiresAuthentication=") + (auth ? "1" : "0"), "--password-stdin"},

@@ -247,7 +247,10 @@ TEST_F(ErrandTest, AServerFailingAfterTheThirdMessageLosesNobody) {
   const Pairs delivered = Delivered(failing);
   ASSERT_EQ(delivered.size(), 3u);
   ASSERT_GE(boxes_.boxes.size(), 2u);
-  EXPECT_EQ(boxes_.boxes.end()[-2].text, "SMTP Error: 421 4.3.0 queue full\r\n");
+  EXPECT_EQ(boxes_.boxes.end()[-2].text,
+            "SMTP Error: 421 4.3.0 queue full\r\n"
+            "The server is limiting how fast or how much you send: wait an hour or so, then "
+            "re-send to the participants who were not notified.");
 
   // Then the organiser is told exactly who is still waiting, in roster order.
   Names missing;

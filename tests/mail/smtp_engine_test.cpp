@@ -234,8 +234,7 @@ TEST_F(EngineTest, FirstMessageErrorEndsWithTheErrorBox) {
   w_->Mark(1);
   Start("mail.example.org", true, {});
   Login(false);
-  Reply("535 5.7.139 Authentication unsuccessful, basic authentication is disabled.
-");
+  Reply("535 5.7.139 Authentication unsuccessful, basic authentication is disabled.\r\n");
   EXPECT_FALSE(E().Active());
   ASSERT_EQ(Boxes().size(), 1u);
   // The documented text, then the line that says what to do instead.

@@ -72,7 +72,7 @@ TEST_F(SecretsTest, AnOlderBase64PasswordMovesToTheKeyringOnTheFirstSave) {
 
   mail::MailSettings loaded = Loaded(&keyring_);
   EXPECT_EQ(loaded.SMTPAccountPassword, base64);
-  form_.password_box = loaded.SMTPAccountPassword;  // the dialog opened and saved unchanged
+  form_.password_box = "";  // the dialog opened and saved unchanged
   ASSERT_EQ(mail::SaveSettings(store_, loaded, form_, Access()), "");
   EXPECT_EQ(FileText().find(base64), std::string::npos);
   EXPECT_EQ(Loaded(&keyring_).SMTPAccountPassword, base64);
@@ -105,15 +105,16 @@ TEST_F(SecretsTest, WithoutAKeyringTheUserIsAskedOnceAndTheAnswerHolds) {
   EXPECT_NE(questions_.back().find("No system keyring"), std::string::npos);
 }
 
-TEST_F(SecretsTest, AnEmptyPasswordClearsTheKeyringEntry) {
+TEST_F(SecretsTest, AnEmptyPasswordBoxKeepsTheKeyringEntry) {
   ASSERT_EQ(mail::SaveSettings(store_, s_, form_, Access()), "");
   ASSERT_EQ(keyring_.entries.size(), 1u);
+  const std::string stored = s_.SMTPAccountPassword;
   form_.password_box = "";
   ASSERT_EQ(mail::SaveSettings(store_, s_, form_, Access()), "");
-  EXPECT_TRUE(keyring_.entries.empty());
-  mail::SecretPlace place = mail::SecretPlace::kKeyring;
-  EXPECT_EQ(mail::LoadSecret(store_, &keyring_, mail::PasswordSlot(s_), &place), "");
-  EXPECT_EQ(mail::DescribeSecretPlace(place), "none");
+  EXPECT_EQ(keyring_.entries.size(), 1u);
+  mail::SecretPlace place = mail::SecretPlace::kNone;
+  EXPECT_EQ(mail::LoadSecret(store_, &keyring_, mail::PasswordSlot(s_), &place), stored);
+  EXPECT_EQ(mail::DescribeSecretPlace(place), "keyring");
 }
 
 }  // namespace

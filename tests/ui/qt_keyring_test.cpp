@@ -60,9 +60,11 @@ TEST_F(KeyringTest, SecretServiceKeepsThePasswordAndTheFileOnlyAReference) {
   EXPECT_EQ(loaded.SMTPAccountPassword, s_.SMTPAccountPassword);
   EXPECT_FALSE(loaded.SMTPAccountPassword.empty());
 
+  // Saving again with the password box left empty keeps the stored password.
   form_.password_box = "";
   ASSERT_EQ(mail::SaveSettings(store_, s_, form_, access_), "");
-  EXPECT_EQ(keyring_.Read(mail::PasswordSlot(s_).key, &read), mail::SecretStatus::kNotFound);
+  EXPECT_EQ(keyring_.Read(mail::PasswordSlot(s_).key, &read), mail::SecretStatus::kOk);
+  EXPECT_EQ(read, loaded.SMTPAccountPassword);
 }
 
 TEST_F(KeyringTest, WithoutAKeyringTheUserDecidesAndNothingIsLost) {

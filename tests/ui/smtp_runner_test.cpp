@@ -116,9 +116,13 @@ TEST_F(SmtpRunnerTest, EveryParticipantGetsOneNotificationFromARealServer) {
     std::string log = Log();
     EXPECT_TRUE(log.starts_with("Send_SMTP Connect to 127.0.0.1\r\nRECEIVED [ 220 ")) << log;
     std::vector<std::string> order = {"SENT [ MAIL FROM:<alice@example.org> ]\r\n",
-                                      "SENT [ RCPT TO:<ann@example.org> ]\r\n", "SENT [ DATA ]\r\n",
-                                      "SENT [ . ]\r\n", "START MAIL_DOT\r\n", "END MAIL_DOT\r\n",
-                                      "RECEIVED [ 221 ", "SMTP ERROR OR Disconnect\r\n"};
+                                      "SENT [ RCPT TO:<ann@example.org> ]\r\n",
+                                      "SENT [ DATA ]\r\n",
+                                      "SENT [ . ]\r\n",
+                                      "START MAIL_DOT\r\n",
+                                      "END MAIL_DOT\r\n",
+                                      "RECEIVED [ 221 ",
+                                      "SMTP ERROR OR Disconnect\r\n"};
     if (m.auth) order.insert(order.begin(), "SENT [ AUTH PLAIN ******** ]\r\n");
     if (m.starttls) order.insert(order.begin(), {"SENT [ STARTTLS ]\r\n", "TLS ESTABLISHED\r\n"});
     EXPECT_TRUE(InOrder(log, order)) << log;
@@ -192,27 +196,54 @@ TEST_F(SmtpRunnerTest, FaultsBeforeTheFirstAcceptedMessageEndTheRunWithTheirBox)
   };
   auto scripted = [](QStringList a) { return SmtpServerOptions{true, false, false, false, a}; };
   std::vector<Fault> faults = {
-      {"untrusted certificate", {false, true, true}, true, false,
-       "...SMTP mail server 127.0.0.1 could not be established", mb::kCritical, "TLS FAILED: ",
+      {"untrusted certificate",
+       {false, true, true},
+       true,
+       false,
+       "...SMTP mail server 127.0.0.1 could not be established",
+       mb::kCritical,
+       "TLS FAILED: ",
        {"SENT [ AUTH"}},
-      {"STARTTLS refused", scripted({"--starttls-reply", "454 4.7.0 TLS not available"}), true,
-       true, "...refused to start it", mb::kCritical, "SENT [ STARTTLS ]",
+      {"STARTTLS refused",
+       scripted({"--starttls-reply", "454 4.7.0 TLS not available"}),
+       true,
+       true,
+       "...refused to start it",
+       mb::kCritical,
+       "SENT [ STARTTLS ]",
        {"SENT [ AUTH", "SENT [ MAIL"}},
       {"login refused",
        scripted({"--auth-last", "--reject", "PASS:1:535 5.7.8 Authentication credentials invalid"}),
-       true, true,
+       true,
+       true,
        "...SMTP Error: 535 5.7.8 Authentication credentials invalid\r\nThe server did not "
        "accept the user name and password",
-       mb::kInformation, "SENT [ AUTH PLAIN ******** ]", {"SENT [ MAIL"}},
+       mb::kInformation,
+       "SENT [ AUTH PLAIN ******** ]",
+       {"SENT [ MAIL"}},
       {"login refused after LOGIN's challenges",
-       scripted({"--auth-offer", "LOGIN", "--reject", "PASS:1:535 5.7.8 invalid"}), true, true,
-       "...SMTP Error: 535 5.7.8 invalid\r\nThe server did not accept", mb::kInformation, "SENT [ AUTH LOGIN ]",
+       scripted({"--auth-offer", "LOGIN", "--reject", "PASS:1:535 5.7.8 invalid"}),
+       true,
+       true,
+       "...SMTP Error: 535 5.7.8 invalid\r\nThe server did not accept",
+       mb::kInformation,
+       "SENT [ AUTH LOGIN ]",
        {"SENT [ MAIL", "YWxpY2U=", "c2VjcmV0"}},
-      {"no STARTTLS", {false, false, false, false}, false, true,
-       "...127.0.0.1:* does not offer an encrypted connection", mb::kCritical,
-       "STARTTLS NOT OFFERED", {"SENT [ MAIL"}},
-      {"421 before the first message", scripted({"--reject", "MAIL:1:421 4.3.2 closing"}), false,
-       true, "...SMTP Error: 421 4.3.2 closing\r\nThe server is limiting", mb::kInformation, "SMTP ERROR OR Disconnect",
+      {"no STARTTLS",
+       {false, false, false, false},
+       false,
+       true,
+       "...127.0.0.1:* does not offer an encrypted connection",
+       mb::kCritical,
+       "STARTTLS NOT OFFERED",
+       {"SENT [ MAIL"}},
+      {"421 before the first message",
+       scripted({"--reject", "MAIL:1:421 4.3.2 closing"}),
+       false,
+       true,
+       "...SMTP Error: 421 4.3.2 closing\r\nThe server is limiting",
+       mb::kInformation,
+       "SMTP ERROR OR Disconnect",
        {}}};
   for (const Fault& f : faults) {
     SCOPED_TRACE(f.what);
@@ -244,7 +275,10 @@ TEST_F(SmtpRunnerTest, LaterRejectionsReconnectSixTimesThenAskAndCancelKeepsWhat
   RunDrawing();
   const auto& boxes = w_->ui.boxes;
   ASSERT_GE(boxes.size(), 2u);
-  EXPECT_EQ(boxes[boxes.size() - 2].text, "SMTP Error: 421 4.3.0 queue full\r\n");
+  EXPECT_EQ(boxes[boxes.size() - 2].text,
+            "SMTP Error: 421 4.3.0 queue full\r\n"
+            "The server is limiting how fast or how much you send: wait an hour or so, then "
+            "re-send to the participants who were not notified.");
   EXPECT_EQ(boxes[boxes.size() - 2].style, mb::kQuestion + mb::kRetryCancel);
   EXPECT_EQ(LastBox().text.rfind("These participants were not notified:\nP2;P3;", 0), 0u);
   EXPECT_EQ(w_->ui.StatusText(), "User aborted SMTP Error: 421 4.3.0 queue full\r\n");
@@ -290,14 +324,16 @@ TEST_F(SmtpRunnerTest, RefusalsOfOneRecipientLeaveTheOthersToTheirOwnFate) {
   for (bool pipelining : {false, true}) {
     SCOPED_TRACE(pipelining);
     // Ann's address refused, Bob's sender deferred, and the connection closed at Eve's DATA.
-    QStringList args = {"--reject", "RCPT:1:550 5.1.1 no such user", "--reject",
-                        "MAIL:2:451 4.3.0 try again later", "--reject", "DATA:3:421 4.3.2 closing"};
+    QStringList args = {"--reject", "RCPT:1:550 5.1.1 no such user",
+                        "--reject", "MAIL:2:451 4.3.0 try again later",
+                        "--reject", "DATA:3:421 4.3.2 closing"};
     if (pipelining) args << "--pipelining";
     Start(people, {true, false, false, false, args}, false);
     RunDrawing();
     std::vector<std::string> reached;
     for (const auto& m : server_->Messages()) reached.push_back(m.rcpt_to.at(0));
-    EXPECT_EQ(reached, (std::vector<std::string>{"Cid@x.org", "Dee@x.org", "Eve@x.org", "Bob@x.org"}));
+    EXPECT_EQ(reached,
+              (std::vector<std::string>{"Cid@x.org", "Dee@x.org", "Eve@x.org", "Bob@x.org"}));
     const auto& boxes = w_->ui.boxes;
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].text, "4 Mail Messages Sent to\nCid;Dee;Eve;Bob;\n");

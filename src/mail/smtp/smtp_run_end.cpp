@@ -17,8 +17,6 @@ std::string AdviceLine(const std::string& reply) {
 
 }  // namespace
 
-void SmtpEngine::FailurePath(const std::string& reply) {
-
 void SmtpEngine::RequeueInFlight(bool connection_lost) {
   // A message whose end went out and whose answer never came may have arrived: unconfirmed.
   // The rest never got as far as the server's queue.
