@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#if __has_include(<unistd.h>)
+#if __has_include(<unistd.h>) && !defined(_WIN32)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>

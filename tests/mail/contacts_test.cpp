@@ -152,6 +152,7 @@ TEST(ContactsFileTest, EncodingsOfTheFileAreRecognised) {
 
 TEST(ContactsFileTest, OnlyRegularFilesUpToTheCapAreRead) {
   testing_support::TempDir dir;
+#ifndef _WIN32
   // A pipe nobody writes to: opened, it would wait for ever.
   const auto fifo = dir.path() / "contacts.vcf";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -159,6 +160,9 @@ TEST(ContactsFileTest, OnlyRegularFilesUpToTheCapAreRead) {
   EXPECT_EQ(r.error, "The contacts file [" + fifo.string() + "] is not a regular file");
   EXPECT_TRUE(r.contacts.empty());
   r = LoadContactsFile(dir.path());
+#else
+  ContactsLoad r = LoadContactsFile(dir.path());
+#endif
   EXPECT_EQ(r.error, "The contacts file [" + dir.path().string() + "] is not a regular file");
 
   // Sparse, so the test costs no disk: one byte over the cap is refused unread.
