@@ -98,13 +98,13 @@ void LoadMailSettings(SettingsStore& store, MailSettings& settings) {
   skip_faults([&] { ReadString(store, kValueSMTPServer, settings.SMTPServer); });
   skip_faults([&] { ReadString(store, kValueMailerCommand, settings.MailerCommand); });
   skip_faults([&] { ReadString(store, kValueSMTPAuthMethod, settings.SMTPAuthMethod); });
-  for (auto [name, field] : {std::pair{kValueOAuthProvider, &settings.OAuthProvider},
-                             std::pair{kValueOAuthAuthorizeURL, &settings.OAuthAuthorizeURL},
-                             std::pair{kValueOAuthTokenURL, &settings.OAuthTokenURL},
-                             std::pair{kValueOAuthClientID, &settings.OAuthClientID},
-                             std::pair{kValueOAuthScopes, &settings.OAuthScopes},
-                             std::pair{kValueOAuthAccount, &settings.OAuthAccount}})
-    skip_faults([&] { ReadString(store, name, *field); });
+  for (const auto& entry : {std::pair{kValueOAuthProvider, &settings.OAuthProvider},
+                            std::pair{kValueOAuthAuthorizeURL, &settings.OAuthAuthorizeURL},
+                            std::pair{kValueOAuthTokenURL, &settings.OAuthTokenURL},
+                            std::pair{kValueOAuthClientID, &settings.OAuthClientID},
+                            std::pair{kValueOAuthScopes, &settings.OAuthScopes},
+                            std::pair{kValueOAuthAccount, &settings.OAuthAccount}})
+    skip_faults([&] { ReadString(store, entry.first, *entry.second); });
 }
 
 }  // namespace mail

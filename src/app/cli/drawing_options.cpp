@@ -21,14 +21,14 @@ std::string ParticipantName(const roster::Roster& roster, int index) {
 }  // namespace
 
 const std::vector<OptionSpec>& DrawingOptionSpecs() {
-  static const std::vector<OptionSpec> specs = {
+  static const std::vector<OptionSpec> known_options = {
       {"avoid-years", "N",
        "nobody draws anyone they drew in the last N archived drawings (0 to 5; matched by "
        "address, else by name)"},
       {"single-loop", "", "the gifts run as one single loop through everybody"},
       {"no-mutual", "", "nobody draws the person who draws them"},
   };
-  return specs;
+  return known_options;
 }
 
 void ApplyDrawingChoices(Context& ctx, roster::Roster& roster) {
