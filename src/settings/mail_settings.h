@@ -4,6 +4,7 @@
 // it from the settings file only; LoadMailSecrets (settings/secrets.h) reads both secrets from
 // wherever they are kept.
 
+#include <cstdint>
 #include <string>
 
 namespace mail {
@@ -30,6 +31,8 @@ struct MailSettings {
   std::string OAuthScopes;        // space-separated
   std::string OAuthAccount;       // the account the token belongs to
   std::string OAuthRefreshToken;  // from the keyring (or the file, with consent); never logged
+  std::string OAuthAccessToken;   // the short-lived token a login presents; never logged
+  std::int64_t OAuthAccessTokenExpiry = 0;  // seconds since 1970 (UTC); 0 when unknown
 };
 
 }  // namespace mail

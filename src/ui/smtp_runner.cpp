@@ -45,7 +45,8 @@ int ErrorNumber(QAbstractSocket::SocketError error) {
 std::string EhloName() {
   const QString name = QHostInfo::localHostName();
   static const QRegularExpression kHost(
-      "^[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?(\\.[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?)*$");
+      "^[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?(\\.[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?)"
+      "*$");
   if (name.size() <= 253 && kHost.match(name).hasMatch()) return name.toStdString();
   return "[127.0.0.1]";
 }
@@ -205,6 +206,18 @@ void SmtpRunner::Execute(const mail::SmtpEffect& e) {
       break;
     case Kind::kRunNew:
       if (run_new_) run_new_();
+      break;
+    case Kind::kRefreshToken:
+      if (!token_refresher_) {
+        engine_.OnTokenRefreshed(false, "this program has no way to renew it here");
+        break;
+      }
+      token_refresher_(
+          [this, guard = QPointer<SmtpRunner>(this)](bool ok, const std::string& problem) {
+            if (!guard) return;
+            engine_.OnTokenRefreshed(ok, problem);
+            Pump();
+          });
       break;
     case Kind::kFinished:
       emit finished();

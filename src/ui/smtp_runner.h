@@ -53,6 +53,12 @@ class SmtpRunner : public QObject {
   // Certificates trusted besides the system's (a test's throw-away authority).
   void AddCaCertificates(const QList<QSslCertificate>& certificates) { extra_ca_ += certificates; }
   void SetTimeouts(const mail::SmtpTimeouts& timeouts) { engine_.context().timeouts = timeouts; }
+  // Renews the sign-in's access token when the server refuses the one it has: puts the new
+  // token into the settings the session reads and calls `done` (now or later). Without one a
+  // refused token ends the login.
+  using TokenRefresher =
+      std::function<void(std::function<void(bool ok, const std::string& problem)> done)>;
+  void SetTokenRefresher(TokenRefresher refresher) { token_refresher_ = std::move(refresher); }
 
   bool Active() const { return engine_.Active(); }
   void RequestStop() { engine_.RequestStop(); }
@@ -91,6 +97,7 @@ class SmtpRunner : public QObject {
   std::function<void()> send_message_dialog_;
   std::function<void()> run_new_;
   std::function<mail::DeliveryRun(bool)> delivery_source_;
+  TokenRefresher token_refresher_;
   bool pumping_ = false;
   std::string outbox_;
 };

@@ -212,6 +212,11 @@ void SmtpEngine::OnTimer(SmtpTimer timer) {
     }
     return;
   }
+  if (wait_ == Wait::kToken) {
+    OnTokenRefreshed(false, "no answer from the sign-in provider within " +
+                                Seconds(ctx_.timeouts.command) + " seconds");
+    return;
+  }
   if (wait_ != Wait::kReply && wait_ != Wait::kTlsHandshake) return;
   if (SmtpState == 10) {  // every message is in; the server just never answered QUIT
     Simple(Kind::kClose);
@@ -232,6 +237,24 @@ void SmtpEngine::OnTimer(SmtpTimer timer) {
   EndWithBox("The SMTP mail server " + ServerText() + " did not answer within " + Seconds(waited) +
                  " seconds; the connection was closed.",
              mb::kCritical, "SMTP Error");
+}
+
+void SmtpEngine::OnTokenRefreshed(bool ok, const std::string& problem) {
+  if (!active_ || wait_ != Wait::kToken) return;
+  Cancel(SmtpTimer::kReply);
+  wait_ = Wait::kNone;
+  if (ok) {
+    Log("SIGN-IN TOKEN RENEWED");
+    login_ = ctx_.make_login ? ctx_.make_login(offered_, ctx_.settings) : nullptr;
+    if (login_) {
+      StartLogin();
+      return;
+    }
+  }
+  Log("SIGN-IN TOKEN NOT RENEWED");
+  FailurePath(login_failure_ + "The sign-in could not be renewed" +
+              (problem.empty() ? std::string() : ": " + problem) +
+              ". Sign in again under Tools->Settings." + kCrLf);
 }
 
 void SmtpEngine::OnAnswer(int answer) {

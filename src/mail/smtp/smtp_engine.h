@@ -49,12 +49,13 @@ struct SmtpEffect {
     kOpenLog,   // create the session log anew; report failure with OnLogOpenFailed()
     kLog,       // text = one entry (the transport adds CR LF)
     kCloseLog,
-    kStatus,       // text
-    kMessageBox,   // text, style, title; answer with OnAnswer() when needs_answer
-    kArmTimer,     // timer, delay (re-arming replaces)
-    kCancelTimer,  // timer
-    kRunNew,       // the main window's New command
-    kFinished,     // the run is over
+    kStatus,        // text
+    kMessageBox,    // text, style, title; answer with OnAnswer() when needs_answer
+    kArmTimer,      // timer, delay (re-arming replaces)
+    kCancelTimer,   // timer
+    kRefreshToken,  // renew the sign-in's access token; answer with OnTokenRefreshed()
+    kRunNew,        // the main window's New command
+    kFinished,      // the run is over
   };
   Kind kind = Kind::kFinished;
   std::string text;
@@ -110,6 +111,9 @@ class SmtpEngine {
   void OnTimer(SmtpTimer timer);
   void OnAnswer(int answer);
   void OnLogOpenFailed();
+  // The answer to kRefreshToken: on success the settings hold the new access token; otherwise
+  // `problem` says in a few words why there is none.
+  void OnTokenRefreshed(bool ok, const std::string& problem = {});
 
   // The next effect to carry out, in order; nullopt when there is none.
   std::optional<SmtpEffect> NextEffect();
@@ -140,7 +144,7 @@ class SmtpEngine {
   std::string NotNotifiedNames() const;
 
  private:
-  enum class Wait { kNone, kReply, kStartTlsReply, kTlsHandshake, kAnswer };
+  enum class Wait { kNone, kReply, kStartTlsReply, kTlsHandshake, kAnswer, kToken };
   static constexpr int kStateStartTls = 11;
   static constexpr int kStateLogin = 4;
   // A command whose reply is still to come; pipelined replies arrive in this order.
@@ -158,6 +162,7 @@ class SmtpEngine {
   void SendEhlo();
   void OnEhlo(const std::string& reply);
   void OnLoginReply(const std::string& reply);
+  void StartLogin();
   void NextMessage();
   void SendEnvelope();
   void SendRcpt(std::size_t i);
@@ -201,6 +206,9 @@ class SmtpEngine {
   bool failed_txn_ = false;  // its transaction was refused; its other replies are moot
   std::unique_ptr<LoginMechanism> login_;
   int login_steps_ = 0;
+  std::set<std::string> offered_;  // the mechanisms this connection's server offers
+  bool token_renewed_ = false;     // this connection already had its one renewal
+  std::string login_failure_;      // the reply that refused the token, while it is renewed
   std::deque<SmtpEffect> effects_;
   ReplyFramer framer_;
   bool active_ = false;

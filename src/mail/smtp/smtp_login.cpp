@@ -5,6 +5,8 @@
 #include "core/base64.h"
 #include "mail/smtp/smtp_reply.h"
 #include "mail/smtp/smtp_text.h"
+#include "settings/oauth_providers.h"
+#include "settings/provider_presets.h"
 
 namespace mail {
 
@@ -54,6 +56,29 @@ class LoginLogin : public LoginMechanism {
   int step_ = 0;
 };
 
+// XOAUTH2 and OAUTHBEARER: the token goes in the AUTH line. A refused token comes back as a
+// 334 challenge carrying a JSON error, which the client acknowledges with an empty line; the
+// server then ends the exchange with its failure reply.
+class TokenLogin : public LoginMechanism {
+ public:
+  TokenLogin(std::string name, std::string initial_response)
+      : name_(std::move(name)), initial_(std::move(initial_response)) {}
+  std::string Name() const override { return name_; }
+  std::string Start() override { return "AUTH " + name_ + " " + initial_; }
+  std::optional<std::string> Answer(std::string_view) override {
+    if (error_seen_) return std::nullopt;
+    error_seen_ = true;
+    return std::string();
+  }
+  bool TokenRejected(std::string_view final_reply) const override {
+    return error_seen_ || final_reply.substr(0, 3) == "535";
+  }
+
+ private:
+  std::string name_, initial_;
+  bool error_seen_ = false;
+};
+
 std::string Upper(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -81,6 +106,16 @@ std::set<std::string> OfferedMechanisms(std::string_view ehlo_reply) {
 
 std::unique_ptr<LoginMechanism> MakeLogin(const std::set<std::string>& offered,
                                           const MailSettings& settings) {
+  if (settings.SMTPAuthMethod == kAuthMethodOAuth2) {
+    const std::string account = CommandSafe(
+        Trim(settings.OAuthAccount.empty() ? settings.SMTPAccountName : settings.OAuthAccount));
+    const std::string token = CommandSafe(settings.OAuthAccessToken);
+    if (offered.count("XOAUTH2"))
+      return std::make_unique<TokenLogin>("XOAUTH2", XOAuth2Response(account, token));
+    if (offered.count("OAUTHBEARER"))
+      return std::make_unique<TokenLogin>("OAUTHBEARER", OAuthBearerResponse(account, token));
+    return nullptr;
+  }
   const std::string user = CommandSafe(LoginName(settings.SMTPAccountName));
   const std::string password = CommandSafe(settings.SMTPAccountPassword);
   if (offered.count("PLAIN"))

@@ -24,12 +24,20 @@ class LoginMechanism {
   // The line answering a 334 challenge (its text after "334 "), without CR LF; nullopt when
   // the mechanism has no more to say, which ends the login as failed.
   virtual std::optional<std::string> Answer(std::string_view challenge) = 0;
+  // Whether the login failed with `final_reply` because its token is no longer good, so that
+  // a renewed token is worth one more try.
+  virtual bool TokenRejected(std::string_view final_reply) const {
+    (void)final_reply;
+    return false;
+  }
 };
 
 // The mechanisms a server's EHLO reply names after "AUTH" (or the older "AUTH="), upper case.
 std::set<std::string> OfferedMechanisms(std::string_view ehlo_reply);
 
-// PLAIN when offered, else LOGIN; nullptr when the server offers neither.
+// With SMTPAuthMethod "oauth2": XOAUTH2 when offered, else OAUTHBEARER, presenting
+// OAuthAccessToken for OAuthAccount (or the sender address). Otherwise PLAIN when offered,
+// else LOGIN. nullptr when the server offers none of those.
 std::unique_ptr<LoginMechanism> MakeLogin(const std::set<std::string>& offered,
                                           const MailSettings& settings);
 

@@ -124,15 +124,11 @@ void SmtpEngine::OnEhlo(const std::string& reply) {
   }
   pipelining_ = offer.pipelining && ctx_.pipelining;
   if (SmtpState == 1) {
-    login_ = ctx_.make_login ? ctx_.make_login(OfferedMechanisms(reply), ctx_.settings) : nullptr;
+    offered_ = OfferedMechanisms(reply);
+    token_renewed_ = false;
+    login_ = ctx_.make_login ? ctx_.make_login(offered_, ctx_.settings) : nullptr;
     if (login_) {
-      std::string start = login_->Start();
-      Send(start + kCrLf, ctx_.timeouts.command);
-      Log(start.find(' ', 5) == std::string::npos
-              ? "SENT [ " + start + " ]"
-              : "SENT [ AUTH " + login_->Name() + " " + kLoginPlaceholder + " ]");
-      login_steps_ = 0;
-      SmtpState = kStateLogin;
+      StartLogin();
       return;
     }
     Emit(Fx(Kind::kSend, std::string("QUIT") + kCrLf + kCrLf));
@@ -150,6 +146,16 @@ void SmtpEngine::OnEhlo(const std::string& reply) {
   NextMessage();
 }
 
+void SmtpEngine::StartLogin() {
+  std::string start = login_->Start();
+  Send(start + kCrLf, ctx_.timeouts.command);
+  Log(start.find(' ', 5) == std::string::npos
+          ? "SENT [ " + start + " ]"
+          : "SENT [ AUTH " + login_->Name() + " " + kLoginPlaceholder + " ]");
+  login_steps_ = 0;
+  SmtpState = kStateLogin;
+}
+
 void SmtpEngine::OnLoginReply(const std::string& reply) {
   if (Code(reply) == "235") {
     login_.reset();
@@ -162,7 +168,19 @@ void SmtpEngine::OnLoginReply(const std::string& reply) {
     answer = login_->Answer(challenge.size() > 4 ? challenge.substr(4) : std::string());
   }
   if (!answer) {
+    const bool renew = !token_renewed_ && login_->TokenRejected(reply);
     login_.reset();
+    if (renew) {
+      // Access tokens live about an hour; the one presented may have just run out. The
+      // connection stays open while a new one is fetched, and the login is tried once more.
+      token_renewed_ = true;
+      login_failure_ = reply;
+      Log("SIGN-IN TOKEN REFUSED, RENEWING IT");
+      Simple(Kind::kRefreshToken);
+      Arm(SmtpTimer::kReply, ctx_.timeouts.command);
+      wait_ = Wait::kToken;
+      return;
+    }
     FailurePath(reply);
     return;
   }
