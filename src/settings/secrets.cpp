@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "settings/oauth_tokens.h"
 #include "settings/registry.h"
 
 namespace mail {
@@ -112,6 +113,7 @@ std::string LoadSecret(SettingsStore& store, SecretStore* keyring, const SecretS
 void LoadMailSecrets(SettingsStore& store, SecretStore* keyring, MailSettings& settings) {
   settings.SMTPAccountPassword = LoadSecret(store, keyring, PasswordSlot(settings));
   settings.OAuthRefreshToken = LoadSecret(store, keyring, RefreshTokenSlot(settings));
+  LoadAccessToken(store, keyring, settings);
 }
 
 std::string DescribeSecretPlace(SecretPlace place) {

@@ -53,7 +53,7 @@ SecretPlace StoreSecret(SettingsStore& store, const SecretAccess& access, const 
 std::string LoadSecret(SettingsStore& store, SecretStore* keyring, const SecretSlot& slot,
                        SecretPlace* place = nullptr);
 
-// After LoadMailSettings: the password and refresh token from where they are kept.
+// After LoadMailSettings: the password and the sign-in's tokens from where they are kept.
 void LoadMailSecrets(SettingsStore& store, SecretStore* keyring, MailSettings& settings);
 
 // Words for `settings --show` and the dialog: "keyring", "settings file", "this session

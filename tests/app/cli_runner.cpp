@@ -32,18 +32,54 @@ CliResult CliSandbox::RunKilledWhen(const std::vector<std::string>& args,
   return RunBare(all, {}, timeout_ms, kill_when);
 }
 
-CliResult CliSandbox::RunBare(const std::vector<std::string>& args, const std::string& input,
-                              int timeout_ms, const std::function<bool()>& kill_when) const {
+CliResult CliSandbox::RunReading(const std::vector<std::string>& args,
+                                 const std::function<void(const std::string&)>& on_output,
+                                 int timeout_ms) const {
   QProcess process;
-  QStringList list;
+  QStringList list = {"--data-dir", QString::fromStdString(data_dir().string()), "--config",
+                      QString::fromStdString(config_file().string())};
   for (const std::string& a : args) list << QString::fromStdString(a);
+  process.setProcessEnvironment(Environment());
+  process.start(QString::fromUtf8(HM_CLI_PATH), list);
+  CliResult result;
+  if (!process.waitForStarted(10000)) return result;
+  process.closeWriteChannel();
+  QElapsedTimer clock;
+  clock.start();
+  while (!process.waitForFinished(20) && clock.elapsed() < timeout_ms) {
+    const QByteArray more = process.readAllStandardOutput();
+    if (more.isEmpty()) continue;
+    result.out += more.toStdString();
+    on_output(result.out);
+  }
+  if (process.state() != QProcess::NotRunning) {
+    process.kill();
+    process.waitForFinished(5000);
+    result.err = "timed out";
+    return result;
+  }
+  result.exit_code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+  result.out += process.readAllStandardOutput().toStdString();
+  result.err = process.readAllStandardError().toStdString();
+  return result;
+}
+
+QProcessEnvironment CliSandbox::Environment() const {
   // Keep the user's own folders out of reach even if an option were missing.
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("HOME", QString::fromStdString(dir().string()));
   env.insert("XDG_DATA_HOME", QString::fromStdString((dir() / "xdg-data").string()));
   env.insert("XDG_CONFIG_HOME", QString::fromStdString((dir() / "xdg-config").string()));
   if (!use_keyring) env.insert("HOLLYMOOR_KEYRING", "none");
-  process.setProcessEnvironment(env);
+  return env;
+}
+
+CliResult CliSandbox::RunBare(const std::vector<std::string>& args, const std::string& input,
+                              int timeout_ms, const std::function<bool()>& kill_when) const {
+  QProcess process;
+  QStringList list;
+  for (const std::string& a : args) list << QString::fromStdString(a);
+  process.setProcessEnvironment(Environment());
   process.start(QString::fromUtf8(HM_CLI_PATH), list);
   CliResult result;
   if (!process.waitForStarted(10000)) return result;

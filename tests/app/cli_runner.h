@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <functional>
@@ -40,6 +41,11 @@ class CliSandbox {
   // end it) as soon as `kill_when` holds; exit_code is -2 then.
   CliResult RunKilledWhen(const std::vector<std::string>& args,
                           const std::function<bool()>& kill_when, int timeout_ms = 30000) const;
+  // Like Run, calling `on_output` with the standard output so far whenever more arrives (a
+  // test that answers what the program prints).
+  CliResult RunReading(const std::vector<std::string>& args,
+                       const std::function<void(const std::string& out)>& on_output,
+                       int timeout_ms = 30000) const;
   // Without the global options (to test them and the usage errors).
   CliResult RunBare(const std::vector<std::string>& args, const std::string& input = {},
                     int timeout_ms = 30000, const std::function<bool()>& kill_when = {}) const;
@@ -49,6 +55,8 @@ class CliSandbox {
   bool use_keyring = false;
 
  private:
+  QProcessEnvironment Environment() const;
+
   QTemporaryDir root_;
 };
 

@@ -33,9 +33,11 @@ SmtpServer::SmtpServer(SmtpServerOptions options) {
     if (options.auth) args << "--auth";
     if (options.starttls) args << "--starttls";
     if (options.implicit_tls) args << "--implicit-tls";
+    if (!options.xoauth2_tokens.isEmpty()) args << "--xoauth2" << options.xoauth2_tokens;
     if (options.starttls || options.implicit_tls) {
       if (!MakeCertificate()) return;
-      args << "--cert" << dir_.path() + "/cert.pem" << "--key" << dir_.path() + "/key.pem";
+      args << "--cert" << dir_.path() + "/cert.pem"
+           << "--key" << dir_.path() + "/key.pem";
     }
   }
   process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QProcess>
 #include <QSslCertificate>
+#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -16,11 +17,12 @@
 namespace testing_support {
 
 struct SmtpServerOptions {
-  bool scripted = false;   // the fault server instead of aiosmtpd
-  bool auth = false;       // aiosmtpd: AUTH LOGIN required (login "alice", password "secret")
-  bool starttls = false;   // aiosmtpd: STARTTLS offered and required
+  bool scripted = false;  // the fault server instead of aiosmtpd
+  bool auth = false;      // aiosmtpd: AUTH LOGIN required (login "alice", password "secret")
+  bool starttls = false;  // aiosmtpd: STARTTLS offered and required
   bool implicit_tls = false;
   QStringList script_args = {};  // the fault server's options (see smtp_server.py)
+  QString xoauth2_tokens = {};   // aiosmtpd: AUTH XOAUTH2 only, tokens from this file
 };
 
 struct CapturedMessage {

@@ -1,6 +1,8 @@
 """SMTP servers for tests, on 127.0.0.1 at a free port.
 
   smtp_server.py OUTDIR aiosmtpd [--auth] [--starttls] [--implicit-tls] [--cert C --key K]
+                 [--xoauth2 TOKENS]  (AUTH XOAUTH2 only, with a token TOKENS lists unexpired:
+                                      the JSON oauth_server.py writes)
   smtp_server.py OUTDIR script [--auth-last] [--auth-offer MECHS] [--pipelining]
                  [--starttls-reply R] [--reject CMD:N[+]:REPLY]... [--drop-in-data N]
                  [--slow SECONDS]   (each message is stored, then answered after SECONDS)
@@ -70,7 +72,42 @@ def run_aiosmtpd(args, store):
               and auth_data.password == PASSWORD)
         return AuthResult(success=ok, handled=False)
 
+    if args.xoauth2:
+        import base64
+        import json
+        import time
+
+        def token_valid(token):
+            try:
+                with open(args.xoauth2) as f:
+                    return json.load(f).get(token, 0) > time.time()
+            except (OSError, ValueError):
+                return False
+
+        async def auth_XOAUTH2(server, auth_args):
+            # "user=" USER ^A "auth=Bearer " TOKEN ^A ^A, as the providers take it.
+            try:
+                fields = base64.b64decode(auth_args[1]).decode().split("\x01")
+                user = fields[0][len("user="):]
+                token = fields[1][len("auth=Bearer "):]
+            except Exception:
+                return AuthResult(success=False, handled=False,
+                                  message="501 5.5.2 Cannot decode XOAUTH2")
+            if user and token_valid(token):
+                return AuthResult(success=True, auth_data=LoginPassword(user.encode(), b""))
+            # A refused token gets the JSON error challenge first, then the failure.
+            await server.challenge_auth(json.dumps(
+                {"status": "401", "schemes": "Bearer", "scope": "smtp"}))
+            return AuthResult(success=False, handled=False,
+                              message="535 5.7.8 Username and Password not accepted")
+
+        Handler.auth_XOAUTH2 = staticmethod(auth_XOAUTH2)
+
     kwargs = {}
+    if args.xoauth2:
+        kwargs.update(authenticator=lambda *a: AuthResult(success=False), auth_required=True,
+                      auth_require_tls=bool(args.starttls),
+                      auth_exclude_mechanism=["LOGIN", "PLAIN"])
     if args.auth:
         kwargs.update(authenticator=authenticator, auth_required=True,
                       auth_require_tls=bool(args.starttls))
@@ -270,6 +307,7 @@ def main():
     p.add_argument("--auth", action="store_true")
     p.add_argument("--starttls", action="store_true")
     p.add_argument("--implicit-tls", action="store_true")
+    p.add_argument("--xoauth2")
     p.add_argument("--cert")
     p.add_argument("--key")
     p.add_argument("--auth-last", action="store_true")

@@ -1,10 +1,10 @@
 #include "app/cli/args.h"
 
-#include "app/cli/drawing_options.h"
-
 #include <algorithm>
 #include <cctype>
 #include <sstream>
+
+#include "app/cli/drawing_options.h"
 
 namespace cli {
 namespace {
@@ -29,21 +29,14 @@ std::vector<OptionSpec> With(std::vector<OptionSpec> first, const std::vector<Op
 
 const std::vector<CommandSpec>& BuildCommands() {
   static const std::vector<CommandSpec> commands = {
-      {"check",
-       "ROSTER.hmr",
-       1,
-       1,
+      {"check", "ROSTER.hmr", 1, 1,
        "read a roster, report its problems and whether a drawing exists",
        "Exit status: 0 when a drawing exists, 3 when none exists (the reason names who cannot\n"
        "give or receive), 2 when the file cannot be read. With drawing options, one line per\n"
        "option says whether a drawing exists under it: exit status 3 when one is proven\n"
        "impossible, 1 when none was found within the time limit.",
        DrawingOptionSpecs()},
-      {"draw",
-       "ROSTER.hmr",
-       1,
-       1,
-       "draw once, without sending anything",
+      {"draw", "ROSTER.hmr", 1, 1, "draw once, without sending anything",
        "Prints only that a drawing was found, unless --reveal is given. Exit status 3 when no\n"
        "drawing exists.",
        With({{"seed", "N", "seed the random source with N (repeatable drawings)"},
@@ -122,6 +115,30 @@ const std::vector<CommandSpec>& BuildCommands() {
         {"password-stdin", "", "read the new password from the first line of standard input"},
         {"allow-file-secret", "", "without a keyring, keep the password in the settings file"},
         {"test", "", "send one test message to your own address and say how it went"}}},
+      {"login",
+       "",
+       0,
+       0,
+       "sign in with your mail provider in the browser (OAuth2)",
+       "Prints \"Open this address to sign in: URL\", opens the browser (unless --no-browser),\n"
+       "and waits for the provider to send the browser back to this program on a loopback\n"
+       "port. The sign-in is kept in the system keyring and used from then on\n"
+       "(SMTPAuthMethod=oauth2); the access token is renewed before it runs out. The provider\n"
+       "defaults to the one chosen before, else the one of your address. For custom, set\n"
+       "OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID and OAuthScopes first (see \"settings\").\n"
+       "Exit status 0 when signed in, 1 when the sign-in was declined, failed or timed out.",
+       {{"provider", "P", "microsoft, google or custom"},
+        {"no-browser", "", "only print the address; open it yourself, on this computer"},
+        {"timeout", "SECONDS", "how long to wait for the browser (default 300)"},
+        {"allow-file-secret", "", "without a keyring, keep the sign-in in the settings file"}}},
+      {"logout",
+       "",
+       0,
+       0,
+       "forget the sign-in with your mail provider",
+       "Removes the refresh and access tokens from the keyring or the settings file. Sending\n"
+       "then needs a new login, or SMTPAuthMethod=password.",
+       {}},
   };
   return commands;
 }

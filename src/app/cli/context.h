@@ -49,5 +49,7 @@ int RunJoin(Context& ctx);
 int RunLeave(Context& ctx);
 int RunSlips(Context& ctx);
 int RunSettings(Context& ctx);
+int RunLogin(Context& ctx);
+int RunLogout(Context& ctx);
 
 }  // namespace cli

@@ -8,6 +8,9 @@
 #include "mail/smtp/smtp_compose.h"
 #include "mail/smtp/smtp_text.h"
 #include "roster/deliveries.h"
+#include "settings/oauth_providers.h"
+#include "settings/provider_presets.h"
+#include "ui/oauth_signin.h"
 #include "ui/smtp_runner.h"
 
 namespace cli {
@@ -65,6 +68,15 @@ void RequireUsableSettings(const mail::MailSettings& settings) {
     if (!mail::SplitServerText(settings.SMTPServer))
       throw CliError(kExitBadInput,
                      "the SMTP server's port is not a number: [" + settings.SMTPServer + "]");
+    if (settings.SMTPAuthMethod == mail::kAuthMethodOAuth2) {
+      std::string problem;
+      mail::ResolveOAuthEndpoints(settings, &problem);
+      if (!problem.empty()) throw CliError(kExitBadInput, "sign-in: " + problem);
+      if (settings.OAuthRefreshToken.empty() && settings.OAuthAccessToken.empty())
+        throw CliError(kExitBadInput,
+                       "not signed in with " + settings.OAuthProvider +
+                           ": run hollymoor-cli login first (or choose SMTPAuthMethod=password)");
+    }
     return;
   }
   const std::vector<std::string> argv = mail::SplitCommand(settings.MailerCommand);
@@ -85,7 +97,7 @@ std::vector<int> RowsToNotify(const roster::Roster& roster) {
 
 Delivery::Delivery(Context& ctx, roster::Roster& roster, const mail::MailSettings& settings,
                    mail::SendValues& values)
-    : roster_(roster), settings_(settings), values_(values) {
+    : roster_(roster), settings_(settings), store_(ctx.config_file), values_(values) {
   // The New command the senders run after a re-send: the roster is cleared and re-send mode
   // ends, as in the window.
   auto run_new = [this] {
@@ -105,6 +117,10 @@ Delivery::Delivery(Context& ctx, roster::Roster& roster, const mail::MailSetting
   runner_ = std::make_unique<ui::SmtpRunner>(std::move(context), ctx.ui,
                                              ctx.data_dir / "smtp_session.log");
   runner_->SetNewCommand(run_new);
+  // A terminal cannot ask where a renewed token may go: the keyring, or the file only where
+  // the user already agreed to it.
+  runner_->SetTokenRefresher(ui::MakeTokenRefresher(
+      store_, {Keyring(), [](const std::string&) { return false; }}, settings_, runner_.get()));
   runner_->SetDeliverySource([this](bool free_form) {
     return free_form ? roster::MessageDeliveries(roster_, values_, true)
                      : roster::DrawingDeliveries(roster_, values_);
@@ -136,6 +152,13 @@ void Delivery::BeginRecord(const std::vector<int>& rows) {
 
 void Delivery::RunSmtp(bool free_form) {
   used_smtp_ = true;
+  std::string problem;
+  if (settings_.ServerRequiresAuthentication &&
+      !ui::EnsureFreshAccessToken(store_, {Keyring(), [](const std::string&) { return false; }},
+                                  settings_, &problem))
+    // The server may still take the old token; it says so if not, and the run renews again.
+    std::fprintf(stderr, "hollymoor-cli: warning: the sign-in could not be renewed: %s\n",
+                 problem.c_str());
   // The session tells each delivery's state as it goes; its list is the roster's rows in order.
   std::vector<int> rows;
   for (int row = 1; row <= roster_.ParticipantCount(); ++row)

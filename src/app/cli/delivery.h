@@ -14,6 +14,7 @@
 #include "mail/mailer/mapi_delivery.h"
 #include "mail/send_values.h"
 #include "roster/roster.h"
+#include "settings/file_settings_store.h"
 #include "settings/mail_settings.h"
 
 namespace ui {
@@ -23,7 +24,8 @@ class SmtpRunner;
 namespace cli {
 
 // Ends the command with kExitBadInput when the chosen path cannot work at all (SMTP entries
-// that the session would refuse, a mailer that is not installed), before anything is drawn.
+// that the session would refuse, no sign-in where one is chosen, a mailer that is not
+// installed), before anything is drawn.
 void RequireUsableSettings(const mail::MailSettings& settings);
 
 class Delivery {
@@ -46,7 +48,9 @@ class Delivery {
   void BeginRecord(const std::vector<int>& rows);
 
   roster::Roster& roster_;
-  const mail::MailSettings& settings_;
+  // A copy: a renewed sign-in token goes into it (and into the settings file's store).
+  mail::MailSettings settings_;
+  mail::FileSettingsStore store_;
   mail::SendValues& values_;
   roster::SystemClock clock_;
   std::unique_ptr<ui::SmtpRunner> runner_;

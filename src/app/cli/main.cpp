@@ -29,6 +29,8 @@ int Dispatch(cli::Context& ctx) {
   if (c == "leave") return cli::RunLeave(ctx);
   if (c == "slips") return cli::RunSlips(ctx);
   if (c == "settings") return cli::RunSettings(ctx);
+  if (c == "login") return cli::RunLogin(ctx);
+  if (c == "logout") return cli::RunLogout(ctx);
   throw cli::CliError(cli::kExitBadInput, "unknown command '" + c + "'");
 }
 
