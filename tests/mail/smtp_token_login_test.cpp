@@ -131,6 +131,14 @@ TEST_F(TokenLoginTest, ARenewalThatNeverAnswersEndsTheRunAtTheCommandTimeOut) {
   EXPECT_EQ(Wire().find("MAIL FROM"), std::string::npos);
 }
 
+TEST_F(TokenLoginTest, ARefusalThatIsNotAboutTheTokenIsNotRetried) {
+  // Basic authentication switched off says nothing about the token: a new one would not help.
+  StartWithToken("old");
+  Reply("535 5.7.139 Authentication unsuccessful, basic authentication is disabled.\r\n");
+  EXPECT_EQ(Count(Kind::kRefreshToken), 0);
+  EXPECT_FALSE(E().Active());
+}
+
 TEST_F(TokenLoginTest, APasswordLoginIsNeverRetriedWithARenewal) {
   Start("mail.example.org", true);
   E().OnConnected();

@@ -7,6 +7,7 @@
 #include "mail/smtp/smtp_text.h"
 #include "settings/oauth_providers.h"
 #include "settings/provider_presets.h"
+#include "settings/provider_replies.h"
 
 namespace mail {
 
@@ -65,18 +66,20 @@ class TokenLogin : public LoginMechanism {
       : name_(std::move(name)), initial_(std::move(initial_response)) {}
   std::string Name() const override { return name_; }
   std::string Start() override { return "AUTH " + name_ + " " + initial_; }
-  std::optional<std::string> Answer(std::string_view) override {
+  std::optional<std::string> Answer(std::string_view challenge) override {
     if (error_seen_) return std::nullopt;
     error_seen_ = true;
+    token_expired_ = ReplySaysTokenExpired("334 " + std::string(challenge));
     return std::string();
   }
   bool TokenRejected(std::string_view final_reply) const override {
-    return error_seen_ || final_reply.substr(0, 3) == "535";
+    return token_expired_ || ReplySaysTokenExpired(final_reply);
   }
 
  private:
   std::string name_, initial_;
   bool error_seen_ = false;
+  bool token_expired_ = false;
 };
 
 std::string Upper(std::string_view text) {
