@@ -12,12 +12,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/base64.h"
 #include "core/ui_port.h"
 #include "settings/provider_presets.h"
 #include "settings/registry.h"
 #include "settings/settings_form.h"
 #include "ui/help_config.h"
 #include "ui/qt_ui.h"
+#include "ui/signin_box.h"
 #include "ui/url_link.h"
 
 namespace ui {
@@ -136,9 +138,13 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   buttons->addWidget(save);
   buttons->addWidget(cancel);
 
+  signin_ = new SignInBox(
+      settings_, store_, keyring_, [this] { return CurrentEntries(); }, this);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frame2);
   layout->addWidget(frame1);
+  layout->addWidget(signin_);
   layout->addWidget(advice);
   layout->addLayout(buttons);
 
@@ -176,6 +182,8 @@ void SettingsDialog::ApplyPresetForAddress() {
     server_->setEditText(Q(preset->server));
     requires_auth_->setChecked(true);
     UpdatePasswordEnabled();
+    if (preset->auth_method == mail::kAuthMethodOAuth2)
+      signin_->SuggestProvider(preset->oauth_provider);
   }
   UpdateFromWarning();
 }
@@ -235,8 +243,27 @@ void SettingsDialog::cmdSaveSettings_Click() {
     mail::SaveRegistryValue(store_, mail::kValueAllowUnencryptedSMTP,
                             static_cast<int32_t>(settings_.AllowUnencryptedSMTP ? 1 : 0),
                             mail::kTypeInt32);
+    signin_->Save();
   }
   accept();
+}
+
+void SettingsDialog::SetDataDir(const std::filesystem::path& data_dir) {
+  signin_->SetDataDir(data_dir);
+}
+
+mail::MailSettings SettingsDialog::CurrentEntries() const {
+  mail::MailSettings entries = settings_;
+  entries.UseSMTP = opt_smtp_->isChecked();
+  entries.SMTPServer = server_->currentText().toStdString();
+  entries.SMTPAccountName = account_name_->text().toStdString();
+  entries.SMTPUserName = user_name_->text().toStdString();
+  entries.ServerRequiresAuthentication = requires_auth_->isChecked();
+  entries.AllowUnencryptedSMTP = allow_unencrypted_->isChecked();
+  // A password typed but not saved is tried; an empty box means the stored one.
+  if (!password_->text().isEmpty())
+    entries.SMTPAccountPassword = mail::Base64Encode(password_->text().toStdString());
+  return entries;
 }
 
 }  // namespace ui

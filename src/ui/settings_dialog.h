@@ -3,6 +3,7 @@
 // entries and writes the settings store (mail/settings_form.h holds the rules).
 
 #include <QDialog>
+#include <filesystem>
 #include <string>
 
 #include "settings/mail_settings.h"
@@ -16,6 +17,8 @@ class QLineEdit;
 class QRadioButton;
 
 namespace ui {
+
+class SignInBox;
 
 // The server presets: real providers' submission hosts, then the entry that invites typing.
 extern const char* const kSmtpServerPresets[7];
@@ -34,6 +37,12 @@ class SettingsDialog : public QDialog {
   void optSend_Click(int index);
   void chkServerRequiresAuthentication_Click();
   void cmdSaveSettings_Click();
+
+  // The sign-in and test-message part; the test message's session log goes to `data_dir`.
+  SignInBox* signin_box() const { return signin_; }
+  void SetDataDir(const std::filesystem::path& data_dir);
+  // The entries as they stand, saved or not, over the stored settings (for the test message).
+  mail::MailSettings CurrentEntries() const;
 
  private:
   void SetSmtpFieldsEnabled(bool enabled);
@@ -56,6 +65,7 @@ class SettingsDialog : public QDialog {
   QLineEdit* password_;
   QCheckBox* allow_unencrypted_;
   QLabel* labels_[7] = {};  // Label1 .. Label6 by number
+  SignInBox* signin_;
 };
 
 }  // namespace ui

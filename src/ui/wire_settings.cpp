@@ -20,6 +20,7 @@ void WireSettingsCommands(MainWindow& w) {
   w.OnCommand("mnuSetup", [&w] {
     mail::FileSettingsStore store(w.paths().config_file);
     SettingsDialog dialog(w.MailSettings, store, &w, SystemKeyring());
+    dialog.SetDataDir(w.paths().data_dir);
     ExecModal(dialog);
   });
 }

@@ -18,6 +18,7 @@
 #include "app/cli/context.h"
 #include "app/cli/delivery.h"
 #include "app/cli/roster_file.h"
+#include "mail/test_message.h"
 #include "settings/file_settings_store.h"
 #include "settings/provider_presets.h"
 #include "settings/provider_replies.h"
@@ -147,28 +148,21 @@ int SendTestMessage(Context& ctx, const mail::MailSettings& settings) {
   RequireUsableSettings(settings);
   auto roster = NewRoster(ctx.ui);
   roster->AddParticipant("", settings.SMTPUserName, settings.SMTPAccountName, "", false);
-  mail::SendValues values;
-  values.MailSubject = "Hollymoor test message";
-  values.MailBody =
-      "This is a test message from Hollymoor. It reached you, so your mail settings work.\r\n";
+  mail::SendValues values = mail::TestMessageValues();
   std::error_code ec;
   std::filesystem::create_directories(ctx.data_dir, ec);  // the session log lives there
   Delivery delivery(ctx, *roster, settings, values);
   delivery.SendMessage();
   ctx.ui.FinishStatusLine();
   const auto& entries = delivery.record().entries();
-  if (!entries.empty() && entries[0].outcome.state == mail::DeliveryState::kAccepted) {
-    std::fprintf(ctx.out, "The test message to %s was accepted for delivery.\n",
-                 settings.SMTPAccountName.c_str());
+  bool accepted = false;
+  const std::string result = mail::TestMessageResult(
+      settings.SMTPAccountName, entries.empty() ? nullptr : &entries[0].outcome, &accepted);
+  if (accepted) {
+    std::fprintf(ctx.out, "%s\n", result.c_str());
     return kExitOk;
   }
-  std::string reason = entries.empty() ? std::string() : entries[0].outcome.reply;
-  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) reason.pop_back();
-  std::string message = "settings: the test message to " + settings.SMTPAccountName +
-                        " was not delivered" + (reason.empty() ? "" : ": " + reason);
-  const std::string advice = mail::AdviceForReply(reason);
-  if (!advice.empty()) message += "\n" + advice;
-  throw CliError(kExitFailed, message);
+  throw CliError(kExitFailed, "settings: " + result);
 }
 
 }  // namespace
