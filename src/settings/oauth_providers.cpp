@@ -29,7 +29,8 @@ OAuthEndpoints BuiltIn(const std::string& provider) {
             "https://oauth2.googleapis.com/token",
             HOLLYMOOR_GOOGLE_CLIENT_ID,
             "https://mail.google.com/",
-            "smtp.gmail.com:587"};
+            "smtp.gmail.com:587",
+            {{"access_type", "offline"}, {"prompt", "consent"}}};
   return {provider, "", "", "", "", ""};
 }
 

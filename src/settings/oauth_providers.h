@@ -4,6 +4,8 @@
 // variables); settings override every value, and "custom" takes them from settings alone.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "settings/mail_settings.h"
 
@@ -16,6 +18,9 @@ struct OAuthEndpoints {
   std::string client_id;
   std::string scopes;       // space-separated
   std::string smtp_server;  // "host:port", "" for custom
+  // Further parameters of the authorization request the provider needs (Google hands out a
+  // refresh token only when asked for offline access).
+  std::vector<std::pair<std::string, std::string>> authorize_extras = {};
 };
 
 // The provider's values with the settings' overrides. `problem` (when given) names what is

@@ -97,6 +97,8 @@ bool OAuthSignIn::Start(std::string* problem) {
         if (stage == QAbstractOAuth::Stage::RequestingAuthorization) {
           parameters->insert("code_challenge", QString::fromStdString(pkce_.challenge));
           parameters->insert("code_challenge_method", "S256");
+          for (const auto& [name, value] : endpoints_.authorize_extras)
+            parameters->insert(QString::fromStdString(name), QString::fromStdString(value));
         } else if (stage == QAbstractOAuth::Stage::RequestingAccessToken) {
           parameters->insert("code_verifier", QString::fromStdString(pkce_.verifier));
           EnsureClientId(parameters, client_id);

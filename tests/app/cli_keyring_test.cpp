@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <regex>
 
 #include "app/cli_runner.h"
+#include "support/oauth_server.h"
 
 namespace cli_test {
 namespace {
@@ -22,6 +24,28 @@ const std::vector<std::string> kAccount = {"settings",
                                            "--set",
                                            "ServerRequiresAuthentication=1",
                                            "--password-stdin"};
+
+// Points the sandbox at the test authorization server and signs in, following the printed
+// address as a browser would.
+CliResult SignIn(CliSandbox& box, const testing_support::OAuthServer& oauth,
+                 const std::vector<std::string>& more = {}) {
+  const CliResult r = box.Run({"settings", "--set", "SMTPAccountName=ann@example.org", "--set",
+                               "OAuthProvider=custom", "--set",
+                               "OAuthAuthorizeURL=" + oauth.base_url() + "/authorize", "--set",
+                               "OAuthTokenURL=" + oauth.base_url() + "/token", "--set",
+                               "OAuthClientID=hollymoor-test", "--set", "OAuthScopes=smtp"});
+  if (r.exit_code != 0) return r;
+  std::vector<std::string> args = {"login", "--no-browser"};
+  args.insert(args.end(), more.begin(), more.end());
+  bool followed = false;
+  return box.RunReading(args, [&](const std::string& out) {
+    std::smatch m;
+    static const std::regex kLine("Open this address to sign in: (\\S+)\n");
+    if (followed || !std::regex_search(out, m, kLine)) return;
+    followed = true;
+    testing_support::OAuthServer::FollowInBrowser(m[1].str());
+  });
+}
 
 std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more) {
   args.insert(args.end(), more.begin(), more.end());
@@ -53,6 +77,28 @@ TEST(CliKeyring, SecretServiceHoldsThePasswordAndShowSaysSo) {
   EXPECT_FALSE(Has(r.out, "s3cret"));
 }
 
+TEST(CliKeyring, SecretServiceHoldsTheSignInAndLogoutTakesItOut) {
+  if (!std::getenv("HM_KEYRING")) {
+    const char* why = std::getenv("HM_KEYRING_PROBLEM");
+    GTEST_SKIP() << "no Secret Service for this test: "
+                 << (why ? why : "not started through tests/support/with_keyring.sh");
+  }
+  testing_support::OAuthServer oauth;
+  ASSERT_EQ(oauth.error(), "");
+  CliSandbox box;
+  box.use_keyring = true;
+  CliResult r = SignIn(box, oauth);
+  ASSERT_EQ(r.exit_code, 0) << r.out << r.err;
+  EXPECT_TRUE(Has(r.out, "kept in the keyring")) << r.out;
+  const std::string file = ReadAll(box.config_file());
+  EXPECT_FALSE(Has(file, "rt-")) << file;
+  EXPECT_FALSE(Has(file, "at-")) << file;
+  EXPECT_TRUE(Has(box.Run({"settings", "--show"}).out, "SignInStored=keyring\n"));
+
+  ASSERT_EQ(box.Run({"logout"}).exit_code, 0);
+  EXPECT_TRUE(Has(box.Run({"settings", "--show"}).out, "SignInStored=none\n"));
+}
+
 TEST(CliKeyring, WithoutAKeyringThePasswordIsKeptOnlyWhenAllowed) {
   if (std::getenv("HM_KEYRING")) GTEST_SKIP() << "runs where no keyring can be reached";
   CliSandbox box;
@@ -70,6 +116,22 @@ TEST(CliKeyring, WithoutAKeyringThePasswordIsKeptOnlyWhenAllowed) {
   r = box.Run({"settings", "--set", "SMTPAuthMethod=token"});
   EXPECT_EQ(r.exit_code, 2);
   EXPECT_TRUE(Has(r.err, "SMTPAuthMethod must be one of password, oauth2")) << r.err;
+}
+
+TEST(CliKeyring, WithoutAKeyringTheSignInIsKeptOnlyWhenAllowed) {
+  if (std::getenv("HM_KEYRING")) GTEST_SKIP() << "runs where no keyring can be reached";
+  testing_support::OAuthServer oauth;
+  ASSERT_EQ(oauth.error(), "");
+  CliSandbox box;
+  box.use_keyring = true;
+  CliResult r = SignIn(box, oauth);
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_TRUE(Has(r.err, "--allow-file-secret")) << r.err;
+  EXPECT_TRUE(Has(box.Run({"settings", "--show"}).out, "SignInStored=none\n"));
+
+  r = SignIn(box, oauth, {"--allow-file-secret"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_TRUE(Has(box.Run({"settings", "--show"}).out, "SignInStored=settings file\n"));
 }
 
 }  // namespace

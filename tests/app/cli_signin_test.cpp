@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -23,22 +22,6 @@ const std::vector<Person> kFour = {{"Ann", "ann@example.org", "", ""},
                                    {"Bob", "bob@example.org", "", ""},
                                    {"Cat", "cat@example.org", "", ""},
                                    {"Dan", "dan@example.org", "", ""}};
-
-// What a browser does with the address: fetch it and follow the redirect to the loopback.
-// Returns the final page's text, or "ERROR ..." when something failed on the way.
-std::string FollowInBrowser(const std::string& url) {
-  QProcess python;
-  python.start("/usr/bin/python3",
-               {"-c",
-                "import sys, urllib.request\n"
-                "try:\n"
-                "    print(urllib.request.urlopen(sys.argv[1], timeout=10).read().decode())\n"
-                "except Exception as e:\n"
-                "    print('ERROR', e)\n",
-                QString::fromStdString(url)});
-  python.waitForFinished(15000);
-  return python.readAllStandardOutput().toStdString();
-}
 
 class CliSignInTest : public ::testing::Test {
  protected:
@@ -83,7 +66,7 @@ class CliSignInTest : public ::testing::Test {
       static const std::regex kLine("Open this address to sign in: (\\S+)\n");
       if (followed || !std::regex_search(out, m, kLine)) return;
       followed = true;
-      const std::string text = FollowInBrowser(m[1].str());
+      const std::string text = OAuthServer::FollowInBrowser(m[1].str());
       if (page) *page = text;
     });
   }

@@ -21,6 +21,9 @@ TEST(OAuthProviders, BuiltInValuesWithSettingsOverridingThem) {
   e = mail::ResolveOAuthEndpoints(s, &problem);
   EXPECT_EQ(e.scopes, "https://mail.google.com/ openid");
   EXPECT_EQ(e.token_url, "https://oauth2.googleapis.com/token");
+  // Without offline access Google sends no refresh token, and the sign-in would last an hour.
+  EXPECT_EQ(e.authorize_extras, (std::vector<std::pair<std::string, std::string>>{
+                                    {"access_type", "offline"}, {"prompt", "consent"}}));
 
   // A custom provider comes from settings alone and says what is missing.
   s = {};

@@ -49,6 +49,21 @@ bool OAuthServer::ExpireTokens() {
   return answer.startsWith("EXPIRED");
 }
 
+std::string OAuthServer::FollowInBrowser(const std::string& url) {
+  const char* python = std::getenv("HM_PYTHON");
+  QProcess browser;
+  browser.start(python ? python : "/usr/bin/python3",
+                {"-c",
+                 "import sys, urllib.request\n"
+                 "try:\n"
+                 "    print(urllib.request.urlopen(sys.argv[1], timeout=10).read().decode())\n"
+                 "except Exception as e:\n"
+                 "    print('ERROR', e)\n",
+                 QString::fromStdString(url)});
+  browser.waitForFinished(15000);
+  return browser.readAllStandardOutput().toStdString();
+}
+
 std::string OAuthServer::Grants() const {
   QFile f(dir_.path() + "/grants");
   if (!f.open(QIODevice::ReadOnly)) return {};

@@ -24,6 +24,10 @@ class OAuthServer {
   // Every access token issued so far stops working (their holders are not told).
   bool ExpireTokens();
 
+  // What a browser does with a sign-in address: fetch it and follow the redirect to the
+  // program's loopback port. The final page's text, or "ERROR ..." when something failed.
+  static std::string FollowInBrowser(const std::string& url);
+
  private:
   QTemporaryDir dir_;
   QProcess process_;
