@@ -1,6 +1,7 @@
 #include "mail/smtp/smtp_compose.h"
 #include "roster/deliveries.h"
 #include "settings/file_settings_store.h"
+#include "settings/oauth_tokens.h"
 #include "ui/main_window.h"
 #include "ui/oauth_signin.h"
 #include "ui/qt_secret_store.h"
@@ -25,6 +26,12 @@ void WireSmtpCommands(MainWindow& w) {
       [] { return InternetConnected(); },
       {}};
   context.observer = &WindowRunOf(w);
+  context.token_stale = [&w] {
+    return mail::AccessTokenNeedsRenewal(w.MailSettings,
+                                         std::chrono::duration_cast<std::chrono::seconds>(
+                                             std::chrono::system_clock::now().time_since_epoch())
+                                             .count());
+  };
   auto* runner =
       new SmtpRunner(std::move(context), w.qt_ui(), w.paths().data_dir / "smtp_session.log", &w);
   runner->setObjectName("smtpRunner");

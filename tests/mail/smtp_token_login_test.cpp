@@ -131,6 +131,24 @@ TEST_F(TokenLoginTest, ARenewalThatNeverAnswersEndsTheRunAtTheCommandTimeOut) {
   EXPECT_EQ(Wire().find("MAIL FROM"), std::string::npos);
 }
 
+TEST_F(TokenLoginTest, ATokenAboutToRunOutIsRenewedBeforeItIsPresented) {
+  bool stale = true;
+  w_->settings.SMTPAuthMethod = "oauth2";
+  auto context = w_->Context();
+  context.token_stale = [&stale] { return stale; };
+  engine_ = std::make_unique<mail::SmtpEngine>(std::move(context));
+  StartWithToken("old");
+  EXPECT_EQ(Wire().find("AUTH"), std::string::npos);
+  ASSERT_EQ(Count(Kind::kRefreshToken), 1);
+  w_->settings.OAuthAccessToken = "new";
+  stale = false;
+  E().OnTokenRefreshed(true);
+  Drain();
+  EXPECT_EQ(Sent(), XOAuth2Line("new"));
+  Reply("235 2.7.0 Accepted\r\n");
+  EXPECT_EQ(Sent(), kMailFrom);
+}
+
 TEST_F(TokenLoginTest, ARefusalThatIsNotAboutTheTokenIsNotRetried) {
   // Basic authentication switched off says nothing about the token: a new one would not help.
   StartWithToken("old");

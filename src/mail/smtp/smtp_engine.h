@@ -90,6 +90,9 @@ struct SmtpContext {
   // comes in by replacing it.
   std::function<std::unique_ptr<LoginMechanism>(const std::set<std::string>&, const MailSettings&)>
       make_login = MakeLogin;
+  // Whether the sign-in's access token is about to run out, asked before a token login: it is
+  // then renewed first (kRefreshToken). Null: the token is presented as it is.
+  std::function<bool()> token_stale;
 };
 
 class SmtpEngine {

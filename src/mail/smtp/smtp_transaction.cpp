@@ -4,6 +4,7 @@
 
 #include "mail/smtp/smtp_engine.h"
 #include "mail/smtp/smtp_engine_parts.h"
+#include "settings/provider_presets.h"
 
 namespace mail {
 
@@ -126,6 +127,17 @@ void SmtpEngine::OnEhlo(const std::string& reply) {
   if (SmtpState == 1) {
     offered_ = OfferedMechanisms(reply);
     token_renewed_ = false;
+    if (ctx_.settings.SMTPAuthMethod == kAuthMethodOAuth2 && ctx_.token_stale &&
+        ctx_.token_stale()) {
+      // Renewed before it is presented, so the server never sees a token past its time.
+      token_renewed_ = true;
+      login_failure_.clear();
+      Log("SIGN-IN TOKEN RUNS OUT, RENEWING IT");
+      Simple(Kind::kRefreshToken);
+      Arm(SmtpTimer::kReply, ctx_.timeouts.command);
+      wait_ = Wait::kToken;
+      return;
+    }
     login_ = ctx_.make_login ? ctx_.make_login(offered_, ctx_.settings) : nullptr;
     if (login_) {
       StartLogin();
