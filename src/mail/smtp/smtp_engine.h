@@ -92,7 +92,7 @@ struct SmtpContext {
       make_login = MakeLogin;
   // Whether the sign-in's access token is about to run out, asked before a token login: it is
   // then renewed first (kRefreshToken). Null: the token is presented as it is.
-  std::function<bool()> token_stale;
+  std::function<bool()> token_stale = {};
 };
 
 class SmtpEngine {
