@@ -19,7 +19,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${HOLLYMOOR_HOME_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Sending through the system mailer needs one; TLS needs the system's authorities.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ca-certificates, default-mta | mail-transport-agent | msmtp-mta")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ca-certificates, qt6-translations-l10n, default-mta | mail-transport-agent | msmtp-mta")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "msmtp")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -4,6 +4,7 @@
 #include "ui/help_paths.h"
 #include "ui/info_options.h"
 #include "ui/main_window.h"
+#include "ui/translator.h"
 
 int main(int argc, char** argv) {
   // --version and --help answer without a display.
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(HOLLYMOOR_VERSION);
   // Wayland compositors match the window to its desktop entry (and icon) by this name.
   QApplication::setDesktopFileName("com.example.Hollymoor");
+  ui::InstallTranslations(QLocale::system(), ui::FindTranslationsDir());
   const app::DefaultLocations defaults = app::DefaultPaths();
   ui::AppPaths paths;
   paths.data_dir = defaults.data_dir;

@@ -13,8 +13,10 @@ namespace mail {
 // configured with another (the window passes its configured home page).
 inline constexpr std::string_view kProductWebPage = "http://www.example.com/hollymoor/";
 
-// The closing block of every message (the main window's MessageFooter).
-std::string BuildMessageFooter(std::string_view web_page = kProductWebPage);
+// The closing block of every message (the main window's MessageFooter), in the program's
+// language or the one named ("de").
+std::string BuildMessageFooter(std::string_view web_page = kProductWebPage,
+                               std::string_view language = {});
 
 // Subject of either kind: the name of the participant the message goes to, a space, MailSubject.
 std::string MessageSubject(std::string_view person_name, std::string_view mail_subject);
@@ -26,18 +28,14 @@ std::string NotificationText(const SendValues& values, std::string_view receiver
 
 // The event details as lines of a notification ("Budget: 20 EUR" ...), each ended by CR LF;
 // empty fields are left out, and no details give the empty text.
-std::string EventDetailsText(const EventDetails& event);
+std::string EventDetailsText(const EventDetails& event, std::string_view language = {});
 
 // A free-form message: MailBody followed directly by the footer.
 std::string FreeFormText(const SendValues& values, std::string_view footer);
 
 // Opens the message a giver gets when a change to the drawing gave them a new receiver, so
 // they know which of two messages to trust.
-inline constexpr char kReplacementNotice[] =
-    "This message replaces the Secret Santa message you received earlier.\r\n"
-    "The drawing has changed: please disregard the earlier message and give to the\r\n"
-    "person named in this one.\r\n"
-    "\r\n";
+std::string ReplacementNotice(std::string_view language = {});
 
 // Where a message to a participant goes: TestAddress in test mode, else the participant's
 // own address (both untrimmed).

@@ -5,6 +5,8 @@
 #include <list>
 #include <unordered_map>
 
+#include "core/tr.h"
+
 namespace roster {
 
 const char* const kGridFormat =
@@ -55,45 +57,45 @@ struct MenuItem {
 
 // Every menu item with its caption, in menu order.
 constexpr MenuItem kMenuItems[] = {
-    {"mnuFile", "&File"},
-    {"mnuNew", "Ne&w List"},
-    {"mnuOpen", "&Open List..."},
-    {"mnuSave", "&Save List..."},
+    {"mnuFile", core::TrNoop("Menu", "&File")},
+    {"mnuNew", core::TrNoop("Menu", "Ne&w List")},
+    {"mnuOpen", core::TrNoop("Menu", "&Open List...")},
+    {"mnuSave", core::TrNoop("Menu", "&Save List...")},
     {"mnuSep1", "-"},
-    {"mnuExit", "E&xit"},
-    {"mnuEdit", "&Edit"},
-    {"mnuAddParticipants", "Add Participants"},
-    {"mnuAddressBook", "Using Address Book..."},
-    {"mnuManualAddition", "Using Manual Entry..."},
-    {"mnuEditParticipant", "Edit Participant..."},
-    {"mnuDeleteParticipant", "Delete Participant..."},
+    {"mnuExit", core::TrNoop("Menu", "E&xit")},
+    {"mnuEdit", core::TrNoop("Menu", "&Edit")},
+    {"mnuAddParticipants", core::TrNoop("Menu", "Add Participants")},
+    {"mnuAddressBook", core::TrNoop("Menu", "Using Address Book...")},
+    {"mnuManualAddition", core::TrNoop("Menu", "Using Manual Entry...")},
+    {"mnuEditParticipant", core::TrNoop("Menu", "Edit Participant...")},
+    {"mnuDeleteParticipant", core::TrNoop("Menu", "Delete Participant...")},
     {"mnuSep2", "-"},
-    {"mnuSetGroupExclusion", "Set Group Exclusion"},
-    {"mnuSetIndividualExclusion", "Set Individual Exclusion"},
-    {"mnuClearSelected", "Clear Selected"},
-    {"mnuClearExclusions", "Clear Exclusions"},
-    {"mnuTools", "&Tools"},
-    {"mnuCalculateView", "Calculate && View"},
-    {"mnuCalculateSend", "Calculate && Send ..."},
-    {"mnuDrawingOptions", "Drawing &Options..."},
-    {"mnuSendMessage", "Send Participants an Email..."},
-    {"mnuReSendList", "Re-Send Previous Drawing..."},
-    {"mnuViewDrawingLog", "View Previous Drawing's Information"},
-    {"mnuAddLateParticipant", "Add Late Participant..."},
-    {"mnuRemoveFromDrawing", "Remove Participant from Drawing..."},
-    {"mnuPrintSlips", "Print Sealed Slips..."},
-    {"mnuSetup", "&Setup..."},
-    {"mnuHelp", "&Help"},
-    {"mnuDemos", "Demos"},
-    {"mnuDemoSetup", "Setup"},
-    {"mnuDemoGettingStarted", "Getting Started (The Basics)"},
-    {"mnuDemoReSending", "Re-Sending Previous Drawing"},
-    {"mnuDemoViewHistory", "Viewing HTML history File"},
-    {"mnuWebSite", "Website..."},
-    {"mnuHLMRFAQ", "WebSite FAQ..."},
-    {"mnuHLMRSupport", "WebSite Support..."},
-    {"mnuCheckNewVersion", "&Check For Updated Version"},
-    {"mnuAbout", "&About..."},
+    {"mnuSetGroupExclusion", core::TrNoop("Menu", "Set Group Exclusion")},
+    {"mnuSetIndividualExclusion", core::TrNoop("Menu", "Set Individual Exclusion")},
+    {"mnuClearSelected", core::TrNoop("Menu", "Clear Selected")},
+    {"mnuClearExclusions", core::TrNoop("Menu", "Clear Exclusions")},
+    {"mnuTools", core::TrNoop("Menu", "&Tools")},
+    {"mnuCalculateView", core::TrNoop("Menu", "Calculate && View")},
+    {"mnuCalculateSend", core::TrNoop("Menu", "Calculate && Send ...")},
+    {"mnuDrawingOptions", core::TrNoop("Menu", "Drawing &Options...")},
+    {"mnuSendMessage", core::TrNoop("Menu", "Send Participants an Email...")},
+    {"mnuReSendList", core::TrNoop("Menu", "Re-Send Previous Drawing...")},
+    {"mnuViewDrawingLog", core::TrNoop("Menu", "View Previous Drawing's Information")},
+    {"mnuAddLateParticipant", core::TrNoop("Menu", "Add Late Participant...")},
+    {"mnuRemoveFromDrawing", core::TrNoop("Menu", "Remove Participant from Drawing...")},
+    {"mnuPrintSlips", core::TrNoop("Menu", "Print Sealed Slips...")},
+    {"mnuSetup", core::TrNoop("Menu", "&Setup...")},
+    {"mnuHelp", core::TrNoop("Menu", "&Help")},
+    {"mnuDemos", core::TrNoop("Menu", "Demos")},
+    {"mnuDemoSetup", core::TrNoop("Menu", "Setup")},
+    {"mnuDemoGettingStarted", core::TrNoop("Menu", "Getting Started (The Basics)")},
+    {"mnuDemoReSending", core::TrNoop("Menu", "Re-Sending Previous Drawing")},
+    {"mnuDemoViewHistory", core::TrNoop("Menu", "Viewing HTML history File")},
+    {"mnuWebSite", core::TrNoop("Menu", "Website...")},
+    {"mnuHLMRFAQ", core::TrNoop("Menu", "WebSite FAQ...")},
+    {"mnuHLMRSupport", core::TrNoop("Menu", "WebSite Support...")},
+    {"mnuCheckNewVersion", core::TrNoop("Menu", "&Check For Updated Version")},
+    {"mnuAbout", core::TrNoop("Menu", "&About...")},
 };
 
 struct ToolButton {
@@ -103,18 +105,18 @@ struct ToolButton {
 };
 
 constexpr ToolButton kToolButtons[] = {
-    {"NEW", 1, "New List"},
-    {"OPEN", 2, "Open List"},
-    {"SAVE", 3, "Save List"},
-    {"PAB", 4, "Add participants from address book"},
-    {"ADD", 5, "Add participants"},
-    {"DEL", 6, "Delete participant "},
-    {"EDIT", 7, "Edit participant "},
-    {"SETIND", 8, "Set Individual Exclusion"},
-    {"SETGRP", 9, "Set Group Exclusion"},
-    {"CLR", 10, "Clear Exclusions"},
-    {"CALCVIEW", 11, "Calculate && View"},
-    {"CALCSEND", 12, "Calculate && Send"},
+    {"NEW", 1, core::TrNoop("Toolbar", "New List")},
+    {"OPEN", 2, core::TrNoop("Toolbar", "Open List")},
+    {"SAVE", 3, core::TrNoop("Toolbar", "Save List")},
+    {"PAB", 4, core::TrNoop("Toolbar", "Add participants from address book")},
+    {"ADD", 5, core::TrNoop("Toolbar", "Add participants")},
+    {"DEL", 6, core::TrNoop("Toolbar", "Delete participant ")},
+    {"EDIT", 7, core::TrNoop("Toolbar", "Edit participant ")},
+    {"SETIND", 8, core::TrNoop("Toolbar", "Set Individual Exclusion")},
+    {"SETGRP", 9, core::TrNoop("Toolbar", "Set Group Exclusion")},
+    {"CLR", 10, core::TrNoop("Toolbar", "Clear Exclusions")},
+    {"CALCVIEW", 11, core::TrNoop("Toolbar", "Calculate && View")},
+    {"CALCSEND", 12, core::TrNoop("Toolbar", "Calculate && Send")},
 };
 
 }  // namespace
@@ -124,8 +126,12 @@ Roster::Roster(Ui& ui) : ui_(ui), random_(std::make_unique<Xoshiro256>(SeedFromS
 }
 
 void Roster::DefineCommands() {
-  for (const MenuItem& m : kMenuItems) commands_.Define(m.name, {true, m.caption, {}, 0});
-  for (const ToolButton& b : kToolButtons) commands_.Define(b.key, {true, {}, b.tool_tip, b.image});
+  for (const MenuItem& m : kMenuItems) {
+    const bool separator = std::string_view(m.caption) == "-";
+    commands_.Define(m.name, {true, separator ? m.caption : core::Tr("Menu", m.caption), {}, 0});
+  }
+  for (const ToolButton& b : kToolButtons)
+    commands_.Define(b.key, {true, {}, core::Tr("Toolbar", b.tool_tip), b.image});
 }
 
 void Roster::SetupGrid() {
@@ -296,7 +302,7 @@ void Roster::UpdateButtonEnables(bool bDisableAll) {
     commands_.SetToolTip("CALCSEND", "Re-Send...");
     commands_.SetImage("CALCSEND", 14);
     commands_.SetEnabled("mnuReSendList", true);
-    commands_.SetCaption("mnuReSendList", "Cancel Re-Send");
+    commands_.SetCaption("mnuReSendList", core::Tr("Menu", "Cancel Re-Send"));
     grid_.SetToolTipText("Single click Participant Name to select for Re-Send");
     return;
   }
@@ -306,7 +312,7 @@ void Roster::UpdateButtonEnables(bool bDisableAll) {
   commands_.SetToolTip("CALCSEND", "Calculate && Send");
   commands_.SetImage("CALCSEND", 12);
   commands_.SetEnabled("mnuReSendList", true);
-  commands_.SetCaption("mnuReSendList", "Re-Send Previous Drawing...");
+  commands_.SetCaption("mnuReSendList", core::Tr("Menu", "Re-Send Previous Drawing..."));
   grid_.SetToolTipText("");
   if (!bDisableAll) {
     for (const char* name : {"mnuManualAddition", "ADD", "mnuAddressBook", "PAB"})

@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QToolBar>
 
+#include "core/tr.h"
 #include "ui/desktop_conventions.h"
 #include "ui/grid_model.h"
 #include "ui/toolbar_images.h"
@@ -67,8 +68,9 @@ const std::vector<MenuNode>& MenuTree() {
 }
 
 // Toolbar keys left to right; empty = separator.
-constexpr const char* kToolbarKeys[] = {"NEW", "OPEN", "SAVE", "", "PAB", "ADD", "DEL", "EDIT", "",
-                                        "SETIND", "SETGRP", "CLR", "", "CALCVIEW", "CALCSEND"};
+constexpr const char* kToolbarKeys[] = {"NEW",    "OPEN", "SAVE", "",         "PAB",
+                                        "ADD",    "DEL",  "EDIT", "",         "SETIND",
+                                        "SETGRP", "CLR",  "",     "CALCVIEW", "CALCSEND"};
 
 // What each toolbar key runs, in the order the keys are compared.
 constexpr std::pair<const char*, const char*> kToolbarDispatch[] = {
@@ -109,7 +111,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   setWindowTitle("Hollymoor[*]");
   setAcceptDrops(true);
   // Save As sits beside Save and is enabled with it.
-  roster_->commands().Define("mnuSaveAs", {false, "Save List &As...", "", 0});
+  roster_->commands().Define("mnuSaveAs", {false, core::Tr("Menu", "Save List &As..."), "", 0});
 
   grid_view_ = new QTableView(this);
   grid_view_->setObjectName("MSFlexGrid");
@@ -257,7 +259,7 @@ void MainWindow::Refresh() {
   }
   const std::string name = document_.DisplayName();
   setWindowTitle(name.empty() ? QString("Hollymoor[*]")
-                              : QString::fromStdString(name) + "[*] - Hollymoor");
+                              : tr("%1[*] - Hollymoor").arg(QString::fromStdString(name)));
   setWindowModified(document_.Modified(r));
   // The result column shows only when it holds readable names: hidden numbers stay out of
   // sight, and an empty column takes no room.
@@ -347,8 +349,10 @@ void MainWindow::RunCommand(const std::string& menu_item) {
 void MainWindow::Toolbar_ButtonClick(const std::string& key) {
   for (const auto& [k, item] : kToolbarDispatch) {
     if (key != k) continue;
-    if (key == "CALCVIEW" && roster_->ReSendMode) RunCommand("mnuReSendList");
-    else RunCommand(item);
+    if (key == "CALCVIEW" && roster_->ReSendMode)
+      RunCommand("mnuReSendList");
+    else
+      RunCommand(item);
     return;
   }
 }
@@ -377,7 +381,7 @@ void MainWindow::Form_Load() {
   ApplyColumnLayout();
   r.UpdateButtonEnables(false);
   run(StartupStep::kSelection);
-  ui_.SetStatusText("Ready");
+  ui_.SetStatusText(core::Tr("Status", "Ready"));
   document_.Reset(r);
   model_->Flush();
   Refresh();
@@ -391,9 +395,10 @@ void MainWindow::SetRunInProgress(bool on) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   const bool stop_run_refused =
       run_in_progress_ && !unloaded_ &&
-      ui_.MsgBox("Messages are still being sent. Close Hollymoor and stop sending?\n\n"
-                 "Whoever has not been reached yet can be notified later with Re-Send "
-                 "Previous Drawing.",
+      ui_.MsgBox(core::Tr("MainWindow",
+                          "Messages are still being sent. Close Hollymoor and stop sending?\n\n"
+                          "Whoever has not been reached yet can be notified later with Re-Send "
+                          "Previous Drawing."),
                  roster::mb::kYesNo + roster::mb::kQuestion,
                  roster::kDefaultTitle) != roster::mb::kYes;
   if (stop_run_refused || (!unloaded_ && !MayDiscardChanges())) {
@@ -403,7 +408,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (run_in_progress_ && stop_run_) stop_run_();
   if (!unloaded_) {
     unloaded_ = true;
-    ui_.SetStatusText("Exiting...");
+    ui_.SetStatusText(core::Tr("Status", "Exiting..."));
     for (auto& fn : shutdown_) fn();
   }
   event->accept();

@@ -1,6 +1,8 @@
 #include "ui/send_dialogs.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,25 +10,40 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "core/tr.h"
 #include "roster/validation.h"
 #include "ui/qt_ui.h"
+#include "ui/translator.h"
 
 namespace ui {
 
 namespace {
 
-constexpr char kSubjectTip[] = "The email subject line.  You can change the wording if you desire.";
-constexpr char kBodyTip[] =
+constexpr const char* kContext = "SendDialog";
+constexpr const char* kSubjectTip = QT_TRANSLATE_NOOP(
+    "SendDialog", "The email subject line.  You can change the wording if you desire.");
+constexpr const char* kBodyTip = QT_TRANSLATE_NOOP(
+    "SendDialog",
     "The email message text.  You can add any additional information here that you would like "
-    "everyone to recieve.";
-constexpr char kTrailerTip[] =
+    "everyone to recieve.");
+constexpr const char* kTrailerTip = QT_TRANSLATE_NOOP(
+    "SendDialog",
     "The email message trailer.  This line identifies the person you are a Secret Santa for.   "
-    "Change this to read some thing different if you desire.";
-constexpr char kTestTip[] =
+    "Change this to read some thing different if you desire.");
+constexpr const char* kTestTip = QT_TRANSLATE_NOOP(
+    "SendDialog",
     "Allows you to send a trial test to a single email address.  For example your own email "
-    "address.";
-constexpr char kPersonsName[] = "<Person's Name>";
+    "address.");
+constexpr const char* kPersonsName = QT_TRANSLATE_NOOP("SendDialog", "<Person's Name>");
+
+QString Translated(const char* text) { return QCoreApplication::translate(kContext, text); }
+
+// The default texts of a notification in the language of the e-mail.
+QString DefaultText(const std::string& language, const char* text) {
+  return QString::fromStdString(core::TrIn(language, "Message", text)).replace("\r\n", "\n");
+}
 
 template <typename W>
 W* Named(W* widget, const char* name) {
@@ -35,16 +52,16 @@ W* Named(W* widget, const char* name) {
 }
 
 QLabel* Label(const char* text, const char* tip, const char* name, QWidget* parent) {
-  auto* label = Named(new QLabel(text, parent), name);
-  label->setToolTip(tip);
+  auto* label = Named(new QLabel(Translated(text), parent), name);
+  label->setToolTip(Translated(tip));
   return label;
 }
 
 QLineEdit* Fixed(const char* name, QWidget* parent) {
-  auto* box = Named(new QLineEdit(kPersonsName, parent), name);
+  auto* box = Named(new QLineEdit(Translated(kPersonsName), parent), name);
   box->setReadOnly(true);
   box->setFocusPolicy(Qt::NoFocus);
-  box->setFixedWidth(box->fontMetrics().horizontalAdvance(kPersonsName) + 16);
+  box->setFixedWidth(box->fontMetrics().horizontalAdvance(box->text()) + 16);
   return box;
 }
 
@@ -64,8 +81,10 @@ std::string WithCrLf(const QString& text) {
 
 QHBoxLayout* Buttons(QDialog* dialog, const std::function<void()>& send,
                      const std::function<void()>& cancel) {
-  auto* send_button = Named(new QPushButton("&Send", dialog), "cmdSend");
-  auto* cancel_button = Named(new QPushButton("&Cancel", dialog), "cmdCancel");
+  auto* send_button = Named(
+      new QPushButton(Translated(QT_TRANSLATE_NOOP("SendDialog", "&Send")), dialog), "cmdSend");
+  auto* cancel_button = Named(
+      new QPushButton(Translated(QT_TRANSLATE_NOOP("SendDialog", "&Cancel")), dialog), "cmdCancel");
   QObject::connect(send_button, &QPushButton::clicked, dialog, send);
   QObject::connect(cancel_button, &QPushButton::clicked, dialog, cancel);
   auto* row = new QHBoxLayout;
@@ -83,45 +102,76 @@ SendDialog::SendDialog(mail::SendValues& values, const mail::MailSettings& setti
   setObjectName("frmSend");
   setModal(true);
   values_.SendConfirmed = false;
-  setWindowTitle("Send Email Notifications to Participants");
+  setWindowTitle(
+      Translated(QT_TRANSLATE_NOOP("SendDialog", "Send Email Notifications to Participants")));
 
-  subject_ = Named(new QLineEdit(mail::kDefaultMailSubject, this), "txtSubject");
+  language_ = values_.Language.empty() ? CurrentLanguage().toStdString() : values_.Language;
+  subject_ =
+      Named(new QLineEdit(DefaultText(language_, mail::kDefaultMailSubject), this), "txtSubject");
   body_ = Named(new QPlainTextEdit(this), "txtBody");
-  body_->setPlainText(QString(mail::kDefaultMailBody).replace("\r\n", "\n"));
-  trailer_ = Named(new QLineEdit(mail::kDefaultMailTrailer, this), "txtTrailer");
+  body_->setPlainText(DefaultText(language_, mail::kDefaultMailBody));
+  trailer_ =
+      Named(new QLineEdit(DefaultText(language_, mail::kDefaultMailTrailer), this), "txtTrailer");
+  languages_ = Named(new QComboBox(this), "cboLanguage");
+  for (const QString& code : AvailableLanguages(FindTranslationsDir()))
+    languages_->addItem(LanguageName(code), code);
+  languages_->setCurrentIndex(std::max(0, languages_->findData(QString::fromStdString(language_))));
+  languages_->setToolTip(Translated(QT_TRANSLATE_NOOP(
+      "SendDialog", "The language of the message texts; texts you changed stay as typed.")));
+  connect(languages_, &QComboBox::currentIndexChanged, this, [this] { cboLanguage_Click(); });
   test_mode_ =
-      Named(new QCheckBox("TestMode: Send all emails to this email addess", this), "chkSendOption");
-  test_mode_->setToolTip(kTestTip);
+      Named(new QCheckBox(Translated(QT_TRANSLATE_NOOP(
+                              "SendDialog", "TestMode: Send all emails to this email addess")),
+                          this),
+            "chkSendOption");
+  test_mode_->setToolTip(Translated(kTestTip));
   test_address_ = Named(new QLineEdit(QString::fromStdString(settings.SMTPAccountName), this),
                         "txtTestEmailAddress");
   test_address_->setEnabled(false);
   auto event_box = [this](const std::string& text, const char* name, const char* hint) {
     auto* box = Named(new QLineEdit(QString::fromStdString(text), this), name);
-    box->setPlaceholderText(hint);
+    box->setPlaceholderText(Translated(hint));
     return box;
   };
-  budget_ = event_box(values_.Event.Budget, "txtBudget", "e.g. 20 EUR");
-  event_date_ = event_box(values_.Event.Date, "txtEventDate", "e.g. 24 December, 6 pm");
-  place_ = event_box(values_.Event.Place, "txtPlace", "e.g. the community hall");
-  reply_by_ = event_box(values_.Event.ReplyBy, "txtReplyBy", "optional");
+  budget_ =
+      event_box(values_.Event.Budget, "txtBudget", QT_TRANSLATE_NOOP("SendDialog", "e.g. 20 EUR"));
+  event_date_ = event_box(values_.Event.Date, "txtEventDate",
+                          QT_TRANSLATE_NOOP("SendDialog", "e.g. 24 December, 6 pm"));
+  place_ = event_box(values_.Event.Place, "txtPlace",
+                     QT_TRANSLATE_NOOP("SendDialog", "e.g. the community hall"));
+  reply_by_ =
+      event_box(values_.Event.ReplyBy, "txtReplyBy", QT_TRANSLATE_NOOP("SendDialog", "optional"));
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Label("Subject Line", kSubjectTip, "Label1", this));
+  auto* language_row = new QHBoxLayout;
+  language_row->addWidget(
+      new QLabel(Translated(QT_TRANSLATE_NOOP("SendDialog", "Language of the email")), this));
+  language_row->addWidget(languages_);
+  language_row->addStretch();
+  layout->addLayout(language_row);
+  layout->addWidget(
+      Label(QT_TRANSLATE_NOOP("SendDialog", "Subject Line"), kSubjectTip, "Label1", this));
   layout->addLayout(Row({Fixed("txtFixedSubject", this), subject_}, subject_));
-  layout->addWidget(Label("Messge Text", kBodyTip, "Label2", this));
+  layout->addWidget(
+      Label(QT_TRANSLATE_NOOP("SendDialog", "Messge Text"), kBodyTip, "Label2", this));
   layout->addWidget(body_, 1);
-  layout->addWidget(Label("Message Trailer", kTrailerTip, "Label4", this));
+  layout->addWidget(
+      Label(QT_TRANSLATE_NOOP("SendDialog", "Message Trailer"), kTrailerTip, "Label4", this));
   layout->addLayout(Row({trailer_, Fixed("txtFixedTrailer", this)}, trailer_));
   // Added under the notes of every notification; empty fields add nothing.
-  layout->addWidget(new QLabel("Event details (added to every message when filled in)", this));
+  layout->addWidget(
+      new QLabel(Translated(QT_TRANSLATE_NOOP(
+                     "SendDialog", "Event details (added to every message when filled in)")),
+                 this));
   auto* details = new QGridLayout;
-  details->addWidget(new QLabel("Budget", this), 0, 0);
+  details->addWidget(new QLabel(Translated(QT_TRANSLATE_NOOP("SendDialog", "Budget")), this), 0, 0);
   details->addWidget(budget_, 0, 1);
-  details->addWidget(new QLabel("Date", this), 0, 2);
+  details->addWidget(new QLabel(Translated(QT_TRANSLATE_NOOP("SendDialog", "Date")), this), 0, 2);
   details->addWidget(event_date_, 0, 3);
-  details->addWidget(new QLabel("Place", this), 1, 0);
+  details->addWidget(new QLabel(Translated(QT_TRANSLATE_NOOP("SendDialog", "Place")), this), 1, 0);
   details->addWidget(place_, 1, 1);
-  details->addWidget(new QLabel("Reply by", this), 1, 2);
+  details->addWidget(new QLabel(Translated(QT_TRANSLATE_NOOP("SendDialog", "Reply by")), this), 1,
+                     2);
   details->addWidget(reply_by_, 1, 3);
   layout->addLayout(details);
   layout->addLayout(Row({test_mode_, test_address_}, test_address_));
@@ -132,6 +182,19 @@ SendDialog::SendDialog(mail::SendValues& values, const mail::MailSettings& setti
 }
 
 void SendDialog::chkSendOption_Click() { test_address_->setEnabled(test_mode_->isChecked()); }
+
+void SendDialog::cboLanguage_Click() {
+  const std::string chosen = languages_->currentData().toString().toStdString();
+  // Texts still as the program wrote them follow the language; typed ones are the user's.
+  auto follow = [&](auto* box, const char* text, auto get, auto set) {
+    if ((box->*get)() == DefaultText(language_, text)) (box->*set)(DefaultText(chosen, text));
+  };
+  follow(subject_, mail::kDefaultMailSubject, &QLineEdit::text, &QLineEdit::setText);
+  follow(trailer_, mail::kDefaultMailTrailer, &QLineEdit::text, &QLineEdit::setText);
+  follow(body_, mail::kDefaultMailBody, &QPlainTextEdit::toPlainText,
+         &QPlainTextEdit::setPlainText);
+  language_ = chosen;
+}
 
 void SendDialog::cmdSend_Click() {
   // Every notification goes to the test address then: one that cannot receive them would
@@ -144,6 +207,7 @@ void SendDialog::cmdSend_Click() {
     }
   }
   values_.SendConfirmed = true;
+  values_.Language = language_;
   values_.MailSubject = subject_->text().toStdString();
   values_.MailBody = WithCrLf(body_->toPlainText());
   values_.MailTrailer = trailer_->text().toStdString();
@@ -165,15 +229,17 @@ SendMessageDialog::SendMessageDialog(mail::SendValues& values, QWidget* parent)
   setObjectName("frmSendMessage");
   setModal(true);
   values_.SendConfirmed = false;
-  setWindowTitle("Send an Email Message to Participants");
+  setWindowTitle(
+      Translated(QT_TRANSLATE_NOOP("SendDialog", "Send an Email Message to Participants")));
 
   auto* note = Named(new QPlainTextEdit(this), "Text1");
-  note->setPlainText(
+  note->setPlainText(Translated(QT_TRANSLATE_NOOP(
+      "SendDialog",
       "NOTE: This email will not include Secret Santa information, it is intended to allow you "
       "to send out \n"
       "informational messages to the participants.  For Example you may want to send out an "
       "informational email \n"
-      "to participants notifying them of a Secret Santa drawing they will be a part of.\n");
+      "to participants notifying them of a Secret Santa drawing they will be a part of.\n")));
   note->setReadOnly(true);
   note->setMaximumHeight(90);
   subject_ = Named(new QLineEdit(this), "txtSubject");
@@ -181,9 +247,11 @@ SendMessageDialog::SendMessageDialog(mail::SendValues& values, QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(note);
-  layout->addWidget(Label("Subject Line", kSubjectTip, "Label1", this));
+  layout->addWidget(
+      Label(QT_TRANSLATE_NOOP("SendDialog", "Subject Line"), kSubjectTip, "Label1", this));
   layout->addLayout(Row({Fixed("txtFixedSubject", this), subject_}, subject_));
-  layout->addWidget(Label("Message Text to send", kBodyTip, "Label2", this));
+  layout->addWidget(
+      Label(QT_TRANSLATE_NOOP("SendDialog", "Message Text to send"), kBodyTip, "Label2", this));
   layout->addWidget(body_, 1);
   layout->addLayout(Buttons(
       this, [this] { cmdSend_Click(); }, [this] { cmdCancel_Click(); }));
@@ -192,11 +260,13 @@ SendMessageDialog::SendMessageDialog(mail::SendValues& values, QWidget* parent)
 
 void SendMessageDialog::cmdSend_Click() {
   if (subject_->text().trimmed().isEmpty() || body_->toPlainText().trimmed().isEmpty()) {
-    const int answer =
-        ShowMessageBox(this,
-                       "The subject line or the message text is empty.\nSend the message to every "
-                       "participant anyway?",
-                       roster::mb::kYesNo | roster::mb::kQuestion, roster::kDefaultTitle);
+    const int answer = ShowMessageBox(
+        this,
+        Translated(QT_TRANSLATE_NOOP("SendDialog",
+                                     "The subject line or the message text is empty.\nSend "
+                                     "the message to every participant anyway?"))
+            .toStdString(),
+        roster::mb::kYesNo | roster::mb::kQuestion, roster::kDefaultTitle);
     if (answer != roster::mb::kYes) return;
   }
   values_.SendConfirmed = true;

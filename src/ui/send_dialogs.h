@@ -9,6 +9,7 @@
 #include "settings/mail_settings.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -20,11 +21,14 @@ class SendDialog : public QDialog {
  public:
   SendDialog(mail::SendValues& values, const mail::MailSettings& settings, QWidget* parent);
   void chkSendOption_Click();
+  void cboLanguage_Click();
   void cmdSend_Click();
   void cmdCancel_Click();
 
  private:
   mail::SendValues& values_;
+  std::string language_;  // of the e-mail's texts
+  QComboBox* languages_;
   QLineEdit* subject_;
   QPlainTextEdit* body_;
   QLineEdit* trailer_;

@@ -71,6 +71,8 @@ QProcessEnvironment CliSandbox::Environment() const {
   env.insert("XDG_DATA_HOME", QString::fromStdString((dir() / "xdg-data").string()));
   env.insert("XDG_CONFIG_HOME", QString::fromStdString((dir() / "xdg-config").string()));
   if (!use_keyring) env.insert("HOLLYMOOR_KEYRING", "none");
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) env.remove(name);
+  env.insert("LANG", QString::fromStdString(locale));
   return env;
 }
 

@@ -53,6 +53,8 @@ class CliSandbox {
   // Off: the program keeps secrets in the sandbox's settings file and never reaches the
   // user's own keyring.
   bool use_keyring = false;
+  // The program's locale: English unless a test asks for another, whatever the user's is.
+  std::string locale = "C.UTF-8";
 
  private:
   QProcessEnvironment Environment() const;

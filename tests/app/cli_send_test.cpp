@@ -256,6 +256,40 @@ TEST_F(CliSendTest, TestAddressAndOwnTextsAndAFreeFormMessage) {
   EXPECT_EQ(r.exit_code, 2);
 }
 
+TEST_F(CliSendTest, MessagesGoOutInTheChosenLanguage) {
+  ASSERT_NO_FATAL_FAILURE(Serve({}, /*auth=*/false));
+  const std::vector<Person> three(kSix.begin() + 2, kSix.begin() + 5);
+  const auto roster = box_.Write("three.hmr", ListFile(three));
+
+  // Chosen on the command line while the program speaks English.
+  CliResult r = box_.Run({"send", roster.string(), "--language", "de", "--date", "24.12."});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  auto messages = server_->Messages();
+  ASSERT_EQ(messages.size(), 3u);
+  for (const CapturedMessage& m : messages) {
+    const std::string text = Body(m.data);
+    EXPECT_TRUE(Header(m.data, "Subject").ends_with(" Deine Wichtel-Informationen")) << m.data;
+    EXPECT_EQ(text.rfind("Wichtige Wichtel-Nachricht!!\r\n", 0), 0u) << text;
+    EXPECT_TRUE(Has(text, "Datum der Bescherung: 24.12.\r\n")) << text;
+    EXPECT_TRUE(Has(text, "Diese Nachricht wurde Ihnen mit Hollymoor gesendet")) << text;
+    EXPECT_FALSE(Has(text, "Secret Santa")) << text;
+  }
+
+  // Without --language the messages take the program's language, from the locale.
+  box_.locale = "fr_FR.UTF-8";
+  r = box_.Run({"message", roster.string(), "--subject", "Party", "--body-file", "-"}, "Samedi\n");
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  ASSERT_TRUE(server_->WaitForMessages(6));
+  EXPECT_TRUE(Has(Body(server_->Messages()[3].data), "Ce message vous a =C3=A9t=C3=A9 envoy=C3=A9"))
+      << server_->Messages()[3].data;
+
+  box_.locale = "C.UTF-8";
+  r = box_.Run({"send", roster.string(), "--language", "xx"});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_TRUE(Has(r.err, "unknown language 'xx' (known: en, de, es, fr, nl, pl)")) << r.err;
+  EXPECT_EQ(server_->Messages().size(), 6u);
+}
+
 TEST_F(CliSendTest, RejectedMessageNamesWhoWasNotNotified) {
   ASSERT_NO_FATAL_FAILURE(
       Serve({.scripted = true, .script_args = {"--reject", "RCPT:1:550 5.1.1 unknown"}}, false));

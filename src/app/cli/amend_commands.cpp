@@ -162,7 +162,7 @@ int RunJoin(Context& ctx) {
   const int newcomer = change.changed_rows.back();
   std::vector<int> replaced(change.changed_rows.begin(), change.changed_rows.end() - 1);
   mail::SendValues replacing = values;
-  replacing.MailBody = mail::kReplacementNotice + values.MailBody;
+  replacing.MailBody = mail::ReplacementNotice(values.Language) + values.MailBody;
   std::vector<int> accepted = SendTo(ctx, settings, replacing, *amended, replaced);
   for (int row : SendTo(ctx, settings, values, *amended, {newcomer})) accepted.push_back(row);
   return Report(ctx, "join", *roster, change.changed_rows, accepted, *amended);
@@ -191,7 +191,7 @@ int RunLeave(Context& ctx) {
   const auto amended = files::WriteAmendedArchive(*roster, archive);
   if (!amended)
     throw CliError(kExitFailed, "leave: the change could not be archived; nothing was sent");
-  values.MailBody = mail::kReplacementNotice + values.MailBody;
+  values.MailBody = mail::ReplacementNotice(values.Language) + values.MailBody;
   const std::vector<int> accepted = SendTo(ctx, settings, values, *amended, change.changed_rows);
   return Report(ctx, "leave", *roster, change.changed_rows, accepted, *amended);
 }

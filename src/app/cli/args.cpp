@@ -20,6 +20,8 @@ const std::vector<OptionSpec> kMessageOptions = {
     {"date", "TEXT", "the date of the exchange, added to every notification"},
     {"place", "TEXT", "where the exchange takes place, added to every notification"},
     {"reply-by", "TEXT", "the date to reply by, added to every notification"},
+    {"language", "CODE",
+     "language of the message's own texts: en, de, fr, es, nl or pl (default: the program's)"},
 };
 
 std::vector<OptionSpec> With(std::vector<OptionSpec> first, const std::vector<OptionSpec>& more) {

@@ -15,6 +15,7 @@
 #include "app/cli/context.h"
 #include "app/cli/terminal_text.h"
 #include "app/default_paths.h"
+#include "ui/translator.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(app::kApplicationName);
   QCoreApplication::setOrganizationName(app::kOrganizationName);
   QCoreApplication::setApplicationVersion(HOLLYMOOR_VERSION);
+  ui::InstallTranslations(QLocale::system(), ui::FindTranslationsDir());
 
   if (!parsed) {
     std::fprintf(stderr, "hollymoor-cli: %s\n", error.c_str());

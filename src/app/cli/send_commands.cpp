@@ -1,21 +1,24 @@
 // hollymoor-cli send, resend and message: the desktop program's Calculate & Send flow, its
 // archive and its two senders, with the dialogs answered from the command line.
 
+#include <QStringList>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/cli/context.h"
-#include "app/cli/drawing_options.h"
 #include "app/cli/delivery.h"
+#include "app/cli/drawing_options.h"
 #include "app/cli/roster_file.h"
 #include "app/cli/send_options.h"
 #include "app/cli/terminal_text.h"
 #include "core/private_files.h"
+#include "core/tr.h"
 #include "files/history.h"
 #include "files/ledger.h"
 #include "files/pending.h"
@@ -23,6 +26,7 @@
 #include "settings/file_settings_store.h"
 #include "settings/registry.h"
 #include "settings/secrets.h"
+#include "ui/translator.h"
 
 namespace cli {
 namespace {
@@ -51,6 +55,18 @@ std::string ReadBodyFile(Context& ctx, const std::string& name) {
   return WithCrLf(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
+// The language named with --language, checked against those the program has; "" when none
+// was named (the program's own).
+std::string MessageLanguage(const Context& ctx) {
+  const std::optional<std::string> code = ctx.args.Value("language");
+  if (!code) return {};
+  const QStringList known = ui::AvailableLanguages(ui::FindTranslationsDir());
+  if (!known.contains(QString::fromStdString(*code)))
+    throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "unknown language '%1' (known: %2)"),
+                                            {*code, known.join(", ").toStdString()}));
+  return *code;
+}
+
 }  // namespace
 
 mail::MailSettings LoadSettings(Context& ctx) {
@@ -63,10 +79,14 @@ mail::MailSettings LoadSettings(Context& ctx) {
 
 mail::SendValues NotificationValues(Context& ctx, const mail::MailSettings& settings) {
   mail::SendValues v;
-  v.MailSubject = ctx.args.Value("subject").value_or(mail::kDefaultMailSubject);
-  v.MailBody = ctx.args.Has("body-file") ? ReadBodyFile(ctx, *ctx.args.Value("body-file"))
-                                         : std::string(mail::kDefaultMailBody);
-  v.MailTrailer = ctx.args.Value("trailer").value_or(mail::kDefaultMailTrailer);
+  v.Language = MessageLanguage(ctx);
+  v.MailSubject = ctx.args.Value("subject").value_or(
+      core::TrIn(v.Language, "Message", mail::kDefaultMailSubject));
+  v.MailBody = ctx.args.Has("body-file")
+                   ? ReadBodyFile(ctx, *ctx.args.Value("body-file"))
+                   : core::TrIn(v.Language, "Message", mail::kDefaultMailBody);
+  v.MailTrailer = ctx.args.Value("trailer").value_or(
+      core::TrIn(v.Language, "Message", mail::kDefaultMailTrailer));
   v.TestMode = ctx.args.Has("test-address");
   v.TestAddress = ctx.args.Value("test-address").value_or(settings.SMTPAccountName);
   if (v.TestMode && v.TestAddress.empty()) throw CliError(kExitBadInput, "--test-address is empty");

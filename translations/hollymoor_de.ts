@@ -1,0 +1,462 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>unknown language &apos;%1&apos; (known: %2)</source>
+        <translation>unbekannte Sprache &apos;%1&apos; (verfügbar: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Messages are still being sent. Close Hollymoor and stop sending?
+
+Whoever has not been reached yet can be notified later with Re-Send Previous Drawing.</source>
+        <translation>Es werden noch Nachrichten gesendet. Hollymoor schließen und das Senden abbrechen?
+
+Wer noch nicht erreicht wurde, kann später mit „Vorherige Auslosung erneut senden“ benachrichtigt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w List</source>
+        <translation>&amp;Neue Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Open List...</source>
+        <translation>Liste ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save List...</source>
+        <translation>Liste &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Participants</source>
+        <translation>Teilnehmer hinzufügen</translation>
+    </message>
+    <message>
+        <source>Using Address Book...</source>
+        <translation>Aus dem Adressbuch...</translation>
+    </message>
+    <message>
+        <source>Using Manual Entry...</source>
+        <translation>Von Hand eingeben...</translation>
+    </message>
+    <message>
+        <source>Edit Participant...</source>
+        <translation>Teilnehmer bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Delete Participant...</source>
+        <translation>Teilnehmer löschen...</translation>
+    </message>
+    <message>
+        <source>Set Group Exclusion</source>
+        <translation>Gruppenausschluss setzen</translation>
+    </message>
+    <message>
+        <source>Set Individual Exclusion</source>
+        <translation>Einzelausschluss setzen</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Auswahl aufheben</translation>
+    </message>
+    <message>
+        <source>Clear Exclusions</source>
+        <translation>Ausschlüsse löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Calculate &amp;&amp; View</source>
+        <translation>Auslosen &amp;&amp; anzeigen</translation>
+    </message>
+    <message>
+        <source>Calculate &amp;&amp; Send ...</source>
+        <translation>Auslosen &amp;&amp; senden ...</translation>
+    </message>
+    <message>
+        <source>Drawing &amp;Options...</source>
+        <translation>Auslosungs&amp;optionen...</translation>
+    </message>
+    <message>
+        <source>Send Participants an Email...</source>
+        <translation>Den Teilnehmern eine E-Mail senden...</translation>
+    </message>
+    <message>
+        <source>Re-Send Previous Drawing...</source>
+        <translation>Vorherige Auslosung erneut senden...</translation>
+    </message>
+    <message>
+        <source>View Previous Drawing&apos;s Information</source>
+        <translation>Angaben zur vorherigen Auslosung anzeigen</translation>
+    </message>
+    <message>
+        <source>Add Late Participant...</source>
+        <translation>Nachzügler hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Remove Participant from Drawing...</source>
+        <translation>Teilnehmer aus der Auslosung nehmen...</translation>
+    </message>
+    <message>
+        <source>Print Sealed Slips...</source>
+        <translation>Verschlossene Zettel drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Setup...</source>
+        <translation>&amp;Einrichtung...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Demos</source>
+        <translation>Anleitungen</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einrichtung</translation>
+    </message>
+    <message>
+        <source>Getting Started (The Basics)</source>
+        <translation>Erste Schritte (Grundlagen)</translation>
+    </message>
+    <message>
+        <source>Re-Sending Previous Drawing</source>
+        <translation>Vorherige Auslosung erneut senden</translation>
+    </message>
+    <message>
+        <source>Viewing HTML history File</source>
+        <translation>HTML-Verlaufsdatei ansehen</translation>
+    </message>
+    <message>
+        <source>Website...</source>
+        <translation>Website...</translation>
+    </message>
+    <message>
+        <source>WebSite FAQ...</source>
+        <translation>Häufige Fragen auf der Website...</translation>
+    </message>
+    <message>
+        <source>WebSite Support...</source>
+        <translation>Hilfe auf der Website...</translation>
+    </message>
+    <message>
+        <source>&amp;Check For Updated Version</source>
+        <translation>Nach neuer &amp;Version suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>Cancel Re-Send</source>
+        <translation>Erneutes Senden abbrechen</translation>
+    </message>
+    <message>
+        <source>Save List &amp;As...</source>
+        <translation>Liste speichern &amp;unter...</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>This message was sent to you using the Hollymoor</source>
+        <translation>Diese Nachricht wurde Ihnen mit Hollymoor gesendet</translation>
+    </message>
+    <message>
+        <source>Get Your copy at %1</source>
+        <translation>Ihr eigenes Exemplar gibt es unter %1</translation>
+    </message>
+    <message>
+        <source>This message replaces the Secret Santa message you received earlier.<byte value="xd"/>
+The drawing has changed: please disregard the earlier message and give to the<byte value="xd"/>
+person named in this one.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Diese Nachricht ersetzt die Wichtel-Nachricht, die du früher bekommen hast.<byte value="xd"/>
+Die Auslosung hat sich geändert: Bitte beachte die frühere Nachricht nicht und beschenke<byte value="xd"/>
+die Person, die in dieser genannt ist.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Notes, Gift Suggestions, or Special Instructions for %1:</source>
+        <translation>Notizen, Geschenkideen oder besondere Hinweise für %1:</translation>
+    </message>
+    <message>
+        <source>Gift budget: %1</source>
+        <translation>Geschenkbudget: %1</translation>
+    </message>
+    <message>
+        <source>Date of the exchange: %1</source>
+        <translation>Datum der Bescherung: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Ort: %1</translation>
+    </message>
+    <message>
+        <source>Please reply by: %1</source>
+        <translation>Bitte antworten bis: %1</translation>
+    </message>
+    <message>
+        <source>Your Secret Santa Information Enclosed</source>
+        <translation>Deine Wichtel-Informationen</translation>
+    </message>
+    <message>
+        <source>Important Secret Santa Message!!<byte value="xd"/>
+<byte value="xd"/>
+The person you have been choosen to be a Secret Santa for<byte value="xd"/>
+ is named at the end of this email message<byte value="xd"/>
+</source>
+        <translation>Wichtige Wichtel-Nachricht!!<byte value="xd"/>
+<byte value="xd"/>
+Die Person, die du beschenken darfst,<byte value="xd"/>
+ steht am Ende dieser E-Mail<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>You are a Secret Santa for</source>
+        <translation>Du bist Wichtel für</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Mark or Unmark Name</source>
+        <translation>Namen &amp;markieren oder Markierung aufheben</translation>
+    </message>
+    <message>
+        <source>the sign-in provider refused: %1</source>
+        <translation>der Anmeldedienst lehnte ab: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendDialog</name>
+    <message>
+        <source>The email subject line.  You can change the wording if you desire.</source>
+        <translation>Die Betreffzeile der E-Mail. Sie können den Wortlaut nach Belieben ändern.</translation>
+    </message>
+    <message>
+        <source>The email message text.  You can add any additional information here that you would like everyone to recieve.</source>
+        <translation>Der Text der E-Mail. Hier können Sie weitere Informationen ergänzen, die alle erhalten sollen.</translation>
+    </message>
+    <message>
+        <source>The email message trailer.  This line identifies the person you are a Secret Santa for.   Change this to read some thing different if you desire.</source>
+        <translation>Der Schluss der E-Mail. Diese Zeile nennt die Person, die beschenkt wird. Ändern Sie sie nach Belieben.</translation>
+    </message>
+    <message>
+        <source>Allows you to send a trial test to a single email address.  For example your own email address.</source>
+        <translation>Sendet zur Probe alles an eine einzige E-Mail-Adresse, zum Beispiel an Ihre eigene.</translation>
+    </message>
+    <message>
+        <source>&lt;Person&apos;s Name&gt;</source>
+        <translation>&lt;Name der Person&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Senden</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Send Email Notifications to Participants</source>
+        <translation>E-Mail-Benachrichtigungen an die Teilnehmer senden</translation>
+    </message>
+    <message>
+        <source>The language of the message texts; texts you changed stay as typed.</source>
+        <translation>Die Sprache der Nachrichtentexte; von Ihnen geänderte Texte bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>TestMode: Send all emails to this email addess</source>
+        <translation>Testmodus: Alle E-Mails an diese Adresse senden</translation>
+    </message>
+    <message>
+        <source>e.g. 20 EUR</source>
+        <translation>z. B. 20 EUR</translation>
+    </message>
+    <message>
+        <source>e.g. 24 December, 6 pm</source>
+        <translation>z. B. 24. Dezember, 18 Uhr</translation>
+    </message>
+    <message>
+        <source>e.g. the community hall</source>
+        <translation>z. B. das Gemeindehaus</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>Language of the email</source>
+        <translation>Sprache der E-Mail</translation>
+    </message>
+    <message>
+        <source>Subject Line</source>
+        <translation>Betreffzeile</translation>
+    </message>
+    <message>
+        <source>Messge Text</source>
+        <translation>Nachrichtentext</translation>
+    </message>
+    <message>
+        <source>Message Trailer</source>
+        <translation>Nachrichtenschluss</translation>
+    </message>
+    <message>
+        <source>Event details (added to every message when filled in)</source>
+        <translation>Angaben zur Feier (werden jeder Nachricht angefügt, wenn ausgefüllt)</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Reply by</source>
+        <translation>Antwort bis</translation>
+    </message>
+    <message>
+        <source>Send an Email Message to Participants</source>
+        <translation>Den Teilnehmern eine E-Mail senden</translation>
+    </message>
+    <message>
+        <source>NOTE: This email will not include Secret Santa information, it is intended to allow you to send out 
+informational messages to the participants.  For Example you may want to send out an informational email 
+to participants notifying them of a Secret Santa drawing they will be a part of.
+</source>
+        <translation>HINWEIS: Diese E-Mail enthält keine Wichtel-Zuteilung. Mit ihr können Sie den Teilnehmern 
+Informationen schicken, zum Beispiel eine Ankündigung, 
+dass sie an einer Wichtel-Auslosung teilnehmen werden.
+</translation>
+    </message>
+    <message>
+        <source>Message Text to send</source>
+        <translation>Zu sendender Nachrichtentext</translation>
+    </message>
+    <message>
+        <source>The subject line or the message text is empty.
+Send the message to every participant anyway?</source>
+        <translation>Die Betreffzeile oder der Nachrichtentext ist leer.
+Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Exiting...</source>
+        <translation>Wird beendet...</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>New List</source>
+        <translation>Neue Liste</translation>
+    </message>
+    <message>
+        <source>Open List</source>
+        <translation>Liste öffnen</translation>
+    </message>
+    <message>
+        <source>Save List</source>
+        <translation>Liste speichern</translation>
+    </message>
+    <message>
+        <source>Add participants from address book</source>
+        <translation>Teilnehmer aus dem Adressbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add participants</source>
+        <translation>Teilnehmer hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete participant </source>
+        <translation>Teilnehmer löschen</translation>
+    </message>
+    <message>
+        <source>Edit participant </source>
+        <translation>Teilnehmer bearbeiten</translation>
+    </message>
+    <message>
+        <source>Set Individual Exclusion</source>
+        <translation>Einzelausschluss setzen</translation>
+    </message>
+    <message>
+        <source>Set Group Exclusion</source>
+        <translation>Gruppenausschluss setzen</translation>
+    </message>
+    <message>
+        <source>Clear Exclusions</source>
+        <translation>Ausschlüsse löschen</translation>
+    </message>
+    <message>
+        <source>Calculate &amp;&amp; View</source>
+        <translation>Auslosen &amp;&amp; anzeigen</translation>
+    </message>
+    <message>
+        <source>Calculate &amp;&amp; Send</source>
+        <translation>Auslosen &amp;&amp; senden</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MainWindow</name>
+    <message>
+        <source>%1[*] - Hollymoor</source>
+        <translation>%1[*] - Hollymoor</translation>
+    </message>
+</context>
+<context>
+    <name>ui::OAuthSignIn</name>
+    <message>
+        <source>Signed in. You can close this page and return to Hollymoor.</source>
+        <translation>Angemeldet. Sie können diese Seite schließen und zu Hollymoor zurückkehren.</translation>
+    </message>
+    <message>
+        <source>the sign-in was declined</source>
+        <translation>die Anmeldung wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>the sign-in provider answered: %1</source>
+        <translation>der Anmeldedienst antwortete: %1</translation>
+    </message>
+</context>
+</TS>

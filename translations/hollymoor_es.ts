@@ -1,0 +1,462 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>unknown language &apos;%1&apos; (known: %2)</source>
+        <translation>idioma desconocido &apos;%1&apos; (disponibles: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Messages are still being sent. Close Hollymoor and stop sending?
+
+Whoever has not been reached yet can be notified later with Re-Send Previous Drawing.</source>
+        <translation>Todavía se están enviando mensajes. ¿Cerrar Hollymoor y detener el envío?
+
+A quien aún no se haya avisado se le puede notificar más tarde con «Reenviar el sorteo anterior».</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w List</source>
+        <translation>&amp;Nueva lista</translation>
+    </message>
+    <message>
+        <source>&amp;Open List...</source>
+        <translation>A&amp;brir lista...</translation>
+    </message>
+    <message>
+        <source>&amp;Save List...</source>
+        <translation>&amp;Guardar lista...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Add Participants</source>
+        <translation>Añadir participantes</translation>
+    </message>
+    <message>
+        <source>Using Address Book...</source>
+        <translation>Desde la libreta de direcciones...</translation>
+    </message>
+    <message>
+        <source>Using Manual Entry...</source>
+        <translation>Introduciéndolos a mano...</translation>
+    </message>
+    <message>
+        <source>Edit Participant...</source>
+        <translation>Editar participante...</translation>
+    </message>
+    <message>
+        <source>Delete Participant...</source>
+        <translation>Eliminar participante...</translation>
+    </message>
+    <message>
+        <source>Set Group Exclusion</source>
+        <translation>Establecer exclusión de grupo</translation>
+    </message>
+    <message>
+        <source>Set Individual Exclusion</source>
+        <translation>Establecer exclusión individual</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Borrar selección</translation>
+    </message>
+    <message>
+        <source>Clear Exclusions</source>
+        <translation>Borrar exclusiones</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>Calculate &amp;&amp; View</source>
+        <translation>Sortear &amp;&amp; ver</translation>
+    </message>
+    <message>
+        <source>Calculate &amp;&amp; Send ...</source>
+        <translation>Sortear &amp;&amp; enviar ...</translation>
+    </message>
+    <message>
+        <source>Drawing &amp;Options...</source>
+        <translation>&amp;Opciones del sorteo...</translation>
+    </message>
+    <message>
+        <source>Send Participants an Email...</source>
+        <translation>Enviar un correo a los participantes...</translation>
+    </message>
+    <message>
+        <source>Re-Send Previous Drawing...</source>
+        <translation>Reenviar el sorteo anterior...</translation>
+    </message>
+    <message>
+        <source>View Previous Drawing&apos;s Information</source>
+        <translation>Ver la información del sorteo anterior</translation>
+    </message>
+    <message>
+        <source>Add Late Participant...</source>
+        <translation>Añadir un participante tardío...</translation>
+    </message>
+    <message>
+        <source>Remove Participant from Drawing...</source>
+        <translation>Quitar a un participante del sorteo...</translation>
+    </message>
+    <message>
+        <source>Print Sealed Slips...</source>
+        <translation>Imprimir papeletas cerradas...</translation>
+    </message>
+    <message>
+        <source>&amp;Setup...</source>
+        <translation>&amp;Configuración...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Demos</source>
+        <translation>Demostraciones</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Getting Started (The Basics)</source>
+        <translation>Primeros pasos (lo básico)</translation>
+    </message>
+    <message>
+        <source>Re-Sending Previous Drawing</source>
+        <translation>Reenviar el sorteo anterior</translation>
+    </message>
+    <message>
+        <source>Viewing HTML history File</source>
+        <translation>Ver el archivo de historial HTML</translation>
+    </message>
+    <message>
+        <source>Website...</source>
+        <translation>Sitio web...</translation>
+    </message>
+    <message>
+        <source>WebSite FAQ...</source>
+        <translation>Preguntas frecuentes del sitio web...</translation>
+    </message>
+    <message>
+        <source>WebSite Support...</source>
+        <translation>Soporte en el sitio web...</translation>
+    </message>
+    <message>
+        <source>&amp;Check For Updated Version</source>
+        <translation>&amp;Buscar una versión nueva</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>A&amp;cerca de...</translation>
+    </message>
+    <message>
+        <source>Cancel Re-Send</source>
+        <translation>Cancelar el reenvío</translation>
+    </message>
+    <message>
+        <source>Save List &amp;As...</source>
+        <translation>Guardar lista &amp;como...</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>This message was sent to you using the Hollymoor</source>
+        <translation>Este mensaje se le ha enviado con Hollymoor</translation>
+    </message>
+    <message>
+        <source>Get Your copy at %1</source>
+        <translation>Consiga su copia en %1</translation>
+    </message>
+    <message>
+        <source>This message replaces the Secret Santa message you received earlier.<byte value="xd"/>
+The drawing has changed: please disregard the earlier message and give to the<byte value="xd"/>
+person named in this one.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Este mensaje sustituye al mensaje del Amigo Invisible que recibiste antes.<byte value="xd"/>
+El sorteo ha cambiado: no hagas caso del mensaje anterior y haz tu regalo a la<byte value="xd"/>
+persona que se nombra en este.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Notes, Gift Suggestions, or Special Instructions for %1:</source>
+        <translation>Notas, ideas de regalo o indicaciones especiales para %1:</translation>
+    </message>
+    <message>
+        <source>Gift budget: %1</source>
+        <translation>Presupuesto del regalo: %1</translation>
+    </message>
+    <message>
+        <source>Date of the exchange: %1</source>
+        <translation>Fecha del intercambio: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Lugar: %1</translation>
+    </message>
+    <message>
+        <source>Please reply by: %1</source>
+        <translation>Por favor, responda antes del: %1</translation>
+    </message>
+    <message>
+        <source>Your Secret Santa Information Enclosed</source>
+        <translation>Tu información de Amigo Invisible</translation>
+    </message>
+    <message>
+        <source>Important Secret Santa Message!!<byte value="xd"/>
+<byte value="xd"/>
+The person you have been choosen to be a Secret Santa for<byte value="xd"/>
+ is named at the end of this email message<byte value="xd"/>
+</source>
+        <translation>¡¡Mensaje importante del Amigo Invisible!!<byte value="xd"/>
+<byte value="xd"/>
+La persona de la que has sido elegido Amigo Invisible<byte value="xd"/>
+ aparece al final de este mensaje<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>You are a Secret Santa for</source>
+        <translation>Eres el Amigo Invisible de</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Mark or Unmark Name</source>
+        <translation>&amp;Marcar o desmarcar el nombre</translation>
+    </message>
+    <message>
+        <source>the sign-in provider refused: %1</source>
+        <translation>el proveedor de inicio de sesión lo rechazó: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendDialog</name>
+    <message>
+        <source>The email subject line.  You can change the wording if you desire.</source>
+        <translation>El asunto del correo. Puede cambiar el texto si lo desea.</translation>
+    </message>
+    <message>
+        <source>The email message text.  You can add any additional information here that you would like everyone to recieve.</source>
+        <translation>El texto del correo. Puede añadir aquí cualquier información que quiera que reciban todos.</translation>
+    </message>
+    <message>
+        <source>The email message trailer.  This line identifies the person you are a Secret Santa for.   Change this to read some thing different if you desire.</source>
+        <translation>El final del correo. Esta línea indica la persona a la que hay que hacer el regalo. Cámbiela si lo desea.</translation>
+    </message>
+    <message>
+        <source>Allows you to send a trial test to a single email address.  For example your own email address.</source>
+        <translation>Permite enviar una prueba a una sola dirección de correo, por ejemplo la suya.</translation>
+    </message>
+    <message>
+        <source>&lt;Person&apos;s Name&gt;</source>
+        <translation>&lt;Nombre de la persona&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Send Email Notifications to Participants</source>
+        <translation>Enviar las notificaciones por correo a los participantes</translation>
+    </message>
+    <message>
+        <source>The language of the message texts; texts you changed stay as typed.</source>
+        <translation>El idioma de los textos del mensaje; los textos que haya cambiado se quedan como están.</translation>
+    </message>
+    <message>
+        <source>TestMode: Send all emails to this email addess</source>
+        <translation>Modo de prueba: enviar todos los correos a esta dirección</translation>
+    </message>
+    <message>
+        <source>e.g. 20 EUR</source>
+        <translation>p. ej. 20 EUR</translation>
+    </message>
+    <message>
+        <source>e.g. 24 December, 6 pm</source>
+        <translation>p. ej. 24 de diciembre, 18:00</translation>
+    </message>
+    <message>
+        <source>e.g. the community hall</source>
+        <translation>p. ej. el centro cívico</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opcional</translation>
+    </message>
+    <message>
+        <source>Language of the email</source>
+        <translation>Idioma del correo</translation>
+    </message>
+    <message>
+        <source>Subject Line</source>
+        <translation>Asunto</translation>
+    </message>
+    <message>
+        <source>Messge Text</source>
+        <translation>Texto del mensaje</translation>
+    </message>
+    <message>
+        <source>Message Trailer</source>
+        <translation>Final del mensaje</translation>
+    </message>
+    <message>
+        <source>Event details (added to every message when filled in)</source>
+        <translation>Detalles del evento (se añaden a cada mensaje si se rellenan)</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Presupuesto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Reply by</source>
+        <translation>Responder antes del</translation>
+    </message>
+    <message>
+        <source>Send an Email Message to Participants</source>
+        <translation>Enviar un mensaje de correo a los participantes</translation>
+    </message>
+    <message>
+        <source>NOTE: This email will not include Secret Santa information, it is intended to allow you to send out 
+informational messages to the participants.  For Example you may want to send out an informational email 
+to participants notifying them of a Secret Santa drawing they will be a part of.
+</source>
+        <translation>NOTA: este correo no incluye la información del Amigo Invisible; sirve para enviar 
+mensajes informativos a los participantes. Por ejemplo, puede avisarles 
+de un sorteo de Amigo Invisible en el que van a participar.
+</translation>
+    </message>
+    <message>
+        <source>Message Text to send</source>
+        <translation>Texto del mensaje que se enviará</translation>
+    </message>
+    <message>
+        <source>The subject line or the message text is empty.
+Send the message to every participant anyway?</source>
+        <translation>El asunto o el texto del mensaje está vacío.
+¿Enviar el mensaje a todos los participantes de todos modos?</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Exiting...</source>
+        <translation>Saliendo...</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>New List</source>
+        <translation>Nueva lista</translation>
+    </message>
+    <message>
+        <source>Open List</source>
+        <translation>Abrir lista</translation>
+    </message>
+    <message>
+        <source>Save List</source>
+        <translation>Guardar lista</translation>
+    </message>
+    <message>
+        <source>Add participants from address book</source>
+        <translation>Añadir participantes desde la libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Add participants</source>
+        <translation>Añadir participantes</translation>
+    </message>
+    <message>
+        <source>Delete participant </source>
+        <translation>Eliminar participante</translation>
+    </message>
+    <message>
+        <source>Edit participant </source>
+        <translation>Editar participante</translation>
+    </message>
+    <message>
+        <source>Set Individual Exclusion</source>
+        <translation>Establecer exclusión individual</translation>
+    </message>
+    <message>
+        <source>Set Group Exclusion</source>
+        <translation>Establecer exclusión de grupo</translation>
+    </message>
+    <message>
+        <source>Clear Exclusions</source>
+        <translation>Borrar exclusiones</translation>
+    </message>
+    <message>
+        <source>Calculate &amp;&amp; View</source>
+        <translation>Sortear &amp;&amp; ver</translation>
+    </message>
+    <message>
+        <source>Calculate &amp;&amp; Send</source>
+        <translation>Sortear &amp;&amp; enviar</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MainWindow</name>
+    <message>
+        <source>%1[*] - Hollymoor</source>
+        <translation>%1[*] - Hollymoor</translation>
+    </message>
+</context>
+<context>
+    <name>ui::OAuthSignIn</name>
+    <message>
+        <source>Signed in. You can close this page and return to Hollymoor.</source>
+        <translation>Sesión iniciada. Puede cerrar esta página y volver a Hollymoor.</translation>
+    </message>
+    <message>
+        <source>the sign-in was declined</source>
+        <translation>se rechazó el inicio de sesión</translation>
+    </message>
+    <message>
+        <source>the sign-in provider answered: %1</source>
+        <translation>el proveedor de inicio de sesión respondió: %1</translation>
+    </message>
+</context>
+</TS>
