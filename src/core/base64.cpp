@@ -22,4 +22,33 @@ std::string Base64Encode(std::string_view bytes) {
   return out;
 }
 
+std::string Base64Decode(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() / 4 * 3);
+  uint32_t bits = 0;
+  int count = 0;
+  for (char c : text) {
+    int v;
+    if (c >= 'A' && c <= 'Z')
+      v = c - 'A';
+    else if (c >= 'a' && c <= 'z')
+      v = c - 'a' + 26;
+    else if (c >= '0' && c <= '9')
+      v = c - '0' + 52;
+    else if (c == '+')
+      v = 62;
+    else if (c == '/')
+      v = 63;
+    else
+      continue;
+    bits = (bits << 6) | static_cast<uint32_t>(v);
+    count += 6;
+    if (count >= 8) {
+      count -= 8;
+      out.push_back(static_cast<char>((bits >> count) & 0xFF));
+    }
+  }
+  return out;
+}
+
 }  // namespace mail

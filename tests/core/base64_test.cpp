@@ -40,4 +40,24 @@ TEST(Base64Encode, EveryHighByteInEveryPositionOfLengthsOneToFive) {
   EXPECT_EQ(mail::Base64Encode("\xC3\xA9"), "w6k=");  // UTF-8 "é" stays two bytes
 }
 
+TEST(Base64Decode, UndoesTheEncoderForEveryByteAndLength) {
+  std::string all;
+  for (int byte = 0; byte <= 0xFF; ++byte) all += static_cast<char>(byte);
+  for (size_t len = 0; len <= all.size(); len += 37) {
+    std::string in = all.substr(all.size() - len);
+    ASSERT_EQ(mail::Base64Decode(mail::Base64Encode(in)), in) << len;
+  }
+  for (auto& v : {"", "f", "fo", "foo", "foob", "fooba", "foobar"})
+    EXPECT_EQ(mail::Base64Decode(mail::Base64Encode(v)), v);
+}
+
+TEST(Base64Decode, SkipsLineBreaksSpacesAndStrayCharacters) {
+  EXPECT_EQ(mail::Base64Decode("Zm9v\r\n YmFy"), "foobar");
+  EXPECT_EQ(mail::Base64Decode("Zm9v\tY*m!E="), "fooba");
+  EXPECT_EQ(mail::Base64Decode("Zg"), "f");  // padding left out
+  EXPECT_EQ(mail::Base64Decode("Z"), "");    // six bits make no byte
+  EXPECT_EQ(mail::Base64Decode("===="), "");
+  EXPECT_EQ(mail::Base64Decode("w6k="), "\xC3\xA9");
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <optional>
 #include <unordered_set>
 
+#include "core/base64.h"
 #include "mail/contacts/contacts.h"
 
 namespace mail {
@@ -54,34 +55,6 @@ std::string DecodeQuotedPrintable(std::string_view s) {
     }
     if (s[i] == '=' && i + 1 == s.size()) break;  // a soft break left at the very end
     out += s[i];
-  }
-  return out;
-}
-
-std::string DecodeBase64(std::string_view s) {
-  std::string out;
-  unsigned buffer = 0;
-  int bits = 0;
-  for (char c : s) {
-    int v;
-    if (c >= 'A' && c <= 'Z')
-      v = c - 'A';
-    else if (c >= 'a' && c <= 'z')
-      v = c - 'a' + 26;
-    else if (c >= '0' && c <= '9')
-      v = c - '0' + 52;
-    else if (c == '+')
-      v = 62;
-    else if (c == '/')
-      v = 63;
-    else
-      continue;  // padding, white space, line breaks
-    buffer = (buffer << 6) | static_cast<unsigned>(v);
-    bits += 6;
-    if (bits >= 8) {
-      bits -= 8;
-      out += static_cast<char>((buffer >> bits) & 0xFF);
-    }
   }
   return out;
 }
@@ -164,7 +137,7 @@ std::optional<Property> ParseProperty(std::string_view line) {
   }
 
   std::string bytes = quoted_printable ? DecodeQuotedPrintable(raw)
-                      : base64         ? DecodeBase64(raw)
+                      : base64         ? Base64Decode(raw)
                                        : std::string(raw);
   return Property{name, ConvertCharset(bytes, charset)};
 }

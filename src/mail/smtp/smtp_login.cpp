@@ -121,38 +121,9 @@ std::unique_ptr<LoginMechanism> MakeLogin(const std::set<std::string>& offered,
   }
   const std::string user = CommandSafe(LoginName(settings.SMTPAccountName));
   const std::string password = CommandSafe(settings.SMTPAccountPassword);
-  if (offered.count("PLAIN"))
-    return std::make_unique<PlainLogin>(user, DecodeStoredPassword(password));
+  if (offered.count("PLAIN")) return std::make_unique<PlainLogin>(user, Base64Decode(password));
   if (offered.count("LOGIN")) return std::make_unique<LoginLogin>(user, password);
   return nullptr;
-}
-
-std::string DecodeStoredPassword(std::string_view base64) {
-  std::string out;
-  unsigned int bits = 0;
-  int count = 0;
-  for (char c : base64) {
-    int v;
-    if (c >= 'A' && c <= 'Z')
-      v = c - 'A';
-    else if (c >= 'a' && c <= 'z')
-      v = c - 'a' + 26;
-    else if (c >= '0' && c <= '9')
-      v = c - '0' + 52;
-    else if (c == '+')
-      v = 62;
-    else if (c == '/')
-      v = 63;
-    else
-      continue;
-    bits = (bits << 6) | static_cast<unsigned int>(v);
-    count += 6;
-    if (count >= 8) {
-      count -= 8;
-      out.push_back(static_cast<char>((bits >> count) & 0xFF));
-    }
-  }
-  return out;
 }
 
 }  // namespace mail

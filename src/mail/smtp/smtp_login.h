@@ -41,7 +41,4 @@ std::set<std::string> OfferedMechanisms(std::string_view ehlo_reply);
 std::unique_ptr<LoginMechanism> MakeLogin(const std::set<std::string>& offered,
                                           const MailSettings& settings);
 
-// The clear password out of the stored Base64 text (invalid characters are skipped).
-std::string DecodeStoredPassword(std::string_view base64);
-
 }  // namespace mail
