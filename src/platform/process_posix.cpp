@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "platform/process.h"
+#include "platform/process_common.h"
 
 extern char** environ;
 
@@ -105,15 +106,8 @@ std::optional<std::filesystem::path> FindProgram(const std::string& program) {
 ProcessRun RunProcess(const std::vector<std::string>& argv, std::string_view input,
                       std::chrono::milliseconds timeout) {
   ProcessRun run;
-  if (argv.empty()) {
-    run.error = "no mailer command";
-    return run;
-  }
-  std::optional<std::filesystem::path> program = FindProgram(argv[0]);
-  if (!program) {
-    run.error = "[" + argv[0] + "] is not an executable program";
-    return run;
-  }
+  const std::optional<std::filesystem::path> program = internal::ProgramToRun(argv, run);
+  if (!program) return run;
 
   int in_pipe[2], out_pipe[2];
   if (::pipe2(in_pipe, O_CLOEXEC) != 0) {
@@ -198,9 +192,7 @@ ProcessRun RunProcess(const std::vector<std::string>& argv, std::string_view inp
         char buf[4096];
         const ssize_t got = ::read(out_read.get(), buf, sizeof buf);
         if (got > 0) {
-          const std::size_t room =
-              kProcessOutputCap - std::min(kProcessOutputCap, run.output.size());
-          run.output.append(buf, std::min<std::size_t>(room, static_cast<std::size_t>(got)));
+          internal::KeepOutput(run, buf, static_cast<std::size_t>(got));
           progressed = true;
         } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
           out_read.Close();

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "platform/process.h"
+#include "platform/process_common.h"
 
 namespace platform {
 
@@ -120,15 +121,8 @@ std::optional<std::filesystem::path> FindProgram(const std::string& program) {
 ProcessRun RunProcess(const std::vector<std::string>& argv, std::string_view input,
                       std::chrono::milliseconds timeout) {
   ProcessRun run;
-  if (argv.empty()) {
-    run.error = "no mailer command";
-    return run;
-  }
-  std::optional<std::filesystem::path> program = FindProgram(argv[0]);
-  if (!program) {
-    run.error = "[" + argv[0] + "] is not an executable program";
-    return run;
-  }
+  const std::optional<std::filesystem::path> program = internal::ProgramToRun(argv, run);
+  if (!program) return run;
 
   // Only the child's ends are inheritable, and only they are handed over.
   SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
@@ -202,10 +196,8 @@ ProcessRun RunProcess(const std::vector<std::string>& argv, std::string_view inp
   std::thread reader([&] {
     char buf[4096];
     DWORD got = 0;
-    while (::ReadFile(out_read.get(), buf, sizeof buf, &got, nullptr) && got > 0) {
-      const std::size_t room = kProcessOutputCap - std::min(kProcessOutputCap, run.output.size());
-      run.output.append(buf, std::min<std::size_t>(room, got));
-    }
+    while (::ReadFile(out_read.get(), buf, sizeof buf, &got, nullptr) && got > 0)
+      internal::KeepOutput(run, buf, got);
   });
 
   const auto deadline = std::chrono::steady_clock::now() + timeout;
