@@ -63,17 +63,4 @@ int CreatePrivateFile(const fs::path& path) {
 #endif
 }
 
-bool SyncFolder(const fs::path& folder) {
-#ifdef HM_POSIX_FILES
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0;
-  ::close(fd);
-  return ok;
-#else
-  (void)folder;
-  return true;
-#endif
-}
-
 }  // namespace core

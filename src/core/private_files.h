@@ -20,7 +20,4 @@ bool PreparePrivateFile(const std::filesystem::path& path);
 // (errno says why); on platforms without descriptors always -1.
 int CreatePrivateFile(const std::filesystem::path& path);
 
-// Makes a rename in the folder durable: the folder's entry is on disk before we go on.
-bool SyncFolder(const std::filesystem::path& folder);
-
 }  // namespace core

@@ -1,57 +1,16 @@
 #include "files/atomic_file.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <random>
 #include <system_error>
 
 #include "platform/files.h"
-
-#include "core/private_files.h"
 
 namespace files {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string RandomSuffix() {
-  static std::mt19937_64 gen{std::random_device{}()};
-  static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-  std::string s;
-  for (int i = 0; i < 10; ++i) s += kDigits[gen() % 36];
-  return s;
-}
-
-// Creates a new, not yet existing, file next to the target, readable by its owner alone
-// (the rename carries that mode over to the target, tightening an earlier file).
-std::FILE* CreateTemp(const fs::path& target, fs::path& temp) {
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    temp = target;
-    temp += ".tmp-" + RandomSuffix();
-    if (std::FILE* f = platform::CreateNewFile(temp, true)) return f;
-    if (errno != EEXIST) return nullptr;
-  }
-  return nullptr;
-}
-
-}  // namespace
-
 bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
-  fs::path temp;
-  std::FILE* f = CreateTemp(path, temp);
-  if (!f) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = ok && platform::SyncToDisk(f);  // the data is on disk before the name points at it
-  ok = std::fclose(f) == 0 && ok;
-  ok = ok && platform::MoveIntoPlace(temp, path);
-  std::error_code ec;
-  if (!ok) {
-    fs::remove(temp, ec);
-    return false;
-  }
-  // Without this a crash soon after could bring back the earlier file, or none.
-  return core::SyncFolder(path.parent_path());
+  return platform::ReplaceFileAtomically(path, bytes);
 }
 
 bool ReadWholeFile(const fs::path& path, std::string& bytes) {

@@ -5,16 +5,11 @@
 #include <cstdio>
 #include <system_error>
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#define HM_HAVE_POSIX_OPEN 1
-#endif
-
 #include "core/private_files.h"
 #include "files/atomic_file.h"
 #include "files/ledger.h"
 #include "files/list_file.h"
+#include "platform/files.h"
 
 namespace files {
 
@@ -65,17 +60,10 @@ void Cell(std::string& out, const char* width, const std::string& text, const ch
 
 // Creates `path` only if nothing has that name; errno tells why not.
 bool CreateExclusively(const std::filesystem::path& path) {
-#ifdef HM_HAVE_POSIX_OPEN
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
-  ::close(fd);
-  return true;
-#else
-  std::FILE* f = std::fopen(path.string().c_str(), "wbx");
+  std::FILE* f = platform::CreateNewFile(path, true);
   if (!f) return false;
   std::fclose(f);
   return true;
-#endif
 }
 
 }  // namespace

@@ -1,17 +1,10 @@
 #include "files/ledger.h"
 
-#include <fcntl.h>
-
 #include <cerrno>
 #include <cstring>
 
 #include "files/atomic_file.h"
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "platform/files.h"
 
 namespace files {
 
@@ -22,31 +15,11 @@ namespace {
 
 constexpr const char* kHeader = "hollymoor-ledger 1";
 
-#ifdef _WIN32
-int OpenForAppend(const fs::path& p) {
-  return ::_wopen(p.c_str(), _O_WRONLY | _O_CREAT | _O_APPEND | _O_BINARY, 0600);
-}
-long WriteSome(int fd, const char* data, std::size_t n) {
-  return ::_write(fd, data, static_cast<unsigned>(n));
-}
-bool SyncFile(int fd) { return ::_commit(fd) == 0; }
-void CloseFile(int fd) { ::_close(fd); }
-void SyncFolder(const fs::path&) {}  // Windows makes the name durable with the file
-#else
-int OpenForAppend(const fs::path& p) {
-  return ::open(p.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
-}
-long WriteSome(int fd, const char* data, std::size_t n) { return ::write(fd, data, n); }
-bool SyncFile(int fd) { return ::fsync(fd) == 0; }
-void CloseFile(int fd) { ::close(fd); }
-// The file's name must survive a power cut as well as its contents.
-void SyncFolder(const fs::path& folder) {
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-#endif
+using platform::CloseFile;
+using platform::OpenForAppend;
+using platform::SyncFile;
+using platform::SyncFolder;
+using platform::WriteSome;
 
 // Names and replies may hold tabs or line breaks; one record stays one line.
 std::string Escape(const std::string& text) {
@@ -214,7 +187,7 @@ std::unique_ptr<LedgerWriter> LedgerWriter::Start(const fs::path& path,
     error = w->error_;
     return nullptr;
   }
-  SyncFolder(path.parent_path());
+  SyncFolder(path.parent_path());  // the name must survive a power cut, as the lines do
   return w;
 }
 

@@ -42,6 +42,24 @@ bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
+bool SyncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
+int OpenForAppend(const std::filesystem::path& path) {
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+}
+
+long WriteSome(int fd, const char* data, std::size_t size) { return ::write(fd, data, size); }
+
+bool SyncFile(int fd) { return ::fsync(fd) == 0; }
+
+void CloseFile(int fd) { ::close(fd); }
+
 void RestrictFolderToOwner(const std::filesystem::path& folder) {
   ::chmod(folder.c_str(), S_IRWXU);
 }

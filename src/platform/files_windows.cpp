@@ -48,6 +48,20 @@ bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+bool SyncFolder(const std::filesystem::path&) { return true; }
+
+int OpenForAppend(const std::filesystem::path& path) {
+  return ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_APPEND | _O_BINARY, 0600);
+}
+
+long WriteSome(int fd, const char* data, std::size_t size) {
+  return ::_write(fd, data, static_cast<unsigned>(size));
+}
+
+bool SyncFile(int fd) { return ::_commit(fd) == 0; }
+
+void CloseFile(int fd) { ::_close(fd); }
+
 void RestrictFolderToOwner(const std::filesystem::path&) {}
 
 bool IsWritableRegularFile(const std::filesystem::path& path) {

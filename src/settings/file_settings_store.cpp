@@ -1,13 +1,10 @@
 #include "settings/file_settings_store.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
-#include <random>
 #include <sstream>
 
-#include "core/private_files.h"
 #include "platform/files.h"
 
 namespace mail {
@@ -116,18 +113,6 @@ std::string Quote(const std::string& s) {
   return out;
 }
 
-// An owner-only file beside the target that did not exist before.
-std::FILE* CreateTemp(const std::filesystem::path& target, std::filesystem::path* tmp) {
-  static std::mt19937_64 gen{std::random_device{}()};
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    *tmp = target;
-    *tmp += ".tmp-" + std::to_string(gen());
-    if (std::FILE* f = platform::CreateNewFile(*tmp, true)) return f;
-    if (errno != EEXIST) return nullptr;
-  }
-  return nullptr;
-}
-
 class FileKey : public SettingsKey {
  public:
   FileKey(std::filesystem::path path, SettingsEntries entries)
@@ -175,18 +160,7 @@ class FileKey : public SettingsKey {
       if (ec) return kStatusWriteFault;
       platform::RestrictFolderToOwner(dir);
     }
-    std::filesystem::path tmp;
-    std::FILE* f = CreateTemp(target, &tmp);
-    if (!f) return kStatusWriteFault;
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    ok = ok && platform::SyncToDisk(f);
-    ok = std::fclose(f) == 0 && ok;
-    ok = ok && platform::MoveIntoPlace(tmp, target);
-    ok = ok && core::SyncFolder(dir);
-    if (!ok) {
-      std::filesystem::remove(tmp, ec);
-      return kStatusWriteFault;
-    }
+    if (!platform::ReplaceFileAtomically(target, text)) return kStatusWriteFault;
     return kStatusOk;
   }
 
