@@ -106,6 +106,16 @@ TEST(CliDrawingOptions, CheckReportsEachOptionAndAnImpossibleLoopExitsThree) {
   EXPECT_EQ(r.exit_code, 3);
   EXPECT_EQ(r.out, "");
   EXPECT_TRUE(Has(r.err, "A single loop through everybody is impossible")) << r.err;
+  EXPECT_TRUE(Has(r.err,
+                  "reason: Ann and Bob can only give among themselves, so no single loop can "
+                  "include everybody\n"))
+      << r.err;
+  r = box.Run({"draw", couples.string(), "--no-mutual"});
+  EXPECT_EQ(r.exit_code, 3);
+  EXPECT_TRUE(Has(r.err,
+                  "reason: every possible drawing has two people drawing each other (every "
+                  "possible drawing was counted)\n"))
+      << r.err;
   EXPECT_EQ(box.Run({"draw", couples.string()}).exit_code, 0);
 
   const auto loose = box.Write("loose.hmr", ListFile(People(8)));

@@ -28,18 +28,8 @@ std::string JoinNames(const roster::Roster& roster, const std::vector<int>& indi
   return out;
 }
 
-}  // namespace
-
-std::string NoDrawingReason(const roster::Roster& roster) {
-  const int n = roster.ParticipantCount();
-  if (n == 0) return "the roster has no participants";
-  const roster::ExclusionGraph graph = roster::ReadExclusionGraph(roster.grid());
-  // The plainest reason first: somebody whom everybody else excludes.
-  if (const int nobody = roster::UndrawableReceiver(graph); nobody >= 0 && n > 1)
-    return "nobody can give to " + Describe(roster, nobody + 1) + " (everybody else excludes them)";
-  roster::Xoshiro256 random(1);
-  const roster::Matching matching = roster::MaximumMatching(graph, random);
-  const roster::Obstruction why = roster::FindObstruction(graph, matching);
+// The options' kinds come only from a drawing that tried them; a plain matching gives the rest.
+std::string ObstructionReason(const roster::Roster& roster, const roster::Obstruction& why) {
   using Kind = roster::Obstruction::Kind;
   switch (why.kind) {
     case Kind::kNone:
@@ -55,8 +45,30 @@ std::string NoDrawingReason(const roster::Roster& roster) {
              JoinNames(roster, why.receivers) + ": " + std::to_string(why.givers.size()) +
              " givers for " + std::to_string(why.receivers.size()) +
              (why.receivers.size() == 1 ? " receiver" : " receivers");
+    case Kind::kClosedGroup:
+      return JoinNames(roster, why.givers) +
+             " can only give among themselves, so no single loop can include everybody";
+    case Kind::kNoSingleLoop:
+      return "no single loop runs through everybody (every possible drawing was counted)";
+    case Kind::kOnlySwappedPairs:
+      return "every possible drawing has two people drawing each other (every possible drawing "
+             "was counted)";
   }
   return {};
+}
+
+}  // namespace
+
+std::string NoDrawingReason(const roster::Roster& roster) {
+  const int n = roster.ParticipantCount();
+  if (n == 0) return "the roster has no participants";
+  const roster::ExclusionGraph graph = roster::ReadExclusionGraph(roster.grid());
+  // The plainest reason first: somebody whom everybody else excludes.
+  if (const int nobody = roster::UndrawableReceiver(graph); nobody >= 0 && n > 1)
+    return "nobody can give to " + Describe(roster, nobody + 1) + " (everybody else excludes them)";
+  roster::Xoshiro256 random(1);
+  const roster::Matching matching = roster::MaximumMatching(graph, random);
+  return ObstructionReason(roster, roster::FindObstruction(graph, matching));
 }
 
 namespace {
@@ -141,7 +153,9 @@ int RunDraw(Context& ctx) {
     // Not proven impossible: an option's search ran out of time.
     if (roster->LastDrawing().timed_out) return kExitFailed;
     // The abort box has been printed; say why as well.
-    const std::string reason = NoDrawingReason(*roster);
+    // A drawing may exist without the options; then the options' own proof says why.
+    std::string reason = NoDrawingReason(*roster);
+    if (reason.empty()) reason = ObstructionReason(*roster, roster->LastDrawing().obstruction);
     if (!reason.empty()) std::fprintf(stderr, "reason: %s\n", TerminalSafe(reason).c_str());
     return kExitNoDrawing;
   }
