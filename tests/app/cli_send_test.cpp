@@ -138,7 +138,9 @@ class CliSendTest : public ::testing::Test {
     std::set<std::string> resent;
     for (const auto& [giver, receiver] : again) {
       resent.insert(giver);
-      if (before.count(giver)) EXPECT_EQ(before.at(giver), receiver) << giver;
+      if (before.count(giver)) {
+        EXPECT_EQ(before.at(giver), receiver) << giver;
+      }
     }
     EXPECT_EQ(resent, pending);
     // Between the two runs everyone was reached, each with the receiver of the one drawing.

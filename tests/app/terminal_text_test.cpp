@@ -20,7 +20,7 @@ std::string ShellReads(const std::string& word) {
 }
 
 TEST(TerminalTextTest, ShellQuotedNamesReadBackExactlyAndShowNoControlCharacters) {
-  for (const std::string name :
+  for (const std::string& name :
        {std::string("Ann"), std::string("O'Neil"), std::string("x'; touch PWNED; echo '"),
         std::string("two\nlines"), std::string("\x1B]0;owned\x07 and \x1B[2J"),
         std::string("$(reboot) `id` \"q\" \\"),

@@ -39,8 +39,11 @@ TEST_F(AmendArchiveTest, AJoinerTakesOnePlaceAndTheRestKeepTheirPairs) {
   EXPECT_EQ(change.changed_rows.back(), 5);
   const int g = change.changed_rows.front();
   const Strings after = Pairs();
-  for (int r = 1; r <= 4; ++r)
-    if (r != g) EXPECT_EQ(after[r - 1], before[r - 1]);
+  for (int r = 1; r <= 4; ++r) {
+    if (r != g) {
+      EXPECT_EQ(after[r - 1], before[r - 1]);
+    }
+  }
   EXPECT_EQ(after[g - 1], Cell(g, roster::kColName) + ">Eve");
   // Eve gives to whoever g gave to before.
   EXPECT_EQ(after[4], "Eve>" + before[g - 1].substr(before[g - 1].find('>') + 1));

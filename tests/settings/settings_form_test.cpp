@@ -34,7 +34,11 @@ TEST(SettingsChecks, DialogAndRunCountCharactersNotBytes) {
     EXPECT_EQ(mail::CheckSmtpServer(c.server) + mail::CheckSmtpAddress(c.account) +
                   mail::CheckSmtpName(c.user),
               c.dialog);
-    EXPECT_EQ(mail::SmtpSettingsValid({false, false, c.server, c.user, c.account, ""}), c.run);
+    mail::MailSettings settings;
+    settings.SMTPServer = c.server;
+    settings.SMTPUserName = c.user;
+    settings.SMTPAccountName = c.account;
+    EXPECT_EQ(mail::SmtpSettingsValid(settings), c.run);
   }
 }
 

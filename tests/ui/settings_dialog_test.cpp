@@ -33,7 +33,11 @@ class SettingsDialogTest : public ::testing::Test {
 };
 
 TEST_F(SettingsDialogTest, OpensWithTheRecordAndWellFormedPresets) {
-  settings_ = {true, true, "mail.example.org", "Santa", "santa@example.org", "c2VjcmV0"};
+  settings_.UseSMTP = settings_.ServerRequiresAuthentication = true;
+  settings_.SMTPServer = "mail.example.org";
+  settings_.SMTPUserName = "Santa";
+  settings_.SMTPAccountName = "santa@example.org";
+  settings_.SMTPAccountPassword = "c2VjcmV0";
   ui::SettingsDialog d(settings_, store_, nullptr);
   EXPECT_EQ(d.windowTitle(), "Settings");
   EXPECT_TRUE(Find<QRadioButton>(d, "optSend_1")->isChecked());
