@@ -57,9 +57,10 @@ class CliSignInTest : public ::testing::Test {
     roster_ = box_.Write("four.hmr", ListFile(kFour)).string();
   }
   // login --no-browser, with the printed address followed as a browser would.
-  CliResult Login(std::string* page = nullptr, const std::vector<std::string>& more = {}) {
+  CliResult Login(std::string* page = nullptr, const std::vector<std::string>& more = {},
+                  const std::string& provider = "custom") {
     bool followed = false;
-    std::vector<std::string> args = {"login", "--provider", "custom", "--no-browser"};
+    std::vector<std::string> args = {"login", "--provider", provider, "--no-browser"};
     args.insert(args.end(), more.begin(), more.end());
     return box_.RunReading(args, [&](const std::string& out) {
       std::smatch m;
@@ -128,6 +129,31 @@ TEST_F(CliSignInTest, ATokenAboutToRunOutIsRenewedBeforeTheRun) {
   EXPECT_TRUE(Has(r.out, "accepted for delivery")) << r.out;
   EXPECT_EQ(oauth_->Grants(), "authorization_code\nrefresh_token\n");
   EXPECT_FALSE(Has(SessionLog(), "SIGN-IN TOKEN REFUSED")) << "the server never saw an old one";
+}
+
+TEST_F(CliSignInTest, SigningInWithAKnownProviderFillsOnlyAnEmptyServer) {
+  oauth_ = std::make_unique<OAuthServer>();
+  ASSERT_EQ(oauth_->error(), "");
+  // The provider's own sign-in pages are stood in for by the test server.
+  ASSERT_EQ(box_.Run({"settings", "--set", "SMTPAccountName=alice@example.org", "--set",
+                      "OAuthAuthorizeURL=" + oauth_->base_url() + "/authorize", "--set",
+                      "OAuthTokenURL=" + oauth_->base_url() + "/token", "--set",
+                      "OAuthClientID=hollymoor-test"})
+                .exit_code,
+            0);
+  CliResult r = Login(nullptr, {}, "google");
+  ASSERT_EQ(r.exit_code, 0) << r.out << r.err;
+  EXPECT_TRUE(Has(r.out,
+                  "No SMTP server was set; it is now smtp.gmail.com:587, the server of "
+                  "google.\n"))
+      << r.out;
+  EXPECT_TRUE(Has(box_.Run({"settings", "--show"}).out, "SMTPServer=smtp.gmail.com:587\n"));
+
+  ASSERT_EQ(box_.Run({"settings", "--set", "SMTPServer=mail.example.org:465"}).exit_code, 0);
+  r = Login(nullptr, {}, "microsoft");
+  ASSERT_EQ(r.exit_code, 0) << r.out << r.err;
+  EXPECT_FALSE(Has(r.out, "SMTP server")) << r.out;
+  EXPECT_TRUE(Has(box_.Run({"settings", "--show"}).out, "SMTPServer=mail.example.org:465\n"));
 }
 
 TEST_F(CliSignInTest, DeclinedOrUnansweredSignInsChangeNothingAndSayWhy) {

@@ -114,6 +114,13 @@ int RunLogin(Context& ctx) {
   mail::SaveRegistryValue(store, mail::kValueServerRequiresAuthentication, 1, mail::kTypeInt32);
   std::fprintf(ctx.out, "Signed in with %s; the sign-in is kept in the %s.\n",
                settings.OAuthProvider.c_str(), mail::DescribeSecretPlace(place).c_str());
+  // A server chosen before is the user's; only an empty one takes the provider's.
+  if (settings.SMTPServer.empty() && !endpoints.smtp_server.empty()) {
+    mail::SaveRegistryValue(store, mail::kValueSMTPServer, endpoints.smtp_server,
+                            mail::kTypeString);
+    std::fprintf(ctx.out, "No SMTP server was set; it is now %s, the server of %s.\n",
+                 endpoints.smtp_server.c_str(), settings.OAuthProvider.c_str());
+  }
   return kExitOk;
 }
 
