@@ -9,6 +9,203 @@
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>This program is provided &quot;as is&quot;, without warranty of any kind, express or implied. The authors are not liable for any claim, damage or other liability arising from its use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a copy of your list files and of the History folder.</source>
+        <translation>Dieses Programm wird „wie besehen“ bereitgestellt, ohne ausdrückliche oder stillschweigende Gewährleistung jeglicher Art. Die Autoren haften nicht für Ansprüche, Schäden oder sonstige Haftung aus seiner Verwendung, auch nicht für E-Mails, die verspätet, verloren oder an die falsche Person zugestellt werden. Bewahren Sie eine Kopie Ihrer Listendateien und des Ordners „History“ auf.</translation>
+    </message>
+    <message>
+        <source>Checking for a newer version sends your e-mail address (from Setup) to the update server.</source>
+        <translation>Die Suche nach einer neuen Version sendet Ihre E-Mail-Adresse (aus der Einrichtung) an den Update-Server.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Choose a contacts file (vCard .vcf or .csv) exported from your mail program or phone.</source>
+        <translation>Wählen Sie eine Kontaktdatei (vCard .vcf oder .csv), die Sie aus Ihrem E-Mail-Programm oder Telefon exportiert haben.</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Contacts file</source>
+        <translation>Kontaktdatei</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Filter by name or address</source>
+        <translation>Nach Name oder Adresse filtern</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Select all &amp;shown</source>
+        <translation>Alle &amp;angezeigten auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>%1 contact in %2</source>
+        <translation>%1 Kontakt in %2</translation>
+    </message>
+    <message>
+        <source>%1 contacts in %2</source>
+        <translation>%1 Kontakte in %2</translation>
+    </message>
+    <message>
+        <source>; %1 entry skipped (no usable e-mail address)</source>
+        <translation>; %1 Eintrag übersprungen (keine verwendbare E-Mail-Adresse)</translation>
+    </message>
+    <message>
+        <source>; %1 entries skipped (no usable e-mail address)</source>
+        <translation>; %1 Einträge übersprungen (keine verwendbare E-Mail-Adresse)</translation>
+    </message>
+    <message>
+        <source>&amp;Add %1</source>
+        <translation>%1 &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Open Contacts File</source>
+        <translation>Kontaktdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Contacts (*.vcf *.vcard *.csv *.txt);;All Files (*)</source>
+        <translation>Kontakte (*.vcf *.vcard *.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Drawing Options</source>
+        <translation>Auslosungsoptionen</translation>
+    </message>
+    <message>
+        <source>Nobody draws anyone they drew in this many of the latest archived drawings (matched by e-mail address, else by name).</source>
+        <translation>Niemand zieht jemanden, den er in so vielen der letzten archivierten Auslosungen gezogen hat (erkannt an der E-Mail-Adresse, sonst am Namen).</translation>
+    </message>
+    <message>
+        <source>Avoid the pairs of the last drawings:</source>
+        <translation>Paare der letzten Auslosungen vermeiden:</translation>
+    </message>
+    <message>
+        <source>One single loop through everybody</source>
+        <translation>Eine einzige Runde durch alle</translation>
+    </message>
+    <message>
+        <source>No swapped pairs (nobody draws the person who draws them)</source>
+        <translation>Keine getauschten Paare (niemand zieht die Person, die ihn zieht)</translation>
+    </message>
+    <message>
+        <source>Load From File Options</source>
+        <translation>Optionen zum Laden aus Datei</translation>
+    </message>
+    <message>
+        <source>Clear Current Participants</source>
+        <translation>Bisherige Teilnehmer entfernen</translation>
+    </message>
+    <message>
+        <source>Add Participants from file to List</source>
+        <translation>Teilnehmer aus der Datei zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Include Exclusion information in file</source>
+        <translation>Ausschlüsse aus der Datei übernehmen</translation>
+    </message>
+    <message>
+        <source>Add New Exclusions based on results of previous drawing </source>
+        <translation>Neue Ausschlüsse aus dem Ergebnis der vorherigen Auslosung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Participant Name</source>
+        <translation>Name des Teilnehmers</translation>
+    </message>
+    <message>
+        <source>Notes / Gift Suggestions</source>
+        <translation>Notizen / Geschenkideen</translation>
+    </message>
+    <message>
+        <source>Manual Addition of Participants</source>
+        <translation>Teilnehmer von Hand hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Edit Selected Participant</source>
+        <translation>Ausgewählten Teilnehmer bearbeiten</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>Grid</name>
+    <message>
+        <source>Exclusion #</source>
+        <translation>Ausschluss Nr.</translation>
+    </message>
+    <message>
+        <source>Participant Name</source>
+        <translation>Name des Teilnehmers</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Secret Santa For</source>
+        <translation>Wichtel für</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Unable to find the help page [%1]</source>
+        <translation>Die Hilfeseite [%1] wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Unable to open the help page [%1]: %2</source>
+        <translation>Die Hilfeseite [%1] lässt sich nicht öffnen: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Messages are still being sent. Close Hollymoor and stop sending?
@@ -17,6 +214,37 @@ Whoever has not been reached yet can be notified later with Re-Send Previous Dra
         <translation>Es werden noch Nachrichten gesendet. Hollymoor schließen und das Senden abbrechen?
 
 Wer noch nicht erreicht wurde, kann später mit „Vorherige Auslosung erneut senden“ benachrichtigt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Mapi</name>
+    <message>
+        <source>Error while attempting to send messages to MAPI Email Client</source>
+        <translation>Fehler beim Übergeben der Nachrichten an das E-Mail-Programm</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent to
+%2
+<byte value="xd"/><byte value="xd"/>Please check your email client&apos;s OutBox Folder to verify that messages have been re-sent.</source>
+        <translation>%1 E-Mails erneut gesendet an
+%2
+<byte value="xd"/><byte value="xd"/>Bitte prüfen Sie im Postausgang Ihres E-Mail-Programms, ob die Nachrichten erneut gesendet wurden.</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent to
+%2
+<byte value="xd"/><byte value="xd"/>Please check your email client&apos;s OutBox Folder to verify that messages have been sent.</source>
+        <translation>%1 E-Mails gesendet an
+%2
+<byte value="xd"/><byte value="xd"/>Bitte prüfen Sie im Postausgang Ihres E-Mail-Programms, ob die Nachrichten gesendet wurden.</translation>
+    </message>
+    <message>
+        <source> Re-Sending email to %1 ...</source>
+        <translation> E-Mail wird erneut an %1 gesendet ...</translation>
+    </message>
+    <message>
+        <source> Sending email to %1 ...</source>
+        <translation> E-Mail wird an %1 gesendet ...</translation>
     </message>
 </context>
 <context>
@@ -255,6 +483,39 @@ Die Person, die du beschenken darfst,<byte value="xd"/>
         <source>the sign-in provider refused: %1</source>
         <translation>der Anmeldedienst lehnte ab: %1</translation>
     </message>
+    <message>
+        <source>Microsoft</source>
+        <translation>Microsoft</translation>
+    </message>
+    <message>
+        <source>Google</source>
+        <translation>Google</translation>
+    </message>
+    <message>
+        <source>your provider</source>
+        <translation>Ihrem Anbieter</translation>
+    </message>
+</context>
+<context>
+    <name>Roster</name>
+    <message>
+        <source>Error while attempting to send messages</source>
+        <translation>Fehler beim Senden der Nachrichten</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted: You may have too many Exclusions set.</source>
+        <translation>Auslosung abgebrochen: Möglicherweise sind zu viele Ausschlüsse gesetzt.</translation>
+    </message>
+    <message>
+        <source>Invalid User Name Entry:
+User Name can not contain any of these characters [&quot;]</source>
+        <translation>Ungültiger Name:
+Der Name darf keines dieser Zeichen enthalten [&quot;]</translation>
+    </message>
+    <message>
+        <source>Invalid Email Address Entry</source>
+        <translation>Ungültige E-Mail-Adresse</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -376,6 +637,45 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
     </message>
 </context>
 <context>
+    <name>Smtp</name>
+    <message>
+        <source>%1 Mail Messages Re-Sent to
+%2
+</source>
+        <translation>%1 E-Mails erneut gesendet an
+%2
+</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent to
+%2
+</source>
+        <translation>%1 E-Mails gesendet an
+%2
+</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent</source>
+        <translation>%1 E-Mails erneut gesendet</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent</source>
+        <translation>%1 E-Mails gesendet</translation>
+    </message>
+    <message>
+        <source>Server Disconnected, Automatic re-connecting in 10 seconds...</source>
+        <translation>Verbindung zum Server getrennt, neuer Versuch in 10 Sekunden...</translation>
+    </message>
+    <message>
+        <source> Re-Sending email %1 of %2 to %3 ...</source>
+        <translation> E-Mail %1 von %2 wird erneut an %3 gesendet ...</translation>
+    </message>
+    <message>
+        <source> Sending email %1 of %2 to %3 ...</source>
+        <translation> E-Mail %1 von %2 wird an %3 gesendet ...</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Ready</source>
@@ -384,6 +684,30 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
     <message>
         <source>Exiting...</source>
         <translation>Wird beendet...</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Wird ausgelost...</translation>
+    </message>
+    <message>
+        <source>Calculating ...</source>
+        <translation>Wird ausgelost ...</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted, Too many Exclusions set</source>
+        <translation>Auslosung abgebrochen, zu viele Ausschlüsse gesetzt</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted</source>
+        <translation>Auslosung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Updating Secret Santa Info...</source>
+        <translation>Wichtel-Angaben werden aktualisiert...</translation>
+    </message>
+    <message>
+        <source>Re-Send Mode: Single click Participant Name to set for Re-Send</source>
+        <translation>Modus „Erneut senden“: Teilnehmernamen einmal anklicken, um ihn zum erneuten Senden vorzumerken</translation>
     </message>
 </context>
 <context>
@@ -457,6 +781,88 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
     <message>
         <source>the sign-in provider answered: %1</source>
         <translation>der Anmeldedienst antwortete: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SignInBox</name>
+    <message>
+        <source>Sign-in and test:</source>
+        <translation>Anmeldung und Test:</translation>
+    </message>
+    <message>
+        <source>Sign in with my password</source>
+        <translation>Mit meinem Passwort anmelden</translation>
+    </message>
+    <message>
+        <source>Sign in with my provider, in the browser:</source>
+        <translation>Bei meinem Anbieter im Browser anmelden:</translation>
+    </message>
+    <message>
+        <source>Sign in with Microsoft (Outlook.com, Hotmail, Microsoft 365)</source>
+        <translation>Mit Microsoft anmelden (Outlook.com, Hotmail, Microsoft 365)</translation>
+    </message>
+    <message>
+        <source>Sign in with Google (Gmail)</source>
+        <translation>Mit Google anmelden (Gmail)</translation>
+    </message>
+    <message>
+        <source>Sign in with another provider (set up with hollymoor-cli settings)</source>
+        <translation>Mit einem anderen Anbieter anmelden (eingerichtet mit hollymoor-cli settings)</translation>
+    </message>
+    <message>
+        <source>Send a test message to myself</source>
+        <translation>Mir eine Testnachricht senden</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Sign in...</source>
+        <translation>Anmelden...</translation>
+    </message>
+    <message>
+        <source>Signed in with %1.</source>
+        <translation>Angemeldet bei %1.</translation>
+    </message>
+    <message>
+        <source>Not signed in.</source>
+        <translation>Nicht angemeldet.</translation>
+    </message>
+    <message>
+        <source>Cannot sign in: %1.</source>
+        <translation>Anmeldung nicht möglich: %1.</translation>
+    </message>
+    <message>
+        <source>Waiting for the browser. If it did not open, open this address: %1</source>
+        <translation>Warte auf den Browser. Falls er sich nicht geöffnet hat, öffnen Sie diese Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in: %1.</source>
+        <translation>Nicht angemeldet: %1.</translation>
+    </message>
+    <message>
+        <source>no answer from the browser within %1 seconds</source>
+        <translation>keine Antwort vom Browser innerhalb von %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Sending the test message to %1...</source>
+        <translation>Testnachricht wird an %1 gesendet...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TestMessageSender</name>
+    <message>
+        <source>The SMTP entries are incomplete: the server, your address and your name are needed.</source>
+        <translation>Die SMTP-Angaben sind unvollständig: Server, Ihre Adresse und Ihr Name werden benötigt.</translation>
+    </message>
+    <message>
+        <source>You are not signed in with your provider: choose Sign in first.</source>
+        <translation>Sie sind nicht bei Ihrem Anbieter angemeldet: Wählen Sie zuerst „Anmelden“.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed: %1. Sign in again.</source>
+        <translation>Die Anmeldung konnte nicht erneuert werden: %1. Bitte melden Sie sich erneut an.</translation>
     </message>
 </context>
 </TS>

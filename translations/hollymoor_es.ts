@@ -9,6 +9,203 @@
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>This program is provided &quot;as is&quot;, without warranty of any kind, express or implied. The authors are not liable for any claim, damage or other liability arising from its use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a copy of your list files and of the History folder.</source>
+        <translation>Este programa se proporciona «tal cual», sin garantía de ningún tipo, expresa o implícita. Los autores no son responsables de ninguna reclamación, daño u otra responsabilidad derivada de su uso, incluidos los correos que se retrasen, se pierdan o lleguen a la persona equivocada. Guarde una copia de sus archivos de lista y de la carpeta «History».</translation>
+    </message>
+    <message>
+        <source>Checking for a newer version sends your e-mail address (from Setup) to the update server.</source>
+        <translation>Al buscar una versión nueva se envía su dirección de correo (de la configuración) al servidor de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Choose a contacts file (vCard .vcf or .csv) exported from your mail program or phone.</source>
+        <translation>Elija un archivo de contactos (vCard .vcf o .csv) exportado de su programa de correo o de su teléfono.</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Contacts file</source>
+        <translation>Archivo de contactos</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Filter by name or address</source>
+        <translation>Filtrar por nombre o dirección</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Dirección de correo</translation>
+    </message>
+    <message>
+        <source>Select all &amp;shown</source>
+        <translation>Seleccionar todos los &amp;mostrados</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1...</translation>
+    </message>
+    <message>
+        <source>%1 contact in %2</source>
+        <translation>%1 contacto en %2</translation>
+    </message>
+    <message>
+        <source>%1 contacts in %2</source>
+        <translation>%1 contactos en %2</translation>
+    </message>
+    <message>
+        <source>; %1 entry skipped (no usable e-mail address)</source>
+        <translation>; %1 entrada omitida (sin dirección de correo utilizable)</translation>
+    </message>
+    <message>
+        <source>; %1 entries skipped (no usable e-mail address)</source>
+        <translation>; %1 entradas omitidas (sin dirección de correo utilizable)</translation>
+    </message>
+    <message>
+        <source>&amp;Add %1</source>
+        <translation>&amp;Añadir %1</translation>
+    </message>
+    <message>
+        <source>Open Contacts File</source>
+        <translation>Abrir archivo de contactos</translation>
+    </message>
+    <message>
+        <source>Contacts (*.vcf *.vcard *.csv *.txt);;All Files (*)</source>
+        <translation>Contactos (*.vcf *.vcard *.csv *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Drawing Options</source>
+        <translation>Opciones del sorteo</translation>
+    </message>
+    <message>
+        <source>Nobody draws anyone they drew in this many of the latest archived drawings (matched by e-mail address, else by name).</source>
+        <translation>Nadie saca a alguien que ya sacó en esta cantidad de los últimos sorteos archivados (se reconoce por la dirección de correo o, si no, por el nombre).</translation>
+    </message>
+    <message>
+        <source>Avoid the pairs of the last drawings:</source>
+        <translation>Evitar las parejas de los últimos sorteos:</translation>
+    </message>
+    <message>
+        <source>One single loop through everybody</source>
+        <translation>Un único círculo que pase por todos</translation>
+    </message>
+    <message>
+        <source>No swapped pairs (nobody draws the person who draws them)</source>
+        <translation>Sin parejas cruzadas (nadie saca a quien le saca a él)</translation>
+    </message>
+    <message>
+        <source>Load From File Options</source>
+        <translation>Opciones de carga desde archivo</translation>
+    </message>
+    <message>
+        <source>Clear Current Participants</source>
+        <translation>Borrar los participantes actuales</translation>
+    </message>
+    <message>
+        <source>Add Participants from file to List</source>
+        <translation>Añadir a la lista los participantes del archivo</translation>
+    </message>
+    <message>
+        <source>Include Exclusion information in file</source>
+        <translation>Incluir las exclusiones del archivo</translation>
+    </message>
+    <message>
+        <source>Add New Exclusions based on results of previous drawing </source>
+        <translation>Añadir nuevas exclusiones según el resultado del sorteo anterior</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Participant Name</source>
+        <translation>Nombre del participante</translation>
+    </message>
+    <message>
+        <source>Notes / Gift Suggestions</source>
+        <translation>Notas / ideas de regalo</translation>
+    </message>
+    <message>
+        <source>Manual Addition of Participants</source>
+        <translation>Añadir participantes a mano</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Edit Selected Participant</source>
+        <translation>Editar el participante seleccionado</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>Grid</name>
+    <message>
+        <source>Exclusion #</source>
+        <translation>N.º de exclusión</translation>
+    </message>
+    <message>
+        <source>Participant Name</source>
+        <translation>Nombre del participante</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Dirección de correo</translation>
+    </message>
+    <message>
+        <source>Secret Santa For</source>
+        <translation>Amigo Invisible de</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Unable to find the help page [%1]</source>
+        <translation>No se encuentra la página de ayuda [%1]</translation>
+    </message>
+    <message>
+        <source>Unable to open the help page [%1]: %2</source>
+        <translation>No se puede abrir la página de ayuda [%1]: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Messages are still being sent. Close Hollymoor and stop sending?
@@ -17,6 +214,37 @@ Whoever has not been reached yet can be notified later with Re-Send Previous Dra
         <translation>Todavía se están enviando mensajes. ¿Cerrar Hollymoor y detener el envío?
 
 A quien aún no se haya avisado se le puede notificar más tarde con «Reenviar el sorteo anterior».</translation>
+    </message>
+</context>
+<context>
+    <name>Mapi</name>
+    <message>
+        <source>Error while attempting to send messages to MAPI Email Client</source>
+        <translation>Error al pasar los mensajes al programa de correo</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent to
+%2
+<byte value="xd"/><byte value="xd"/>Please check your email client&apos;s OutBox Folder to verify that messages have been re-sent.</source>
+        <translation>%1 correos reenviados a
+%2
+<byte value="xd"/><byte value="xd"/>Compruebe en la bandeja de salida de su programa de correo que los mensajes se han reenviado.</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent to
+%2
+<byte value="xd"/><byte value="xd"/>Please check your email client&apos;s OutBox Folder to verify that messages have been sent.</source>
+        <translation>%1 correos enviados a
+%2
+<byte value="xd"/><byte value="xd"/>Compruebe en la bandeja de salida de su programa de correo que los mensajes se han enviado.</translation>
+    </message>
+    <message>
+        <source> Re-Sending email to %1 ...</source>
+        <translation> Reenviando el correo a %1 ...</translation>
+    </message>
+    <message>
+        <source> Sending email to %1 ...</source>
+        <translation> Enviando el correo a %1 ...</translation>
     </message>
 </context>
 <context>
@@ -255,6 +483,39 @@ La persona de la que has sido elegido Amigo Invisible<byte value="xd"/>
         <source>the sign-in provider refused: %1</source>
         <translation>el proveedor de inicio de sesión lo rechazó: %1</translation>
     </message>
+    <message>
+        <source>Microsoft</source>
+        <translation>Microsoft</translation>
+    </message>
+    <message>
+        <source>Google</source>
+        <translation>Google</translation>
+    </message>
+    <message>
+        <source>your provider</source>
+        <translation>su proveedor</translation>
+    </message>
+</context>
+<context>
+    <name>Roster</name>
+    <message>
+        <source>Error while attempting to send messages</source>
+        <translation>Error al intentar enviar los mensajes</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted: You may have too many Exclusions set.</source>
+        <translation>Sorteo cancelado: puede que haya demasiadas exclusiones.</translation>
+    </message>
+    <message>
+        <source>Invalid User Name Entry:
+User Name can not contain any of these characters [&quot;]</source>
+        <translation>Nombre no válido:
+el nombre no puede contener ninguno de estos caracteres [&quot;]</translation>
+    </message>
+    <message>
+        <source>Invalid Email Address Entry</source>
+        <translation>Dirección de correo no válida</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -376,6 +637,45 @@ Send the message to every participant anyway?</source>
     </message>
 </context>
 <context>
+    <name>Smtp</name>
+    <message>
+        <source>%1 Mail Messages Re-Sent to
+%2
+</source>
+        <translation>%1 correos reenviados a
+%2
+</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent to
+%2
+</source>
+        <translation>%1 correos enviados a
+%2
+</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent</source>
+        <translation>%1 correos reenviados</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent</source>
+        <translation>%1 correos enviados</translation>
+    </message>
+    <message>
+        <source>Server Disconnected, Automatic re-connecting in 10 seconds...</source>
+        <translation>Servidor desconectado, reconexión automática en 10 segundos...</translation>
+    </message>
+    <message>
+        <source> Re-Sending email %1 of %2 to %3 ...</source>
+        <translation> Reenviando el correo %1 de %2 a %3 ...</translation>
+    </message>
+    <message>
+        <source> Sending email %1 of %2 to %3 ...</source>
+        <translation> Enviando el correo %1 de %2 a %3 ...</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Ready</source>
@@ -384,6 +684,30 @@ Send the message to every participant anyway?</source>
     <message>
         <source>Exiting...</source>
         <translation>Saliendo...</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Sorteando...</translation>
+    </message>
+    <message>
+        <source>Calculating ...</source>
+        <translation>Sorteando ...</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted, Too many Exclusions set</source>
+        <translation>Sorteo cancelado, demasiadas exclusiones</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted</source>
+        <translation>Sorteo cancelado</translation>
+    </message>
+    <message>
+        <source>Updating Secret Santa Info...</source>
+        <translation>Actualizando la información del Amigo Invisible...</translation>
+    </message>
+    <message>
+        <source>Re-Send Mode: Single click Participant Name to set for Re-Send</source>
+        <translation>Modo de reenvío: haga clic una vez en el nombre de un participante para marcarlo para el reenvío</translation>
     </message>
 </context>
 <context>
@@ -457,6 +781,88 @@ Send the message to every participant anyway?</source>
     <message>
         <source>the sign-in provider answered: %1</source>
         <translation>el proveedor de inicio de sesión respondió: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SignInBox</name>
+    <message>
+        <source>Sign-in and test:</source>
+        <translation>Inicio de sesión y prueba:</translation>
+    </message>
+    <message>
+        <source>Sign in with my password</source>
+        <translation>Iniciar sesión con mi contraseña</translation>
+    </message>
+    <message>
+        <source>Sign in with my provider, in the browser:</source>
+        <translation>Iniciar sesión con mi proveedor, en el navegador:</translation>
+    </message>
+    <message>
+        <source>Sign in with Microsoft (Outlook.com, Hotmail, Microsoft 365)</source>
+        <translation>Iniciar sesión con Microsoft (Outlook.com, Hotmail, Microsoft 365)</translation>
+    </message>
+    <message>
+        <source>Sign in with Google (Gmail)</source>
+        <translation>Iniciar sesión con Google (Gmail)</translation>
+    </message>
+    <message>
+        <source>Sign in with another provider (set up with hollymoor-cli settings)</source>
+        <translation>Iniciar sesión con otro proveedor (configurado con hollymoor-cli settings)</translation>
+    </message>
+    <message>
+        <source>Send a test message to myself</source>
+        <translation>Enviarme un mensaje de prueba</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Sign in...</source>
+        <translation>Iniciar sesión...</translation>
+    </message>
+    <message>
+        <source>Signed in with %1.</source>
+        <translation>Sesión iniciada con %1.</translation>
+    </message>
+    <message>
+        <source>Not signed in.</source>
+        <translation>Sin sesión iniciada.</translation>
+    </message>
+    <message>
+        <source>Cannot sign in: %1.</source>
+        <translation>No se puede iniciar sesión: %1.</translation>
+    </message>
+    <message>
+        <source>Waiting for the browser. If it did not open, open this address: %1</source>
+        <translation>Esperando al navegador. Si no se ha abierto, abra esta dirección: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in: %1.</source>
+        <translation>Sin sesión iniciada: %1.</translation>
+    </message>
+    <message>
+        <source>no answer from the browser within %1 seconds</source>
+        <translation>el navegador no respondió en %1 segundos</translation>
+    </message>
+    <message>
+        <source>Sending the test message to %1...</source>
+        <translation>Enviando el mensaje de prueba a %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TestMessageSender</name>
+    <message>
+        <source>The SMTP entries are incomplete: the server, your address and your name are needed.</source>
+        <translation>Los datos SMTP están incompletos: se necesitan el servidor, su dirección y su nombre.</translation>
+    </message>
+    <message>
+        <source>You are not signed in with your provider: choose Sign in first.</source>
+        <translation>No ha iniciado sesión con su proveedor: elija primero «Iniciar sesión».</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed: %1. Sign in again.</source>
+        <translation>No se pudo renovar el inicio de sesión: %1. Vuelva a iniciar sesión.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,203 @@
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>This program is provided &quot;as is&quot;, without warranty of any kind, express or implied. The authors are not liable for any claim, damage or other liability arising from its use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a copy of your list files and of the History folder.</source>
+        <translation>Ce programme est fourni « tel quel », sans garantie d&apos;aucune sorte, expresse ou implicite. Les auteurs ne sont responsables d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre responsabilité découlant de son utilisation, y compris pour un e-mail retardé, perdu ou remis à la mauvaise personne. Conservez une copie de vos fichiers de liste et du dossier « History ».</translation>
+    </message>
+    <message>
+        <source>Checking for a newer version sends your e-mail address (from Setup) to the update server.</source>
+        <translation>La recherche d&apos;une nouvelle version envoie votre adresse e-mail (de la configuration) au serveur de mises à jour.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Choose a contacts file (vCard .vcf or .csv) exported from your mail program or phone.</source>
+        <translation>Choisissez un fichier de contacts (vCard .vcf ou .csv) exporté de votre logiciel de messagerie ou de votre téléphone.</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Carnet d&apos;adresses</translation>
+    </message>
+    <message>
+        <source>Contacts file</source>
+        <translation>Fichier de contacts</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Filter by name or address</source>
+        <translation>Filtrer par nom ou adresse</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Select all &amp;shown</source>
+        <translation>Tout &amp;sélectionner parmi les affichés</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lecture de %1...</translation>
+    </message>
+    <message>
+        <source>%1 contact in %2</source>
+        <translation>%1 contact dans %2</translation>
+    </message>
+    <message>
+        <source>%1 contacts in %2</source>
+        <translation>%1 contacts dans %2</translation>
+    </message>
+    <message>
+        <source>; %1 entry skipped (no usable e-mail address)</source>
+        <translation> ; %1 entrée ignorée (aucune adresse e-mail utilisable)</translation>
+    </message>
+    <message>
+        <source>; %1 entries skipped (no usable e-mail address)</source>
+        <translation> ; %1 entrées ignorées (aucune adresse e-mail utilisable)</translation>
+    </message>
+    <message>
+        <source>&amp;Add %1</source>
+        <translation>&amp;Ajouter %1</translation>
+    </message>
+    <message>
+        <source>Open Contacts File</source>
+        <translation>Ouvrir un fichier de contacts</translation>
+    </message>
+    <message>
+        <source>Contacts (*.vcf *.vcard *.csv *.txt);;All Files (*)</source>
+        <translation>Contacts (*.vcf *.vcard *.csv *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Drawing Options</source>
+        <translation>Options du tirage</translation>
+    </message>
+    <message>
+        <source>Nobody draws anyone they drew in this many of the latest archived drawings (matched by e-mail address, else by name).</source>
+        <translation>Personne ne tire quelqu&apos;un qu&apos;il a tiré dans ce nombre de derniers tirages archivés (reconnu par l&apos;adresse e-mail, sinon par le nom).</translation>
+    </message>
+    <message>
+        <source>Avoid the pairs of the last drawings:</source>
+        <translation>Éviter les paires des derniers tirages :</translation>
+    </message>
+    <message>
+        <source>One single loop through everybody</source>
+        <translation>Une seule boucle passant par tout le monde</translation>
+    </message>
+    <message>
+        <source>No swapped pairs (nobody draws the person who draws them)</source>
+        <translation>Pas de paires croisées (personne ne tire celui qui le tire)</translation>
+    </message>
+    <message>
+        <source>Load From File Options</source>
+        <translation>Options de chargement du fichier</translation>
+    </message>
+    <message>
+        <source>Clear Current Participants</source>
+        <translation>Effacer les participants actuels</translation>
+    </message>
+    <message>
+        <source>Add Participants from file to List</source>
+        <translation>Ajouter à la liste les participants du fichier</translation>
+    </message>
+    <message>
+        <source>Include Exclusion information in file</source>
+        <translation>Reprendre les exclusions du fichier</translation>
+    </message>
+    <message>
+        <source>Add New Exclusions based on results of previous drawing </source>
+        <translation>Ajouter de nouvelles exclusions d&apos;après le résultat du tirage précédent</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Participant Name</source>
+        <translation>Nom du participant</translation>
+    </message>
+    <message>
+        <source>Notes / Gift Suggestions</source>
+        <translation>Notes / idées de cadeaux</translation>
+    </message>
+    <message>
+        <source>Manual Addition of Participants</source>
+        <translation>Ajout manuel de participants</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Edit Selected Participant</source>
+        <translation>Modifier le participant sélectionné</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>Grid</name>
+    <message>
+        <source>Exclusion #</source>
+        <translation>N° d&apos;exclusion</translation>
+    </message>
+    <message>
+        <source>Participant Name</source>
+        <translation>Nom du participant</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Secret Santa For</source>
+        <translation>Père Noël secret de</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Unable to find the help page [%1]</source>
+        <translation>Impossible de trouver la page d&apos;aide [%1]</translation>
+    </message>
+    <message>
+        <source>Unable to open the help page [%1]: %2</source>
+        <translation>Impossible d&apos;ouvrir la page d&apos;aide [%1] : %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Messages are still being sent. Close Hollymoor and stop sending?
@@ -17,6 +214,37 @@ Whoever has not been reached yet can be notified later with Re-Send Previous Dra
         <translation>Des messages sont encore en cours d&apos;envoi. Fermer Hollymoor et arrêter l&apos;envoi ?
 
 Les personnes pas encore jointes pourront être prévenues plus tard avec « Renvoyer le tirage précédent ».</translation>
+    </message>
+</context>
+<context>
+    <name>Mapi</name>
+    <message>
+        <source>Error while attempting to send messages to MAPI Email Client</source>
+        <translation>Erreur lors de la transmission des messages au logiciel de messagerie</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent to
+%2
+<byte value="xd"/><byte value="xd"/>Please check your email client&apos;s OutBox Folder to verify that messages have been re-sent.</source>
+        <translation>%1 e-mails renvoyés à
+%2
+<byte value="xd"/><byte value="xd"/>Vérifiez dans la boîte d&apos;envoi de votre logiciel de messagerie que les messages ont bien été renvoyés.</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent to
+%2
+<byte value="xd"/><byte value="xd"/>Please check your email client&apos;s OutBox Folder to verify that messages have been sent.</source>
+        <translation>%1 e-mails envoyés à
+%2
+<byte value="xd"/><byte value="xd"/>Vérifiez dans la boîte d&apos;envoi de votre logiciel de messagerie que les messages ont bien été envoyés.</translation>
+    </message>
+    <message>
+        <source> Re-Sending email to %1 ...</source>
+        <translation> Renvoi de l&apos;e-mail à %1 ...</translation>
+    </message>
+    <message>
+        <source> Sending email to %1 ...</source>
+        <translation> Envoi de l&apos;e-mail à %1 ...</translation>
     </message>
 </context>
 <context>
@@ -255,6 +483,39 @@ La personne dont vous avez été choisi(e) comme Père Noël secret<byte value="
         <source>the sign-in provider refused: %1</source>
         <translation>le fournisseur de connexion a refusé : %1</translation>
     </message>
+    <message>
+        <source>Microsoft</source>
+        <translation>Microsoft</translation>
+    </message>
+    <message>
+        <source>Google</source>
+        <translation>Google</translation>
+    </message>
+    <message>
+        <source>your provider</source>
+        <translation>votre fournisseur</translation>
+    </message>
+</context>
+<context>
+    <name>Roster</name>
+    <message>
+        <source>Error while attempting to send messages</source>
+        <translation>Erreur lors de l&apos;envoi des messages</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted: You may have too many Exclusions set.</source>
+        <translation>Tirage interrompu : vous avez peut-être défini trop d&apos;exclusions.</translation>
+    </message>
+    <message>
+        <source>Invalid User Name Entry:
+User Name can not contain any of these characters [&quot;]</source>
+        <translation>Nom non valide :
+le nom ne peut contenir aucun de ces caractères [&quot;]</translation>
+    </message>
+    <message>
+        <source>Invalid Email Address Entry</source>
+        <translation>Adresse e-mail non valide</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -376,6 +637,45 @@ Envoyer quand même le message à tous les participants ?</translation>
     </message>
 </context>
 <context>
+    <name>Smtp</name>
+    <message>
+        <source>%1 Mail Messages Re-Sent to
+%2
+</source>
+        <translation>%1 e-mails renvoyés à
+%2
+</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent to
+%2
+</source>
+        <translation>%1 e-mails envoyés à
+%2
+</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent</source>
+        <translation>%1 e-mails renvoyés</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent</source>
+        <translation>%1 e-mails envoyés</translation>
+    </message>
+    <message>
+        <source>Server Disconnected, Automatic re-connecting in 10 seconds...</source>
+        <translation>Serveur déconnecté, reconnexion automatique dans 10 secondes...</translation>
+    </message>
+    <message>
+        <source> Re-Sending email %1 of %2 to %3 ...</source>
+        <translation> Renvoi de l&apos;e-mail %1 sur %2 à %3 ...</translation>
+    </message>
+    <message>
+        <source> Sending email %1 of %2 to %3 ...</source>
+        <translation> Envoi de l&apos;e-mail %1 sur %2 à %3 ...</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Ready</source>
@@ -384,6 +684,30 @@ Envoyer quand même le message à tous les participants ?</translation>
     <message>
         <source>Exiting...</source>
         <translation>Fermeture...</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Tirage en cours...</translation>
+    </message>
+    <message>
+        <source>Calculating ...</source>
+        <translation>Tirage en cours ...</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted, Too many Exclusions set</source>
+        <translation>Tirage interrompu, trop d&apos;exclusions définies</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted</source>
+        <translation>Tirage interrompu</translation>
+    </message>
+    <message>
+        <source>Updating Secret Santa Info...</source>
+        <translation>Mise à jour des informations du Père Noël secret...</translation>
+    </message>
+    <message>
+        <source>Re-Send Mode: Single click Participant Name to set for Re-Send</source>
+        <translation>Mode renvoi : cliquez une fois sur le nom d&apos;un participant pour le marquer pour le renvoi</translation>
     </message>
 </context>
 <context>
@@ -457,6 +781,88 @@ Envoyer quand même le message à tous les participants ?</translation>
     <message>
         <source>the sign-in provider answered: %1</source>
         <translation>le fournisseur de connexion a répondu : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SignInBox</name>
+    <message>
+        <source>Sign-in and test:</source>
+        <translation>Connexion et test :</translation>
+    </message>
+    <message>
+        <source>Sign in with my password</source>
+        <translation>Se connecter avec mon mot de passe</translation>
+    </message>
+    <message>
+        <source>Sign in with my provider, in the browser:</source>
+        <translation>Se connecter auprès de mon fournisseur, dans le navigateur :</translation>
+    </message>
+    <message>
+        <source>Sign in with Microsoft (Outlook.com, Hotmail, Microsoft 365)</source>
+        <translation>Se connecter avec Microsoft (Outlook.com, Hotmail, Microsoft 365)</translation>
+    </message>
+    <message>
+        <source>Sign in with Google (Gmail)</source>
+        <translation>Se connecter avec Google (Gmail)</translation>
+    </message>
+    <message>
+        <source>Sign in with another provider (set up with hollymoor-cli settings)</source>
+        <translation>Se connecter avec un autre fournisseur (configuré avec hollymoor-cli settings)</translation>
+    </message>
+    <message>
+        <source>Send a test message to myself</source>
+        <translation>M&apos;envoyer un message de test</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>Sign in...</source>
+        <translation>Se connecter...</translation>
+    </message>
+    <message>
+        <source>Signed in with %1.</source>
+        <translation>Connecté avec %1.</translation>
+    </message>
+    <message>
+        <source>Not signed in.</source>
+        <translation>Non connecté.</translation>
+    </message>
+    <message>
+        <source>Cannot sign in: %1.</source>
+        <translation>Connexion impossible : %1.</translation>
+    </message>
+    <message>
+        <source>Waiting for the browser. If it did not open, open this address: %1</source>
+        <translation>En attente du navigateur. S&apos;il ne s&apos;est pas ouvert, ouvrez cette adresse : %1</translation>
+    </message>
+    <message>
+        <source>Not signed in: %1.</source>
+        <translation>Non connecté : %1.</translation>
+    </message>
+    <message>
+        <source>no answer from the browser within %1 seconds</source>
+        <translation>aucune réponse du navigateur en %1 secondes</translation>
+    </message>
+    <message>
+        <source>Sending the test message to %1...</source>
+        <translation>Envoi du message de test à %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TestMessageSender</name>
+    <message>
+        <source>The SMTP entries are incomplete: the server, your address and your name are needed.</source>
+        <translation>Les paramètres SMTP sont incomplets : le serveur, votre adresse et votre nom sont nécessaires.</translation>
+    </message>
+    <message>
+        <source>You are not signed in with your provider: choose Sign in first.</source>
+        <translation>Vous n&apos;êtes pas connecté auprès de votre fournisseur : choisissez d&apos;abord « Se connecter ».</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed: %1. Sign in again.</source>
+        <translation>La connexion n&apos;a pas pu être renouvelée : %1. Reconnectez-vous.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,203 @@
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>This program is provided &quot;as is&quot;, without warranty of any kind, express or implied. The authors are not liable for any claim, damage or other liability arising from its use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a copy of your list files and of the History folder.</source>
+        <translation>Dit programma wordt geleverd &apos;zoals het is&apos;, zonder enige garantie, uitdrukkelijk of stilzwijgend. De auteurs zijn niet aansprakelijk voor enige claim, schade of andere aansprakelijkheid die voortvloeit uit het gebruik ervan, ook niet voor e-mail die vertraagd, verloren of aan de verkeerde persoon bezorgd wordt. Bewaar een kopie van uw lijstbestanden en van de map &apos;History&apos;.</translation>
+    </message>
+    <message>
+        <source>Checking for a newer version sends your e-mail address (from Setup) to the update server.</source>
+        <translation>Bij het zoeken naar een nieuwe versie wordt uw e-mailadres (uit de instellingen) naar de updateserver gestuurd.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Over %1</translation>
+    </message>
+    <message>
+        <source>Choose a contacts file (vCard .vcf or .csv) exported from your mail program or phone.</source>
+        <translation>Kies een contactenbestand (vCard .vcf of .csv) dat u uit uw e-mailprogramma of telefoon hebt geëxporteerd.</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Adresboek</translation>
+    </message>
+    <message>
+        <source>Contacts file</source>
+        <translation>Contactenbestand</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+        <source>Filter by name or address</source>
+        <translation>Filteren op naam of adres</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>E-mailadres</translation>
+    </message>
+    <message>
+        <source>Select all &amp;shown</source>
+        <translation>Alle &amp;getoonde selecteren</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wordt gelezen...</translation>
+    </message>
+    <message>
+        <source>%1 contact in %2</source>
+        <translation>%1 contact in %2</translation>
+    </message>
+    <message>
+        <source>%1 contacts in %2</source>
+        <translation>%1 contacten in %2</translation>
+    </message>
+    <message>
+        <source>; %1 entry skipped (no usable e-mail address)</source>
+        <translation>; %1 item overgeslagen (geen bruikbaar e-mailadres)</translation>
+    </message>
+    <message>
+        <source>; %1 entries skipped (no usable e-mail address)</source>
+        <translation>; %1 items overgeslagen (geen bruikbaar e-mailadres)</translation>
+    </message>
+    <message>
+        <source>&amp;Add %1</source>
+        <translation>%1 &amp;toevoegen</translation>
+    </message>
+    <message>
+        <source>Open Contacts File</source>
+        <translation>Contactenbestand openen</translation>
+    </message>
+    <message>
+        <source>Contacts (*.vcf *.vcard *.csv *.txt);;All Files (*)</source>
+        <translation>Contacten (*.vcf *.vcard *.csv *.txt);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Drawing Options</source>
+        <translation>Lotingopties</translation>
+    </message>
+    <message>
+        <source>Nobody draws anyone they drew in this many of the latest archived drawings (matched by e-mail address, else by name).</source>
+        <translation>Niemand trekt iemand die hij in zoveel van de laatste gearchiveerde lotingen trok (herkend aan het e-mailadres, anders aan de naam).</translation>
+    </message>
+    <message>
+        <source>Avoid the pairs of the last drawings:</source>
+        <translation>Paren van de laatste lotingen vermijden:</translation>
+    </message>
+    <message>
+        <source>One single loop through everybody</source>
+        <translation>Eén enkele kring langs iedereen</translation>
+    </message>
+    <message>
+        <source>No swapped pairs (nobody draws the person who draws them)</source>
+        <translation>Geen verwisselde paren (niemand trekt degene die hem trekt)</translation>
+    </message>
+    <message>
+        <source>Load From File Options</source>
+        <translation>Opties voor laden uit bestand</translation>
+    </message>
+    <message>
+        <source>Clear Current Participants</source>
+        <translation>Huidige deelnemers wissen</translation>
+    </message>
+    <message>
+        <source>Add Participants from file to List</source>
+        <translation>Deelnemers uit het bestand aan de lijst toevoegen</translation>
+    </message>
+    <message>
+        <source>Include Exclusion information in file</source>
+        <translation>Uitsluitingen uit het bestand overnemen</translation>
+    </message>
+    <message>
+        <source>Add New Exclusions based on results of previous drawing </source>
+        <translation>Nieuwe uitsluitingen toevoegen op basis van de vorige loting</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Participant Name</source>
+        <translation>Naam van de deelnemer</translation>
+    </message>
+    <message>
+        <source>Notes / Gift Suggestions</source>
+        <translation>Notities / cadeausuggesties</translation>
+    </message>
+    <message>
+        <source>Manual Addition of Participants</source>
+        <translation>Deelnemers handmatig toevoegen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Edit Selected Participant</source>
+        <translation>Geselecteerde deelnemer bewerken</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+</context>
+<context>
+    <name>Grid</name>
+    <message>
+        <source>Exclusion #</source>
+        <translation>Uitsluiting nr.</translation>
+    </message>
+    <message>
+        <source>Participant Name</source>
+        <translation>Naam van de deelnemer</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>E-mailadres</translation>
+    </message>
+    <message>
+        <source>Secret Santa For</source>
+        <translation>Secret Santa voor</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Unable to find the help page [%1]</source>
+        <translation>Kan de helppagina [%1] niet vinden</translation>
+    </message>
+    <message>
+        <source>Unable to open the help page [%1]: %2</source>
+        <translation>Kan de helppagina [%1] niet openen: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Messages are still being sent. Close Hollymoor and stop sending?
@@ -17,6 +214,37 @@ Whoever has not been reached yet can be notified later with Re-Send Previous Dra
         <translation>Er worden nog berichten verzonden. Hollymoor sluiten en het verzenden stoppen?
 
 Wie nog niet bereikt is, kan later worden ingelicht met &apos;Vorige loting opnieuw verzenden&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>Mapi</name>
+    <message>
+        <source>Error while attempting to send messages to MAPI Email Client</source>
+        <translation>Fout bij het doorgeven van de berichten aan het e-mailprogramma</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent to
+%2
+<byte value="xd"/><byte value="xd"/>Please check your email client&apos;s OutBox Folder to verify that messages have been re-sent.</source>
+        <translation>%1 e-mails opnieuw verzonden naar
+%2
+<byte value="xd"/><byte value="xd"/>Controleer in het Postvak UIT van uw e-mailprogramma of de berichten opnieuw zijn verzonden.</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent to
+%2
+<byte value="xd"/><byte value="xd"/>Please check your email client&apos;s OutBox Folder to verify that messages have been sent.</source>
+        <translation>%1 e-mails verzonden naar
+%2
+<byte value="xd"/><byte value="xd"/>Controleer in het Postvak UIT van uw e-mailprogramma of de berichten zijn verzonden.</translation>
+    </message>
+    <message>
+        <source> Re-Sending email to %1 ...</source>
+        <translation> E-mail wordt opnieuw naar %1 verzonden ...</translation>
+    </message>
+    <message>
+        <source> Sending email to %1 ...</source>
+        <translation> E-mail wordt naar %1 verzonden ...</translation>
     </message>
 </context>
 <context>
@@ -255,6 +483,39 @@ De persoon voor wie jij Secret Santa bent<byte value="xd"/>
         <source>the sign-in provider refused: %1</source>
         <translation>de aanmeldingsdienst weigerde: %1</translation>
     </message>
+    <message>
+        <source>Microsoft</source>
+        <translation>Microsoft</translation>
+    </message>
+    <message>
+        <source>Google</source>
+        <translation>Google</translation>
+    </message>
+    <message>
+        <source>your provider</source>
+        <translation>uw provider</translation>
+    </message>
+</context>
+<context>
+    <name>Roster</name>
+    <message>
+        <source>Error while attempting to send messages</source>
+        <translation>Fout bij het verzenden van de berichten</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted: You may have too many Exclusions set.</source>
+        <translation>Loting afgebroken: misschien zijn er te veel uitsluitingen ingesteld.</translation>
+    </message>
+    <message>
+        <source>Invalid User Name Entry:
+User Name can not contain any of these characters [&quot;]</source>
+        <translation>Ongeldige naam:
+de naam mag geen van deze tekens bevatten [&quot;]</translation>
+    </message>
+    <message>
+        <source>Invalid Email Address Entry</source>
+        <translation>Ongeldig e-mailadres</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -376,6 +637,45 @@ Het bericht toch naar alle deelnemers sturen?</translation>
     </message>
 </context>
 <context>
+    <name>Smtp</name>
+    <message>
+        <source>%1 Mail Messages Re-Sent to
+%2
+</source>
+        <translation>%1 e-mails opnieuw verzonden naar
+%2
+</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent to
+%2
+</source>
+        <translation>%1 e-mails verzonden naar
+%2
+</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent</source>
+        <translation>%1 e-mails opnieuw verzonden</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent</source>
+        <translation>%1 e-mails verzonden</translation>
+    </message>
+    <message>
+        <source>Server Disconnected, Automatic re-connecting in 10 seconds...</source>
+        <translation>Verbinding met de server verbroken, automatisch opnieuw verbinden over 10 seconden...</translation>
+    </message>
+    <message>
+        <source> Re-Sending email %1 of %2 to %3 ...</source>
+        <translation> E-mail %1 van %2 wordt opnieuw naar %3 verzonden ...</translation>
+    </message>
+    <message>
+        <source> Sending email %1 of %2 to %3 ...</source>
+        <translation> E-mail %1 van %2 wordt naar %3 verzonden ...</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Ready</source>
@@ -384,6 +684,30 @@ Het bericht toch naar alle deelnemers sturen?</translation>
     <message>
         <source>Exiting...</source>
         <translation>Bezig met afsluiten...</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Bezig met loten...</translation>
+    </message>
+    <message>
+        <source>Calculating ...</source>
+        <translation>Bezig met loten ...</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted, Too many Exclusions set</source>
+        <translation>Loting afgebroken, te veel uitsluitingen ingesteld</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted</source>
+        <translation>Loting afgebroken</translation>
+    </message>
+    <message>
+        <source>Updating Secret Santa Info...</source>
+        <translation>Secret Santa-gegevens worden bijgewerkt...</translation>
+    </message>
+    <message>
+        <source>Re-Send Mode: Single click Participant Name to set for Re-Send</source>
+        <translation>Modus opnieuw verzenden: klik één keer op de naam van een deelnemer om die te markeren</translation>
     </message>
 </context>
 <context>
@@ -457,6 +781,88 @@ Het bericht toch naar alle deelnemers sturen?</translation>
     <message>
         <source>the sign-in provider answered: %1</source>
         <translation>de aanmeldingsdienst antwoordde: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SignInBox</name>
+    <message>
+        <source>Sign-in and test:</source>
+        <translation>Aanmelden en testen:</translation>
+    </message>
+    <message>
+        <source>Sign in with my password</source>
+        <translation>Aanmelden met mijn wachtwoord</translation>
+    </message>
+    <message>
+        <source>Sign in with my provider, in the browser:</source>
+        <translation>Aanmelden bij mijn provider, in de browser:</translation>
+    </message>
+    <message>
+        <source>Sign in with Microsoft (Outlook.com, Hotmail, Microsoft 365)</source>
+        <translation>Aanmelden met Microsoft (Outlook.com, Hotmail, Microsoft 365)</translation>
+    </message>
+    <message>
+        <source>Sign in with Google (Gmail)</source>
+        <translation>Aanmelden met Google (Gmail)</translation>
+    </message>
+    <message>
+        <source>Sign in with another provider (set up with hollymoor-cli settings)</source>
+        <translation>Aanmelden met een andere provider (ingesteld met hollymoor-cli settings)</translation>
+    </message>
+    <message>
+        <source>Send a test message to myself</source>
+        <translation>Mezelf een testbericht sturen</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>Afmelden</translation>
+    </message>
+    <message>
+        <source>Sign in...</source>
+        <translation>Aanmelden...</translation>
+    </message>
+    <message>
+        <source>Signed in with %1.</source>
+        <translation>Aangemeld bij %1.</translation>
+    </message>
+    <message>
+        <source>Not signed in.</source>
+        <translation>Niet aangemeld.</translation>
+    </message>
+    <message>
+        <source>Cannot sign in: %1.</source>
+        <translation>Aanmelden niet mogelijk: %1.</translation>
+    </message>
+    <message>
+        <source>Waiting for the browser. If it did not open, open this address: %1</source>
+        <translation>Wachten op de browser. Als die niet is geopend, open dan dit adres: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in: %1.</source>
+        <translation>Niet aangemeld: %1.</translation>
+    </message>
+    <message>
+        <source>no answer from the browser within %1 seconds</source>
+        <translation>geen antwoord van de browser binnen %1 seconden</translation>
+    </message>
+    <message>
+        <source>Sending the test message to %1...</source>
+        <translation>Testbericht wordt naar %1 verzonden...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TestMessageSender</name>
+    <message>
+        <source>The SMTP entries are incomplete: the server, your address and your name are needed.</source>
+        <translation>De SMTP-gegevens zijn onvolledig: de server, uw adres en uw naam zijn nodig.</translation>
+    </message>
+    <message>
+        <source>You are not signed in with your provider: choose Sign in first.</source>
+        <translation>U bent niet aangemeld bij uw provider: kies eerst &apos;Aanmelden&apos;.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed: %1. Sign in again.</source>
+        <translation>De aanmelding kon niet worden vernieuwd: %1. Meld u opnieuw aan.</translation>
     </message>
 </context>
 </TS>

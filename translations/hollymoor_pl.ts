@@ -9,6 +9,203 @@
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>This program is provided &quot;as is&quot;, without warranty of any kind, express or implied. The authors are not liable for any claim, damage or other liability arising from its use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a copy of your list files and of the History folder.</source>
+        <translation>Ten program jest dostarczany „tak jak jest”, bez jakiejkolwiek gwarancji, wyraźnej ani dorozumianej. Autorzy nie odpowiadają za żadne roszczenia, szkody ani inną odpowiedzialność wynikającą z jego używania, w tym za wiadomości e-mail opóźnione, utracone lub doręczone niewłaściwej osobie. Zachowaj kopię swoich plików list oraz folderu „History”.</translation>
+    </message>
+    <message>
+        <source>Checking for a newer version sends your e-mail address (from Setup) to the update server.</source>
+        <translation>Sprawdzanie nowej wersji wysyła Twój adres e-mail (z ustawień) do serwera aktualizacji.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>O programie %1</translation>
+    </message>
+    <message>
+        <source>Choose a contacts file (vCard .vcf or .csv) exported from your mail program or phone.</source>
+        <translation>Wybierz plik kontaktów (vCard .vcf lub .csv) wyeksportowany z programu pocztowego lub telefonu.</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Książka adresowa</translation>
+    </message>
+    <message>
+        <source>Contacts file</source>
+        <translation>Plik kontaktów</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Przeglądaj...</translation>
+    </message>
+    <message>
+        <source>Filter by name or address</source>
+        <translation>Filtruj według imienia lub adresu</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Imię i nazwisko</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Adres e-mail</translation>
+    </message>
+    <message>
+        <source>Select all &amp;shown</source>
+        <translation>Zaznacz wszystkie &amp;widoczne</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Dodaj</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Wczytywanie %1...</translation>
+    </message>
+    <message>
+        <source>%1 contact in %2</source>
+        <translation>%1 kontakt w %2</translation>
+    </message>
+    <message>
+        <source>%1 contacts in %2</source>
+        <translation>Kontakty: %1 w %2</translation>
+    </message>
+    <message>
+        <source>; %1 entry skipped (no usable e-mail address)</source>
+        <translation>; pominięty wpis: %1 (brak użytecznego adresu e-mail)</translation>
+    </message>
+    <message>
+        <source>; %1 entries skipped (no usable e-mail address)</source>
+        <translation>; pominięte wpisy: %1 (brak użytecznego adresu e-mail)</translation>
+    </message>
+    <message>
+        <source>&amp;Add %1</source>
+        <translation>&amp;Dodaj %1</translation>
+    </message>
+    <message>
+        <source>Open Contacts File</source>
+        <translation>Otwórz plik kontaktów</translation>
+    </message>
+    <message>
+        <source>Contacts (*.vcf *.vcard *.csv *.txt);;All Files (*)</source>
+        <translation>Kontakty (*.vcf *.vcard *.csv *.txt);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Drawing Options</source>
+        <translation>Opcje losowania</translation>
+    </message>
+    <message>
+        <source>Nobody draws anyone they drew in this many of the latest archived drawings (matched by e-mail address, else by name).</source>
+        <translation>Nikt nie wylosuje osoby, którą wylosował w tylu ostatnich zarchiwizowanych losowaniach (rozpoznawanej po adresie e-mail, a w jego braku po imieniu).</translation>
+    </message>
+    <message>
+        <source>Avoid the pairs of the last drawings:</source>
+        <translation>Unikaj par z ostatnich losowań:</translation>
+    </message>
+    <message>
+        <source>One single loop through everybody</source>
+        <translation>Jedna pętla przez wszystkich</translation>
+    </message>
+    <message>
+        <source>No swapped pairs (nobody draws the person who draws them)</source>
+        <translation>Bez par wzajemnych (nikt nie losuje osoby, która losuje jego)</translation>
+    </message>
+    <message>
+        <source>Load From File Options</source>
+        <translation>Opcje wczytywania z pliku</translation>
+    </message>
+    <message>
+        <source>Clear Current Participants</source>
+        <translation>Wyczyść obecnych uczestników</translation>
+    </message>
+    <message>
+        <source>Add Participants from file to List</source>
+        <translation>Dodaj do listy uczestników z pliku</translation>
+    </message>
+    <message>
+        <source>Include Exclusion information in file</source>
+        <translation>Uwzględnij wykluczenia z pliku</translation>
+    </message>
+    <message>
+        <source>Add New Exclusions based on results of previous drawing </source>
+        <translation>Dodaj nowe wykluczenia na podstawie wyniku poprzedniego losowania</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Participant Name</source>
+        <translation>Imię uczestnika</translation>
+    </message>
+    <message>
+        <source>Notes / Gift Suggestions</source>
+        <translation>Uwagi / pomysły na prezent</translation>
+    </message>
+    <message>
+        <source>Manual Addition of Participants</source>
+        <translation>Ręczne dodawanie uczestników</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Edit Selected Participant</source>
+        <translation>Edytuj wybranego uczestnika</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>Grid</name>
+    <message>
+        <source>Exclusion #</source>
+        <translation>Nr wykluczenia</translation>
+    </message>
+    <message>
+        <source>Participant Name</source>
+        <translation>Imię uczestnika</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Adres e-mail</translation>
+    </message>
+    <message>
+        <source>Secret Santa For</source>
+        <translation>Tajemniczy Mikołaj dla</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Unable to find the help page [%1]</source>
+        <translation>Nie można znaleźć strony pomocy [%1]</translation>
+    </message>
+    <message>
+        <source>Unable to open the help page [%1]: %2</source>
+        <translation>Nie można otworzyć strony pomocy [%1]: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Messages are still being sent. Close Hollymoor and stop sending?
@@ -17,6 +214,37 @@ Whoever has not been reached yet can be notified later with Re-Send Previous Dra
         <translation>Wiadomości są nadal wysyłane. Zamknąć Hollymoor i przerwać wysyłanie?
 
 Osoby, do których jeszcze nie dotarła wiadomość, można powiadomić później poleceniem „Wyślij ponownie poprzednie losowanie”.</translation>
+    </message>
+</context>
+<context>
+    <name>Mapi</name>
+    <message>
+        <source>Error while attempting to send messages to MAPI Email Client</source>
+        <translation>Błąd podczas przekazywania wiadomości do programu pocztowego</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent to
+%2
+<byte value="xd"/><byte value="xd"/>Please check your email client&apos;s OutBox Folder to verify that messages have been re-sent.</source>
+        <translation>Ponownie wysłane e-maile (%1) do
+%2
+<byte value="xd"/><byte value="xd"/>Sprawdź w folderze Skrzynka nadawcza programu pocztowego, czy wiadomości zostały ponownie wysłane.</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent to
+%2
+<byte value="xd"/><byte value="xd"/>Please check your email client&apos;s OutBox Folder to verify that messages have been sent.</source>
+        <translation>Wysłane e-maile (%1) do
+%2
+<byte value="xd"/><byte value="xd"/>Sprawdź w folderze Skrzynka nadawcza programu pocztowego, czy wiadomości zostały wysłane.</translation>
+    </message>
+    <message>
+        <source> Re-Sending email to %1 ...</source>
+        <translation> Ponowne wysyłanie e-maila do %1 ...</translation>
+    </message>
+    <message>
+        <source> Sending email to %1 ...</source>
+        <translation> Wysyłanie e-maila do %1 ...</translation>
     </message>
 </context>
 <context>
@@ -255,6 +483,39 @@ Osoba, dla której zostałeś wylosowany jako Tajemniczy Mikołaj,<byte value="x
         <source>the sign-in provider refused: %1</source>
         <translation>dostawca logowania odmówił: %1</translation>
     </message>
+    <message>
+        <source>Microsoft</source>
+        <translation>Microsoft</translation>
+    </message>
+    <message>
+        <source>Google</source>
+        <translation>Google</translation>
+    </message>
+    <message>
+        <source>your provider</source>
+        <translation>Twoim dostawcą</translation>
+    </message>
+</context>
+<context>
+    <name>Roster</name>
+    <message>
+        <source>Error while attempting to send messages</source>
+        <translation>Błąd podczas wysyłania wiadomości</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted: You may have too many Exclusions set.</source>
+        <translation>Losowanie przerwane: być może ustawiono zbyt wiele wykluczeń.</translation>
+    </message>
+    <message>
+        <source>Invalid User Name Entry:
+User Name can not contain any of these characters [&quot;]</source>
+        <translation>Nieprawidłowe imię:
+imię nie może zawierać żadnego z tych znaków [&quot;]</translation>
+    </message>
+    <message>
+        <source>Invalid Email Address Entry</source>
+        <translation>Nieprawidłowy adres e-mail</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -376,6 +637,45 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
     </message>
 </context>
 <context>
+    <name>Smtp</name>
+    <message>
+        <source>%1 Mail Messages Re-Sent to
+%2
+</source>
+        <translation>Ponownie wysłane e-maile (%1) do
+%2
+</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent to
+%2
+</source>
+        <translation>Wysłane e-maile (%1) do
+%2
+</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent</source>
+        <translation>Ponownie wysłane e-maile: %1</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent</source>
+        <translation>Wysłane e-maile: %1</translation>
+    </message>
+    <message>
+        <source>Server Disconnected, Automatic re-connecting in 10 seconds...</source>
+        <translation>Serwer rozłączony, automatyczne ponowne połączenie za 10 sekund...</translation>
+    </message>
+    <message>
+        <source> Re-Sending email %1 of %2 to %3 ...</source>
+        <translation> Ponowne wysyłanie e-maila %1 z %2 do %3 ...</translation>
+    </message>
+    <message>
+        <source> Sending email %1 of %2 to %3 ...</source>
+        <translation> Wysyłanie e-maila %1 z %2 do %3 ...</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Ready</source>
@@ -384,6 +684,30 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
     <message>
         <source>Exiting...</source>
         <translation>Zamykanie...</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Losowanie...</translation>
+    </message>
+    <message>
+        <source>Calculating ...</source>
+        <translation>Losowanie ...</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted, Too many Exclusions set</source>
+        <translation>Losowanie przerwane, ustawiono zbyt wiele wykluczeń</translation>
+    </message>
+    <message>
+        <source>Calculation Aborted</source>
+        <translation>Losowanie przerwane</translation>
+    </message>
+    <message>
+        <source>Updating Secret Santa Info...</source>
+        <translation>Aktualizowanie informacji o losowaniu...</translation>
+    </message>
+    <message>
+        <source>Re-Send Mode: Single click Participant Name to set for Re-Send</source>
+        <translation>Tryb ponownego wysyłania: kliknij raz imię uczestnika, aby zaznaczyć go do ponownego wysłania</translation>
     </message>
 </context>
 <context>
@@ -457,6 +781,88 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
     <message>
         <source>the sign-in provider answered: %1</source>
         <translation>dostawca logowania odpowiedział: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SignInBox</name>
+    <message>
+        <source>Sign-in and test:</source>
+        <translation>Logowanie i test:</translation>
+    </message>
+    <message>
+        <source>Sign in with my password</source>
+        <translation>Zaloguj się moim hasłem</translation>
+    </message>
+    <message>
+        <source>Sign in with my provider, in the browser:</source>
+        <translation>Zaloguj się u mojego dostawcy w przeglądarce:</translation>
+    </message>
+    <message>
+        <source>Sign in with Microsoft (Outlook.com, Hotmail, Microsoft 365)</source>
+        <translation>Zaloguj się przez Microsoft (Outlook.com, Hotmail, Microsoft 365)</translation>
+    </message>
+    <message>
+        <source>Sign in with Google (Gmail)</source>
+        <translation>Zaloguj się przez Google (Gmail)</translation>
+    </message>
+    <message>
+        <source>Sign in with another provider (set up with hollymoor-cli settings)</source>
+        <translation>Zaloguj się przez innego dostawcę (skonfigurowanego poleceniem hollymoor-cli settings)</translation>
+    </message>
+    <message>
+        <source>Send a test message to myself</source>
+        <translation>Wyślij wiadomość testową do siebie</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>Wyloguj się</translation>
+    </message>
+    <message>
+        <source>Sign in...</source>
+        <translation>Zaloguj się...</translation>
+    </message>
+    <message>
+        <source>Signed in with %1.</source>
+        <translation>Zalogowano przez %1.</translation>
+    </message>
+    <message>
+        <source>Not signed in.</source>
+        <translation>Nie zalogowano.</translation>
+    </message>
+    <message>
+        <source>Cannot sign in: %1.</source>
+        <translation>Nie można się zalogować: %1.</translation>
+    </message>
+    <message>
+        <source>Waiting for the browser. If it did not open, open this address: %1</source>
+        <translation>Oczekiwanie na przeglądarkę. Jeśli się nie otworzyła, otwórz ten adres: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in: %1.</source>
+        <translation>Nie zalogowano: %1.</translation>
+    </message>
+    <message>
+        <source>no answer from the browser within %1 seconds</source>
+        <translation>brak odpowiedzi przeglądarki w ciągu %1 s</translation>
+    </message>
+    <message>
+        <source>Sending the test message to %1...</source>
+        <translation>Wysyłanie wiadomości testowej do %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TestMessageSender</name>
+    <message>
+        <source>The SMTP entries are incomplete: the server, your address and your name are needed.</source>
+        <translation>Ustawienia SMTP są niepełne: potrzebne są serwer, Twój adres i Twoje imię.</translation>
+    </message>
+    <message>
+        <source>You are not signed in with your provider: choose Sign in first.</source>
+        <translation>Nie zalogowano się u dostawcy: najpierw wybierz „Zaloguj się”.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed: %1. Sign in again.</source>
+        <translation>Nie udało się odnowić logowania: %1. Zaloguj się ponownie.</translation>
     </message>
 </context>
 </TS>

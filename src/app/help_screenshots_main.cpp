@@ -9,6 +9,7 @@
 
 #include "ui/main_window.h"
 #include "ui/qt_ui.h"
+#include "ui/translator.h"
 
 namespace {
 
@@ -22,6 +23,8 @@ void Save(QWidget& w, const QString& path) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // In the locale's language, as the program would show itself (LANG=de_DE.UTF-8 for German).
+  ui::InstallTranslations(QLocale::system(), ui::FindTranslationsDir());
   if (argc < 2) return 2;
   const QString out = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(out);

@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "files/amend_archive.h"
 #include "core/private_files.h"
+#include "files/amend_archive.h"
 #include "files/history.h"
 #include "files/list_document.h"
 #include "files/list_file.h"
@@ -181,7 +181,7 @@ void FileCommands::mnuReSendList_Click() {
     if (!MarkPending(r, *path, error))
       ui().MsgBox("Nobody was marked for re-sending: " + error, roster::mb::kExclamation);
   }
-  ui().SetStatusText(roster::Roster::kReSendModeStatus);
+  ui().SetStatusText(core::Tr("Status", roster::Roster::kReSendModeStatus));
 }
 
 void FileCommands::mnuViewDrawingLog_Click() {

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "core/tr.h"
+
 namespace roster {
 
 void CalculateAndSend(Roster& roster, SendErrand& errand) {
@@ -13,10 +15,13 @@ void CalculateAndSend(Roster& roster, SendErrand& errand) {
     }
     if (!errand.ConfirmSend()) return;  // the hidden drawing stays; nothing archived or sent
     errand.SaveDrawingHistory();
-    if (errand.UseSMTP()) errand.SmtpSendDrawing();
-    else errand.MapiSendDrawing();
+    if (errand.UseSMTP())
+      errand.SmtpSendDrawing();
+    else
+      errand.MapiSendDrawing();
   } catch (const std::exception&) {
-    roster.ui().MsgBox("Error while attempting to send messages", mb::kCritical);
+    roster.ui().MsgBox(core::Tr("Roster", "Error while attempting to send messages"),
+                       mb::kCritical);
   }
 }
 

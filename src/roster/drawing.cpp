@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "core/tr.h"
 #include "core/wait_cursor.h"
 #include "roster/roster.h"
 
@@ -44,9 +45,9 @@ bool Roster::CalculateDrawing() {
   drawing_ = true;
   CWaitCursor wait(ui_);
   wait.SetCursor(kPointerHourglass);
-  ui_.SetStatusText("Calculating...");
+  ui_.SetStatusText(core::Tr("Status", "Calculating..."));
   UpdateButtonEnables(true);
-  ui_.SetStatusText("Calculating ...");
+  ui_.SetStatusText(core::Tr("Status", "Calculating ..."));
 
   const int n = grid_.Rows() - 1;
   for (int i = 1; i <= n; ++i) {
@@ -63,13 +64,13 @@ bool Roster::CalculateDrawing() {
     grid_.SetRedraw(false);
     for (int g = 1; g <= n; ++g)
       grid_.SetTextMatrix(g, kColResult, std::to_string(last_drawing_.receiver_of[g - 1] + 1));
-    ui_.SetStatusText("Ready");
+    ui_.SetStatusText(core::Tr("Status", "Ready"));
     ui_.SetDrawingStatus(DrawingSummary());
   } else {
-    ui_.SetStatusText("Calculation Aborted, Too many Exclusions set");
-    ui_.MsgBox("Calculation Aborted: You may have too many Exclusions set.", mb::kCritical,
-               kDefaultTitle);
-    ui_.SetStatusText("Calculation Aborted");
+    ui_.SetStatusText(core::Tr("Status", "Calculation Aborted, Too many Exclusions set"));
+    ui_.MsgBox(core::Tr("Roster", "Calculation Aborted: You may have too many Exclusions set."),
+               mb::kCritical, kDefaultTitle);
+    ui_.SetStatusText(core::Tr("Status", "Calculation Aborted"));
   }
   UpdateButtonEnables(false);
   grid_.SetRedraw(true);
@@ -86,7 +87,7 @@ bool Roster::IsReceiverTaken(int candidate) const {
 }
 
 void Roster::UpdateSecretSantaInfo(bool show_names) {
-  ui_.SetStatusText("Updating Secret Santa Info...");
+  ui_.SetStatusText(core::Tr("Status", "Updating Secret Santa Info..."));
   if (show_names) {
     const bool redraw = grid_.Redraw();
     grid_.SetRedraw(false);
@@ -99,7 +100,7 @@ void Roster::UpdateSecretSantaInfo(bool show_names) {
     }
     grid_.SetRedraw(redraw);
   }
-  ui_.SetStatusText(ReSendMode ? kReSendModeStatus : "Ready");
+  ui_.SetStatusText(core::Tr("Status", ReSendMode ? kReSendModeStatus : "Ready"));
 }
 
 void Roster::CalculateAndView() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/random.h"
+#include "core/tr.h"
 #include "core/ui_port.h"
 #include "drawing/draw_engine.h"
 #include "drawing/past_pairs.h"
@@ -110,7 +111,7 @@ class Roster {
   bool ReSendMode = false;
   // The status text while re-send mode waits for the people to mark.
   static constexpr const char* kReSendModeStatus =
-      "Re-Send Mode: Single click Participant Name to set for Re-Send";
+      core::TrNoop("Status", "Re-Send Mode: Single click Participant Name to set for Re-Send");
   bool MapiLoggedOn = false;
   std::string MessageFooter;
 

@@ -1,11 +1,14 @@
 #include "roster/validation.h"
 
+#include "core/tr.h"
+
 namespace roster {
 
 bool ValidateUserName(Ui& ui, const std::string& name) {
   if (!name.empty() && name.find('"') == std::string::npos) return true;
   ui.MsgBox(
-      "Invalid User Name Entry:\nUser Name can not contain any of these characters [\"]",
+      core::Tr("Roster",
+               "Invalid User Name Entry:\nUser Name can not contain any of these characters [\"]"),
       mb::kCritical);
   return false;
 }
@@ -21,7 +24,7 @@ bool ValidateEmailAddress(Ui& ui, const std::string& address) {
     d = dot == std::string::npos ? 0 : dot + 1;
   }
   if (d < a + 1 || length < 6 || a < 2) {
-    ui.MsgBox("Invalid Email Address Entry", mb::kCritical);
+    ui.MsgBox(core::Tr("Roster", "Invalid Email Address Entry"), mb::kCritical);
     return false;
   }
   return true;

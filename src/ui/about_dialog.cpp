@@ -1,5 +1,6 @@
 #include "ui/about_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -13,13 +14,15 @@ namespace ui {
 
 namespace {
 constexpr const char* kAppTitle = "Hollymoor";
-constexpr const char* kDisclaimer =
+constexpr const char* kDisclaimer = QT_TRANSLATE_NOOP(
+    "Dialogs",
     "This program is provided \"as is\", without warranty of any kind, express or implied. "
     "The authors are not liable for any claim, damage or other liability arising from its "
     "use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a "
-    "copy of your list files and of the History folder.";
-constexpr const char* kUpdateNote =
-    "Checking for a newer version sends your e-mail address (from Setup) to the update server.";
+    "copy of your list files and of the History folder.");
+constexpr const char* kUpdateNote = QT_TRANSLATE_NOOP(
+    "Dialogs",
+    "Checking for a newer version sends your e-mail address (from Setup) to the update server.");
 }  // namespace
 
 AboutDialog::AboutDialog(const std::string& version_text, const std::string& home_page,
@@ -44,7 +47,7 @@ AboutDialog::AboutDialog(const std::string& version_text, const std::string& hom
   lblDisclaimer_->setObjectName("lblDisclaimer");
   lblDisclaimer_->setWordWrap(true);
 
-  auto* update_note = new QLabel(kUpdateNote, this);
+  auto* update_note = new QLabel(QCoreApplication::translate("Dialogs", kUpdateNote), this);
   update_note->setObjectName("lblUpdateNote");
   update_note->setWordWrap(true);
 
@@ -74,10 +77,10 @@ AboutDialog::AboutDialog(const std::string& version_text, const std::string& hom
 }
 
 void AboutDialog::Form_Load(const std::string& version_text, const std::string& home_page) {
-  setWindowTitle(QString("About ") + kAppTitle);
+  setWindowTitle(QCoreApplication::translate("Dialogs", "About %1").arg(kAppTitle));
   lblTitle_->setText(kAppTitle);
   lblVersion_->setText(QString::fromStdString(version_text));
-  lblDisclaimer_->setText(kDisclaimer);
+  lblDisclaimer_->setText(QCoreApplication::translate("Dialogs", kDisclaimer));
   // The link shows the address it opens, so a distributor's address reads right too.
   URLLink1_->SetURL(QString::fromStdString(home_page));
   URLLink1_->SetText(QString::fromStdString(home_page));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -26,20 +27,21 @@ constexpr int kIndexRole = Qt::UserRole + 1;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-const char* const kHint =
-    "Choose a contacts file (vCard .vcf or .csv) exported from your mail program or phone.";
+const char* const kHint = QT_TRANSLATE_NOOP(
+    "Dialogs",
+    "Choose a contacts file (vCard .vcf or .csv) exported from your mail program or phone.");
 
 }  // namespace
 
 ContactPicker::ContactPicker(QWidget* parent) : QDialog(parent) {
   setObjectName("frmAddressBook");
-  setWindowTitle("Address Book");
+  setWindowTitle(QCoreApplication::translate("Dialogs", "Address Book"));
   resize(560, 460);
 
   file_ = new QLineEdit(this);
   file_->setObjectName("txtContactsFile");
-  file_->setPlaceholderText("Contacts file");
-  auto* browse = new QPushButton("&Browse...", this);
+  file_->setPlaceholderText(QCoreApplication::translate("Dialogs", "Contacts file"));
+  auto* browse = new QPushButton(QCoreApplication::translate("Dialogs", "&Browse..."), this);
   browse->setObjectName("cmdBrowse");
   auto* file_row = new QHBoxLayout;
   file_row->addWidget(file_, 1);
@@ -47,28 +49,31 @@ ContactPicker::ContactPicker(QWidget* parent) : QDialog(parent) {
 
   filter_ = new QLineEdit(this);
   filter_->setObjectName("txtFilter");
-  filter_->setPlaceholderText("Filter by name or address");
+  filter_->setPlaceholderText(QCoreApplication::translate("Dialogs", "Filter by name or address"));
   filter_->setClearButtonEnabled(true);
 
   list_ = new QTreeWidget(this);
   list_->setObjectName("lstContacts");
-  list_->setHeaderLabels({"Name", "Email Address"});
+  list_->setHeaderLabels({QCoreApplication::translate("Dialogs", "Name"),
+                          QCoreApplication::translate("Dialogs", "Email Address")});
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
 
-  all_ = new QCheckBox("Select all &shown", this);
+  all_ = new QCheckBox(QCoreApplication::translate("Dialogs", "Select all &shown"), this);
   all_->setObjectName("chkSelectAll");
-  info_ = new QLabel(kHint, this);
+  info_ = new QLabel(QCoreApplication::translate("Dialogs", kHint), this);
   info_->setObjectName("lblInfo");
   info_->setTextFormat(Qt::PlainText);  // file names and errors from the file
   info_->setWordWrap(true);
 
   auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton("&Add", QDialogButtonBox::AcceptRole);
+  ok_ = buttons->addButton(QCoreApplication::translate("Dialogs", "&Add"),
+                           QDialogButtonBox::AcceptRole);
   ok_->setObjectName("cmdOK");
   ok_->setDefault(true);
-  QPushButton* cancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+  QPushButton* cancel = buttons->addButton(QCoreApplication::translate("Dialogs", "&Cancel"),
+                                           QDialogButtonBox::RejectRole);
   cancel->setObjectName("cmdCancel");
 
   auto* layout = new QVBoxLayout(this);
@@ -124,7 +129,8 @@ mail::ContactsLoad LoadOffTheGuiThread(QWidget& dialog, const QString& path) {
 
 bool ContactPicker::LoadFile(const QString& path) {
   file_->setText(path);
-  info_->setText(QString("Reading %1...").arg(QFileInfo(path).fileName()));
+  info_->setText(QString(QCoreApplication::translate("Dialogs", "Reading %1..."))
+                     .arg(QFileInfo(path).fileName()));
   mail::ContactsLoad load = LoadOffTheGuiThread(*this, path);
   if (!load.error.empty()) {
     info_->setText(Q(load.error));
@@ -151,12 +157,16 @@ bool ContactPicker::LoadFile(const QString& path) {
   list_->setUpdatesEnabled(true);
 
   const auto count = static_cast<qsizetype>(contacts_.size());
-  QString text = QString(count == 1 ? "%1 contact in %2" : "%1 contacts in %2")
+  QString text = QString(count == 1 ? QCoreApplication::translate("Dialogs", "%1 contact in %2")
+                                    : QCoreApplication::translate("Dialogs", "%1 contacts in %2"))
                      .arg(count)
                      .arg(QFileInfo(path).fileName());
   if (load.skipped > 0)
-    text += QString(load.skipped == 1 ? "; %1 entry skipped (no usable e-mail address)"
-                                      : "; %1 entries skipped (no usable e-mail address)")
+    text += QString(load.skipped == 1
+                        ? QCoreApplication::translate(
+                              "Dialogs", "; %1 entry skipped (no usable e-mail address)")
+                        : QCoreApplication::translate(
+                              "Dialogs", "; %1 entries skipped (no usable e-mail address)"))
                 .arg(load.skipped);
   info_->setText(text);
   ApplyFilter();
@@ -200,7 +210,8 @@ void ContactPicker::UpdateButtons() {
   // The box tells the truth about the rows shown, so its next click does what it says.
   all_->setChecked(shown > 0 && shown_checked == shown);
   ok_->setEnabled(checked > 0);
-  ok_->setText(checked > 0 ? QString("&Add %1").arg(checked) : QString("&Add"));
+  ok_->setText(checked > 0 ? QString(QCoreApplication::translate("Dialogs", "&Add %1")).arg(checked)
+                           : QString(QCoreApplication::translate("Dialogs", "&Add")));
 }
 
 void ContactPicker::Browse() {
@@ -209,8 +220,10 @@ void ContactPicker::Browse() {
     chosen = chooser_();
   } else {
     const QString start = path_.isEmpty() ? QString() : QFileInfo(path_).absolutePath();
-    chosen = QFileDialog::getOpenFileName(this, "Open Contacts File", start,
-                                          "Contacts (*.vcf *.vcard *.csv *.txt);;All Files (*)");
+    chosen = QFileDialog::getOpenFileName(
+        this, QCoreApplication::translate("Dialogs", "Open Contacts File"), start,
+        QCoreApplication::translate("Dialogs",
+                                    "Contacts (*.vcf *.vcard *.csv *.txt);;All Files (*)"));
   }
   if (!chosen.isEmpty()) LoadFile(chosen);
 }

@@ -1,6 +1,7 @@
 #include "ui/drawing_options_dialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -18,23 +19,29 @@ namespace ui {
 DrawingOptionsDialog::DrawingOptionsDialog(const mail::DrawingPreferences& current, QWidget* parent)
     : QDialog(parent) {
   setObjectName("frmDrawingOptions");
-  setWindowTitle("Drawing Options");
+  setWindowTitle(QCoreApplication::translate("Dialogs", "Drawing Options"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   spnAvoidYears_ = new QSpinBox(this);
   spnAvoidYears_->setObjectName("spnAvoidYears");
   spnAvoidYears_->setRange(0, mail::kMaxAvoidYears);
   spnAvoidYears_->setValue(current.avoid_years);
-  spnAvoidYears_->setToolTip(
+  spnAvoidYears_->setToolTip(QCoreApplication::translate(
+      "Dialogs",
       "Nobody draws anyone they drew in this many of the latest archived drawings "
-      "(matched by e-mail address, else by name).");
-  form->addRow("Avoid the pairs of the last drawings:", spnAvoidYears_);
+      "(matched by e-mail address, else by name)."));
+  form->addRow(QCoreApplication::translate("Dialogs", "Avoid the pairs of the last drawings:"),
+               spnAvoidYears_);
   layout->addLayout(form);
-  chkSingleLoop_ = new QCheckBox("One single loop through everybody", this);
+  chkSingleLoop_ = new QCheckBox(
+      QCoreApplication::translate("Dialogs", "One single loop through everybody"), this);
   chkSingleLoop_->setObjectName("chkSingleLoop");
   chkSingleLoop_->setChecked(current.single_loop);
   layout->addWidget(chkSingleLoop_);
-  chkNoMutual_ = new QCheckBox("No swapped pairs (nobody draws the person who draws them)", this);
+  chkNoMutual_ =
+      new QCheckBox(QCoreApplication::translate(
+                        "Dialogs", "No swapped pairs (nobody draws the person who draws them)"),
+                    this);
   chkNoMutual_->setObjectName("chkNoMutual");
   chkNoMutual_->setChecked(current.no_mutual);
   layout->addWidget(chkNoMutual_);

@@ -1,23 +1,50 @@
 #include "ui/grid_model.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFont>
 
 namespace ui {
 
 namespace {
 
+// The column headers come from the roster's format string, in English; they are shown in the
+// program's language.
+constexpr const char* kHeaders[] = {
+    QT_TRANSLATE_NOOP("Grid", "Exclusion #"), QT_TRANSLATE_NOOP("Grid", "Participant Name"),
+    QT_TRANSLATE_NOOP("Grid", "Email Address"), QT_TRANSLATE_NOOP("Grid", "Secret Santa For"),
+    QT_TRANSLATE_NOOP("Grid", "Notes")};
+
+QString HeaderText(const std::string& header) {
+  for (const char* known : kHeaders)
+    if (header == known) return QCoreApplication::translate("Grid", known);
+  return QString::fromStdString(header);
+}
+
+}  // namespace
+
+namespace {
+
 // Classic system colour indexes to palette roles.
 QColor SystemColor(unsigned index, const QPalette& p) {
   switch (index) {
-    case 5: return p.color(QPalette::Base);             // window background
-    case 8: return p.color(QPalette::Text);             // window text
-    case 10: case 11: return p.color(QPalette::Window);  // window borders
-    case 13: return p.color(QPalette::Highlight);
-    case 14: return p.color(QPalette::HighlightedText);
-    case 15: return p.color(QPalette::Button);
-    case 18: return p.color(QPalette::ButtonText);
-    default: return p.color(QPalette::Window);
+    case 5:
+      return p.color(QPalette::Base);  // window background
+    case 8:
+      return p.color(QPalette::Text);  // window text
+    case 10:
+    case 11:
+      return p.color(QPalette::Window);  // window borders
+    case 13:
+      return p.color(QPalette::Highlight);
+    case 14:
+      return p.color(QPalette::HighlightedText);
+    case 15:
+      return p.color(QPalette::Button);
+    case 18:
+      return p.color(QPalette::ButtonText);
+    default:
+      return p.color(QPalette::Window);
   }
 }
 
@@ -41,7 +68,9 @@ GridModel::GridModel(roster::Grid& grid, QObject* parent)
 }
 
 // The shape the views were last told; it follows the grid when the queued update runs.
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : known_rows_; }
+int GridModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : known_rows_;
+}
 
 int GridModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : known_cols_;
@@ -93,7 +122,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Horizontal) {
-    if (grid_.FixedRows() > 0) return QString::fromStdString(grid_.TextMatrix(0, section));
+    if (grid_.FixedRows() > 0) return HeaderText(grid_.TextMatrix(0, section));
     return {};
   }
   return {};
@@ -121,7 +150,8 @@ void GridModel::LayoutChanged() {
   pending_reset_ = true;
   if (reset_queued_) return;
   reset_queued_ = true;
-  QMetaObject::invokeMethod(this, [this] { ResetNow(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { ResetNow(); }, Qt::QueuedConnection);
 }
 
 void GridModel::ResetNow() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/help_config.h"
+#include "ui/translator.h"
 
 namespace ui {
 
@@ -21,6 +22,12 @@ std::filesystem::path FindHelpDir(const std::filesystem::path& program_dir) {
     if (fs::is_regular_file(dir / kHelpPageBasics, ec)) return dir.lexically_normal();
   }
   return candidates.front().lexically_normal();
+}
+
+std::filesystem::path LocalizedHelpPage(const std::filesystem::path& help_dir, const char* page) {
+  const std::filesystem::path own = help_dir / CurrentLanguage().toStdString() / page;
+  std::error_code ec;
+  return std::filesystem::is_regular_file(own, ec) ? own : help_dir / page;
 }
 
 std::filesystem::path FindHelpDir() {

@@ -15,6 +15,10 @@ std::filesystem::path FindHelpDir(const std::filesystem::path& program_dir);
 // The same for the running program (needs a QCoreApplication).
 std::filesystem::path FindHelpDir();
 
+// The page in the program's language when the help has it (help_dir/de/page), else the English
+// one (help_dir/page).
+std::filesystem::path LocalizedHelpPage(const std::filesystem::path& help_dir, const char* page);
+
 // The four local demo pages, by menu item.
 inline constexpr const char* kHelpPageSetup = "email-setup.htm";
 inline constexpr const char* kHelpPageBasics = "the-basics.htm";

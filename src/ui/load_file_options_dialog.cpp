@@ -1,6 +1,7 @@
 #include "ui/load_file_options_dialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -11,7 +12,7 @@ namespace ui {
 
 namespace {
 QCheckBox* Box(QDialog* d, QVBoxLayout* layout, const char* name, const char* caption) {
-  auto* box = new QCheckBox(caption, d);
+  auto* box = new QCheckBox(QCoreApplication::translate("Dialogs", caption), d);
   box->setObjectName(name);
   layout->addWidget(box);
   return box;
@@ -20,18 +21,21 @@ QCheckBox* Box(QDialog* d, QVBoxLayout* layout, const char* name, const char* ca
 
 LoadFileOptionsDialog::LoadFileOptionsDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("frmLoadFileOptions");
-  setWindowTitle("Load From File Options");
+  setWindowTitle(QCoreApplication::translate("Dialogs", "Load From File Options"));
   auto* layout = new QVBoxLayout(this);
-  chkClearList_ = Box(this, layout, "chkClearList", "Clear Current Participants");
-  chkAddParticipants_ =
-      Box(this, layout, "chkAddParticipants", "Add Participants from file to List");
+  chkClearList_ =
+      Box(this, layout, "chkClearList", QT_TRANSLATE_NOOP("Dialogs", "Clear Current Participants"));
+  chkAddParticipants_ = Box(this, layout, "chkAddParticipants",
+                            QT_TRANSLATE_NOOP("Dialogs", "Add Participants from file to List"));
   chkIncludeExclusions_ =
-      Box(this, layout, "chkIncludeExclusions", "Include Exclusion information in file");
-  chkSetExclusions_ = Box(this, layout, "chkSetExclusions",
-                          "Add New Exclusions based on results of previous drawing ");
+      Box(this, layout, "chkIncludeExclusions",
+          QT_TRANSLATE_NOOP("Dialogs", "Include Exclusion information in file"));
+  chkSetExclusions_ =
+      Box(this, layout, "chkSetExclusions",
+          QT_TRANSLATE_NOOP("Dialogs", "Add New Exclusions based on results of previous drawing "));
   auto* row = new QHBoxLayout;
   row->addStretch();
-  cmdContinue_ = new QPushButton("Continue", this);
+  cmdContinue_ = new QPushButton(QCoreApplication::translate("Dialogs", "Continue"), this);
   cmdContinue_->setObjectName("cmdContinue");
   cmdContinue_->setDefault(true);
   row->addWidget(cmdContinue_);

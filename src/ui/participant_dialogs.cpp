@@ -1,5 +1,6 @@
 #include "ui/participant_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +15,7 @@ namespace ui {
 namespace {
 
 QPushButton* AddButton(QDialog* d, QHBoxLayout* row, const char* name, const char* caption) {
-  auto* b = new QPushButton(caption, d);
+  auto* b = new QPushButton(QCoreApplication::translate("Dialogs", caption), d);
   b->setObjectName(name);
   b->setAutoDefault(false);
   row->addWidget(b);
@@ -31,9 +32,9 @@ ParticipantFields::ParticipantFields(QDialog* dialog)
   email->setObjectName("txtEmailAddress");
   notes->setObjectName("txtNotes");
   auto* form = new QFormLayout;
-  form->addRow("Participant Name", name);
-  form->addRow("Email Address", email);
-  form->addRow("Notes / Gift Suggestions", notes);
+  form->addRow(QCoreApplication::translate("Dialogs", "Participant Name"), name);
+  form->addRow(QCoreApplication::translate("Dialogs", "Email Address"), email);
+  form->addRow(QCoreApplication::translate("Dialogs", "Notes / Gift Suggestions"), notes);
   auto* layout = new QVBoxLayout(dialog);
   layout->addLayout(form);
   name->setMinimumWidth(320);
@@ -58,11 +59,11 @@ bool ParticipantFields::Validate(roster::Ui& ui) {
 ManualAdditionDialog::ManualAdditionDialog(roster::Roster& roster, QWidget* parent)
     : QDialog(parent), roster_(roster), fields_(this) {
   setObjectName("frmManualAddition");
-  setWindowTitle("Manual Addition of Participants");
+  setWindowTitle(QCoreApplication::translate("Dialogs", "Manual Addition of Participants"));
   auto* row = new QHBoxLayout;
   row->addStretch();
-  QPushButton* add = AddButton(this, row, "cmdAdd", "Add");
-  QPushButton* close = AddButton(this, row, "cmdClose", "Close");
+  QPushButton* add = AddButton(this, row, "cmdAdd", QT_TRANSLATE_NOOP("Dialogs", "Add"));
+  QPushButton* close = AddButton(this, row, "cmdClose", QT_TRANSLATE_NOOP("Dialogs", "Close"));
   static_cast<QVBoxLayout*>(layout())->addLayout(row);
   add->setDefault(true);
   connect(add, &QPushButton::clicked, this, &ManualAdditionDialog::cmdAdd_Click);
@@ -78,12 +79,13 @@ void ManualAdditionDialog::cmdAdd_Click() {
 EditDialog::EditDialog(roster::Roster& roster, QWidget* parent)
     : QDialog(parent), roster_(roster), fields_(this) {
   setObjectName("frmEdit");
-  setWindowTitle("Edit Selected Participant");
+  setWindowTitle(QCoreApplication::translate("Dialogs", "Edit Selected Participant"));
   auto* row = new QHBoxLayout;
   row->addStretch();
-  QPushButton* save = AddButton(this, row, "cmdSave", "Save");
-  QPushButton* del = AddButton(this, row, "cmdDeleteParticipant", "Delete");
-  QPushButton* close = AddButton(this, row, "cmdClose", "Close");
+  QPushButton* save = AddButton(this, row, "cmdSave", QT_TRANSLATE_NOOP("Dialogs", "Save"));
+  QPushButton* del =
+      AddButton(this, row, "cmdDeleteParticipant", QT_TRANSLATE_NOOP("Dialogs", "Delete"));
+  QPushButton* close = AddButton(this, row, "cmdClose", QT_TRANSLATE_NOOP("Dialogs", "Close"));
   static_cast<QVBoxLayout*>(layout())->addLayout(row);
   save->setDefault(true);
   connect(save, &QPushButton::clicked, this, &EditDialog::cmdSave_Click);
@@ -112,8 +114,10 @@ void EditDialog::cmdSave_Click() {
 
 void EditDialog::cmdDeleteParticipant_Click() {
   roster_.grid().SetRow(roster_.EditRow);
-  if (roster_.grid().Rows() < 3) roster_.ClearList();
-  else roster_.RemoveParticipant();
+  if (roster_.grid().Rows() < 3)
+    roster_.ClearList();
+  else
+    roster_.RemoveParticipant();
   accept();
 }
 

@@ -105,7 +105,7 @@ void ArchiveAndMark(MainWindow& w, QtFileDialogs& dialogs, roster::Roster& chang
     r.grid().SetCol(roster::kColName);
     r.MSFlexGrid_MouseDown(row, roster::kColName);
   }
-  w.qt_ui().SetStatusText(roster::Roster::kReSendModeStatus);
+  w.qt_ui().SetStatusText(core::Tr("Status", roster::Roster::kReSendModeStatus));
   Tell(w,
        "The change is saved as " + amended->filename().string() +
            ".\nTo notify exactly the people whose Secret Santa changed (" + names +

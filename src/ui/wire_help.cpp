@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <filesystem>
 
+#include "core/tr.h"
 #include "ui/about_dialog.h"
 #include "ui/help_config.h"
 #include "ui/help_paths.h"
@@ -12,6 +13,7 @@
 #include "ui/qt_http.h"
 #include "ui/qt_resizer.h"
 #include "ui/qt_shell.h"
+#include "ui/translator.h"
 #include "update/update_check.h"
 
 // The icon's resource lives in a static library, whose initialiser nothing else pulls in.
@@ -47,11 +49,12 @@ void HelpCommands::SetHttp(roster::HttpPort* http) { http_ = http ? http : own_h
 HelpCommands::~HelpCommands() = default;
 
 void HelpCommands::OpenDemoPage(const char* page) {
-  const std::filesystem::path file = w_.paths().help_dir / page;
+  const std::filesystem::path file = LocalizedHelpPage(w_.paths().help_dir, page);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) {
-    w_.qt_ui().MsgBox("Unable to find the help page [" + file.string() + "]", roster::mb::kCritical,
-                      roster::kDefaultTitle);
+    w_.qt_ui().MsgBox(
+        core::Arg(core::Tr("Help", "Unable to find the help page [%1]"), {file.string()}),
+        roster::mb::kCritical, roster::kDefaultTitle);
     return;
   }
   // Whether the page then opens is the viewer's to say; a desktop that cannot even be asked
@@ -59,9 +62,9 @@ void HelpCommands::OpenDemoPage(const char* page) {
   const std::string url =
       QUrl::fromLocalFile(QString::fromStdString(file.string())).toString().toStdString();
   if (!shell_->Open(url))
-    w_.qt_ui().MsgBox(
-        "Unable to open the help page [" + file.string() + "]: " + shell_->LastError().description,
-        roster::mb::kCritical, roster::kDefaultTitle);
+    w_.qt_ui().MsgBox(core::Arg(core::Tr("Help", "Unable to open the help page [%1]: %2"),
+                                {file.string(), shell_->LastError().description}),
+                      roster::mb::kCritical, roster::kDefaultTitle);
 }
 
 void HelpCommands::OpenWebPage(const std::string& url) { shell_->Open(url); }

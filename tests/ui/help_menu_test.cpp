@@ -12,6 +12,7 @@
 #include "support/qt_helpers.h"
 #include "ui/help_paths.h"
 #include "ui/qt_resizer.h"
+#include "ui/translator.h"
 #include "ui/url_link.h"
 #include "ui/wire_help.h"
 
@@ -72,6 +73,25 @@ TEST_F(HelpMenuTest, DemoAndWebItemsOpenTheirPages) {
   }
   EXPECT_EQ(opened_.size(), items.size());
   EXPECT_EQ(opened_[0].rfind("file:///", 0), 0u);
+  EXPECT_TRUE(boxes_.boxes.empty());
+}
+
+TEST_F(HelpMenuTest, DemoPagesOpenInTheProgramsLanguageElseInEnglish) {
+  auto url = [](const fs::path& file) {
+    return QUrl::fromLocalFile(QString::fromStdString(file.string())).toString().toStdString();
+  };
+  ASSERT_EQ(ui::InstallTranslations(QLocale("de_DE"), ui::FindTranslationsDir()), "de");
+  window_.RunCommand("mnuDemoGettingStarted");
+  EXPECT_EQ(opened_.back(), url(help_dir_ / "de" / "the-basics.htm"));
+  // A page nobody translated yet opens in English.
+  window_.RunCommand("mnuDemoSetup");
+  EXPECT_EQ(opened_.back(), url(help_dir_ / "email-setup.htm"));
+  ASSERT_EQ(ui::InstallTranslations(QLocale("fr_BE"), ui::FindTranslationsDir()), "fr");
+  window_.RunCommand("mnuDemoViewHistory");
+  EXPECT_EQ(opened_.back(), url(help_dir_ / "fr" / "view-history-log.htm"));
+  ui::InstallTranslations(QLocale::c(), ui::FindTranslationsDir());
+  window_.RunCommand("mnuDemoViewHistory");
+  EXPECT_EQ(opened_.back(), url(help_dir_ / "view-history-log.htm"));
   EXPECT_TRUE(boxes_.boxes.empty());
 }
 

@@ -1,5 +1,6 @@
 #include "mail/mailer/mapi_delivery.h"
 
+#include "core/tr.h"
 #include "mail/message.h"
 
 namespace mail {
@@ -8,15 +9,19 @@ namespace {
 
 namespace mb = roster::mb;
 
-constexpr const char* kSendFailure = "Error while attempting to send messages to MAPI Email Client";
+constexpr const char* kSendFailure =
+    core::TrNoop("Mapi", "Error while attempting to send messages to MAPI Email Client");
 
 std::string Summary(int count, bool resent, const std::string& names) {
-  return std::to_string(count) + (resent ? " Mail Messages Re-Sent to" : " Mail Messages Sent to") +
-         "\n" + names + "\n" + "\r\r" +
-         (resent ? "Please check your email client's OutBox Folder to verify that messages have "
-                   "been re-sent."
-                 : "Please check your email client's OutBox Folder to verify that messages have "
-                   "been sent.");
+  return core::Arg(resent ? core::Tr("Mapi",
+                                     "%1 Mail Messages Re-Sent to\n%2\n\r\rPlease check "
+                                     "your email client's OutBox Folder to verify that "
+                                     "messages have been re-sent.")
+                          : core::Tr("Mapi",
+                                     "%1 Mail Messages Sent to\n%2\n\r\rPlease check "
+                                     "your email client's OutBox Folder to verify that "
+                                     "messages have been sent."),
+                   {std::to_string(count), names});
 }
 
 }  // namespace
@@ -69,7 +74,7 @@ MapiDelivery::Session MapiDelivery::EnsureSession() {
 
 void MapiDelivery::ReportSendError(const std::string& description, int handed,
                                    const std::string& names) {
-  ui_.MsgBox(kSendFailure, mb::kCritical);
+  ui_.MsgBox(core::Tr("Mapi", kSendFailure), mb::kCritical);
   // What the mailer said, and which messages it already has, so nothing is lost unseen.
   std::string detail = description + "\n\n";
   if (handed == 0)
@@ -96,7 +101,9 @@ void MapiDelivery::HandOver(const DeliveryRun& run, bool resend, std::string& na
     client_.SetRecipDisplayName(d.address);
     client_.SetMsgSubject(d.subject);
     client_.SetMsgNoteText(d.text);
-    ui_.SetStatusText((resend ? " Re-Sending email to " : " Sending email to ") + d.name + " ...");
+    ui_.SetStatusText(core::Arg(resend ? core::Tr("Mapi", " Re-Sending email to %1 ...")
+                                       : core::Tr("Mapi", " Sending email to %1 ..."),
+                                {d.name}));
     Tell(i, DeliveryState::kInFlight);
     try {
       client_.Send(false);

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "core/tr.h"
 #include "mail/smtp/smtp_engine.h"
 #include "mail/smtp/smtp_engine_parts.h"
 #include "settings/provider_replies.h"
@@ -72,18 +73,21 @@ void SmtpEngine::Summary() {
   // neither counts nor names a giver twice.
   bool resend = run_.resend;
   std::string count = std::to_string(AcceptedRows.size());
-  Box(count + (resend ? " Mail Messages Re-Sent to" : " Mail Messages Sent to") + "\n" + SentNames +
-          "\n",
+  Box(core::Arg(resend ? core::Tr("Smtp", "%1 Mail Messages Re-Sent to\n%2\n")
+                       : core::Tr("Smtp", "%1 Mail Messages Sent to\n%2\n"),
+                {count, SentNames}),
       mb::kOkOnly, roster::kDefaultTitle);
   ReportNotNotified();
-  Status(count + (resend ? " Mail Messages Re-Sent" : " Mail Messages Sent"));
+  Status(core::Arg(resend ? core::Tr("Smtp", "%1 Mail Messages Re-Sent")
+                          : core::Tr("Smtp", "%1 Mail Messages Sent"),
+                   {count}));
   if (resend) Simple(Kind::kRunNew);
 }
 
 void SmtpEngine::SmtpReconnect() {
   Simple(Kind::kClose);
   connected_ = false;
-  Status("Server Disconnected, Automatic re-connecting in 10 seconds...");
+  Status(core::Tr("Smtp", "Server Disconnected, Automatic re-connecting in 10 seconds..."));
   reconnect_phase_ = 1;
   wait_ = Wait::kNone;
   Arm(SmtpTimer::kReconnectWait, ctx_.timeouts.reconnect_first);

@@ -2,6 +2,7 @@
 // transaction. Every command has the replies it expects; the replies to pipelined commands
 // come back in the order the commands went out, so each is matched to its delivery.
 
+#include "core/tr.h"
 #include "mail/smtp/smtp_engine.h"
 #include "mail/smtp/smtp_engine_parts.h"
 #include "settings/provider_presets.h"
@@ -344,9 +345,9 @@ void SmtpEngine::ComposeAndSend(std::size_t i) {
   const Delivery& d = run_.deliveries[i];
   ++SentCount;
   if (ordinal_[i] == 0) ordinal_[i] = ++messages_started_;
-  Status(std::string(run_.resend ? " Re-Sending email " : " Sending email ") +
-         std::to_string(ordinal_[i]) + " of " + std::to_string(run_.participants) + " to " +
-         d.name + " ...");
+  Status(core::Arg(run_.resend ? core::Tr("Smtp", " Re-Sending email %1 of %2 to %3 ...")
+                               : core::Tr("Smtp", " Sending email %1 of %2 to %3 ..."),
+                   {std::to_string(ordinal_[i]), std::to_string(run_.participants), d.name}));
   std::string data = DataSection(ctx_.compose(d));
   Log(LoggedMessage(data));
   Emit(Fx(Kind::kSend, std::move(data)));
