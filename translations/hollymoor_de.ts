@@ -175,7 +175,7 @@
     <name>Grid</name>
     <message>
         <source>Exclusion #</source>
-        <translation>Ausschluss Nr.</translation>
+        <translation>Ausschluss</translation>
     </message>
     <message>
         <source>Participant Name</source>

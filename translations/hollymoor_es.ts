@@ -175,7 +175,7 @@
     <name>Grid</name>
     <message>
         <source>Exclusion #</source>
-        <translation>N.º de exclusión</translation>
+        <translation>Exclusión</translation>
     </message>
     <message>
         <source>Participant Name</source>

@@ -175,7 +175,7 @@
     <name>Grid</name>
     <message>
         <source>Exclusion #</source>
-        <translation>N° d&apos;exclusion</translation>
+        <translation>Exclusion</translation>
     </message>
     <message>
         <source>Participant Name</source>

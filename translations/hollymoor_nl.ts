@@ -175,7 +175,7 @@
     <name>Grid</name>
     <message>
         <source>Exclusion #</source>
-        <translation>Uitsluiting nr.</translation>
+        <translation>Uitsluiting</translation>
     </message>
     <message>
         <source>Participant Name</source>

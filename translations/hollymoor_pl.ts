@@ -175,7 +175,7 @@
     <name>Grid</name>
     <message>
         <source>Exclusion #</source>
-        <translation>Nr wykluczenia</translation>
+        <translation>Wykluczenia</translation>
     </message>
     <message>
         <source>Participant Name</source>
