@@ -170,6 +170,25 @@
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>Add Late Participant</source>
+        <translation>Nachzügler hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Participant from Drawing</source>
+        <translation>Teilnehmer aus der Auslosung nehmen</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Error version of file must be 3.0 or greater</source>
+        <translation>Fehler: Die Dateiversion muss 3.0 oder höher sein</translation>
+    </message>
+    <message>
+        <source>Error file does not contain Secret Santa history information</source>
+        <translation>Fehler: Die Datei enthält keine Angaben zu einer Wichtel-Auslosung</translation>
+    </message>
 </context>
 <context>
     <name>Grid</name>
@@ -516,6 +535,14 @@ Der Name darf keines dieser Zeichen enthalten [&quot;]</translation>
         <source>Invalid Email Address Entry</source>
         <translation>Ungültige E-Mail-Adresse</translation>
     </message>
+    <message>
+        <source>Delete Participant %1</source>
+        <translation>Teilnehmer %1 löschen</translation>
+    </message>
+    <message>
+        <source>Error while deleting Participant</source>
+        <translation>Fehler beim Löschen des Teilnehmers</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -708,6 +735,26 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
     <message>
         <source>Re-Send Mode: Single click Participant Name to set for Re-Send</source>
         <translation>Modus „Erneut senden“: Teilnehmernamen einmal anklicken, um ihn zum erneuten Senden vorzumerken</translation>
+    </message>
+    <message>
+        <source>Saving participants to File...</source>
+        <translation>Teilnehmer werden in der Datei gespeichert...</translation>
+    </message>
+    <message>
+        <source>Adding participants from File...</source>
+        <translation>Teilnehmer werden aus der Datei hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>Select Previous Drawing File from Saved History...</source>
+        <translation>Datei einer vorherigen Auslosung aus dem gespeicherten Verlauf wählen...</translation>
+    </message>
+    <message>
+        <source>Select Previous Drawing Log File from Saved History...</source>
+        <translation>Protokoll einer vorherigen Auslosung aus dem gespeicherten Verlauf wählen...</translation>
+    </message>
+    <message>
+        <source>Select participants from AddressBook to Add</source>
+        <translation>Teilnehmer aus dem Adressbuch zum Hinzufügen auswählen</translation>
     </message>
 </context>
 <context>

@@ -170,6 +170,25 @@
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
+    <message>
+        <source>Add Late Participant</source>
+        <translation>Añadir un participante tardío</translation>
+    </message>
+    <message>
+        <source>Remove Participant from Drawing</source>
+        <translation>Quitar a un participante del sorteo</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Error version of file must be 3.0 or greater</source>
+        <translation>Error: la versión del archivo debe ser 3.0 o superior</translation>
+    </message>
+    <message>
+        <source>Error file does not contain Secret Santa history information</source>
+        <translation>Error: el archivo no contiene información de un sorteo de Amigo Invisible</translation>
+    </message>
 </context>
 <context>
     <name>Grid</name>
@@ -516,6 +535,14 @@ el nombre no puede contener ninguno de estos caracteres [&quot;]</translation>
         <source>Invalid Email Address Entry</source>
         <translation>Dirección de correo no válida</translation>
     </message>
+    <message>
+        <source>Delete Participant %1</source>
+        <translation>Eliminar al participante %1</translation>
+    </message>
+    <message>
+        <source>Error while deleting Participant</source>
+        <translation>Error al eliminar al participante</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -708,6 +735,26 @@ Send the message to every participant anyway?</source>
     <message>
         <source>Re-Send Mode: Single click Participant Name to set for Re-Send</source>
         <translation>Modo de reenvío: haga clic una vez en el nombre de un participante para marcarlo para el reenvío</translation>
+    </message>
+    <message>
+        <source>Saving participants to File...</source>
+        <translation>Guardando los participantes en el archivo...</translation>
+    </message>
+    <message>
+        <source>Adding participants from File...</source>
+        <translation>Añadiendo participantes desde el archivo...</translation>
+    </message>
+    <message>
+        <source>Select Previous Drawing File from Saved History...</source>
+        <translation>Seleccione el archivo de un sorteo anterior del historial guardado...</translation>
+    </message>
+    <message>
+        <source>Select Previous Drawing Log File from Saved History...</source>
+        <translation>Seleccione el registro de un sorteo anterior del historial guardado...</translation>
+    </message>
+    <message>
+        <source>Select participants from AddressBook to Add</source>
+        <translation>Seleccione en la libreta de direcciones los participantes que desea añadir</translation>
     </message>
 </context>
 <context>

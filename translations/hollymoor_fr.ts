@@ -170,6 +170,25 @@
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
+    <message>
+        <source>Add Late Participant</source>
+        <translation>Ajouter un participant tardif</translation>
+    </message>
+    <message>
+        <source>Remove Participant from Drawing</source>
+        <translation>Retirer un participant du tirage</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Error version of file must be 3.0 or greater</source>
+        <translation>Erreur : la version du fichier doit être 3.0 ou supérieure</translation>
+    </message>
+    <message>
+        <source>Error file does not contain Secret Santa history information</source>
+        <translation>Erreur : le fichier ne contient aucun historique de tirage du Père Noël secret</translation>
+    </message>
 </context>
 <context>
     <name>Grid</name>
@@ -516,6 +535,14 @@ le nom ne peut contenir aucun de ces caractères [&quot;]</translation>
         <source>Invalid Email Address Entry</source>
         <translation>Adresse e-mail non valide</translation>
     </message>
+    <message>
+        <source>Delete Participant %1</source>
+        <translation>Supprimer le participant %1</translation>
+    </message>
+    <message>
+        <source>Error while deleting Participant</source>
+        <translation>Erreur lors de la suppression du participant</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -708,6 +735,26 @@ Envoyer quand même le message à tous les participants ?</translation>
     <message>
         <source>Re-Send Mode: Single click Participant Name to set for Re-Send</source>
         <translation>Mode renvoi : cliquez une fois sur le nom d&apos;un participant pour le marquer pour le renvoi</translation>
+    </message>
+    <message>
+        <source>Saving participants to File...</source>
+        <translation>Enregistrement des participants dans le fichier...</translation>
+    </message>
+    <message>
+        <source>Adding participants from File...</source>
+        <translation>Ajout des participants depuis le fichier...</translation>
+    </message>
+    <message>
+        <source>Select Previous Drawing File from Saved History...</source>
+        <translation>Choisissez le fichier d&apos;un tirage précédent dans l&apos;historique...</translation>
+    </message>
+    <message>
+        <source>Select Previous Drawing Log File from Saved History...</source>
+        <translation>Choisissez le journal d&apos;un tirage précédent dans l&apos;historique...</translation>
+    </message>
+    <message>
+        <source>Select participants from AddressBook to Add</source>
+        <translation>Choisissez dans le carnet d&apos;adresses les participants à ajouter</translation>
     </message>
 </context>
 <context>

@@ -170,6 +170,25 @@
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
+    <message>
+        <source>Add Late Participant</source>
+        <translation>Late deelnemer toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove Participant from Drawing</source>
+        <translation>Deelnemer uit de loting halen</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Error version of file must be 3.0 or greater</source>
+        <translation>Fout: de bestandsversie moet 3.0 of hoger zijn</translation>
+    </message>
+    <message>
+        <source>Error file does not contain Secret Santa history information</source>
+        <translation>Fout: het bestand bevat geen gegevens van een Secret Santa-loting</translation>
+    </message>
 </context>
 <context>
     <name>Grid</name>
@@ -516,6 +535,14 @@ de naam mag geen van deze tekens bevatten [&quot;]</translation>
         <source>Invalid Email Address Entry</source>
         <translation>Ongeldig e-mailadres</translation>
     </message>
+    <message>
+        <source>Delete Participant %1</source>
+        <translation>Deelnemer %1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Error while deleting Participant</source>
+        <translation>Fout bij het verwijderen van de deelnemer</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -708,6 +735,26 @@ Het bericht toch naar alle deelnemers sturen?</translation>
     <message>
         <source>Re-Send Mode: Single click Participant Name to set for Re-Send</source>
         <translation>Modus opnieuw verzenden: klik één keer op de naam van een deelnemer om die te markeren</translation>
+    </message>
+    <message>
+        <source>Saving participants to File...</source>
+        <translation>Deelnemers worden in het bestand opgeslagen...</translation>
+    </message>
+    <message>
+        <source>Adding participants from File...</source>
+        <translation>Deelnemers worden uit het bestand toegevoegd...</translation>
+    </message>
+    <message>
+        <source>Select Previous Drawing File from Saved History...</source>
+        <translation>Kies het bestand van een vorige loting uit de opgeslagen geschiedenis...</translation>
+    </message>
+    <message>
+        <source>Select Previous Drawing Log File from Saved History...</source>
+        <translation>Kies het logbestand van een vorige loting uit de opgeslagen geschiedenis...</translation>
+    </message>
+    <message>
+        <source>Select participants from AddressBook to Add</source>
+        <translation>Selecteer in het adresboek de deelnemers die u wilt toevoegen</translation>
     </message>
 </context>
 <context>

@@ -170,6 +170,25 @@
         <source>Delete</source>
         <translation>Usuń</translation>
     </message>
+    <message>
+        <source>Add Late Participant</source>
+        <translation>Dodaj spóźnionego uczestnika</translation>
+    </message>
+    <message>
+        <source>Remove Participant from Drawing</source>
+        <translation>Usuń uczestnika z losowania</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Error version of file must be 3.0 or greater</source>
+        <translation>Błąd: wersja pliku musi wynosić 3.0 lub więcej</translation>
+    </message>
+    <message>
+        <source>Error file does not contain Secret Santa history information</source>
+        <translation>Błąd: plik nie zawiera informacji o losowaniu Tajemniczego Mikołaja</translation>
+    </message>
 </context>
 <context>
     <name>Grid</name>
@@ -516,6 +535,14 @@ imię nie może zawierać żadnego z tych znaków [&quot;]</translation>
         <source>Invalid Email Address Entry</source>
         <translation>Nieprawidłowy adres e-mail</translation>
     </message>
+    <message>
+        <source>Delete Participant %1</source>
+        <translation>Usunąć uczestnika %1</translation>
+    </message>
+    <message>
+        <source>Error while deleting Participant</source>
+        <translation>Błąd podczas usuwania uczestnika</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -708,6 +735,26 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
     <message>
         <source>Re-Send Mode: Single click Participant Name to set for Re-Send</source>
         <translation>Tryb ponownego wysyłania: kliknij raz imię uczestnika, aby zaznaczyć go do ponownego wysłania</translation>
+    </message>
+    <message>
+        <source>Saving participants to File...</source>
+        <translation>Zapisywanie uczestników do pliku...</translation>
+    </message>
+    <message>
+        <source>Adding participants from File...</source>
+        <translation>Dodawanie uczestników z pliku...</translation>
+    </message>
+    <message>
+        <source>Select Previous Drawing File from Saved History...</source>
+        <translation>Wybierz plik poprzedniego losowania z zapisanej historii...</translation>
+    </message>
+    <message>
+        <source>Select Previous Drawing Log File from Saved History...</source>
+        <translation>Wybierz dziennik poprzedniego losowania z zapisanej historii...</translation>
+    </message>
+    <message>
+        <source>Select participants from AddressBook to Add</source>
+        <translation>Wybierz z książki adresowej uczestników do dodania</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/private_files.h"
+#include "core/tr.h"
 #include "files/amend_archive.h"
 #include "files/history.h"
 #include "files/list_document.h"
@@ -29,14 +30,14 @@ bool FileCommands::SaveTo(const std::filesystem::path& path) {
 
 bool FileCommands::mnuSave_Click() {
   if (!d_.document || d_.document->Path().empty()) return mnuSaveAs_Click();
-  ui().SetStatusText("Saving participants to File...");
+  ui().SetStatusText(core::Tr("Status", "Saving participants to File..."));
   const bool saved = SaveTo(d_.document->Path());
-  ui().SetStatusText("Ready");
+  ui().SetStatusText(core::Tr("Status", "Ready"));
   return saved;
 }
 
 bool FileCommands::mnuSaveAs_Click() {
-  ui().SetStatusText("Saving participants to File...");
+  ui().SetStatusText(core::Tr("Status", "Saving participants to File..."));
   bool saved = false;
   const auto folder = SavedFolder();
   const std::filesystem::path current = d_.document ? d_.document->Path() : std::filesystem::path();
@@ -52,7 +53,7 @@ bool FileCommands::mnuSaveAs_Click() {
     request.path_must_exist = true;
     if (auto path = d_.dialogs.ShowSave(request)) saved = SaveTo(WithListExtension(*path));
   }
-  ui().SetStatusText("Ready");
+  ui().SetStatusText(core::Tr("Status", "Ready"));
   return saved;
 }
 
@@ -77,7 +78,7 @@ void FileCommands::mnuOpen_Click() {
     r.ResetSelection(false);
     r.UpdateButtonEnables(false);
   }
-  ui().SetStatusText("Adding participants from File...");
+  ui().SetStatusText(core::Tr("Status", "Adding participants from File..."));
   const auto folder = SavedFolder();
   if (EnsureFolder(folder)) {
     FileDialogRequest request;
@@ -86,7 +87,7 @@ void FileCommands::mnuOpen_Click() {
     request.initial_dir = folder;
     if (auto path = d_.dialogs.ShowOpen(request)) OpenListFile(*path);
   }
-  ui().SetStatusText("Ready");
+  ui().SetStatusText(core::Tr("Status", "Ready"));
 }
 
 namespace {
@@ -144,7 +145,7 @@ void FileCommands::mnuReSendList_Click() {
   }
   if (!MayDiscardChanges()) return;
   const std::string status = ui().StatusText();
-  ui().SetStatusText("Select Previous Drawing File from Saved History...");
+  ui().SetStatusText(core::Tr("Status", "Select Previous Drawing File from Saved History..."));
   const auto folder = HistoryFolder();
   // The roster is replaced only once a drawing was picked; a cancelled dialog keeps it.
   if (!EnsureFolder(folder)) {
@@ -185,7 +186,7 @@ void FileCommands::mnuReSendList_Click() {
 }
 
 void FileCommands::mnuViewDrawingLog_Click() {
-  ui().SetStatusText("Select Previous Drawing Log File from Saved History...");
+  ui().SetStatusText(core::Tr("Status", "Select Previous Drawing Log File from Saved History..."));
   const auto folder = HistoryFolder();
   if (!EnsureFolder(folder)) return;
   FileDialogRequest request;

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/private_files.h"
+#include "core/tr.h"
 #include "files/atomic_file.h"
 #include "files/ledger.h"
 #include "files/list_file.h"
@@ -156,12 +157,14 @@ std::filesystem::path SaveDrawingHistory(roster::Roster& roster, const roster::C
     roster.commands().SetEnabled(name, false);
   const std::filesystem::path folder = data_dir / kHistoryFolder;
   if (!core::EnsurePrivateFolder(folder)) {
-    roster.ui().MsgBox("Error while attempting to send messages", roster::mb::kCritical);
+    roster.ui().MsgBox(core::Tr("Roster", "Error while attempting to send messages"),
+                       roster::mb::kCritical);
     return {};
   }
   const std::filesystem::path base = ClaimArchiveName(folder, clock);
   if (base.empty()) {
-    roster.ui().MsgBox("Error while attempting to send messages", roster::mb::kCritical);
+    roster.ui().MsgBox(core::Tr("Roster", "Error while attempting to send messages"),
+                       roster::mb::kCritical);
     return {};
   }
   std::filesystem::path list = base, log = base;

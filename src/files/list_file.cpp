@@ -3,6 +3,7 @@
 #include <cctype>
 #include <unordered_map>
 
+#include "core/tr.h"
 #include "files/atomic_file.h"
 #include "files/record_reader.h"
 #include "files/text_codec.h"
@@ -132,7 +133,8 @@ class Loader {
       results = !last_[3].empty();
     }
     if (!current_layout && re_send_) {
-      roster_.ui().MsgBox("Error version of file must be 3.0 or greater", roster::mb::kCritical);
+      roster_.ui().MsgBox(core::Tr("Files", "Error version of file must be 3.0 or greater"),
+                          roster::mb::kCritical);
       return false;
     }
     fields_ = current_layout ? kRecordFields : kOldRecordFields;
@@ -188,8 +190,9 @@ class Loader {
       while (!reader.AtEnd()) {
         // Checks the record read before this one: the last of the previous stage first.
         if (last_[3].empty()) {
-          roster_.ui().MsgBox("Error file does not contain Secret Santa history information",
-                              roster::mb::kCritical);
+          roster_.ui().MsgBox(
+              core::Tr("Files", "Error file does not contain Secret Santa history information"),
+              roster::mb::kCritical);
           return false;
         }
         Read(reader);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/tr.h"
+
 namespace ui {
 
 namespace {
@@ -37,7 +39,7 @@ void AddFromAddressBook(roster::Roster& roster, mail::MapiDelivery& mapi) {
   if (!roster.MapiLoggedOn) return;
 
   // From here on a failing step is passed over; a cancelled book leaves no recipients.
-  ui.SetStatusText("Select participants from AddressBook to Add");
+  ui.SetStatusText(core::Tr("Status", "Select participants from AddressBook to Add"));
   IgnoreError([&] { client.Compose(); });
   IgnoreError([&] { client.Show(); });
   int n = 0;
@@ -73,7 +75,7 @@ void AddFromAddressBook(roster::Roster& roster, mail::MapiDelivery& mapi) {
     if (n > 0) g.SetRow(g.Rows() - 1);
   }
   roster.UpdateButtonEnables(false);
-  ui.SetStatusText("Ready");
+  ui.SetStatusText(core::Tr("Status", "Ready"));
 }
 
 }  // namespace ui

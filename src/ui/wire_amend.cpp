@@ -1,6 +1,7 @@
 // Tools menu: Add Late Participant..., Remove Participant from Drawing... and Print Sealed
 // Slips..., all on an archived drawing chosen from History.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -53,7 +54,7 @@ std::unique_ptr<roster::Roster> LoadArchive(MainWindow& w, QtFileDialogs& dialog
 bool AskNewcomer(QWidget* owner, std::string& name, std::string& email, std::string& notes) {
   QDialog dialog(owner);
   dialog.setObjectName("frmLateParticipant");
-  dialog.setWindowTitle("Add Late Participant");
+  dialog.setWindowTitle(QCoreApplication::translate("Dialogs", "Add Late Participant"));
   auto* name_box = new QLineEdit(&dialog);
   name_box->setObjectName("txtLateName");
   auto* email_box = new QLineEdit(&dialog);
@@ -146,7 +147,7 @@ void RemoveFromDrawing(MainWindow& w, QtFileDialogs& dialogs) {
   if (!drawing) return;
   QDialog dialog(&w);
   dialog.setObjectName("frmRemoveFromDrawing");
-  dialog.setWindowTitle("Remove Participant from Drawing");
+  dialog.setWindowTitle(QCoreApplication::translate("Dialogs", "Remove Participant from Drawing"));
   auto* name_box = new QLineEdit(&dialog);
   name_box->setObjectName("txtLeaverName");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);

@@ -1,5 +1,6 @@
 #include <QTableView>
 
+#include "core/tr.h"
 #include "ui/main_window.h"
 #include "ui/participant_dialogs.h"
 
@@ -37,13 +38,15 @@ void DeleteParticipant(MainWindow& w) {
   try {
     r.grid().SetCol(roster::kColName);
     const std::string name = r.grid().Text();
-    if (r.ui().MsgBox("Delete Participant " + name, roster::mb::kYesNo | roster::mb::kQuestion) !=
-        roster::mb::kYes)
+    if (r.ui().MsgBox(core::Arg(core::Tr("Roster", "Delete Participant %1"), {name}),
+                      roster::mb::kYesNo | roster::mb::kQuestion) != roster::mb::kYes)
       return;
-    if (r.grid().Rows() < 3) r.ClearList();
-    else r.RemoveParticipant();
+    if (r.grid().Rows() < 3)
+      r.ClearList();
+    else
+      r.RemoveParticipant();
   } catch (const std::exception&) {
-    r.ui().MsgBox("Error while deleting Participant", roster::mb::kCritical);
+    r.ui().MsgBox(core::Tr("Roster", "Error while deleting Participant"), roster::mb::kCritical);
   }
 }
 
