@@ -83,9 +83,8 @@ TEST_F(HelpMenuTest, DemoPagesOpenInTheProgramsLanguageElseInEnglish) {
   ASSERT_EQ(ui::InstallTranslations(QLocale("de_DE"), ui::FindTranslationsDir()), "de");
   window_.RunCommand("mnuDemoGettingStarted");
   EXPECT_EQ(opened_.back(), url(help_dir_ / "de" / "the-basics.htm"));
-  // A page nobody translated yet opens in English.
   window_.RunCommand("mnuDemoSetup");
-  EXPECT_EQ(opened_.back(), url(help_dir_ / "email-setup.htm"));
+  EXPECT_EQ(opened_.back(), url(help_dir_ / "de" / "email-setup.htm"));
   ASSERT_EQ(ui::InstallTranslations(QLocale("fr_BE"), ui::FindTranslationsDir()), "fr");
   window_.RunCommand("mnuDemoViewHistory");
   EXPECT_EQ(opened_.back(), url(help_dir_ / "fr" / "view-history-log.htm"));
@@ -93,6 +92,20 @@ TEST_F(HelpMenuTest, DemoPagesOpenInTheProgramsLanguageElseInEnglish) {
   window_.RunCommand("mnuDemoViewHistory");
   EXPECT_EQ(opened_.back(), url(help_dir_ / "view-history-log.htm"));
   EXPECT_TRUE(boxes_.boxes.empty());
+}
+
+TEST(LocalizedHelpPageTest, APageNotYetTranslatedOpensInEnglish) {
+  testing_support::TempDir dir;
+  fs::create_directories(dir.path() / "de");
+  testing_support::WriteAll(dir.path() / "the-basics.htm", "<html></html>");
+  testing_support::WriteAll(dir.path() / "email-setup.htm", "<html></html>");
+  testing_support::WriteAll(dir.path() / "de" / "the-basics.htm", "<html></html>");
+  ASSERT_EQ(ui::InstallTranslations(QLocale("de_DE"), ui::FindTranslationsDir()), "de");
+  EXPECT_EQ(ui::LocalizedHelpPage(dir.path(), "the-basics.htm"),
+            dir.path() / "de" / "the-basics.htm");
+  EXPECT_EQ(ui::LocalizedHelpPage(dir.path(), "email-setup.htm"), dir.path() / "email-setup.htm");
+  ui::InstallTranslations(QLocale::c(), ui::FindTranslationsDir());
+  EXPECT_EQ(ui::LocalizedHelpPage(dir.path(), "the-basics.htm"), dir.path() / "the-basics.htm");
 }
 
 struct HelpMenuMissingPagesTest : testing_support::WindowTest {
