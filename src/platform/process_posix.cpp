@@ -92,15 +92,12 @@ std::optional<std::filesystem::path> FindProgram(const std::string& program) {
   }
   const char* path_env = std::getenv("PATH");
   std::string_view dirs = path_env ? path_env : "/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin";
-  while (true) {
-    const std::size_t colon = dirs.find(':');
-    std::string_view dir = dirs.substr(0, colon);
-    std::filesystem::path candidate = std::filesystem::path(dir.empty() ? "." : dir) / program;
-    if (IsExecutableFile(candidate)) return candidate;
-    if (colon == std::string_view::npos) break;
-    dirs.remove_prefix(colon + 1);
-  }
-  return std::nullopt;
+  return internal::SearchList(
+      dirs, ':', [&](std::string_view dir) -> std::optional<std::filesystem::path> {
+        std::filesystem::path candidate = std::filesystem::path(dir.empty() ? "." : dir) / program;
+        if (IsExecutableFile(candidate)) return candidate;
+        return std::nullopt;
+      });
 }
 
 ProcessRun RunProcess(const std::vector<std::string>& argv, std::string_view input,

@@ -62,15 +62,13 @@ std::optional<std::filesystem::path> WithExtensions(const std::filesystem::path&
   }
   const char* pathext = std::getenv("PATHEXT");
   std::string_view exts = pathext && *pathext ? pathext : ".COM;.EXE;.BAT;.CMD";
-  while (!exts.empty()) {
-    const std::size_t semi = exts.find(';');
-    std::filesystem::path candidate = base;
-    candidate += Wide(exts.substr(0, semi));
-    if (exts.substr(0, semi).size() > 1 && IsProgramFile(candidate)) return candidate;
-    if (semi == std::string_view::npos) break;
-    exts.remove_prefix(semi + 1);
-  }
-  return std::nullopt;
+  return internal::SearchList(exts, ';',
+                              [&](std::string_view ext) -> std::optional<std::filesystem::path> {
+                                std::filesystem::path candidate = base;
+                                candidate += Wide(ext);
+                                if (ext.size() > 1 && IsProgramFile(candidate)) return candidate;
+                                return std::nullopt;
+                              });
 }
 
 // Quotes one argument so that the C runtime's command-line parser gives it back unchanged.
@@ -107,15 +105,11 @@ std::optional<std::filesystem::path> FindProgram(const std::string& program) {
   if (program.find_first_of("/\\:") != std::string::npos) return WithExtensions(named);
   const char* path_env = std::getenv("PATH");
   std::string_view dirs = path_env ? path_env : "";
-  while (true) {
-    const std::size_t semi = dirs.find(';');
-    std::string_view dir = dirs.substr(0, semi);
-    if (!dir.empty())
-      if (auto found = WithExtensions(std::filesystem::path(Wide(dir)) / named)) return found;
-    if (semi == std::string_view::npos) break;
-    dirs.remove_prefix(semi + 1);
-  }
-  return std::nullopt;
+  return internal::SearchList(dirs, ';',
+                              [&](std::string_view dir) -> std::optional<std::filesystem::path> {
+                                if (dir.empty()) return std::nullopt;
+                                return WithExtensions(std::filesystem::path(Wide(dir)) / named);
+                              });
 }
 
 ProcessRun RunProcess(const std::vector<std::string>& argv, std::string_view input,

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -56,6 +58,35 @@ TEST(ProcessTest, AProgramThatIsNotThereIsNotStarted) {
   EXPECT_FALSE(platform::FindProgram("hm-no-such-program-here"));
   EXPECT_FALSE(RunProcess({}, "", milliseconds(1000)).started);
   EXPECT_TRUE(platform::FindProgram(HM_TEST_CHILD));
+}
+
+void SetPath(const std::string& value) {
+#ifdef _WIN32
+  _putenv_s("PATH", value.c_str());
+#else
+  setenv("PATH", value.c_str(), 1);
+#endif
+}
+
+TEST(ProcessTest, ABareNameIsLookedUpInEachFolderOfThePathInTurn) {
+  const std::filesystem::path child(HM_TEST_CHILD);
+  const char* old = std::getenv("PATH");
+  const std::string saved = old ? old : "";
+#ifdef _WIN32
+  const char separator = ';';
+  const std::string name = child.stem().string();  // found through PATHEXT
+#else
+  const char separator = ':';
+  const std::string name = child.filename().string();
+#endif
+  SetPath("/hm-no-such-folder" + std::string(1, separator) + child.parent_path().string());
+  const auto found = platform::FindProgram(name);
+  SetPath(child.parent_path().string() + "-not");
+  const auto missing = platform::FindProgram(name);
+  SetPath(saved);
+  ASSERT_TRUE(found);
+  EXPECT_TRUE(std::filesystem::equivalent(*found, child));
+  EXPECT_FALSE(missing);
 }
 
 }  // namespace
