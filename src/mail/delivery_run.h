@@ -12,9 +12,17 @@ namespace mail {
 
 struct DeliveryRun {
   Deliveries deliveries;
-  bool resend = false;   // re-send texts, and the New command once the run is over
-  int participants = 0;  // the roster's size, the "of m" of the progress text
+  bool resend = false;       // re-send texts, and the New command once the run is over
+  int participants = 0;      // the roster's size, the "of m" of the progress text
+  std::string test_address;  // where every message went in Test Mode; empty otherwise
 };
+
+// The summary names the givers; in Test Mode none of them got anything, so it says where
+// the messages really went.
+inline std::string TestModeNote(const DeliveryRun& run) {
+  if (run.test_address.empty()) return {};
+  return "\nTest Mode: every message went to " + run.test_address + ", not to the participants.";
+}
 
 // Thrown by the side that builds a run's list when the roster cannot give one; says which
 // kind of run it was, since a failed re-send still ends re-send mode.

@@ -24,6 +24,7 @@ mail::DeliveryRun DrawingDeliveries(const Roster& roster, const mail::SendValues
   mail::DeliveryRun run;
   run.resend = roster.ReSendMode;
   run.participants = grid.Rows() - 1;
+  if (values.TestMode) run.test_address = mail::RecipientAddress(values, {});
   for (int row = 1; row < grid.Rows(); ++row) {
     if (run.resend && !roster.IsMarked(row)) continue;
     int receiver = 0;
@@ -44,6 +45,7 @@ mail::DeliveryRun MessageDeliveries(const Roster& roster, const mail::SendValues
   const Grid& grid = roster.grid();
   mail::DeliveryRun run;
   run.participants = grid.Rows() - 1;
+  if (use_test_address && values.TestMode) run.test_address = mail::RecipientAddress(values, {});
   const std::string text = mail::FreeFormText(values, roster.MessageFooter);
   for (int row = 1; row < grid.Rows(); ++row) {
     mail::Delivery d = For(grid, row, values, use_test_address);

@@ -145,6 +145,18 @@ TEST_F(MapiDeliveryTest, DrawingSendsEachGiverTheirReceiverAndSummarises) {
   EXPECT_EQ(new_commands_, 0);
 }
 
+TEST_F(MapiDeliveryTest, TestModeDrawingGoesToTheTestAddressAndTheSummarySaysSo) {
+  w_.Add(smtp_testing::ThreePeople());
+  w_.send.TestMode = true;
+  w_.send.TestAddress = "me@example.net";
+  delivery_.MapiSendDrawing();
+  EXPECT_EQ(SentTo(), (Strings{"me@example.net", "me@example.net", "me@example.net"}));
+  ASSERT_EQ(ui_.boxes.size(), 1u);
+  EXPECT_EQ(ui_.boxes[0].text,
+            "3 Mail Messages Sent to\nAnn;Bob;Cid;" + Reminder("sent") +
+                "\nTest Mode: every message went to me@example.net, not to the participants.");
+}
+
 TEST_F(MapiDeliveryTest, ReSendSendsOnlyMarkedRowsAndAlwaysStartsANewList) {
   w_.Add(smtp_testing::ThreePeople());
   w_.roster.ReSendMode = true;

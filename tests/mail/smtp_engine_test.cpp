@@ -225,7 +225,9 @@ TEST_F(EngineTest, FreeFormRunNeedsTheDialogAndTestModeSendsEveryMessageToTheTes
   EXPECT_EQ(n, 3);
   EXPECT_NE(wire.find("Subject: Cid S"), std::string::npos);
   EXPECT_EQ(wire.find("Secret Santa for"), std::string::npos);
-  EXPECT_EQ(Boxes().back().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
+  EXPECT_EQ(Boxes().back().text,
+            "3 Mail Messages Sent to\nAnn;Bob;Cid;\n\nTest Mode: every message went to  "
+            "tester@example.org , not to the participants.");
 }
 
 TEST_F(EngineTest, FirstMessageErrorEndsWithTheErrorBox) {
@@ -244,7 +246,8 @@ TEST_F(EngineTest, FirstMessageErrorEndsWithTheErrorBox) {
       "\"Sign in with Microsoft\" in Tools->Settings instead of a password.",
       mb::kInformation, "SMTP Error");
   EXPECT_EQ(log.back(), "SMTP ERROR OR Disconnect");
-  EXPECT_EQ(LastStatus(), "Disconnecting from SMTP mail server mail.example.org...");
+  EXPECT_TRUE(HadStatus("Disconnecting from SMTP mail server mail.example.org..."));
+  EXPECT_EQ(LastStatus(), "No messages were sent");  // the disconnect is over
   EXPECT_FALSE(log_open);
   EXPECT_EQ(Count(Kind::kRunNew), 1);
 }
@@ -347,12 +350,27 @@ TEST_F(EngineTest, StartFailuresShowTheirMessages) {
   EXPECT_FALSE(E().Active());
 }
 
+TEST_F(EngineTest, ARunCutShortSaysHowFarItGotInsteadOfStillSending) {
+  Start("mail.example.org:2525", false);
+  Login(false);
+  OneMessage();
+  E().Winsock1_Error(10060, "Operation timed out");
+  Drain();
+  EXPECT_NE(Boxes().front().text.find("mail.example.org:2525 did not answer"), std::string::npos)
+      << Boxes().front().text;
+  EXPECT_EQ(LastStatus(), "1 of 3 Mail Messages Sent; the others were not notified");
+}
+
 TEST_F(EngineTest, SocketErrorAndHandlerErrorEndTheRun) {
   Start("mail.example.org", false);
   E().Winsock1_Error(10061, "Connection refused");
   Drain();
-  ExpectLastBox("Winsock1 Error number 10061\r\nConnection refused", mb::kExclamation,
-                "Winsock1 Error");
+  ExpectLastBox(
+      "Winsock1 Error number 10061\r\nConnection refused\r\nNothing accepted the connection at "
+      "mail.example.org:25: check the server name and port under Tools->Setup (587 for STARTTLS, "
+      "465 for implicit TLS).",
+      mb::kExclamation, "Winsock1 Error");
+  EXPECT_EQ(LastStatus(), "No messages were sent");
   EXPECT_FALSE(log_open);
   EXPECT_FALSE(E().Active());
 

@@ -45,7 +45,10 @@ TEST_F(StrictTest, LoginAndDataRepliesOutsideTheirCodesSendNothing) {
   for (int i = 0; i < 6 && E().Active(); ++i) Reply("334 VXNlcm5hbWU6\r\n");
   EXPECT_FALSE(E().Active());
   EXPECT_EQ(Sends("MAIL FROM"), 0);
-  ExpectLastBox("SMTP Error: 334 VXNlcm5hbWU6\r\n", mb::kInformation, "SMTP Error");
+  ExpectLastBox(
+      "SMTP Error: 334 VXNlcm5hbWU6\r\nThe server mail.example.org:25 answered in a way that does "
+      "not fit this step: check that Tools->Setup names an SMTP server and its submission port.",
+      mb::kInformation, "SMTP Error");
   EXPECT_EQ(States(), std::vector<DeliveryState>(3, DeliveryState::kNotAttempted));
 
   // 250 where DATA wants 354: the message text is never sent as commands.

@@ -181,7 +181,8 @@ TEST_F(SmtpWindowTest, FreeFormMessageFromTheDialogCarriesHostileTextIntactAndHa
   EXPECT_TRUE(log.starts_with("SendMessage_SMTP Connect to 127.0.0.1\r\n")) << log;
   ASSERT_FALSE(boxes_.boxes.empty());
   EXPECT_EQ(boxes_.boxes.back().text,
-            "2 Mail Messages Sent to\nEve\r\nBcc: mallory@example.com;Ann;\n");
+            "2 Mail Messages Sent to\nEve\r\nBcc: mallory@example.com;Ann;\n\nTest Mode: every "
+            "message went to tester@example.org, not to the participants.");
 }
 
 TEST_F(SmtpRunnerTest, FaultsBeforeTheFirstAcceptedMessageEndTheRunWithTheirBox) {

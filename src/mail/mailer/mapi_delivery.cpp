@@ -12,7 +12,7 @@ namespace mb = roster::mb;
 constexpr const char* kSendFailure =
     core::TrNoop("Mapi", "Error while attempting to send messages to MAPI Email Client");
 
-std::string Summary(int count, bool resent, const std::string& names) {
+std::string Summary(int count, bool resent, const std::string& names, const DeliveryRun& run) {
   return core::Arg(resent ? core::Tr("Mapi",
                                      "%1 Mail Messages Re-Sent to\n%2\n\r\rPlease check "
                                      "your email client's OutBox Folder to verify that "
@@ -21,7 +21,8 @@ std::string Summary(int count, bool resent, const std::string& names) {
                                      "%1 Mail Messages Sent to\n%2\n\r\rPlease check "
                                      "your email client's OutBox Folder to verify that "
                                      "messages have been sent."),
-                   {std::to_string(count), names});
+                   {std::to_string(count), names}) +
+         TestModeNote(run);
 }
 
 }  // namespace
@@ -135,7 +136,7 @@ void MapiDelivery::MapiSendMessage() {
     return;
   }
   const int count = run.participants;
-  ui_.MsgBox(Summary(count, false, names), mb::kOkOnly);
+  ui_.MsgBox(Summary(count, false, names, run), mb::kOkOnly);
   ui_.SetStatusText(std::to_string(count) + " Mail Messages Sent");
 }
 
@@ -169,7 +170,7 @@ void MapiDelivery::MapiSendDrawing() {
     return;
   }
   const int count = static_cast<int>(run.deliveries.size());
-  ui_.MsgBox(Summary(count, resend, names), mb::kOkOnly);
+  ui_.MsgBox(Summary(count, resend, names, run), mb::kOkOnly);
   ui_.SetStatusText(std::to_string(count) +
                     (resend ? " Mail Messages Re-Sent" : " Mail Messages Sent"));
   end_resend();

@@ -1,6 +1,7 @@
 #include "mail/smtp/smtp_engine.h"
 
 #include "mail/smtp/smtp_engine_parts.h"
+#include "mail/smtp/smtp_text.h"
 
 namespace mail {
 
@@ -181,8 +182,9 @@ void SmtpEngine::OnPeerClosed() {
 void SmtpEngine::Winsock1_Error(int number, const std::string& description) {
   if (!active_) return;
   RequeueInFlight(true);
-  Box("Winsock1 Error number " + std::to_string(number) + kCrLf + description, mb::kExclamation,
-      "Winsock1 Error");
+  Box("Winsock1 Error number " + std::to_string(number) + kCrLf + description + kCrLf +
+          ConnectFailureAdvice(ServerText(), number),
+      mb::kExclamation, "Winsock1 Error");
   Simple(Kind::kClose);
   if (log_open_) Simple(Kind::kCloseLog);
   log_open_ = false;
@@ -288,7 +290,10 @@ void SmtpEngine::Send(std::string bytes, std::chrono::milliseconds timeout) {
 void SmtpEngine::Simple(Kind kind) { Emit(Fx(kind)); }
 
 void SmtpEngine::Log(std::string entry) { Emit(Fx(Kind::kLog, std::move(entry))); }
-void SmtpEngine::Status(std::string text) { Emit(Fx(Kind::kStatus, std::move(text))); }
+void SmtpEngine::Status(std::string text) {
+  last_status_ = text;
+  Emit(Fx(Kind::kStatus, std::move(text)));
+}
 
 void SmtpEngine::Box(std::string text, int style, std::string title, bool needs_answer) {
   SmtpEffect e = Fx(Kind::kMessageBox, std::move(text));

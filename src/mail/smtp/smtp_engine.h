@@ -217,6 +217,7 @@ class SmtpEngine {
   bool active_ = false;
   bool stop_requested_ = false;
   bool reported_ = false;
+  std::string last_status_;  // ends in "..." while it describes something under way
   bool log_open_ = false;
   bool tls_active_ = false;
   bool tls_used_ = false;  // some connection of this run was encrypted: all must be

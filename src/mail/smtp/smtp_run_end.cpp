@@ -3,16 +3,18 @@
 #include "core/tr.h"
 #include "mail/smtp/smtp_engine.h"
 #include "mail/smtp/smtp_engine_parts.h"
+#include "mail/smtp/smtp_text.h"
 #include "settings/provider_replies.h"
 
 namespace mail {
 
 namespace {
 
-// What to do about a provider's known refusal, as a line after the reply; "" otherwise.
-std::string AdviceLine(const std::string& reply) {
-  const std::string advice = AdviceForReply(reply);
-  if (advice.empty()) return {};
+// What to do about the refusal, as a line after the reply: the provider's known cause when
+// there is one, else which server it was and the next step.
+std::string AdviceLine(const std::string& server, const std::string& reply) {
+  std::string advice = AdviceForReply(reply);
+  if (advice.empty()) advice = ReplyFailureAdvice(server, reply);
   return (reply.empty() || reply.back() == '\n' ? "" : "\n") + advice;
 }
 
@@ -55,13 +57,13 @@ void SmtpEngine::FailurePath(const std::string& reply, bool connection_lost) {
       SmtpReconnect();
     } else {
       last_reply_ = reply;
-      Box("SMTP Error: " + reply + AdviceLine(reply), mb::kQuestion + mb::kRetryCancel,
-          "SMTP Error", true);
+      Box("SMTP Error: " + reply + AdviceLine(ServerText(), reply),
+          mb::kQuestion + mb::kRetryCancel, "SMTP Error", true);
       wait_ = Wait::kAnswer;
     }
     return;
   }
-  Box("SMTP Error: " + reply + AdviceLine(reply), mb::kInformation, "SMTP Error");
+  Box("SMTP Error: " + reply + AdviceLine(ServerText(), reply), mb::kInformation, "SMTP Error");
   Simple(Kind::kCloseLog);
   log_open_ = false;
   if (run_.resend) Simple(Kind::kRunNew);
@@ -75,7 +77,8 @@ void SmtpEngine::Summary() {
   std::string count = std::to_string(AcceptedRows.size());
   Box(core::Arg(resend ? core::Tr("Smtp", "%1 Mail Messages Re-Sent to\n%2\n")
                        : core::Tr("Smtp", "%1 Mail Messages Sent to\n%2\n"),
-                {count, SentNames}),
+                {count, SentNames}) +
+          TestModeNote(run_),
       mb::kOkOnly, roster::kDefaultTitle);
   ReportNotNotified();
   Status(core::Arg(resend ? core::Tr("Smtp", "%1 Mail Messages Re-Sent")
@@ -115,6 +118,14 @@ void SmtpEngine::HandlerError() {
 
 void SmtpEngine::EndRun() {
   ReportNotNotified();
+  // A run that ended early must not leave "Connecting..." or "Sending..." in the status bar.
+  if (active_ && last_status_.ends_with("...")) {
+    const std::size_t sent = AcceptedRows.size();
+    Status(sent == 0 ? std::string("No messages were sent")
+                     : std::to_string(sent) + " of " + std::to_string(run_.deliveries.size()) +
+                           (run_.resend ? " Mail Messages Re-Sent" : " Mail Messages Sent") +
+                           "; the others were not notified");
+  }
   active_ = false;
   wait_ = Wait::kNone;
   reconnect_phase_ = 0;

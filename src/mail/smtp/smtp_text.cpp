@@ -1,5 +1,6 @@
 #include "mail/smtp/smtp_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -24,6 +25,55 @@ std::string Upper(std::string_view text) {
 }
 
 }  // namespace
+
+std::string HostPortText(std::string_view server) {
+  const std::optional<ServerAddress> a = SplitServerText(server);
+  if (!a) return std::string(server);
+  return a->host + ":" + std::to_string(a->port);
+}
+
+std::string ConnectFailureAdvice(std::string_view server, int error_number) {
+  const std::string where = HostPortText(server);
+  switch (error_number) {
+    case 10061:
+      return "Nothing accepted the connection at " + where +
+             ": check the server name and port under Tools->Setup (587 for STARTTLS, 465 for "
+             "implicit TLS).";
+    case 11001:
+      return "The server name in " + where +
+             " could not be found: check it under Tools->Setup and that this computer is online.";
+    case 10060:
+      return where +
+             " did not answer: check the server name and port under Tools->Setup, and that no "
+             "firewall blocks that port.";
+    default:
+      return "The connection to " + where +
+             " failed: check that this computer is online and the server name and port under "
+             "Tools->Setup.";
+  }
+}
+
+std::string ReplyFailureAdvice(std::string_view server, std::string_view reply) {
+  const std::string where = HostPortText(server);
+  const std::string_view code = reply.substr(0, std::min<std::size_t>(3, reply.size()));
+  if (code == "535" || code == "534" || code == "530")
+    return "The server " + where +
+           " refused the login: check the user name and password under Tools->Setup; many "
+           "providers want an app password or a sign-in with the provider instead.";
+  if (code.size() == 3 && code[0] == '4')
+    return "The server " + where +
+           " is refusing for now: try again later, then re-send to those who were not notified.";
+  if (code.size() == 3 && code[0] == '5')
+    return "The server " + where +
+           " refused: check your email address and the server settings under Tools->Setup.";
+  if (code.size() == 3 && std::isdigit(static_cast<unsigned char>(code[0])))
+    return "The server " + where +
+           " answered in a way that does not fit this step: check that Tools->Setup names an "
+           "SMTP server and its submission port.";
+  return "The connection to " + where +
+         " ended: check that this computer is online, then re-send to those who were not "
+         "notified.";
+}
 
 bool SmtpSettingsValid(const MailSettings& s) {
   return s.SMTPServer.find('.', 1) != std::string::npos && CharCount(s.SMTPServer) >= 4 &&

@@ -21,6 +21,16 @@ struct ServerAddress {
 // "host" or "host:port"; nullopt when the port is not a whole number from 1 to 65535.
 std::optional<ServerAddress> SplitServerText(std::string_view server);
 
+// The server as "host:port" (the port filled in), for texts that tell the organiser which
+// server answered; the setting as it stands when it cannot be split.
+std::string HostPortText(std::string_view server);
+
+// One plain line after a documented error text: what went wrong, with which server, and what
+// to do next. For a failed connection (by its Winsock number) and for a refusing reply or a
+// dropped connection.
+std::string ConnectFailureAdvice(std::string_view server, int error_number);
+std::string ReplyFailureAdvice(std::string_view server, std::string_view reply);
+
 // The trimmed account name up to its first "@".
 std::string LoginName(std::string_view account_name);
 
