@@ -9,6 +9,15 @@
     </message>
 </context>
 <context>
+    <name>Delivery</name>
+    <message>
+        <source>
+Test Mode: every message went to %1, not to the participants.</source>
+        <translation>
+Testmodus: Alle Nachrichten gingen an %1, nicht an die Teilnehmer.</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>This program is provided &quot;as is&quot;, without warranty of any kind, express or implied. The authors are not liable for any claim, damage or other liability arising from its use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a copy of your list files and of the History folder.</source>
@@ -700,6 +709,54 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
     <message>
         <source> Sending email %1 of %2 to %3 ...</source>
         <translation> E-Mail %1 von %2 wird an %3 gesendet ...</translation>
+    </message>
+    <message>
+        <source>No messages were sent</source>
+        <translation>Es wurden keine Nachrichten gesendet</translation>
+    </message>
+    <message>
+        <source>%1 of %2 Mail Messages Re-Sent; the others were not notified</source>
+        <translation>%1 von %2 E-Mails erneut gesendet; die übrigen wurden nicht benachrichtigt</translation>
+    </message>
+    <message>
+        <source>%1 of %2 Mail Messages Sent; the others were not notified</source>
+        <translation>%1 von %2 E-Mails gesendet; die übrigen wurden nicht benachrichtigt</translation>
+    </message>
+    <message>
+        <source>Nothing accepted the connection at %1: check the server name and port under Tools-&gt;Setup (587 for STARTTLS, 465 for implicit TLS).</source>
+        <translation>Unter %1 nahm niemand die Verbindung an: Prüfen Sie Servername und Port unter Extras-&gt;Einrichtung (587 für STARTTLS, 465 für implizites TLS).</translation>
+    </message>
+    <message>
+        <source>The server name in %1 could not be found: check it under Tools-&gt;Setup and that this computer is online.</source>
+        <translation>Der Servername in %1 wurde nicht gefunden: Prüfen Sie ihn unter Extras-&gt;Einrichtung und ob dieser Computer online ist.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer: check the server name and port under Tools-&gt;Setup, and that no firewall blocks that port.</source>
+        <translation>%1 hat nicht geantwortet: Prüfen Sie Servername und Port unter Extras-&gt;Einrichtung und ob eine Firewall diesen Port sperrt.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed: check that this computer is online and the server name and port under Tools-&gt;Setup.</source>
+        <translation>Die Verbindung zu %1 ist fehlgeschlagen: Prüfen Sie, ob dieser Computer online ist, und Servername und Port unter Extras-&gt;Einrichtung.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the login: check the user name and password under Tools-&gt;Setup; many providers want an app password or a sign-in with the provider instead.</source>
+        <translation>Der Server %1 hat die Anmeldung abgelehnt: Prüfen Sie Benutzername und Passwort unter Extras-&gt;Einrichtung; viele Anbieter verlangen stattdessen ein App-Passwort oder die Anmeldung beim Anbieter.</translation>
+    </message>
+    <message>
+        <source>The server %1 is refusing for now: try again later, then re-send to those who were not notified.</source>
+        <translation>Der Server %1 lehnt zurzeit ab: Versuchen Sie es später erneut und senden Sie dann an alle, die nicht benachrichtigt wurden.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused: check your email address and the server settings under Tools-&gt;Setup.</source>
+        <translation>Der Server %1 hat abgelehnt: Prüfen Sie Ihre E-Mail-Adresse und die Servereinstellungen unter Extras-&gt;Einrichtung.</translation>
+    </message>
+    <message>
+        <source>The server %1 answered in a way that does not fit this step: check that Tools-&gt;Setup names an SMTP server and its submission port.</source>
+        <translation>Der Server %1 hat eine Antwort gegeben, die nicht zu diesem Schritt passt: Prüfen Sie, ob unter Extras-&gt;Einrichtung ein SMTP-Server und sein Port zum Einliefern stehen.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 ended: check that this computer is online, then re-send to those who were not notified.</source>
+        <translation>Die Verbindung zu %1 wurde beendet: Prüfen Sie, ob dieser Computer online ist, und senden Sie dann an alle, die nicht benachrichtigt wurden.</translation>
     </message>
 </context>
 <context>

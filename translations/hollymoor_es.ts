@@ -9,6 +9,15 @@
     </message>
 </context>
 <context>
+    <name>Delivery</name>
+    <message>
+        <source>
+Test Mode: every message went to %1, not to the participants.</source>
+        <translation>
+Modo de prueba: todos los mensajes se enviaron a %1, no a los participantes.</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>This program is provided &quot;as is&quot;, without warranty of any kind, express or implied. The authors are not liable for any claim, damage or other liability arising from its use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a copy of your list files and of the History folder.</source>
@@ -700,6 +709,54 @@ Send the message to every participant anyway?</source>
     <message>
         <source> Sending email %1 of %2 to %3 ...</source>
         <translation> Enviando el correo %1 de %2 a %3 ...</translation>
+    </message>
+    <message>
+        <source>No messages were sent</source>
+        <translation>No se envió ningún mensaje</translation>
+    </message>
+    <message>
+        <source>%1 of %2 Mail Messages Re-Sent; the others were not notified</source>
+        <translation>%1 de %2 correos reenviados; los demás no fueron avisados</translation>
+    </message>
+    <message>
+        <source>%1 of %2 Mail Messages Sent; the others were not notified</source>
+        <translation>%1 de %2 correos enviados; los demás no fueron avisados</translation>
+    </message>
+    <message>
+        <source>Nothing accepted the connection at %1: check the server name and port under Tools-&gt;Setup (587 for STARTTLS, 465 for implicit TLS).</source>
+        <translation>Nada aceptó la conexión en %1: compruebe el nombre del servidor y el puerto en Herramientas-&gt;Configuración (587 para STARTTLS, 465 para TLS implícito).</translation>
+    </message>
+    <message>
+        <source>The server name in %1 could not be found: check it under Tools-&gt;Setup and that this computer is online.</source>
+        <translation>No se encontró el nombre del servidor de %1: revíselo en Herramientas-&gt;Configuración y compruebe que este equipo tiene conexión.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer: check the server name and port under Tools-&gt;Setup, and that no firewall blocks that port.</source>
+        <translation>%1 no respondió: compruebe el nombre del servidor y el puerto en Herramientas-&gt;Configuración, y que ningún cortafuegos bloquee ese puerto.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed: check that this computer is online and the server name and port under Tools-&gt;Setup.</source>
+        <translation>La conexión con %1 falló: compruebe que este equipo tiene conexión y el nombre del servidor y el puerto en Herramientas-&gt;Configuración.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the login: check the user name and password under Tools-&gt;Setup; many providers want an app password or a sign-in with the provider instead.</source>
+        <translation>El servidor %1 rechazó el inicio de sesión: compruebe el usuario y la contraseña en Herramientas-&gt;Configuración; muchos proveedores piden en su lugar una contraseña de aplicación o iniciar sesión con el proveedor.</translation>
+    </message>
+    <message>
+        <source>The server %1 is refusing for now: try again later, then re-send to those who were not notified.</source>
+        <translation>El servidor %1 rechaza por ahora: inténtelo más tarde y luego reenvíe a quienes no fueron avisados.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused: check your email address and the server settings under Tools-&gt;Setup.</source>
+        <translation>El servidor %1 lo rechazó: compruebe su dirección de correo y la configuración del servidor en Herramientas-&gt;Configuración.</translation>
+    </message>
+    <message>
+        <source>The server %1 answered in a way that does not fit this step: check that Tools-&gt;Setup names an SMTP server and its submission port.</source>
+        <translation>El servidor %1 respondió de una forma que no corresponde a este paso: compruebe que Herramientas-&gt;Configuración indica un servidor SMTP y su puerto de envío.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 ended: check that this computer is online, then re-send to those who were not notified.</source>
+        <translation>La conexión con %1 terminó: compruebe que este equipo tiene conexión y luego reenvíe a quienes no fueron avisados.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,15 @@
     </message>
 </context>
 <context>
+    <name>Delivery</name>
+    <message>
+        <source>
+Test Mode: every message went to %1, not to the participants.</source>
+        <translation>
+Mode test : tous les messages sont partis à %1, pas aux participants.</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>This program is provided &quot;as is&quot;, without warranty of any kind, express or implied. The authors are not liable for any claim, damage or other liability arising from its use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a copy of your list files and of the History folder.</source>
@@ -700,6 +709,54 @@ Envoyer quand même le message à tous les participants ?</translation>
     <message>
         <source> Sending email %1 of %2 to %3 ...</source>
         <translation> Envoi de l&apos;e-mail %1 sur %2 à %3 ...</translation>
+    </message>
+    <message>
+        <source>No messages were sent</source>
+        <translation>Aucun message n&apos;a été envoyé</translation>
+    </message>
+    <message>
+        <source>%1 of %2 Mail Messages Re-Sent; the others were not notified</source>
+        <translation>%1 e-mails sur %2 renvoyés ; les autres n&apos;ont pas été prévenus</translation>
+    </message>
+    <message>
+        <source>%1 of %2 Mail Messages Sent; the others were not notified</source>
+        <translation>%1 e-mails sur %2 envoyés ; les autres n&apos;ont pas été prévenus</translation>
+    </message>
+    <message>
+        <source>Nothing accepted the connection at %1: check the server name and port under Tools-&gt;Setup (587 for STARTTLS, 465 for implicit TLS).</source>
+        <translation>Rien n&apos;a accepté la connexion sur %1 : vérifiez le nom du serveur et le port dans Outils-&gt;Configuration (587 pour STARTTLS, 465 pour TLS implicite).</translation>
+    </message>
+    <message>
+        <source>The server name in %1 could not be found: check it under Tools-&gt;Setup and that this computer is online.</source>
+        <translation>Le nom de serveur de %1 est introuvable : vérifiez-le dans Outils-&gt;Configuration et que cet ordinateur est connecté.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer: check the server name and port under Tools-&gt;Setup, and that no firewall blocks that port.</source>
+        <translation>%1 n&apos;a pas répondu : vérifiez le nom du serveur et le port dans Outils-&gt;Configuration, et qu&apos;aucun pare-feu ne bloque ce port.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed: check that this computer is online and the server name and port under Tools-&gt;Setup.</source>
+        <translation>La connexion à %1 a échoué : vérifiez que cet ordinateur est connecté, ainsi que le nom du serveur et le port dans Outils-&gt;Configuration.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the login: check the user name and password under Tools-&gt;Setup; many providers want an app password or a sign-in with the provider instead.</source>
+        <translation>Le serveur %1 a refusé la connexion au compte : vérifiez le nom d&apos;utilisateur et le mot de passe dans Outils-&gt;Configuration ; beaucoup de fournisseurs demandent plutôt un mot de passe d&apos;application ou une connexion chez le fournisseur.</translation>
+    </message>
+    <message>
+        <source>The server %1 is refusing for now: try again later, then re-send to those who were not notified.</source>
+        <translation>Le serveur %1 refuse pour le moment : réessayez plus tard, puis renvoyez aux personnes qui n&apos;ont pas été prévenues.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused: check your email address and the server settings under Tools-&gt;Setup.</source>
+        <translation>Le serveur %1 a refusé : vérifiez votre adresse e-mail et les réglages du serveur dans Outils-&gt;Configuration.</translation>
+    </message>
+    <message>
+        <source>The server %1 answered in a way that does not fit this step: check that Tools-&gt;Setup names an SMTP server and its submission port.</source>
+        <translation>Le serveur %1 a donné une réponse qui ne convient pas à cette étape : vérifiez que Outils-&gt;Configuration indique un serveur SMTP et son port de soumission.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 ended: check that this computer is online, then re-send to those who were not notified.</source>
+        <translation>La connexion à %1 s&apos;est interrompue : vérifiez que cet ordinateur est connecté, puis renvoyez aux personnes qui n&apos;ont pas été prévenues.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,15 @@
     </message>
 </context>
 <context>
+    <name>Delivery</name>
+    <message>
+        <source>
+Test Mode: every message went to %1, not to the participants.</source>
+        <translation>
+Testmodus: alle berichten gingen naar %1, niet naar de deelnemers.</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>This program is provided &quot;as is&quot;, without warranty of any kind, express or implied. The authors are not liable for any claim, damage or other liability arising from its use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a copy of your list files and of the History folder.</source>
@@ -700,6 +709,54 @@ Het bericht toch naar alle deelnemers sturen?</translation>
     <message>
         <source> Sending email %1 of %2 to %3 ...</source>
         <translation> E-mail %1 van %2 wordt naar %3 verzonden ...</translation>
+    </message>
+    <message>
+        <source>No messages were sent</source>
+        <translation>Er zijn geen berichten verzonden</translation>
+    </message>
+    <message>
+        <source>%1 of %2 Mail Messages Re-Sent; the others were not notified</source>
+        <translation>%1 van %2 e-mails opnieuw verzonden; de anderen zijn niet op de hoogte gebracht</translation>
+    </message>
+    <message>
+        <source>%1 of %2 Mail Messages Sent; the others were not notified</source>
+        <translation>%1 van %2 e-mails verzonden; de anderen zijn niet op de hoogte gebracht</translation>
+    </message>
+    <message>
+        <source>Nothing accepted the connection at %1: check the server name and port under Tools-&gt;Setup (587 for STARTTLS, 465 for implicit TLS).</source>
+        <translation>Niets nam de verbinding aan op %1: controleer de servernaam en poort onder Extra-&gt;Instellingen (587 voor STARTTLS, 465 voor impliciete TLS).</translation>
+    </message>
+    <message>
+        <source>The server name in %1 could not be found: check it under Tools-&gt;Setup and that this computer is online.</source>
+        <translation>De servernaam in %1 is niet gevonden: controleer hem onder Extra-&gt;Instellingen en of deze computer online is.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer: check the server name and port under Tools-&gt;Setup, and that no firewall blocks that port.</source>
+        <translation>%1 antwoordde niet: controleer de servernaam en poort onder Extra-&gt;Instellingen, en of geen firewall die poort blokkeert.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed: check that this computer is online and the server name and port under Tools-&gt;Setup.</source>
+        <translation>De verbinding met %1 is mislukt: controleer of deze computer online is, en de servernaam en poort onder Extra-&gt;Instellingen.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the login: check the user name and password under Tools-&gt;Setup; many providers want an app password or a sign-in with the provider instead.</source>
+        <translation>De server %1 weigerde de aanmelding: controleer gebruikersnaam en wachtwoord onder Extra-&gt;Instellingen; veel aanbieders willen in plaats daarvan een app-wachtwoord of aanmelden bij de aanbieder.</translation>
+    </message>
+    <message>
+        <source>The server %1 is refusing for now: try again later, then re-send to those who were not notified.</source>
+        <translation>De server %1 weigert op dit moment: probeer het later opnieuw en stuur dan opnieuw naar wie niet op de hoogte is gebracht.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused: check your email address and the server settings under Tools-&gt;Setup.</source>
+        <translation>De server %1 weigerde: controleer uw e-mailadres en de serverinstellingen onder Extra-&gt;Instellingen.</translation>
+    </message>
+    <message>
+        <source>The server %1 answered in a way that does not fit this step: check that Tools-&gt;Setup names an SMTP server and its submission port.</source>
+        <translation>De server %1 gaf een antwoord dat niet bij deze stap past: controleer of Extra-&gt;Instellingen een SMTP-server en zijn verzendpoort noemt.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 ended: check that this computer is online, then re-send to those who were not notified.</source>
+        <translation>De verbinding met %1 is verbroken: controleer of deze computer online is en stuur dan opnieuw naar wie niet op de hoogte is gebracht.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,15 @@
     </message>
 </context>
 <context>
+    <name>Delivery</name>
+    <message>
+        <source>
+Test Mode: every message went to %1, not to the participants.</source>
+        <translation>
+Tryb testowy: wszystkie wiadomości trafiły na %1, nie do uczestników.</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>This program is provided &quot;as is&quot;, without warranty of any kind, express or implied. The authors are not liable for any claim, damage or other liability arising from its use, including e-mail that is delayed, lost or delivered to the wrong person. Keep a copy of your list files and of the History folder.</source>
@@ -700,6 +709,54 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
     <message>
         <source> Sending email %1 of %2 to %3 ...</source>
         <translation> Wysyłanie e-maila %1 z %2 do %3 ...</translation>
+    </message>
+    <message>
+        <source>No messages were sent</source>
+        <translation>Nie wysłano żadnej wiadomości</translation>
+    </message>
+    <message>
+        <source>%1 of %2 Mail Messages Re-Sent; the others were not notified</source>
+        <translation>Ponownie wysłano %1 z %2 wiadomości; pozostali nie zostali powiadomieni</translation>
+    </message>
+    <message>
+        <source>%1 of %2 Mail Messages Sent; the others were not notified</source>
+        <translation>Wysłano %1 z %2 wiadomości; pozostali nie zostali powiadomieni</translation>
+    </message>
+    <message>
+        <source>Nothing accepted the connection at %1: check the server name and port under Tools-&gt;Setup (587 for STARTTLS, 465 for implicit TLS).</source>
+        <translation>Nic nie przyjęło połączenia pod %1: sprawdź nazwę serwera i port w Narzędzia-&gt;Ustawienia (587 dla STARTTLS, 465 dla niejawnego TLS).</translation>
+    </message>
+    <message>
+        <source>The server name in %1 could not be found: check it under Tools-&gt;Setup and that this computer is online.</source>
+        <translation>Nie znaleziono nazwy serwera w %1: sprawdź ją w Narzędzia-&gt;Ustawienia oraz czy ten komputer ma połączenie z siecią.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer: check the server name and port under Tools-&gt;Setup, and that no firewall blocks that port.</source>
+        <translation>%1 nie odpowiedział: sprawdź nazwę serwera i port w Narzędzia-&gt;Ustawienia oraz czy zapora nie blokuje tego portu.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed: check that this computer is online and the server name and port under Tools-&gt;Setup.</source>
+        <translation>Połączenie z %1 nie powiodło się: sprawdź, czy ten komputer ma połączenie z siecią, oraz nazwę serwera i port w Narzędzia-&gt;Ustawienia.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the login: check the user name and password under Tools-&gt;Setup; many providers want an app password or a sign-in with the provider instead.</source>
+        <translation>Serwer %1 odrzucił logowanie: sprawdź nazwę użytkownika i hasło w Narzędzia-&gt;Ustawienia; wielu dostawców wymaga zamiast tego hasła aplikacji lub logowania u dostawcy.</translation>
+    </message>
+    <message>
+        <source>The server %1 is refusing for now: try again later, then re-send to those who were not notified.</source>
+        <translation>Serwer %1 na razie odmawia: spróbuj później, a potem wyślij ponownie do osób, które nie zostały powiadomione.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused: check your email address and the server settings under Tools-&gt;Setup.</source>
+        <translation>Serwer %1 odmówił: sprawdź swój adres e-mail i ustawienia serwera w Narzędzia-&gt;Ustawienia.</translation>
+    </message>
+    <message>
+        <source>The server %1 answered in a way that does not fit this step: check that Tools-&gt;Setup names an SMTP server and its submission port.</source>
+        <translation>Serwer %1 odpowiedział w sposób, który nie pasuje do tego kroku: sprawdź, czy w Narzędzia-&gt;Ustawienia podano serwer SMTP i jego port do wysyłki.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 ended: check that this computer is online, then re-send to those who were not notified.</source>
+        <translation>Połączenie z %1 zostało przerwane: sprawdź, czy ten komputer ma połączenie z siecią, a potem wyślij ponownie do osób, które nie zostały powiadomione.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/tr.h"
 #include "mail/delivery.h"
 
 namespace mail {
@@ -21,7 +22,9 @@ struct DeliveryRun {
 // the messages really went.
 inline std::string TestModeNote(const DeliveryRun& run) {
   if (run.test_address.empty()) return {};
-  return "\nTest Mode: every message went to " + run.test_address + ", not to the participants.";
+  return core::Arg(
+      core::Tr("Delivery", "\nTest Mode: every message went to %1, not to the participants."),
+      {run.test_address});
 }
 
 // Thrown by the side that builds a run's list when the roster cannot give one; says which

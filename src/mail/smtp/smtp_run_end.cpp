@@ -121,10 +121,14 @@ void SmtpEngine::EndRun() {
   // A run that ended early must not leave "Connecting..." or "Sending..." in the status bar.
   if (active_ && last_status_.ends_with("...")) {
     const std::size_t sent = AcceptedRows.size();
-    Status(sent == 0 ? std::string("No messages were sent")
-                     : std::to_string(sent) + " of " + std::to_string(run_.deliveries.size()) +
-                           (run_.resend ? " Mail Messages Re-Sent" : " Mail Messages Sent") +
-                           "; the others were not notified");
+    Status(sent == 0 ? core::Tr("Smtp", "No messages were sent")
+                     : core::Arg(run_.resend ? core::Tr("Smtp",
+                                                        "%1 of %2 Mail Messages Re-Sent; the "
+                                                        "others were not notified")
+                                             : core::Tr("Smtp",
+                                                        "%1 of %2 Mail Messages Sent; the others "
+                                                        "were not notified"),
+                                 {std::to_string(sent), std::to_string(run_.deliveries.size())}));
   }
   active_ = false;
   wait_ = Wait::kNone;

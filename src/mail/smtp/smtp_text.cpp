@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "core/tr.h"
 #include "mail/smtp/smtp_reply.h"
 
 namespace mail {
@@ -32,47 +33,83 @@ std::string HostPortText(std::string_view server) {
   return a->host + ":" + std::to_string(a->port);
 }
 
+namespace {
+
+// `text` comes marked with TrNoop, so the translation tools find it.
+std::string Said(const char* text, const std::string& where) {
+  return core::Arg(core::Tr("Smtp", text), {where});
+}
+
+}  // namespace
+
 std::string ConnectFailureAdvice(std::string_view server, int error_number) {
   const std::string where = HostPortText(server);
   switch (error_number) {
     case 10061:
-      return "Nothing accepted the connection at " + where +
-             ": check the server name and port under Tools->Setup (587 for STARTTLS, 465 for "
-             "implicit TLS).";
+      return Said(core::TrNoop(
+                      "Smtp",
+                      "Nothing accepted the connection at %1: check the server name and port under "
+                      "Tools->Setup (587 for STARTTLS, 465 for implicit TLS)."),
+                  where);
     case 11001:
-      return "The server name in " + where +
-             " could not be found: check it under Tools->Setup and that this computer is online.";
+      return Said(
+          core::TrNoop(
+              "Smtp",
+              "The server name in %1 could not be found: check it under Tools->Setup and that this "
+              "computer is online."),
+          where);
     case 10060:
-      return where +
-             " did not answer: check the server name and port under Tools->Setup, and that no "
-             "firewall blocks that port.";
+      return Said(
+          core::TrNoop(
+              "Smtp",
+              "%1 did not answer: check the server name and port under Tools->Setup, and that no "
+              "firewall blocks that port."),
+          where);
     default:
-      return "The connection to " + where +
-             " failed: check that this computer is online and the server name and port under "
-             "Tools->Setup.";
+      return Said(
+          core::TrNoop(
+              "Smtp",
+              "The connection to %1 failed: check that this computer is online and the server name "
+              "and port under Tools->Setup."),
+          where);
   }
 }
 
 std::string ReplyFailureAdvice(std::string_view server, std::string_view reply) {
   const std::string where = HostPortText(server);
   const std::string_view code = reply.substr(0, std::min<std::size_t>(3, reply.size()));
+  const bool has_code = code.size() == 3 && std::isdigit(static_cast<unsigned char>(code[0]));
   if (code == "535" || code == "534" || code == "530")
-    return "The server " + where +
-           " refused the login: check the user name and password under Tools->Setup; many "
-           "providers want an app password or a sign-in with the provider instead.";
-  if (code.size() == 3 && code[0] == '4')
-    return "The server " + where +
-           " is refusing for now: try again later, then re-send to those who were not notified.";
-  if (code.size() == 3 && code[0] == '5')
-    return "The server " + where +
-           " refused: check your email address and the server settings under Tools->Setup.";
-  if (code.size() == 3 && std::isdigit(static_cast<unsigned char>(code[0])))
-    return "The server " + where +
-           " answered in a way that does not fit this step: check that Tools->Setup names an "
-           "SMTP server and its submission port.";
-  return "The connection to " + where +
-         " ended: check that this computer is online, then re-send to those who were not "
-         "notified.";
+    return Said(
+        core::TrNoop(
+            "Smtp",
+            "The server %1 refused the login: check the user name and password under Tools->Setup; "
+            "many providers want an app password or a sign-in with the provider instead."),
+        where);
+  if (has_code && code[0] == '4')
+    return Said(core::TrNoop("Smtp",
+                             "The server %1 is refusing for now: try again later, then re-send to "
+                             "those who were not "
+                             "notified."),
+                where);
+  if (has_code && code[0] == '5')
+    return Said(core::TrNoop(
+                    "Smtp",
+                    "The server %1 refused: check your email address and the server settings under "
+                    "Tools->Setup."),
+                where);
+  if (has_code)
+    return Said(
+        core::TrNoop(
+            "Smtp",
+            "The server %1 answered in a way that does not fit this step: check that Tools->Setup "
+            "names an SMTP server and its submission port."),
+        where);
+  return Said(core::TrNoop("Smtp",
+                           "The connection to %1 ended: check that this computer is online, then "
+                           "re-send to those who "
+                           "were not notified."),
+              where);
 }
 
 bool SmtpSettingsValid(const MailSettings& s) {
