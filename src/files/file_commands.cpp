@@ -173,6 +173,7 @@ void FileCommands::mnuReSendList_Click() {
   d_.send_confirmed = false;
   r.ReSendMode = true;
   r.UpdateButtonEnables(false);
+  if (d_.resend_opened) d_.resend_opened(*path);
   // Whoever the archive's ledger does not record as reached is marked already; archives
   // without a recorded run leave the choice to the organiser.
   std::error_code ec;

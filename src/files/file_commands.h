@@ -19,10 +19,12 @@ struct FileCommandsDeps {
   FileDialogs& dialogs;
   roster::Shell& shell;
   const roster::Clock& clock;
-  std::filesystem::path data_dir;  // "Saved" and "History" live here
-  std::function<void()> new_list;  // the New command (mnuNew)
-  bool& send_confirmed;            // SendConfirmed of the send dialogs
+  std::filesystem::path data_dir;    // "Saved" and "History" live here
+  std::function<void()> new_list;    // the New command (mnuNew)
+  bool& send_confirmed;              // SendConfirmed of the send dialogs
   ListDocument* document = nullptr;  // the file the roster stands for; none = always ask
+  // Told of the archive a re-send was opened from (its newest version).
+  std::function<void(const std::filesystem::path&)> resend_opened = nullptr;
 };
 
 class FileCommands {

@@ -170,7 +170,8 @@ std::filesystem::path SaveDrawingHistory(roster::Roster& roster, const roster::C
   std::filesystem::path list = base, log = base;
   list += kListExtension;
   log += kLogExtension;
-  SaveParticipantFile(roster, list, true);
+  // Without its list file there is no archive: nothing to re-send from, so nothing to send.
+  if (!SaveParticipantFile(roster, list, true)) return {};
   WriteHistoryLog(roster, log);
   return list;
 }

@@ -253,4 +253,72 @@ std::vector<LedgerEntry> NotAccepted(const std::vector<LedgerEntry>& entries) {
   return out;
 }
 
+bool RecordResend(const fs::path& ledger, const std::vector<LedgerEntry>& resent,
+                  std::string& error) {
+  const std::optional<LedgerContents> contents = ReadLedger(ledger, error);
+  if (!contents) return false;
+  std::string lines;
+  for (const LedgerEntry& r : resent) {
+    // Only a message that went out changes what the earlier run recorded.
+    if (r.outcome.state == DeliveryState::kNotAttempted ||
+        r.outcome.state == DeliveryState::kInFlight)
+      continue;
+    for (std::size_t i = 0; i < contents->entries.size(); ++i) {
+      const LedgerEntry& e = contents->entries[i];
+      if (e.giver_row != r.giver_row || e.name != r.name) continue;
+      if (e.outcome.state == DeliveryState::kAccepted) break;
+      lines += "S\t" + std::to_string(i) + "\t" + StateWord(r.outcome.state) + "\t" +
+               Escape(r.outcome.reply) + "\n";
+      break;
+    }
+  }
+  if (lines.empty()) return true;
+  const int fd = OpenForAppend(ledger);
+  if (fd < 0) {
+    error = "cannot write the delivery ledger [" + ledger.string() + "]: " + std::strerror(errno);
+    return false;
+  }
+  std::size_t done = 0;
+  while (done < lines.size()) {
+    const long n = WriteSome(fd, lines.data() + done, lines.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  const bool ok = done == lines.size() && SyncFile(fd);
+  if (!ok)
+    error = "cannot write the delivery ledger [" + ledger.string() + "]: " + std::strerror(errno);
+  CloseFile(fd);
+  return ok;
+}
+
+std::string NotNotifiedText(const std::vector<LedgerEntry>& entries, bool resend_hint) {
+  const std::vector<LedgerEntry> missing = NotAccepted(entries);
+  if (missing.empty()) return {};
+  std::string names, reasons;
+  for (const LedgerEntry& e : missing) {
+    names += e.name + ";";
+    switch (e.outcome.state) {
+      case DeliveryState::kRefused:
+        reasons += e.name + ": refused, " + e.outcome.reply + "\n";
+        break;
+      case DeliveryState::kUnconfirmed:
+      case DeliveryState::kInFlight:
+        reasons += e.name + ": the connection ended before the server confirmed the message\n";
+        break;
+      default:
+        reasons +=
+            e.name + ": not sent" +
+            (e.outcome.reply.empty() ? std::string() : " (last try: " + e.outcome.reply + ")") +
+            "\n";
+    }
+  }
+  std::string text = "These participants were not notified:\n" + names + "\n\n" + reasons;
+  if (resend_hint)
+    text +=
+        "\nRe-Send Previous Drawing with the newest file in History and mark them to send their "
+        "notifications again.";
+  return text;
+}
+
 }  // namespace files

@@ -82,4 +82,15 @@ std::string DescribeEntry(const LedgerEntry& entry);
 // The entries whose message was not accepted, in order: the people a re-send must reach.
 std::vector<LedgerEntry> NotAccepted(const std::vector<LedgerEntry>& entries);
 
+// Records in an earlier run's ledger what a re-send did for the people it tried again, so that
+// the next re-send from that ledger reaches only those still waiting. People are matched by
+// row and name; one already accepted there stays accepted. The lines are on disk when this
+// returns; false, with `error` set, when the ledger cannot be read or written.
+bool RecordResend(const std::filesystem::path& ledger, const std::vector<LedgerEntry>& resent,
+                  std::string& error);
+
+// The organiser's account of a run's missing people: who, and why for each; `resend_hint`
+// adds how to reach them. Empty when everyone's message was accepted.
+std::string NotNotifiedText(const std::vector<LedgerEntry>& entries, bool resend_hint);
+
 }  // namespace files

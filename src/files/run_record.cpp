@@ -19,11 +19,15 @@ void RunRecord::OnDeliveryState(std::size_t index, const mail::DeliveryOutcome& 
   if (writer_) writer_->OnDeliveryState(index, outcome);
 }
 
-void RunRecord::Finish() {
+std::string RunRecord::Finish() {
   for (std::size_t i = 0; i < entries_.size(); ++i)
     if (entries_[i].outcome.state == mail::DeliveryState::kInFlight)
       OnDeliveryState(i, {mail::DeliveryState::kUnconfirmed, {}});
   if (writer_) writer_->Finish();
+  std::string error;
+  if (!earlier_ledger_.empty() && begun_) RecordResend(earlier_ledger_, entries_, error);
+  earlier_ledger_.clear();
+  return error;
 }
 
 }  // namespace files

@@ -16,12 +16,17 @@ class RunRecord : public mail::DeliveryObserver {
  public:
   // The ledger to keep for the next run (beside its archive); none for a free-form message.
   void KeepLedgerAt(std::filesystem::path path) { ledger_path_ = std::move(path); }
+  // For a re-send: the earlier run's ledger, told at the end of the next run what became of
+  // the people it tried again. Cleared once used.
+  void UpdateAtEnd(std::filesystem::path earlier_ledger) {
+    earlier_ledger_ = std::move(earlier_ledger);
+  }
   // The run's deliveries, fixed as it starts. Returns the ledger's error, empty when the
   // ledger is kept (or none was asked for); the run goes on either way.
   std::string Begin(const mail::Deliveries& deliveries);
   void OnDeliveryState(std::size_t index, const mail::DeliveryOutcome& outcome) override;
-  // The run is over: nothing stays in flight.
-  void Finish();
+  // The run is over: nothing stays in flight. Returns the earlier ledger's error, if any.
+  std::string Finish();
 
   bool begun() const { return begun_; }
   const std::vector<LedgerEntry>& entries() const { return entries_; }
@@ -30,6 +35,7 @@ class RunRecord : public mail::DeliveryObserver {
 
  private:
   std::filesystem::path ledger_path_;
+  std::filesystem::path earlier_ledger_;
   std::unique_ptr<LedgerWriter> writer_;
   std::vector<LedgerEntry> entries_;
   bool begun_ = false;

@@ -14,7 +14,12 @@ WindowRun::WindowRun(MainWindow& w) : QObject(&w), w_(w), progress_(&w) {
 
 void WindowRun::KeepLedgerAt(const std::filesystem::path& ledger) { record_.KeepLedgerAt(ledger); }
 
-void WindowRun::Begin(const std::vector<int>& rows, bool progress) {
+void WindowRun::Begin(const std::vector<int>& rows, bool progress, bool drawing) {
+  // The re-send of an archive's drawing: its ledger learns who was reached this time.
+  if (drawing && w_.roster().ReSendMode && !resend_source_.empty())
+    record_.UpdateAtEnd(files::LedgerPathFor(resend_source_));
+  // One re-send per opening: the run ends re-send mode, and a later one opens its archive anew.
+  if (drawing) resend_source_.clear();
   mail::Deliveries deliveries;
   for (int row : rows)
     deliveries.push_back({row, w_.roster().grid().TextMatrix(row, roster::kColName), {}, {}, {}});
@@ -49,16 +54,23 @@ void WindowRun::OnDeliveryState(std::size_t index, const mail::DeliveryOutcome& 
 void WindowRun::End() {
   if (!active_) return;
   active_ = false;
-  record_.Finish();
+  const bool kept = record_.has_ledger();
+  const std::string earlier_error = record_.Finish();
   progress_.End();
   w_.SetRunInProgress(false);
-  if (!stop_requested_) return;
-  std::string names;
-  for (const files::LedgerEntry& e : files::NotAccepted(record_.entries()))
-    names += files::DescribeEntry(e) + "\n";
-  if (!names.empty())
-    w_.qt_ui().MsgBox("These participants were not notified:\n" + names, roster::mb::kInformation,
-                      roster::kDefaultTitle);
+  // When no message got as far as a server, the error that ended the run says it all;
+  // after a Cancel the organiser is told who is left either way.
+  bool reached = stop_requested_;
+  for (const files::LedgerEntry& e : record_.entries())
+    reached |= e.outcome.state != mail::DeliveryState::kNotAttempted || !e.outcome.reply.empty();
+  std::string text = reached ? files::NotNotifiedText(record_.entries(), kept) : std::string();
+  if (!earlier_error.empty())
+    text += (text.empty() ? "" : "\n\n") +
+            tr("The re-send could not be recorded in the earlier "
+               "drawing's ledger: ")
+                .toStdString() +
+            earlier_error;
+  if (!text.empty()) w_.qt_ui().MsgBox(text, roster::mb::kExclamation, roster::kDefaultTitle);
 }
 
 WindowRun& WindowRunOf(MainWindow& w) {

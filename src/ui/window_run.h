@@ -23,11 +23,15 @@ class WindowRun : public QObject, public mail::DeliveryObserver {
 
   // The ledger for the next run, beside the archive just written.
   void KeepLedgerAt(const std::filesystem::path& ledger);
+  // The archive the roster was opened from for re-sending; a re-send run tells its ledger
+  // who it reached.
+  void SetResendSource(std::filesystem::path archive) { resend_source_ = std::move(archive); }
+  const std::filesystem::path& ResendSource() const { return resend_source_; }
   // A run to these roster rows begins; `progress` shows the dialog, for a sender that tells
-  // each message as it goes out.
-  void Begin(const std::vector<int>& rows, bool progress);
+  // each message as it goes out; `drawing` for the drawing's notifications.
+  void Begin(const std::vector<int>& rows, bool progress, bool drawing = false);
   void OnDeliveryState(std::size_t index, const mail::DeliveryOutcome& outcome) override;
-  // The run is over; after a Cancel, names who was not reached.
+  // The run is over; names who was not reached, and why, from the run's record.
   void End();
 
   bool Active() const { return active_; }
@@ -43,6 +47,7 @@ class WindowRun : public QObject, public mail::DeliveryObserver {
  private:
   MainWindow& w_;
   files::RunRecord record_;
+  std::filesystem::path resend_source_;
   RunProgress progress_;
   bool active_ = false;
   bool stop_requested_ = false;

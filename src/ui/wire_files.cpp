@@ -7,6 +7,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/qt_shell.h"
+#include "ui/window_run.h"
 
 namespace ui {
 
@@ -20,9 +21,10 @@ struct FilePorts {
 
 // Built per command: the window's clock may be replaced after wiring.
 files::FileCommands Commands(MainWindow& w, FilePorts& ports) {
-  return files::FileCommands({w.roster(), ports.dialogs, ports.shell, w.clock(), w.paths().data_dir,
-                              [&w] { w.RunCommand("mnuNew"); }, w.SendValues.SendConfirmed,
-                              &w.document()});
+  return files::FileCommands(
+      {w.roster(), ports.dialogs, ports.shell, w.clock(), w.paths().data_dir,
+       [&w] { w.RunCommand("mnuNew"); }, w.SendValues.SendConfirmed, &w.document(),
+       [&w](const std::filesystem::path& archive) { WindowRunOf(w).SetResendSource(archive); }});
 }
 
 }  // namespace

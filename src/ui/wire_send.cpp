@@ -2,8 +2,8 @@
 #include "files/ledger.h"
 #include "mail/event_details.h"
 #include "roster/calculate_send.h"
-#include "ui/drawing_options_dialog.h"
 #include "settings/file_settings_store.h"
+#include "ui/drawing_options_dialog.h"
 #include "ui/main_window.h"
 #include "ui/send_dialogs.h"
 #include "ui/smtp_runner.h"
@@ -29,15 +29,31 @@ class WindowErrand : public roster::SendErrand {
   }
   void SaveDrawingHistory() override {
     const auto archive = files::SaveDrawingHistory(w_.roster(), w_.clock(), w_.paths().data_dir);
-    if (!archive.empty()) WindowRunOf(w_).KeepLedgerAt(files::LedgerPathFor(archive));
+    if (!archive.empty()) {
+      WindowRunOf(w_).KeepLedgerAt(files::LedgerPathFor(archive));
+      return;
+    }
+    // Nothing leaves without its archive: a re-send would have nothing to work from.
+    const auto folder = w_.paths().data_dir / files::kHistoryFolder;
+    w_.qt_ui().MsgBox(
+        QObject::tr("The drawing could not be saved in the History folder [%1], so no message "
+                    "was sent. Your list is unchanged.\n\nMake sure that folder can be written "
+                    "to and the disk has free space, then choose Calculate & Send again.")
+            .arg(QString::fromStdString(folder.string()))
+            .toStdString(),
+        roster::mb::kCritical, roster::kDefaultTitle);
+    for (const char* name : {"mnuCalculateView", "mnuCalculateSend", "CALCVIEW", "CALCSEND"})
+      w_.roster().commands().SetEnabled(name, true);
+    throw ArchiveFailed{};
   }
+  struct ArchiveFailed {};
   bool UseSMTP() const override { return w_.MailSettings.UseSMTP; }
   void SmtpSendDrawing() override {
-    WindowRunOf(w_).Begin(RowsToNotify(w_.roster()), /*progress=*/true);
+    WindowRunOf(w_).Begin(RowsToNotify(w_.roster()), /*progress=*/true, /*drawing=*/true);
     SmtpRunnerOf(w_).SmtpSendDrawing();
   }
   void MapiSendDrawing() override {
-    WindowRunOf(w_).Begin(RowsToNotify(w_.roster()), /*progress=*/true);
+    WindowRunOf(w_).Begin(RowsToNotify(w_.roster()), /*progress=*/true, /*drawing=*/true);
     ui::MapiSendDrawing(w_);
     WindowRunOf(w_).End();
   }
@@ -58,7 +74,11 @@ void WireSendCommands(MainWindow& w) {
     if (SmtpRunnerOf(w).Active()) return;
     WindowErrand errand(w);
     ApplyDrawingOptions(w);
-    roster::CalculateAndSend(w.roster(), errand);
+    try {
+      roster::CalculateAndSend(w.roster(), errand);
+    } catch (const WindowErrand::ArchiveFailed&) {
+      // Told already; the roster stays as it is for another try.
+    }
   });
   w.OnCommand("mnuSendMessage", [&w] {
     std::vector<int> everyone;

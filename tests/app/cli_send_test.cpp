@@ -313,8 +313,9 @@ TEST_F(CliSendTest, RejectedMessageNamesWhoWasNotNotified) {
   ::umask(old_umask);
   EXPECT_EQ(r.exit_code, 1);
   // The refused address costs O'Neil's message only; the others are reached.
-  EXPECT_TRUE(Has(r.err, "O'Neil: refused, 550 5.1.1 unknown")) << r.err;
-  EXPECT_TRUE(Has(r.err, "2 of 3 messages accepted; not notified: O'Neil (")) << r.err;
+  EXPECT_TRUE(
+      Has(r.err, "2 of 3 messages accepted; not notified: O'Neil (refused: 550 5.1.1 unknown"))
+      << r.err;
   // The drawing was archived before sending, so the hint can name it and its ledger; pasted
   // into a shell, it runs nothing else.
   const auto lists = History(".hmr");
@@ -360,6 +361,61 @@ TEST_F(CliSendTest, MailerRunKilledMidwayIsFinishedByResendPending) {
           .exit_code,
       0);
   KillThenResendPending();
+}
+
+// Each re-send is told to the drawing's own ledger, so --pending narrows run by run to those
+// still waiting, and ends once everyone was reached.
+TEST_F(CliSendTest, ResendPendingReachesOnlyThoseStillWaitingAfterEachReSend) {
+  ASSERT_NO_FATAL_FAILURE(Serve({.scripted = true,
+                                 .script_args = {"--reject", "RCPT:2:550 5.1.1 unknown", "--reject",
+                                                 "RCPT:5:550 5.1.1 unknown"}},
+                                false));
+  CliResult r = box_.Run({"send", box_.Write("six.hmr", ListFile(kSix)).string()});
+  EXPECT_EQ(r.exit_code, 1) << r.err;
+  const auto lists = History(".hmr");
+  ASSERT_EQ(lists.size(), 1u);
+  const fs::path archive = lists[0];
+  const auto first = Pairs(server_->Messages());
+  ASSERT_EQ(first.size(), 4u);
+  std::set<std::string> waiting;
+  for (const Person& p : kSix)
+    if (!first.count(p.name)) waiting.insert(p.name);
+  ASSERT_EQ(waiting.size(), 2u);
+
+  // The first re-send reaches one of the two; the other's address is refused again.
+  ASSERT_NO_FATAL_FAILURE(Serve(
+      {.scripted = true, .script_args = {"--reject", "RCPT:1:550 5.1.1 still unknown"}}, false));
+  r = box_.Run({"resend", archive.string(), "--pending"});
+  EXPECT_EQ(r.exit_code, 1) << r.err;
+  EXPECT_TRUE(Has(r.err, "1 of 2 messages accepted")) << r.err;
+  const auto second = Pairs(server_->Messages());
+  ASSERT_EQ(second.size(), 1u);
+  const std::string reached = second.begin()->first;
+  EXPECT_TRUE(waiting.count(reached)) << reached;
+  waiting.erase(reached);
+  std::string error;
+  const auto ledger = files::ReadLedger(files::LedgerPathFor(archive), error);
+  ASSERT_TRUE(ledger) << error;
+  for (const files::LedgerEntry& e : ledger->entries)
+    EXPECT_EQ(e.outcome.state == mail::DeliveryState::kAccepted, !waiting.count(e.name)) << e.name;
+
+  // The next one, through a server that takes everything, reaches exactly the last one.
+  ASSERT_NO_FATAL_FAILURE(Serve({}, false));
+  r = box_.Run({"resend", archive.string(), "--pending"});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  ASSERT_TRUE(server_->WaitForMessages(1));
+  const auto third = Pairs(server_->Messages());
+  ASSERT_EQ(third.size(), 1u);
+  EXPECT_EQ(third.begin()->first, *waiting.begin());
+  auto everyone = first;
+  everyone.insert(second.begin(), second.end());
+  everyone.insert(third.begin(), third.end());
+  ExpectValidDrawing(everyone, 6);
+
+  r = box_.Run({"resend", archive.string(), "--pending"});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_TRUE(Has(r.out, "was notified; nothing to re-send")) << r.out;
+  EXPECT_EQ(server_->Messages().size(), 1u);
 }
 
 TEST_F(CliSendTest, AFailedArchiveStopsTheErrandBeforeAnythingIsSent) {

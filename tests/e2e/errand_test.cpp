@@ -16,6 +16,7 @@
 #include <regex>
 #include <set>
 
+#include "files/ledger.h"
 #include "mail/send_values.h"
 #include "support/qt_helpers.h"
 #include "support/smtp_server.h"
@@ -272,6 +273,12 @@ TEST_F(ErrandTest, AServerFailingAfterTheThirdMessageLosesNobody) {
   ASSERT_EQ(resent.size(), 3u);
   for (const std::string& name : missing) EXPECT_EQ(resent.at(name), archived.at(name)) << name;
   EXPECT_EQ(boxes_.boxes.back().text.rfind("3 Mail Messages Re-Sent to\n", 0), 0u);
+
+  // The drawing's own ledger now holds everyone as reached: opened again, nobody is marked.
+  std::string error;
+  const auto ledger = files::ReadLedger(files::LedgerPathFor(History("*.hmr").at(0)), error);
+  ASSERT_TRUE(ledger) << error;
+  EXPECT_TRUE(files::NotAccepted(ledger->entries).empty());
 }
 
 TEST_F(ErrandTest, CancelInTheSendDialogArchivesAndSendsNothing) {

@@ -142,3 +142,60 @@ TEST_F(LedgerTest, RecordedRunIsNeverOverwritten) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LedgerTest, ReSendOutcomesUpdateTheEarlierRunWithoutUndoingAnAcceptance) {
+  {
+    auto ledger = files::LedgerWriter::Start(path_, Three(), error_);
+    ASSERT_TRUE(ledger) << error_;
+    ledger->OnDeliveryState(0, {DeliveryState::kAccepted, {}});
+    ledger->OnDeliveryState(1, {DeliveryState::kRefused, "550 no such user"});
+    ledger->OnDeliveryState(2, {DeliveryState::kUnconfirmed, {}});
+  }
+  // The re-send tried Bo and Cy again, and Ann by the organiser's choice; a stranger who
+  // happens to share Cy's row is not Cy.
+  const std::vector<LedgerEntry> resent = {{1, "Ann", {DeliveryState::kRefused, "451 later"}},
+                                           {2, "Bo\tBaker", {DeliveryState::kAccepted, {}}},
+                                           {3, "Somebody Else", {DeliveryState::kAccepted, {}}},
+                                           {3, "Cy \\ Zoë", {DeliveryState::kRefused, "550 gone"}}};
+  ASSERT_TRUE(files::RecordResend(path_, resent, error_)) << error_;
+  files::LedgerContents c = Read();
+  EXPECT_EQ(c.skipped_lines, 0);
+  EXPECT_EQ(States(c.entries), (std::vector{DeliveryState::kAccepted, DeliveryState::kAccepted,
+                                            DeliveryState::kRefused}));
+  EXPECT_EQ(c.entries[2].outcome.reply, "550 gone");
+
+  // A later re-send that reaches Cy settles the drawing; one that never started changes nothing.
+  ASSERT_TRUE(
+      files::RecordResend(path_, {{3, "Cy \\ Zoë", {DeliveryState::kNotAttempted, {}}}}, error_));
+  EXPECT_EQ(Read().entries[2].outcome.state, DeliveryState::kRefused);
+  ASSERT_TRUE(
+      files::RecordResend(path_, {{3, "Cy \\ Zoë", {DeliveryState::kAccepted, {}}}}, error_));
+  EXPECT_TRUE(files::NotAccepted(Read().entries).empty());
+
+  EXPECT_FALSE(files::RecordResend(dir_.path() / "missing.ledger", resent, error_));
+  EXPECT_NE(error_.find("missing.ledger"), std::string::npos) << error_;
+}
+
+TEST(NotNotifiedText, NamesEachMissingPersonWithTheReason) {
+  const std::vector<LedgerEntry> entries = {
+      {1, "Ann", {DeliveryState::kAccepted, {}}},
+      {2, "Bo", {DeliveryState::kRefused, "550 5.1.1 no such user"}},
+      {3, "Cy", {DeliveryState::kUnconfirmed, {}}},
+      {4, "Di", {DeliveryState::kNotAttempted, "451 4.2.0 greylisted"}},
+      {5, "Ed", {DeliveryState::kNotAttempted, {}}}};
+  EXPECT_EQ(files::NotNotifiedText(entries, false),
+            "These participants were not notified:\nBo;Cy;Di;Ed;\n\n"
+            "Bo: refused, 550 5.1.1 no such user\n"
+            "Cy: the connection ended before the server confirmed the message\n"
+            "Di: not sent (last try: 451 4.2.0 greylisted)\n"
+            "Ed: not sent\n");
+  EXPECT_TRUE(files::NotNotifiedText(entries, true)
+                  .ends_with("\nRe-Send Previous Drawing with the newest file in History and mark "
+                             "them to send their "
+                             "notifications again."));
+  EXPECT_EQ(files::NotNotifiedText({entries[0]}, true), "");
+}
+
+}  // namespace

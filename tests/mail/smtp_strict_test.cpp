@@ -98,12 +98,11 @@ TEST_F(StrictTest, RefusalsSettleOneRecipientAndTheRunGoesOn) {
                                         DeliveryState::kAccepted}));
   EXPECT_EQ(E().Outcomes()[0].reply, "550 5.1.1 Ann unknown");
   EXPECT_EQ(Sends("RCPT TO:<Bob@x.org>"), 4);  // one try and three more
-  ASSERT_EQ(Boxes().size(), 2u);
+  EXPECT_EQ(E().Outcomes()[1].reply, "451 4.2.0 Bob greylisted");
+  // Who is missing is the ledger's to tell; the session names them in its log.
+  ASSERT_EQ(Boxes().size(), 1u);
   EXPECT_EQ(Boxes()[0].text, "3 Mail Messages Sent to\nCid;Dee;Eve;\n");
-  EXPECT_TRUE(Boxes()[1].text.starts_with(
-      "These participants were not notified:\nAnn;Bob;\n\nAnn: refused, 550 5.1.1 Ann unknown\n"
-      "Bob: refused, 451 4.2.0 Bob greylisted\n"))
-      << Boxes()[1].text;
+  EXPECT_EQ(E().NotNotifiedNames(), "Ann;Bob;");
 }
 
 TEST_F(StrictTest, ADropAfterTheEndOfDataLeavesThatMessageUnconfirmed) {
@@ -115,9 +114,6 @@ TEST_F(StrictTest, ADropAfterTheEndOfDataLeavesThatMessageUnconfirmed) {
   EXPECT_FALSE(E().Active());
   EXPECT_EQ(States()[0], DeliveryState::kUnconfirmed);
   EXPECT_EQ(States()[1], DeliveryState::kNotAttempted);
-  EXPECT_NE(Boxes().back().text.find("Ann: the connection ended before the server confirmed"),
-            std::string::npos)
-      << Boxes().back().text;
 
   // Later in a run the reconnect sends it again: a duplicate is acceptable, a loss is not.
   Reset();
@@ -177,7 +173,7 @@ TEST_F(StrictTest, WithoutStartTlsNothingIsSentUnlessTheUserAllowsIt) {
   Login(false, "250-mx\r\n250 AUTH PLAIN\r\n");
   EXPECT_EQ(Sends("AUTH"), auths);
   EXPECT_FALSE(E().Active());
-  ASSERT_EQ(Boxes().size(), 2u);  // the warning, then who is still waiting
+  ASSERT_EQ(Boxes().size(), 1u);  // the warning
   EXPECT_NE(Boxes()[0].text.find("An earlier connection of this run was encrypted"),
             std::string::npos)
       << Boxes()[0].text;
@@ -220,6 +216,50 @@ TEST_F(StrictTest, PipelinedRepliesAreMatchedToTheirDeliveriesInOrder) {
   engine_->context().pipelining = false;
   Login(false, kPipelining);
   EXPECT_EQ(Sent(), kMailFrom);
+}
+
+// Cancel stops before any message whose text has not gone out: an open envelope is
+// abandoned, never finished with an empty text.
+TEST_F(StrictTest, CancelWhileAnEnvelopeIsOpenSendsNoFurtherMessage) {
+  // One command at a time: the envelope is reset and the session ends.
+  Start("mail.example.org", false);
+  Login(false);
+  E().RequestStop();
+  Reply("250 OK\r\n");
+  EXPECT_EQ(Sent(), "RSET\r\n");
+  Reply("250 flushed\r\n");
+  EXPECT_EQ(Sent(), "QUIT\r\n\r\n");
+  Reply("221 bye\r\n");
+  EXPECT_FALSE(E().Active());
+  EXPECT_EQ(Sends("RCPT TO"), 0);
+  EXPECT_EQ(States(), std::vector<DeliveryState>(3, DeliveryState::kNotAttempted));
+  EXPECT_EQ(Boxes().back().text, "0 Mail Messages Sent to\n\n");
+
+  // Pipelined, the server already opened the data: the connection is dropped without a text.
+  Reset();
+  Start("mail.example.org", false);
+  Login(false, kPipelining);
+  E().RequestStop();
+  Reply("250 OK\r\n250 OK\r\n354 go\r\n");
+  EXPECT_FALSE(E().Active());
+  EXPECT_EQ(Wire().find("Subject:"), std::string::npos);
+  EXPECT_GT(Count(Kind::kClose), 0);
+  EXPECT_EQ(States(), std::vector<DeliveryState>(3, DeliveryState::kNotAttempted));
+
+  // Cancelled while Ann's text is out and Bob's envelope behind it: Ann's message finishes,
+  // Bob's never starts.
+  Reset();
+  Start("mail.example.org", false);
+  Login(false, kPipelining);
+  Reply("250 OK\r\n250 OK\r\n354 go\r\n");
+  E().RequestStop();
+  Reply("250 queued\r\n250 OK\r\n250 OK\r\n354 go\r\n");
+  EXPECT_FALSE(E().Active());
+  EXPECT_EQ(Sends("Subject:"), 1);
+  EXPECT_EQ(States(),
+            (std::vector<DeliveryState>{DeliveryState::kAccepted, DeliveryState::kNotAttempted,
+                                        DeliveryState::kNotAttempted}));
+  EXPECT_EQ(Boxes().back().text, "1 Mail Messages Sent to\nAnn;\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
   smtp_server.py OUTDIR script [--auth-last] [--auth-offer MECHS] [--pipelining]
                  [--starttls-reply R] [--reject CMD:N[+]:REPLY]... [--drop-in-data N]
                  [--slow SECONDS]   (each message is stored, then answered after SECONDS)
+                 [--slow-mail SECONDS]   (each MAIL is answered after SECONDS)
                  [--silent CMD:N] [--bytewise] [--quit-reply R]
 
 Prints "READY <port>" once it accepts connections. Every accepted message is written to
@@ -234,6 +235,8 @@ class Script:
             elif verb == "DATA" and not rcpts:
                 await self.reply(writer, "554 5.5.1 Error: no valid recipients")
             elif verb in ("MAIL", "RCPT"):
+                if verb == "MAIL" and self.args.slow_mail:
+                    await asyncio.sleep(self.args.slow_mail)
                 f = self.fault(verb)
                 if f == "SILENT":
                     await asyncio.sleep(3600)
@@ -320,6 +323,7 @@ def main():
     p.add_argument("--bytewise", action="store_true")
     p.add_argument("--quit-reply", default="221 2.0.0 Bye")
     p.add_argument("--slow", type=float, default=0.0)
+    p.add_argument("--slow-mail", type=float, default=0.0)
     args = p.parse_args()
     store = Store(args.outdir)
     if args.kind == "aiosmtpd":

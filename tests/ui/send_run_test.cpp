@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
+#include <optional>
 
 #include "files/ledger.h"
 #include "support/qt_helpers.h"
@@ -17,12 +19,26 @@ namespace {
 namespace fs = std::filesystem;
 using testing_support::SmtpServer;
 
+constexpr const char* kBobAndCidNotSent =
+    "These participants were not notified:\nBob;Cid;\n\nBob: not sent\nCid: not sent\n\n"
+    "Re-Send Previous Drawing with the newest file in History and mark them to send their "
+    "notifications again.";
+
 class SendRunTest : public testing_support::WindowTest {
  protected:
   // Three people and a server that holds each answer a while, so the run lasts.
-  void StartSlowRun() {
+  void StartSlowRun(std::vector<std::string> script_args = {"--slow", "0.3"}) {
+    ASSERT_NO_FATAL_FAILURE(Prepare(std::move(script_args)));
+    ASSERT_TRUE(Action("mnuCalculateSend")->isEnabled());
+    CalculateAndSend();
+    ASSERT_TRUE(window_.RunInProgress());
+  }
+
+  void Prepare(std::vector<std::string> script_args) {
+    QStringList args;
+    for (const std::string& a : script_args) args << QString::fromStdString(a);
     server_ = std::make_unique<SmtpServer>(
-        testing_support::SmtpServerOptions{.scripted = true, .script_args = {"--slow", "0.3"}});
+        testing_support::SmtpServerOptions{.scripted = true, .script_args = args});
     ASSERT_EQ(server_->error(), "");
     auto& s = window_.MailSettings;
     s.UseSMTP = true;
@@ -35,15 +51,28 @@ class SendRunTest : public testing_support::WindowTest {
     roster().UpdateButtonEnables(false);
     QObject::connect(&ui::SmtpRunnerOf(window_), &ui::SmtpRunner::finished,
                      [this] { done_ = true; });
+  }
+
+  void CalculateAndSend() {
     ui::SetModalHandler([](QDialog& d) {
       EXPECT_EQ(d.objectName(), "frmSend");
       d.findChild<QPushButton*>("cmdSend")->click();
       return d.result();
     });
-    ASSERT_TRUE(Action("mnuCalculateSend")->isEnabled());
     Action("mnuCalculateSend")->trigger();
     ui::SetModalHandler(nullptr);
-    ASSERT_TRUE(window_.RunInProgress());
+  }
+
+  std::optional<files::LedgerContents> OnlyLedger() {
+    std::vector<fs::path> ledgers;
+    for (const auto& e : fs::directory_iterator(dir_.path() / "History"))
+      if (e.path().extension() == ".ledger") ledgers.push_back(e.path());
+    EXPECT_EQ(ledgers.size(), 1u);
+    if (ledgers.size() != 1) return std::nullopt;
+    std::string error;
+    auto contents = files::ReadLedger(ledgers[0], error);
+    EXPECT_TRUE(contents) << error;
+    return contents;
   }
 
   std::unique_ptr<SmtpServer> server_;
@@ -93,8 +122,7 @@ TEST_F(SendRunTest, CancelDuringAnSmtpRunEndsItAfterTheMessageInFlight) {
   EXPECT_EQ(server_->Messages().size(), 1u);
   EXPECT_FALSE(window_.RunInProgress());
   ASSERT_FALSE(boxes_.boxes.empty());
-  EXPECT_EQ(boxes_.boxes.back().text,
-            "These participants were not notified:\nBob (not attempted)\nCid (not attempted)\n");
+  EXPECT_EQ(boxes_.boxes.back().text, std::string(kBobAndCidNotSent));
 }
 
 TEST_F(SendRunTest, CancelInTheProgressDialogFinishesTheMessageInFlightAndNamesTheRest) {
@@ -142,8 +170,7 @@ TEST_F(SendRunTest, CancelInTheProgressDialogFinishesTheMessageInFlightAndNamesT
   ASSERT_EQ(delivered.size(), 1u);
   EXPECT_EQ(delivered[0].rcpt_to, std::vector<std::string>{"Ann@example.org"});
   ASSERT_FALSE(boxes_.boxes.empty());
-  EXPECT_EQ(boxes_.boxes.back().text,
-            "These participants were not notified:\nBob (not attempted)\nCid (not attempted)\n");
+  EXPECT_EQ(boxes_.boxes.back().text, std::string(kBobAndCidNotSent));
   // The archive's ledger says the same.
   std::vector<fs::path> ledgers;
   for (const auto& e : fs::directory_iterator(dir_.path() / "History"))
@@ -156,6 +183,52 @@ TEST_F(SendRunTest, CancelInTheProgressDialogFinishesTheMessageInFlightAndNamesT
   ASSERT_EQ(contents->entries.size(), 3u);
   EXPECT_EQ(contents->entries[0].outcome.state, mail::DeliveryState::kAccepted);
   EXPECT_EQ(contents->entries[2].outcome.state, mail::DeliveryState::kNotAttempted);
+}
+
+TEST_F(SendRunTest, CancelWhileTheFirstEnvelopeIsOpenSendsNothingAndNamesEveryone) {
+  ASSERT_NO_FATAL_FAILURE(StartSlowRun({"--slow-mail", "0.5"}));
+  auto* dialog = window_.findChild<QProgressDialog*>("dlgRunProgress");
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return server_->Transcript().find("MAIL FROM") != std::string::npos; }, 10000));
+  dialog->findChild<QPushButton*>()->click();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return done_; }, 15000));
+  EXPECT_TRUE(server_->Messages().empty());
+  ASSERT_FALSE(boxes_.boxes.empty());
+  EXPECT_TRUE(boxes_.boxes.back().text.starts_with(
+      "These participants were not notified:\nAnn;Bob;Cid;\n\nAnn: not sent\n"))
+      << boxes_.boxes.back().text;
+  const auto ledger = OnlyLedger();
+  ASSERT_TRUE(ledger);
+  EXPECT_TRUE(ledger->finished);
+  for (const auto& e : ledger->entries)
+    EXPECT_EQ(e.outcome.state, mail::DeliveryState::kNotAttempted) << e.name;
+}
+
+TEST_F(SendRunTest, WhenTheDrawingCannotBeArchivedNothingIsSentAndTheListStays) {
+  ASSERT_NO_FATAL_FAILURE(Prepare({}));
+  // A file where the History folder should be: no archive can be written there.
+  const fs::path history = dir_.path() / "History";
+  std::ofstream(history) << "in the way";
+  CalculateAndSend();
+  EXPECT_FALSE(window_.RunInProgress());
+  QTest::qWait(100);
+  EXPECT_EQ(server_->Transcript(), "");
+  ASSERT_FALSE(boxes_.boxes.empty());
+  EXPECT_EQ(boxes_.boxes.back().text,
+            "The drawing could not be saved in the History folder [" + history.string() +
+                "], so no message was sent. Your list is unchanged.\n\nMake sure that folder can "
+                "be written to and the disk has free space, then choose Calculate & Send again.");
+  EXPECT_EQ(roster().ParticipantCount(), 3);
+  EXPECT_EQ(Cell(2, roster::kColName), "Bob");
+
+  // Once the folder can be made, the same command sends to everyone.
+  fs::remove(history);
+  ASSERT_TRUE(Action("mnuCalculateSend")->isEnabled());
+  CalculateAndSend();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return done_; }, 15000));
+  EXPECT_EQ(server_->Messages().size(), 3u);
+  EXPECT_EQ(boxes_.boxes.back().text, "3 Mail Messages Sent to\nAnn;Bob;Cid;\n");
 }
 
 }  // namespace

@@ -141,6 +141,13 @@ Delivery::Delivery(Context& ctx, roster::Roster& roster, const mail::MailSetting
 
 Delivery::~Delivery() = default;
 
+void Delivery::FinishRecord() {
+  const std::string error = record_.Finish();
+  if (!error.empty())
+    std::fprintf(stderr, "hollymoor-cli: warning: the re-send is not in the earlier ledger: %s\n",
+                 error.c_str());
+}
+
 // The run's deliveries as the record names them: the roster's rows, in order.
 void Delivery::BeginRecord(const std::vector<int>& rows) {
   mail::Deliveries deliveries;
@@ -175,7 +182,7 @@ void Delivery::RunSmtp(bool free_form) {
   else
     runner_->SmtpSendDrawing();
   if (!done && runner_->Active()) loop.exec();
-  record_.Finish();
+  FinishRecord();
 }
 
 void Delivery::SmtpSendDrawing() { RunSmtp(false); }
@@ -184,7 +191,7 @@ void Delivery::MapiSendDrawing() {
   planned_ = RowsToNotify(roster_);
   BeginRecord(planned_);
   mapi_->MapiSendDrawing();
-  record_.Finish();
+  FinishRecord();
 }
 
 void Delivery::SendMessage() {
@@ -196,7 +203,7 @@ void Delivery::SendMessage() {
   for (int row = 1; row <= roster_.ParticipantCount(); ++row) planned_.push_back(row);
   BeginRecord(planned_);
   mapi_->MapiSendMessage();
-  record_.Finish();
+  FinishRecord();
 }
 
 }  // namespace cli

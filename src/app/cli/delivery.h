@@ -46,6 +46,8 @@ class Delivery {
   class CountingClient;
   void RunSmtp(bool free_form);
   void BeginRecord(const std::vector<int>& rows);
+  // Ends the record; a re-send that could not be told to the earlier ledger is warned of.
+  void FinishRecord();
 
   roster::Roster& roster_;
   // A copy: a renewed sign-in token goes into it (and into the settings file's store).

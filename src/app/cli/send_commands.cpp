@@ -188,13 +188,15 @@ int Outcome(Context& ctx, const char* command, const files::RunRecord& record,
   return kExitFailed;
 }
 
-int RunErrand(Context& ctx, roster::Roster& roster, const char* command) {
+int RunErrand(Context& ctx, roster::Roster& roster, const char* command,
+              const std::filesystem::path& earlier_ledger = {}) {
   mail::MailSettings settings = LoadSettings(ctx);
   RequireUsableSettings(settings);
   mail::SendValues values = NotificationValues(ctx, settings);
   PrepareDataDir(ctx);
 
   Delivery delivery(ctx, roster, settings, values);
+  if (!earlier_ledger.empty()) delivery.record().UpdateAtEnd(earlier_ledger);
   UnattendedErrand errand(ctx, roster, settings, values, delivery);
   try {
     roster::CalculateAndSend(roster, errand);
@@ -240,6 +242,12 @@ int RunResend(Context& ctx) {
   roster->UpdateButtonEnables(true);
   roster->ReSendMode = true;
   roster->UpdateButtonEnables(false);
+  // Whatever this re-send reaches is told to the archive's own ledger, when it has one, so
+  // that the next --pending goes only to those still waiting.
+  std::filesystem::path earlier_ledger;
+  std::error_code ec;
+  if (std::filesystem::file_size(files::LedgerPathFor(archive), ec) > 0 && !ec)
+    earlier_ledger = files::LedgerPathFor(archive);
   if (pending) {
     std::string error;
     const auto marked = files::MarkPending(*roster, archive, error);
@@ -249,7 +257,7 @@ int RunResend(Context& ctx) {
                    archive.string().c_str());
       return kExitOk;
     }
-    return RunErrand(ctx, *roster, "resend");
+    return RunErrand(ctx, *roster, "resend", earlier_ledger);
   }
   const std::set<std::string> wanted(to.begin(), to.end());
   std::set<std::string> found;
@@ -264,7 +272,7 @@ int RunResend(Context& ctx) {
     if (!found.count(name))
       throw CliError(kExitBadInput,
                      "resend: nobody named '" + name + "' in [" + archive.string() + "]");
-  return RunErrand(ctx, *roster, "resend");
+  return RunErrand(ctx, *roster, "resend", earlier_ledger);
 }
 
 int RunMessage(Context& ctx) {

@@ -123,8 +123,9 @@ class SmtpEngine {
   bool HasEffects() const { return !effects_.empty(); }
 
   bool Active() const { return active_; }
-  // The organiser's Cancel: the message in flight finishes, then the run ends as if its list
-  // were done; the rest stay not attempted.
+  // The organiser's Cancel: a message whose text has gone out finishes; no other one is
+  // sent (an envelope already open is abandoned), and the run ends with the rest not
+  // attempted.
   void RequestStop() { stop_requested_ = true; }
   SmtpContext& context() { return ctx_; }
 
@@ -183,6 +184,7 @@ class SmtpEngine {
   void HandlerError();
   void EndRun();
   void ReportNotNotified();
+  void StopBeforeText(std::size_t index);
 
   void SetState(std::size_t index, DeliveryState state, std::string reply = {});
   std::string ServerText() const { return ctx_.settings.SMTPServer; }

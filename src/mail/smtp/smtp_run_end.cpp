@@ -157,33 +157,30 @@ void SmtpEngine::SetState(std::size_t index, DeliveryState state, std::string re
   if (ctx_.observer) ctx_.observer->OnDeliveryState(index, o);
 }
 
-// A run that stopped part-way has told the server's error, but not who is still waiting for
-// their message; without that list a lost notification could only be guessed at.
+// The session log names who is still waiting; the organiser's account of it comes from the
+// ledger the observer keeps, so that the window and the command line tell the same story.
 void SmtpEngine::ReportNotNotified() {
   if (!active_ || reported_) return;
-  bool reached = false;
-  for (const DeliveryOutcome& o : outcomes_) reached |= o.state != DeliveryState::kNotAttempted;
-  // When no message got as far as the server, the error box that ended the run says it all.
-  if (!reached) return;
   const std::string missing = NotNotifiedNames();
   if (missing.empty()) return;
   reported_ = true;
-  std::string text = "These participants were not notified:\n" + missing;
-  std::string reasons;
-  for (std::size_t i = 0; i < outcomes_.size(); ++i) {
-    if (outcomes_[i].state == DeliveryState::kRefused)
-      reasons += run_.deliveries[i].name + ": refused, " + outcomes_[i].reply + "\n";
-    else if (outcomes_[i].state == DeliveryState::kUnconfirmed)
-      reasons += run_.deliveries[i].name +
-                 ": the connection ended before the server confirmed the message\n";
-  }
-  if (!reasons.empty()) text += "\n\n" + reasons;
-  if (!FreeFormMode)
-    text +=
-        "\n\nRe-Send Previous Drawing with the newest file in History and mark them to "
-        "send their notifications again.";
   if (log_open_) Log("NOT NOTIFIED " + missing);
-  Box(std::move(text), mb::kExclamation, roster::kDefaultTitle);
+}
+
+void SmtpEngine::StopBeforeText(std::size_t index) {
+  // The server waits for the message text; closing now makes it drop the transaction, where
+  // even an empty text would reach the giver.
+  if (outcomes_[index].state == DeliveryState::kInFlight)
+    SetState(index, DeliveryState::kNotAttempted);
+  Log("CANCELLED BEFORE THE MESSAGE TEXT");
+  expects_.clear();
+  Simple(Kind::kClose);
+  connected_ = false;
+  Summary();
+  ReportNotNotified();
+  Simple(Kind::kCloseLog);
+  log_open_ = false;
+  EndRun();
 }
 
 }  // namespace mail

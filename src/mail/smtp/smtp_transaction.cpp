@@ -267,6 +267,14 @@ void SmtpEngine::OnTransactionReply(const std::string& reply) {
       ok = true;
       break;
   }
+  if (e.cmd == Cmd::kData && code == "354" && stop_requested_) return StopBeforeText(e.index);
+  if (stop_requested_ && ok && !failed_txn_ && (e.cmd == Cmd::kMail || e.cmd == Cmd::kRcpt)) {
+    // Cancelled while this envelope was on its way: its message is not begun.
+    SetState(e.index, DeliveryState::kNotAttempted);
+    failed_txn_ = true;
+    if (expects_.empty()) SendRset();
+    return;
+  }
   if (e.cmd == Cmd::kIgnore ||
       (failed_txn_ && e.index == current_ && e.cmd != Cmd::kDot && e.cmd != Cmd::kRset)) {
     // The rest of a transaction that already failed; a server that still opens the data
