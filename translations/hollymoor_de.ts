@@ -523,6 +523,18 @@ Die Person, die du beschenken darfst,<byte value="xd"/>
         <source>your provider</source>
         <translation>Ihrem Anbieter</translation>
     </message>
+    <message>
+        <source>The re-send could not be recorded in the earlier drawing&apos;s ledger: </source>
+        <translation>Der erneute Versand konnte nicht im Versandprotokoll der früheren Auslosung vermerkt werden: </translation>
+    </message>
+    <message>
+        <source>The drawing could not be saved in the History folder [%1], so no message was sent. Your list is unchanged.
+
+Make sure that folder can be written to and the disk has free space, then choose Calculate &amp; Send again.</source>
+        <translation>Die Auslosung konnte nicht im Ordner History [%1] gespeichert werden, deshalb wurde keine Nachricht gesendet. Ihre Liste ist unverändert.
+
+Stellen Sie sicher, dass in diesen Ordner geschrieben werden kann und die Festplatte freien Platz hat, und wählen Sie dann erneut „Auslosen &amp; senden“.</translation>
+    </message>
 </context>
 <context>
     <name>Roster</name>

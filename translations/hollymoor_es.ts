@@ -523,6 +523,18 @@ La persona de la que has sido elegido Amigo Invisible<byte value="xd"/>
         <source>your provider</source>
         <translation>su proveedor</translation>
     </message>
+    <message>
+        <source>The re-send could not be recorded in the earlier drawing&apos;s ledger: </source>
+        <translation>El reenvío no se pudo anotar en el registro de envíos del sorteo anterior: </translation>
+    </message>
+    <message>
+        <source>The drawing could not be saved in the History folder [%1], so no message was sent. Your list is unchanged.
+
+Make sure that folder can be written to and the disk has free space, then choose Calculate &amp; Send again.</source>
+        <translation>El sorteo no se pudo guardar en la carpeta History [%1], así que no se envió ningún mensaje. Su lista no ha cambiado.
+
+Compruebe que se puede escribir en esa carpeta y que el disco tiene espacio libre; luego elija de nuevo «Sortear &amp; enviar».</translation>
+    </message>
 </context>
 <context>
     <name>Roster</name>

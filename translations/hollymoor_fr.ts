@@ -523,6 +523,18 @@ La personne dont vous avez été choisi(e) comme Père Noël secret<byte value="
         <source>your provider</source>
         <translation>votre fournisseur</translation>
     </message>
+    <message>
+        <source>The re-send could not be recorded in the earlier drawing&apos;s ledger: </source>
+        <translation>Le renvoi n&apos;a pas pu être inscrit dans le registre d&apos;envoi du tirage précédent : </translation>
+    </message>
+    <message>
+        <source>The drawing could not be saved in the History folder [%1], so no message was sent. Your list is unchanged.
+
+Make sure that folder can be written to and the disk has free space, then choose Calculate &amp; Send again.</source>
+        <translation>Le tirage n&apos;a pas pu être enregistré dans le dossier History [%1], aucun message n&apos;a donc été envoyé. Votre liste est inchangée.
+
+Vérifiez que ce dossier est accessible en écriture et que le disque a de l&apos;espace libre, puis choisissez à nouveau « Tirer &amp; envoyer ».</translation>
+    </message>
 </context>
 <context>
     <name>Roster</name>

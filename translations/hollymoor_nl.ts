@@ -523,6 +523,18 @@ De persoon voor wie jij Secret Santa bent<byte value="xd"/>
         <source>your provider</source>
         <translation>uw provider</translation>
     </message>
+    <message>
+        <source>The re-send could not be recorded in the earlier drawing&apos;s ledger: </source>
+        <translation>Het opnieuw verzenden kon niet worden vastgelegd in het verzendlogboek van de eerdere loting: </translation>
+    </message>
+    <message>
+        <source>The drawing could not be saved in the History folder [%1], so no message was sent. Your list is unchanged.
+
+Make sure that folder can be written to and the disk has free space, then choose Calculate &amp; Send again.</source>
+        <translation>De loting kon niet worden opgeslagen in de map History [%1], dus er is geen bericht verzonden. Uw lijst is ongewijzigd.
+
+Zorg dat er in die map geschreven kan worden en dat de schijf vrije ruimte heeft, en kies dan opnieuw &apos;Loten &amp; verzenden&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>Roster</name>

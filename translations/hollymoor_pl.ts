@@ -523,6 +523,18 @@ Osoba, dla której zostałeś wylosowany jako Tajemniczy Mikołaj,<byte value="x
         <source>your provider</source>
         <translation>Twoim dostawcą</translation>
     </message>
+    <message>
+        <source>The re-send could not be recorded in the earlier drawing&apos;s ledger: </source>
+        <translation>Ponownej wysyłki nie udało się zapisać w rejestrze wysyłek wcześniejszego losowania: </translation>
+    </message>
+    <message>
+        <source>The drawing could not be saved in the History folder [%1], so no message was sent. Your list is unchanged.
+
+Make sure that folder can be written to and the disk has free space, then choose Calculate &amp; Send again.</source>
+        <translation>Nie udało się zapisać losowania w folderze History [%1], więc nie wysłano żadnej wiadomości. Twoja lista nie zmieniła się.
+
+Upewnij się, że do tego folderu można zapisywać i że na dysku jest wolne miejsce, a następnie ponownie wybierz „Losuj &amp; wyślij”.</translation>
+    </message>
 </context>
 <context>
     <name>Roster</name>

@@ -66,7 +66,7 @@ void WindowRun::End() {
   std::string text = reached ? files::NotNotifiedText(record_.entries(), kept) : std::string();
   if (!earlier_error.empty())
     text += (text.empty() ? "" : "\n\n") +
-            tr("The re-send could not be recorded in the earlier "
+            QObject::tr("The re-send could not be recorded in the earlier "
                "drawing's ledger: ")
                 .toStdString() +
             earlier_error;
