@@ -1,7 +1,8 @@
-// Messages per second for 2,000 notifications over one connection to Postfix's smtp-sink on
-// 127.0.0.1, beside Postfix's own smtp-source (-d: one connection) against the same sink in
-// the same run. Prints a table; exits non-zero when the tools are missing.
-//   bench_smtp [messages] [runs]
+// Messages per second of our SMTP client to Postfix's smtp-sink, one connection, lock-step and
+// pipelined, beside Postfix's smtp-source (lock-step, one connection and four) against the same
+// sink in the same run: on loopback, and through a relay that adds a round trip of 10 ms.
+// Prints a table; exits non-zero when the tools are missing.
+//   bench_smtp [loopback messages] [messages at 10 ms] [runs] [round trip ms]
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -20,6 +21,7 @@
 
 #include "bench_util.h"
 #include "core/quiet_ui.h"
+#include "delay_proxy.h"
 #include "mail/message.h"
 #include "mail/smtp/smtp_compose.h"
 #include "roster/deliveries.h"
@@ -34,7 +36,8 @@ using QuietUi = roster::QuietUi;
 constexpr const char* kSink = "/usr/sbin/smtp-sink";
 constexpr const char* kSource = "/usr/sbin/smtp-source";
 
-// CPU seconds (user and system) of this process or of its waited-for children.
+// CPU seconds (user and system) of this thread (the client's event loop; the relay has its
+// own) or of the waited-for children.
 double CpuSeconds(int who) {
   rusage u{};
   getrusage(who, &u);
@@ -58,24 +61,34 @@ bool WaitListening(int port) {
   return false;
 }
 
-// One session of smtp-source: `count` messages of `size` bytes over one connection.
-double ReferenceSeconds(int port, int count, int size) {
+struct Sample {
+  double seconds = -1;
+  double cpu_us = 0;  // client CPU per message
+};
+
+// One smtp-source run: `count` messages of `size` bytes, lock-step, over `sessions`
+// connections kept open (-d).
+Sample Reference(int port, int count, int size, int sessions) {
   QProcess p;
+  const double cpu0 = CpuSeconds(RUSAGE_CHILDREN);
   QElapsedTimer t;
   t.start();
-  p.start(kSource,
-          {"-d", "-s", "1", "-m", QString::number(count), "-l", QString::number(size), "-f",
-           "alice@example.org", "-t", "bob@example.org", QString("127.0.0.1:%1").arg(port)});
+  p.start(kSource, {"-d", "-s", QString::number(sessions), "-m", QString::number(count), "-l",
+                    QString::number(size), "-f", "alice@example.org", "-t", "bob@example.org",
+                    QString("127.0.0.1:%1").arg(port)});
   if (!p.waitForFinished(600000) || p.exitCode() != 0) {
     std::fprintf(stderr, "smtp-source failed: %s\n", p.readAllStandardError().constData());
-    return -1;
+    return {};
   }
-  return static_cast<double>(t.nsecsElapsed()) / 1e9;
+  Sample s;
+  s.seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
+  s.cpu_us = (CpuSeconds(RUSAGE_CHILDREN) - cpu0) / count * 1e6;
+  return s;
 }
 
-// One Calculate & Send run of `count` notifications; returns seconds and the wire size of
-// one message.
-double OwnSeconds(int port, int count, const QString& dir, std::size_t* message_size) {
+// One Calculate & Send run of `count` notifications through the window's sender; the wire
+// size of one message goes to `message_size`.
+Sample Own(int port, int count, const QString& dir, bool pipelining, std::size_t* message_size) {
   QuietUi ui;
   roster::Roster roster(ui);
   roster.SetupGrid();
@@ -91,6 +104,7 @@ double OwnSeconds(int port, int count, const QString& dir, std::size_t* message_
   settings.SMTPServer = "127.0.0.1:" + std::to_string(port);
   settings.SMTPUserName = "Santa Organiser";
   settings.SMTPAccountName = "alice@example.org";
+  settings.AllowUnencryptedSMTP = true;  // smtp-sink offers no STARTTLS
   mail::SendValues values;
   values.SendConfirmed = true;
   values.MailSubject = "Your Secret Santa Information Enclosed";
@@ -102,35 +116,118 @@ double OwnSeconds(int port, int count, const QString& dir, std::size_t* message_
   mail::SmtpComposer compose = mail::WireComposer(settings, clock);
   *message_size = compose(roster::DrawingDeliveries(roster, values).deliveries.at(0)).size();
   mail::SmtpContext context{settings, values, compose, [] { return true; }, {}};
+  context.pipelining = pipelining;
   ui::SmtpRunner runner(context, ui, (dir + "/smtp_session.log").toStdString());
   runner.SetDeliverySource([&](bool) { return roster::DrawingDeliveries(roster, values); });
   bool done = false;
   QObject::connect(&runner, &ui::SmtpRunner::finished, [&] { done = true; });
+  const double cpu0 = CpuSeconds(RUSAGE_THREAD);
   QElapsedTimer t;
   t.start();
   runner.SmtpSendDrawing();
   while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  double seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
+  Sample s;
+  s.seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
+  s.cpu_us = (CpuSeconds(RUSAGE_THREAD) - cpu0) / count * 1e6;
   std::string expected = std::to_string(count) + " Mail Messages Sent";
   if (ui.StatusText() != expected) {
     std::fprintf(stderr, "run did not complete: %s\n", ui.StatusText().c_str());
-    return -1;
+    return {};
   }
-  return seconds;
+  return s;
 }
+
+// The round trip to the sink as a client sees it: the median of 20 NOOPs, in milliseconds.
+double RoundTripMs(int port) {
+  QTcpSocket s;
+  s.connectToHost("127.0.0.1", static_cast<quint16>(port));
+  if (!s.waitForConnected(2000) || !s.waitForReadyRead(2000)) return -1;
+  s.readAll();  // the greeting
+  std::vector<double> times;
+  for (int i = 0; i < 20; ++i) {
+    QElapsedTimer t;
+    t.start();
+    s.write("NOOP\r\n");
+    s.flush();
+    QByteArray reply;
+    while (!reply.endsWith("\r\n") && s.waitForReadyRead(2000)) reply += s.readAll();
+    times.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+  }
+  s.write("QUIT\r\n");
+  s.waitForBytesWritten(1000);
+  return Median(times);
+}
+
+struct Client {
+  const char* name;
+  int sessions;     // 0: ours
+  bool pipelining;  // ours only
+  std::vector<Sample> samples;
+};
+
+// Median seconds and CPU of a client's runs.
+Sample MedianOf(const std::vector<Sample>& samples) {
+  std::vector<double> seconds, cpu;
+  for (const Sample& s : samples) {
+    seconds.push_back(s.seconds);
+    cpu.push_back(s.cpu_us);
+  }
+  return {Median(seconds), Median(cpu)};
+}
+
+// Runs every client `runs` times against `port`, in a rotating order so none always follows
+// another's traffic; false when a run failed.
+bool Measure(std::vector<Client>& clients, int port, int count, int runs, const QString& dir,
+             std::size_t* message_size) {
+  for (int r = 0; r < runs; ++r)
+    for (std::size_t k = 0; k < clients.size(); ++k) {
+      Client& c = clients[(k + static_cast<std::size_t>(r)) % clients.size()];
+      const Sample s = c.sessions == 0
+                           ? Own(port, count, dir, c.pipelining, message_size)
+                           : Reference(port, count, static_cast<int>(*message_size), c.sessions);
+      if (s.seconds < 0) return false;
+      c.samples.push_back(s);
+    }
+  return true;
+}
+
+void PrintTable(const char* link, double rtt_ms, int count, const std::vector<Client>& clients) {
+  std::printf("\n%s (measured round trip %.3f ms), %d messages, median of %zu runs\n\n", link,
+              rtt_ms, count, clients[0].samples.size());
+  std::printf(
+      "| client | messages/s | ms per message | round trips per message | client CPU us/message "
+      "|\n|---|---|---|---|---|\n");
+  for (const Client& c : clients) {
+    const Sample m = MedianOf(c.samples);
+    const double per = m.seconds / count * 1e3;
+    std::printf("| %s | %.0f | %.3f | %.2f | %.1f |\n", c.name, count / m.seconds, per,
+                per / rtt_ms, m.cpu_us);
+  }
+}
+
+std::vector<Client> Clients() {
+  return {{"Hollymoor, lock-step", 0, false, {}},
+          {"Hollymoor, pipelined", 0, true, {}},
+          {"smtp-source -d (lock-step reference)", 1, false, {}},
+          {"smtp-source -d -s 4 (four connections)", 4, false, {}}};
+}
+
+double Rate(const Client& c, int count) { return count / MedianOf(c.samples).seconds; }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  int count = argc > 1 ? std::atoi(argv[1]) : 2000;
-  int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+  const int loopback_count = argc > 1 ? std::atoi(argv[1]) : 2000;
+  const int far_count = argc > 2 ? std::atoi(argv[2]) : 200;
+  const int runs = argc > 3 ? std::atoi(argv[3]) : 5;
+  const double rtt_target_ms = argc > 4 ? std::atof(argv[4]) : 10.0;
   if (access(kSink, X_OK) != 0 || access(kSource, X_OK) != 0) {
     std::fprintf(stderr, "needs Postfix's %s and %s (see docs/performance.md)\n", kSink, kSource);
     return 2;
   }
   QTemporaryDir dir;
-  int port = FreePort();
+  const int port = FreePort();
   QStringList sink_args;
   if (geteuid() == 0)
     sink_args << "-u"
@@ -142,53 +239,33 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "smtp-sink did not start\n");
     return 2;
   }
+  bench::DelayProxy far(port, std::chrono::microseconds(static_cast<long>(rtt_target_ms * 500)));
+  if (far.port() == 0) {
+    std::fprintf(stderr, "the delaying relay did not start\n");
+    return 2;
+  }
 
   std::size_t message_size = 0;
-  std::vector<double> own, reference, own_cpu, reference_cpu;
-  OwnSeconds(port, 50, dir.path(), &message_size);  // warm-up
-  for (int r = 0; r < runs; ++r) {
-    // Alternate which goes first, so neither always follows the other's traffic.
-    double o = 0, s = 0, cpu0 = 0, cpu1 = 0, children0 = 0, children1 = 0;
-    auto own_run = [&] {
-      cpu0 = CpuSeconds(RUSAGE_SELF);
-      o = OwnSeconds(port, count, dir.path(), &message_size);
-      cpu1 = CpuSeconds(RUSAGE_SELF);
-    };
-    auto reference_run = [&] {
-      children0 = CpuSeconds(RUSAGE_CHILDREN);
-      s = ReferenceSeconds(port, count, static_cast<int>(message_size));
-      children1 = CpuSeconds(RUSAGE_CHILDREN);
-    };
-    if (r % 2 == 0) {
-      own_run();
-      reference_run();
-    } else {
-      reference_run();
-      own_run();
-    }
-    if (o < 0 || s < 0) return 1;
-    own.push_back(o);
-    reference.push_back(s);
-    own_cpu.push_back((cpu1 - cpu0) / count * 1e6);
-    reference_cpu.push_back((children1 - children0) / count * 1e6);
-  }
+  Own(port, 50, dir.path(), true, &message_size);  // warm-up
+  std::vector<Client> near = Clients(), remote = Clients();
+  const double near_rtt = RoundTripMs(port), far_rtt = RoundTripMs(far.port());
+  if (!Measure(near, port, loopback_count, runs, dir.path(), &message_size) ||
+      !Measure(remote, far.port(), far_count, runs, dir.path(), &message_size))
+    return 1;
   sink.kill();
   sink.waitForFinished(2000);
 
-  double own_s = Median(own), ref_s = Median(reference);
-  std::printf("%d messages of %zu bytes over one connection, median of %d runs\n\n", count,
-              message_size, runs);
-  std::printf("| client | seconds | messages/s | client CPU us/message |\n|---|---|---|---|\n");
-  std::printf("| Hollymoor (session log on) | %.3f | %.0f | %.1f |\n", own_s, count / own_s,
-              Median(own_cpu));
-  std::printf("| smtp-source -d (reference) | %.3f | %.0f | %.1f |\n", ref_s, count / ref_s,
-              Median(reference_cpu));
-  // Each run's two clients met the same machine state, so their ratio is the fairer figure.
-  std::vector<double> ratios;
-  for (std::size_t i = 0; i < own.size(); ++i) ratios.push_back(reference[i] / own[i]);
-  std::sort(ratios.begin(), ratios.end());
+  std::printf("messages of %zu bytes on the wire; smtp-sink offers PIPELINING\n", message_size);
+  PrintTable("loopback", near_rtt, loopback_count, near);
+  PrintTable("through the delaying relay", far_rtt, far_count, remote);
+  const double per_message_ms = MedianOf(remote[1].samples).seconds / far_count * 1e3;
   std::printf(
-      "\nratio own/reference rate: %.2f (median of the paired runs %.3f, quartiles %.3f to %.3f)\n",
-      ref_s / own_s, Median(ratios), ratios[ratios.size() / 4], ratios[(3 * ratios.size()) / 4]);
+      "\nloopback: pipelined / reference %.2f (target >= 1), lock-step / reference %.2f\n"
+      "at %.1f ms: pipelined / own lock-step %.2f (target >= 3); pipelined %.3f ms per message "
+      "= %.3f round trips (target <= 1.10)\n",
+      Rate(near[1], loopback_count) / Rate(near[2], loopback_count),
+      Rate(near[0], loopback_count) / Rate(near[2], loopback_count), far_rtt,
+      Rate(remote[1], far_count) / Rate(remote[0], far_count), per_message_ms,
+      per_message_ms / far_rtt);
   return 0;
 }
