@@ -8,7 +8,7 @@
 //
 // Prints a Markdown table: success rate over the runs and median time per drawing. With
 // --options: the drawing options, avoiding earlier drawings, and how close the random walk
-// comes to uniform.
+// comes to uniform; with --walk: only the last.
 
 #include <algorithm>
 #include <chrono>
@@ -24,6 +24,7 @@
 #include "core/quiet_ui.h"
 #include "drawing/draw_engine.h"
 #include "drawing/past_pairs.h"
+#include "drawing/walk_distance.h"
 #include "roster/roster.h"
 
 namespace {
@@ -147,8 +148,6 @@ void FullRosterRow(roster::Random& rng) {
               Median(view_ms));
 }
 
-}  // namespace
-
 // Households of exactly `size` people who must not draw each other.
 Lists FixedHouseholds(int n, int size) {
   Lists lists(static_cast<std::size_t>(n));
@@ -166,7 +165,8 @@ double CpuMs(std::clock_t from) {
 // The options at the sizes organisers meet, with processor time (the machine the figures
 // come from is shared, so wall time says more about the neighbours than about the engine).
 void OptionRows(roster::Random& rng) {
-  std::printf("\nDrawing options, %d runs per row; processor time per drawing, median:\n\n", kOptionRuns);
+  std::printf("\nDrawing options, %d runs per row; processor time per drawing, median:\n\n",
+              kOptionRuns);
   std::printf(
       "| N | exclusions | option | success | exactly uniform | median ms |\n"
       "|---|---|---|---|---|---|\n");
@@ -241,67 +241,55 @@ void PastYearsRow(roster::Random& rng) {
       n, ok, kOptionRuns, Median(ms));
 }
 
-// Total variation distance between the walk's drawings and the uniform distribution over
-// the enumerated valid assignments, beside the same figure for the exact sampler with as
-// many drawings (what sampling noise alone gives).
+// How close the random walk comes to uniform, computed exactly (the walk's transition
+// matrix over every valid assignment, from the worst start) on small rosters, tight ones
+// included, for each option.
 void ChainDistanceRows(roster::Random& rng) {
   std::printf(
-      "\nThe random walk against exact sampling (total variation distance from uniform, "
-      "estimated from the same number of drawings):\n\n");
+      "\nThe random walk's distance from uniform, exact, from the worst start "
+      "(total variation distance):\n\n");
   std::printf(
-      "| roster | option | valid assignments | drawings | walk | exact sampler |\n"
-      "|---|---|---|---|---|---|\n");
+      "| roster | option | valid assignments | moves symmetric | walk length | distance after "
+      "the walk | steps to reach 0.01 |\n|---|---|---|---|---|---|---|\n");
   struct Instance {
-    const char* name;
-    int n;
-    std::vector<std::pair<int, int>> forbidden;
+    std::string name;
+    Lists lists;
   };
-  const std::vector<Instance> instances = {
-      {"6, three couples", 6, {{0, 1}, {1, 0}, {2, 3}, {3, 2}, {4, 5}, {5, 4}}},
-      {"7, a household of 3", 7, {{0, 1}, {0, 2}, {1, 0}, {1, 2}, {2, 0}, {2, 1}, {3, 4}}},
+  std::vector<Instance> instances = {
+      {"6, three couples", FixedHouseholds(6, 2)},
+      {"7, households of 3", FixedHouseholds(7, 3)},
+      {"8, households of 4", FixedHouseholds(8, 4)},
   };
-  const int drawings = 40000;
+  for (const auto& [n, k] : {std::pair{7, 2}, {7, 3}, {8, 2}, {8, 3}, {8, 4}, {9, 4}, {9, 5}})
+    instances.push_back({std::to_string(n) + ", " + std::to_string(k) + " random exclusions each",
+                         RandomExclusions(n, k, rng)});
   for (const Instance& inst : instances) {
-    roster::ExclusionGraph g(inst.n);
-    for (const auto& [u, v] : inst.forbidden) g.Forbid(u, v);
-    g.Finish();
+    const roster::ExclusionGraph g = ToGraph(inst.lists);
     for (const roster::DrawRules rules :
          {roster::DrawRules{}, roster::DrawRules{true, false}, roster::DrawRules{false, true}}) {
-      std::vector<int> p(static_cast<std::size_t>(inst.n));
-      std::iota(p.begin(), p.end(), 0);
-      std::map<std::vector<int>, int> index;
-      do {
-        if (roster::IsValidAssignment(g, p, rules))
-          index.emplace(p, static_cast<int>(index.size()));
-      } while (std::next_permutation(p.begin(), p.end()));
-      double tvd[2];
-      for (int exact = 0; exact < 2; ++exact) {
-        roster::DrawOptions options;
-        options.rules = rules;
-        options.exact_limit = exact ? 16 : 0;
-        options.step_budget = exact ? 0 : 1;
-        std::vector<int> counts(index.size(), 0);
-        for (int d = 0; d < drawings;) {
-          const auto out = roster::DrawAssignment(g, rng, options);
-          if (!exact && out.method != roster::DrawMethod::kMarkovChain) continue;
-          ++counts[index.at(out.receiver_of)];
-          ++d;
-        }
-        double sum = 0;
-        for (int c : counts) sum += std::abs(c / double(drawings) - 1.0 / counts.size());
-        tvd[exact] = sum / 2;
-      }
       const char* option = rules.single_loop ? "single loop"
                            : rules.no_mutual ? "no swapped pairs"
                                              : "none";
-      std::printf("| %s | %s | %zu | %d | %.4f | %.4f |\n", inst.name, option, index.size(),
-                  drawings, tvd[0], tvd[1]);
+      std::string error;
+      const auto d = roster::MeasureWalkDistance(g, rules, error, {}, 1500);
+      if (!d) {
+        std::printf("| %s | %s | (%s) | | | | |\n", inst.name.c_str(), option, error.c_str());
+        continue;
+      }
+      std::printf("| %s | %s | %zu | %s | %lld | %.1e | %lld |\n", inst.name.c_str(), option,
+                  d->assignments, d->symmetric ? "yes" : "no", static_cast<long long>(d->steps),
+                  d->distance, static_cast<long long>(d->mixing_steps));
     }
   }
 }
+}  // namespace
 
 int main(int argc, char** argv) {
   roster::Xoshiro256 rng(20261205);
+  if (argc > 1 && std::string(argv[1]) == "--walk") {
+    ChainDistanceRows(rng);
+    return 0;
+  }
   if (argc > 1 && std::string(argv[1]) == "--options") {
     OptionRows(rng);
     PastYearsRow(rng);

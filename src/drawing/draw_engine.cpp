@@ -1,5 +1,6 @@
 #include "drawing/draw_engine.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "drawing/exact_sampler.h"
@@ -45,6 +46,10 @@ Obstruction::Kind CountedOut(const DrawRules& rules) {
 }
 
 }  // namespace
+
+std::int64_t WalkLength(int n, const DrawOptions& options) {
+  return static_cast<std::int64_t>(options.chain_factor * n * std::log(std::max(n, 1))) + 2'000;
+}
 
 std::string UniformityText(DrawMethod method) {
   switch (method) {
@@ -104,7 +109,7 @@ DrawOutcome DrawAssignment(const ExclusionGraph& graph, Random& random,
     out.timed_out = true;
     return out;
   }
-  out.chain_steps = static_cast<std::int64_t>(options.chain_factor * n * std::log(n)) + 2'000;
+  out.chain_steps = WalkLength(n, options);
   WalkValidAssignments(graph, rules, random, out.chain_steps, start);
   out.ok = true;
   out.method = DrawMethod::kMarkovChain;

@@ -83,30 +83,49 @@ class PermutationWalk {
   std::vector<int> from_;
 };
 
-// The walk over single loops: take one person out of the loop and put them back after
-// somebody else. Every move keeps one loop, and its reverse (putting them back where they
-// were) is proposed as often.
+// The walk over single loops. A move takes a stretch of up to a few people and either cuts
+// it out, closes the gap and puts it back after somebody else, or turns it round in place.
+// Every move keeps one loop and its reverse (the stretch put back, or turned round again) is
+// proposed as often. A place inside the stretch or just before it leaves the loop as it was,
+// so the walk may stand still; without that, three people would swap between their two loops
+// forever. Both kinds of move are needed: with households, stretches moved alone keep an
+// invariant (the order's parity) and reach only half of the loops.
 void WalkLoops(const ExclusionGraph& graph, Random& random, std::int64_t steps,
                std::vector<int>& to) {
   const int n = graph.size();
   if (n < 3) return;  // two people have one loop at most
+  const auto un = static_cast<std::uint32_t>(n);
+  const int longest = LoopStretchLimit(n);
   std::vector<int> from(to.size());
   for (int g = 0; g < n; ++g) from[to[g]] = g;
+  const auto link = [&](int giver, int receiver) {
+    to[giver] = receiver;
+    from[receiver] = giver;
+  };
+  int stretch[kMaxLoopStretch];
   for (std::int64_t s = 0; s < steps; ++s) {
-    const int x = static_cast<int>(random.Below(static_cast<std::uint32_t>(n)));
-    const int p = from[x], q = to[x];
-    int a = static_cast<int>(random.Below(static_cast<std::uint32_t>(n - 2)));
-    // The n - 2 places other than x itself and its own giver.
-    if (a >= std::min(x, p)) ++a;
-    if (a >= std::max(x, p)) ++a;
+    const int x = static_cast<int>(random.Below(un));
+    const int length = 1 + static_cast<int>(random.Below(static_cast<std::uint32_t>(longest)));
+    stretch[0] = x;
+    for (int i = 1; i < length; ++i) stretch[i] = to[stretch[i - 1]];
+    const int y = stretch[length - 1], p = from[x], q = to[y];
+    if (random.Below(2) == 1) {  // turn round: p -> y ... x -> q
+      bool allowed = graph.Allowed(p, y) && graph.Allowed(x, q);
+      for (int i = length - 1; i > 0 && allowed; --i)
+        allowed = graph.Allowed(stretch[i], stretch[i - 1]);
+      if (!allowed) continue;
+      link(p, y);
+      for (int i = length - 1; i > 0; --i) link(stretch[i], stretch[i - 1]);
+      link(x, q);
+      continue;
+    }
+    const int a = static_cast<int>(random.Below(un));
+    if (a == p || std::find(stretch, stretch + length, a) != stretch + length) continue;
     const int b = to[a];
-    if (!graph.Allowed(p, q) || !graph.Allowed(a, x) || !graph.Allowed(x, b)) continue;
-    to[p] = q;
-    from[q] = p;
-    to[a] = x;
-    from[x] = a;
-    to[x] = b;
-    from[b] = x;
+    if (!graph.Allowed(p, q) || !graph.Allowed(a, x) || !graph.Allowed(y, b)) continue;
+    link(p, q);
+    link(a, x);
+    link(y, b);
   }
 }
 

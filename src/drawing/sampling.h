@@ -2,6 +2,7 @@
 // The samplers behind DrawAssignment: rejection (exactly uniform) and a random walk over
 // valid assignments (close to uniform), with the search that finds the walk's start.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <vector>
@@ -24,6 +25,13 @@ bool SampleByRejection(const ExclusionGraph& graph, Random& random, const DrawOp
 bool RepairForRules(const ExclusionGraph& graph, const DrawRules& rules, Random& random,
                     std::chrono::steady_clock::time_point deadline, std::int64_t max_tries,
                     std::vector<int>& receiver_of);
+
+// The longest stretch of a loop that one move of the single-loop walk carries elsewhere.
+inline constexpr int kMaxLoopStretch = 4;
+inline int LoopStretchLimit(int n) { return std::max(1, std::min(n - 2, kMaxLoopStretch)); }
+
+// Proposals the walk makes in a drawing of n participants.
+std::int64_t WalkLength(int n, const DrawOptions& options);
 
 // Walks `steps` proposals from a valid assignment; every valid assignment is equally likely
 // in the walk's long run (the proposals are symmetric and invalid ones are refused).
