@@ -25,6 +25,8 @@ mail::DeliveryRun DrawingDeliveries(const Roster& roster, const mail::SendValues
   run.resend = roster.ReSendMode;
   run.participants = grid.Rows() - 1;
   if (values.TestMode) run.test_address = mail::RecipientAddress(values, {});
+  mail::SendValues replacing = values;
+  replacing.MailBody = mail::ReplacementNotice(values.Language) + values.MailBody;
   for (int row = 1; row < grid.Rows(); ++row) {
     if (run.resend && !roster.IsMarked(row)) continue;
     int receiver = 0;
@@ -33,7 +35,8 @@ mail::DeliveryRun DrawingDeliveries(const Roster& roster, const mail::SendValues
       throw mail::DeliveryListError("Row " + std::to_string(row) + " holds no drawn receiver",
                                     run.resend);
     mail::Delivery d = For(grid, row, values, true);
-    d.text = mail::NotificationText(values, grid.TextMatrix(receiver, kColName),
+    d.text = mail::NotificationText(roster.ReplacesEarlierMessage(row) ? replacing : values,
+                                    grid.TextMatrix(receiver, kColName),
                                     grid.TextMatrix(receiver, kColNotes), roster.MessageFooter);
     run.deliveries.push_back(std::move(d));
   }

@@ -1,5 +1,6 @@
 #include "roster/roster.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <list>
@@ -256,8 +257,13 @@ void Roster::ReOrderParticipants() {
   grid_.SetCol(kColExclusions);
 }
 
+bool Roster::ReplacesEarlierMessage(int row) const {
+  return std::find(replacing_rows_.begin(), replacing_rows_.end(), row) != replacing_rows_.end();
+}
+
 void Roster::ClearList() {
   NextParticipantNumber = 1;
+  replacing_rows_.clear();
   grid_.SetRows(2);
   grid_.SetRow(1);
   grid_.SetCol(kColNumber);

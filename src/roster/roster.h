@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/random.h"
 #include "core/tr.h"
@@ -83,6 +84,10 @@ class Roster {
   std::string MergeExclusionList(const std::string& E, const std::string& S);
   // The mark is the name cell's background colour.
   bool IsMarked(int row) const;
+  // Rows whose next message replaces one sent before: a change to the sent drawing gave them
+  // a new receiver, and their notification says so. Forgotten when the list is cleared.
+  void SetReplacingRows(std::vector<int> rows) { replacing_rows_ = std::move(rows); }
+  bool ReplacesEarlierMessage(int row) const;
 
   // --- Drawing (drawing.cpp) ---
   bool CalculateDrawing();
@@ -127,6 +132,7 @@ class Roster {
   bool drawing_ = false;
   DrawingChoices choices_;
   std::string summary_;  // of the last successful drawing
+  std::vector<int> replacing_rows_;
 };
 
 // Exclusion-list helpers shared by the roster operations and the list files.

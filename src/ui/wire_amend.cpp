@@ -5,16 +5,24 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <random>
 
 #include "files/amend_archive.h"
 #include "files/history.h"
+#include "files/ledger.h"
 #include "files/list_file.h"
+#include "mail/event_details.h"
+#include "settings/file_settings_store.h"
 #include "ui/main_window.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/qt_ui.h"
+#include "ui/send_dialogs.h"
 #include "ui/slips_pdf.h"
+#include "ui/smtp_runner.h"
+#include "ui/window_run.h"
+#include "ui/wire_mapi.h"
 
 namespace ui {
 
@@ -50,9 +58,10 @@ std::unique_ptr<roster::Roster> LoadArchive(MainWindow& w, QtFileDialogs& dialog
   return r;
 }
 
-// Name, address and notes of a late participant; false when cancelled.
-bool AskNewcomer(QWidget* owner, std::string& name, std::string& email, std::string& notes) {
-  QDialog dialog(owner);
+// Name, address and notes of a late participant; false when cancelled. OK needs an address:
+// the newcomer's message goes there, and a list file holds nobody without one.
+bool AskNewcomer(MainWindow& w, std::string& name, std::string& email, std::string& notes) {
+  QDialog dialog(&w);
   dialog.setObjectName("frmLateParticipant");
   dialog.setWindowTitle(QCoreApplication::translate("Dialogs", "Add Late Participant"));
   auto* name_box = new QLineEdit(&dialog);
@@ -61,13 +70,30 @@ bool AskNewcomer(QWidget* owner, std::string& name, std::string& email, std::str
   email_box->setObjectName("txtLateEmail");
   auto* notes_box = new QLineEdit(&dialog);
   notes_box->setObjectName("txtLateNotes");
+  auto* why = new QLabel(
+      QObject::tr("The newcomer's Secret Santa message goes to this address, so it is needed."),
+      &dialog);
+  why->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+    if (email_box->text().trimmed().isEmpty()) {
+      Tell(w,
+           QObject::tr("Please enter an e-mail address for the late participant: their Secret "
+                       "Santa message goes there, and the drawing's list file keeps an address "
+                       "for everybody.")
+               .toStdString(),
+           roster::mb::kExclamation);
+      email_box->setFocus();
+      return;
+    }
+    dialog.accept();
+  });
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* form = new QFormLayout(&dialog);
-  form->addRow("Name", name_box);
-  form->addRow("Email Address", email_box);
-  form->addRow("Notes", notes_box);
+  form->addRow(QObject::tr("Name"), name_box);
+  form->addRow(QObject::tr("Email Address"), email_box);
+  form->addRow(QString(), why);
+  form->addRow(QObject::tr("Notes"), notes_box);
   form->addRow(buttons);
   if (ExecModal(dialog) != QDialog::Accepted) return false;
   name = name_box->text().trimmed().toStdString();
@@ -83,10 +109,35 @@ std::string Names(const roster::Roster& r, const std::vector<int>& rows) {
   return out;
 }
 
-// Archives the change and puts the window into re-send mode on the new version with exactly
-// the changed givers marked, so Calculate & Send (Re-Send) notifies them and nobody else.
-void ArchiveAndMark(MainWindow& w, QtFileDialogs& dialogs, roster::Roster& changed,
-                    const fs::path& archive, const files::DrawingChange& change) {
+// Sends the new messages of a change: the window's roster holds the new version in re-send
+// mode with the changed givers marked, and the run goes through the window's sender like any
+// other, recorded in that version's ledger. False when the organiser cancelled the send dialog.
+bool SendChange(MainWindow& w, const fs::path& amended) {
+  w.SendValues.SendConfirmed = false;
+  mail::FileSettingsStore store(w.paths().config_file);
+  w.SendValues.Event = mail::LoadDefaultEventDetails(store);
+  if (!ShowFrmSend(&w, w.SendValues, w.MailSettings).SendConfirmed) return false;
+  WindowRun& run = WindowRunOf(w);
+  run.KeepLedgerAt(files::LedgerPathFor(amended));
+  run.Begin(RowsToNotify(w.roster()), /*progress=*/true);
+  if (w.MailSettings.UseSMTP) {
+    SmtpRunnerOf(w).SmtpSendDrawing();  // the runner's end ends the window's run
+  } else {
+    MapiSendDrawing(w);
+    run.End();
+  }
+  return true;
+}
+
+// Archives the change, puts the window into re-send mode on the new version with exactly the
+// changed givers marked, and notifies them. `replacing` are the rows told that their message
+// replaces an earlier one.
+void ArchiveAndSend(MainWindow& w, QtFileDialogs& dialogs, roster::Roster& changed,
+                    const fs::path& archive, const files::DrawingChange& change,
+                    std::vector<int> replacing) {
+  if (SmtpRunnerOf(w).Active()) return;  // one run at a time
+  // The new version replaces the list in the window.
+  if (!w.MayDiscardChanges()) return;
   const auto amended = files::WriteAmendedArchive(changed, archive);
   if (!amended) return;
   const std::string names = Names(changed, change.changed_rows);
@@ -98,7 +149,6 @@ void ArchiveAndMark(MainWindow& w, QtFileDialogs& dialogs, roster::Roster& chang
     return;
   }
   r.UpdateButtonEnables(true);
-  w.SendValues.SendConfirmed = false;
   r.ReSendMode = true;
   r.UpdateButtonEnables(false);
   for (int row : change.changed_rows) {
@@ -106,11 +156,15 @@ void ArchiveAndMark(MainWindow& w, QtFileDialogs& dialogs, roster::Roster& chang
     r.grid().SetCol(roster::kColName);
     r.MSFlexGrid_MouseDown(row, roster::kColName);
   }
+  r.SetReplacingRows(std::move(replacing));
   w.qt_ui().SetStatusText(core::Tr("Status", roster::Roster::kReSendModeStatus));
+  if (SendChange(w, *amended)) return;
   Tell(w,
-       "The change is saved as " + amended->filename().string() +
-           ".\nTo notify exactly the people whose Secret Santa changed (" + names +
-           "), use Calculate & Send now; they are marked for Re-Send.",
+       QObject::tr("The change is saved as %1.\nNothing was sent. To notify exactly the people "
+                   "whose Secret Santa changed (%2), use Calculate & Send now; they are marked "
+                   "for Re-Send.")
+           .arg(QString::fromStdString(amended->filename().string()), QString::fromStdString(names))
+           .toStdString(),
        roster::mb::kInformation);
 }
 
@@ -125,7 +179,7 @@ void AddLateParticipant(MainWindow& w, QtFileDialogs& dialogs) {
   auto drawing = LoadArchive(w, dialogs, *archive);
   if (!drawing) return;
   std::string name, email, notes;
-  if (!AskNewcomer(&w, name, email, notes)) return;
+  if (!AskNewcomer(w, name, email, notes)) return;
   auto random = OsSeeded();
   const auto change = files::JoinDrawing(*drawing, name, email, notes, random);
   if (!change.ok) {
@@ -137,7 +191,9 @@ void AddLateParticipant(MainWindow& w, QtFileDialogs& dialogs) {
          roster::mb::kExclamation);
     return;
   }
-  ArchiveAndMark(w, dialogs, *drawing, *archive, change);
+  // The newcomer is the last row; only their giver had a message before.
+  ArchiveAndSend(w, dialogs, *drawing, *archive, change,
+                 {change.changed_rows.begin(), change.changed_rows.end() - 1});
 }
 
 void RemoveFromDrawing(MainWindow& w, QtFileDialogs& dialogs) {
@@ -174,7 +230,7 @@ void RemoveFromDrawing(MainWindow& w, QtFileDialogs& dialogs) {
          roster::mb::kExclamation);
     return;
   }
-  ArchiveAndMark(w, dialogs, *drawing, *archive, change);
+  ArchiveAndSend(w, dialogs, *drawing, *archive, change, change.changed_rows);
 }
 
 void PrintSlips(MainWindow& w, QtFileDialogs& dialogs) {
@@ -190,9 +246,25 @@ void PrintSlips(MainWindow& w, QtFileDialogs& dialogs) {
   request.overwrite_prompt = true;
   const auto pdf = dialogs.ShowSave(request);
   if (!pdf) return;
+  std::vector<int> rows;
+  for (int row = 1; row <= drawing->ParticipantCount(); ++row) rows.push_back(row);
+  // When the ledgers say some messages never arrived, those givers are the ones who need a
+  // slip most.
+  std::string no_ledger;
+  const auto unreached = files::UnreachedRows(*drawing, *archive, no_ledger);
+  if (unreached && !unreached->empty() && unreached->size() < rows.size()) {
+    const QString question =
+        QObject::tr(
+            "No message reached %1. Print slips only for them?\n\nNo prints a slip "
+            "for everybody.")
+            .arg(QString::fromStdString(Names(*drawing, *unreached)));
+    if (w.qt_ui().MsgBox(question.toStdString(), roster::mb::kYesNo | roster::mb::kQuestion,
+                         roster::kDefaultTitle) == roster::mb::kYes)
+      rows = *unreached;
+  }
   std::vector<Slip> slips;
   const roster::Grid& g = drawing->grid();
-  for (int row = 1; row <= drawing->ParticipantCount(); ++row) {
+  for (int row : rows) {
     int receiver = 0;
     roster::ParseNumber(g.TextMatrix(row, roster::kColResult), receiver);
     slips.push_back({g.TextMatrix(row, roster::kColName),

@@ -21,10 +21,17 @@ class WindowErrand : public roster::SendErrand {
   bool ConfirmSend() override {
     w_.SendValues.SendConfirmed = false;
     mail::FileSettingsStore store(w_.paths().config_file);
-    w_.SendValues.Event = mail::LoadDefaultEventDetails(store);
+    // The roster file's own details, else the last ones typed.
+    const std::filesystem::path roster_file = w_.document().Path();
+    w_.SendValues.Event = mail::EventDetailsFor(roster_file, store);
     if (!ShowFrmSend(&w_, w_.SendValues, w_.MailSettings).SendConfirmed) return false;
-    // What was typed becomes the default for the next exchange.
     mail::SaveDefaultEventDetails(store, w_.SendValues.Event);
+    if (!roster_file.empty() && !w_.roster().ReSendMode &&
+        !mail::SaveRosterEventDetails(roster_file, w_.SendValues.Event))
+      w_.qt_ui().MsgBox("The event details could not be saved next to " +
+                            roster_file.filename().string() +
+                            "; they are kept as the default for the next exchange.",
+                        roster::mb::kExclamation, roster::kDefaultTitle);
     return true;
   }
   void SaveDrawingHistory() override {

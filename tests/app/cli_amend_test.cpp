@@ -9,6 +9,7 @@
 #include <set>
 
 #include "app/cli_runner.h"
+#include "files/ledger.h"
 #include "support/smtp_server.h"
 
 namespace cli_test {
@@ -128,6 +129,15 @@ TEST_F(CliAmendTest, AJoinerAndADropOutNotifyExactlyTheGiversConcerned) {
         << messages[i].data;
   }
 
+  // One run, one ledger: both people the join notified are recorded as reached.
+  std::string error;
+  const auto ledger = files::ReadLedger(files::LedgerPathFor(v2_path), error);
+  ASSERT_TRUE(ledger) << error;
+  std::set<std::string> reached;
+  for (const files::LedgerEntry& e : ledger->entries)
+    if (e.outcome.state == mail::DeliveryState::kAccepted) reached.insert(e.name);
+  EXPECT_EQ(reached, (std::set<std::string>{giver, "Ivy"}));
+
   // Dan leaves; naming the first archive still changes the newest version.
   r = box_.Run({"leave", first.string(), "--name", "Dan"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
@@ -150,6 +160,13 @@ TEST_F(CliAmendTest, AJoinerAndADropOutNotifyExactlyTheGiversConcerned) {
   EXPECT_NE(v3.at("Cat"), "Dan");
   EXPECT_EQ(ArchivedPairs(first), v1);
   EXPECT_EQ(ArchivedPairs(v2_path), v2);
+
+  // Re-sending from the first archive goes on from the newest version, where Ivy exists.
+  r = box_.Run({"resend", first.string(), "--to", "Ivy"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_TRUE(Has(r.err, Stem(first) + "-v3.hmr")) << r.err;
+  ASSERT_TRUE(server_->WaitForMessages(11 + movers.size()));
+  EXPECT_EQ(Notified(server_->Messages(), 10 + movers.size()), (Pairs{{"Ivy", v3.at("Ivy")}}));
 }
 
 TEST_F(CliAmendTest, AnImpossibleChangeSendsNothingAndSaysWhy) {

@@ -13,7 +13,6 @@
 #include "app/cli/send_options.h"
 #include "files/amend_archive.h"
 #include "files/ledger.h"
-#include "mail/message.h"
 
 namespace cli {
 namespace {
@@ -54,10 +53,12 @@ std::unique_ptr<roster::Roster> LoadLatest(Context& ctx, fs::path& archive) {
   return roster;
 }
 
-// Sends the archived drawing to the given rows only, as a re-send would; returns the rows
-// whose message was accepted.
+// Sends the archived drawing to the given rows only, as a re-send would, in one run that the
+// version's ledger records; the `replacing` rows are told their message replaces an earlier
+// one. Returns the rows whose message was accepted.
 std::vector<int> SendTo(Context& ctx, const mail::MailSettings& settings, mail::SendValues values,
-                        const fs::path& archive, const std::vector<int>& rows) {
+                        const fs::path& archive, const std::vector<int>& rows,
+                        std::vector<int> replacing) {
   if (rows.empty()) return {};
   auto roster = NewRoster(ctx.ui);
   LoadRoster(ctx, *roster, archive, /*re_send=*/true);
@@ -69,16 +70,14 @@ std::vector<int> SendTo(Context& ctx, const mail::MailSettings& settings, mail::
     roster->grid().SetCol(roster::kColName);
     roster->MSFlexGrid_MouseDown(row, roster::kColName);
   }
+  roster->SetReplacingRows(std::move(replacing));
   values.SendConfirmed = true;
   // The senders' "N Mail Messages Re-Sent" summaries would count each run separately; the
   // command prints one summary of its own and passes every other message box on.
   const std::size_t before = ctx.ui.boxes().size();
   ctx.ui.SetEchoing(false);
   Delivery delivery(ctx, *roster, settings, values);
-  // A ledger holds one run; a second run on the same version goes unrecorded there.
-  std::error_code ec;
-  if (!std::filesystem::exists(files::LedgerPathFor(archive), ec))
-    delivery.record().KeepLedgerAt(files::LedgerPathFor(archive));
+  delivery.record().KeepLedgerAt(files::LedgerPathFor(archive));
   if (settings.UseSMTP)
     delivery.SmtpSendDrawing();
   else
@@ -158,13 +157,10 @@ int RunJoin(Context& ctx) {
     throw CliError(kExitFailed, "join: the change could not be archived; nothing was sent");
 
   // The giver who now has the newcomer is told this message replaces the first one; the
-  // newcomer gets an ordinary notification.
-  const int newcomer = change.changed_rows.back();
-  std::vector<int> replaced(change.changed_rows.begin(), change.changed_rows.end() - 1);
-  mail::SendValues replacing = values;
-  replacing.MailBody = mail::ReplacementNotice(values.Language) + values.MailBody;
-  std::vector<int> accepted = SendTo(ctx, settings, replacing, *amended, replaced);
-  for (int row : SendTo(ctx, settings, values, *amended, {newcomer})) accepted.push_back(row);
+  // newcomer (the last row) gets an ordinary notification.
+  const std::vector<int> replaced(change.changed_rows.begin(), change.changed_rows.end() - 1);
+  const std::vector<int> accepted =
+      SendTo(ctx, settings, values, *amended, change.changed_rows, replaced);
   return Report(ctx, "join", *roster, change.changed_rows, accepted, *amended);
 }
 
@@ -191,8 +187,8 @@ int RunLeave(Context& ctx) {
   const auto amended = files::WriteAmendedArchive(*roster, archive);
   if (!amended)
     throw CliError(kExitFailed, "leave: the change could not be archived; nothing was sent");
-  values.MailBody = mail::ReplacementNotice(values.Language) + values.MailBody;
-  const std::vector<int> accepted = SendTo(ctx, settings, values, *amended, change.changed_rows);
+  const std::vector<int> accepted =
+      SendTo(ctx, settings, values, *amended, change.changed_rows, change.changed_rows);
   return Report(ctx, "leave", *roster, change.changed_rows, accepted, *amended);
 }
 

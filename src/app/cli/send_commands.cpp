@@ -19,6 +19,7 @@
 #include "app/cli/terminal_text.h"
 #include "core/private_files.h"
 #include "core/tr.h"
+#include "files/amend_archive.h"
 #include "files/history.h"
 #include "files/ledger.h"
 #include "files/pending.h"
@@ -229,13 +230,41 @@ int RunSend(Context& ctx) {
   return RunErrand(ctx, *roster, "send");
 }
 
+namespace {
+
+// Marks who no message reached. A changed drawing's versions each record only their own run,
+// so every version's ledger counts there, each giver's newest record winning.
+std::optional<std::vector<int>> PendingOfEveryVersion(roster::Roster& roster,
+                                                      const std::filesystem::path& archive,
+                                                      std::string& error) {
+  std::vector<int> rows;
+  if (files::ArchiveVersion(archive) == 1) {
+    const auto marked = files::MarkPending(roster, archive, error);
+    if (!marked) return std::nullopt;
+    for (const files::LedgerEntry& e : *marked) rows.push_back(e.giver_row);
+    return rows;
+  }
+  const auto unreached = files::UnreachedRows(roster, archive, error);
+  if (!unreached) return std::nullopt;
+  for (int row : *unreached)
+    if (!roster.IsMarked(row)) roster.MSFlexGrid_MouseDown(row, roster::kColName);
+  return unreached;
+}
+
+}  // namespace
+
 int RunResend(Context& ctx) {
   const std::vector<std::string>& to = ctx.args.All("to");
   const bool pending = ctx.args.Has("pending");
   if (to.empty() == !pending)
     throw CliError(kExitBadInput,
                    "resend: name the participants with --to, or give --pending (not both)");
-  const std::filesystem::path archive = ctx.args.operands.at(0);
+  // A drawing changed after it was sent goes on from its newest version.
+  const std::filesystem::path given = ctx.args.operands.at(0);
+  const std::filesystem::path archive = files::LatestArchiveVersion(given);
+  if (archive != given)
+    std::fprintf(stderr, "the newest version of this drawing is [%s]; re-sending from that one\n",
+                 archive.string().c_str());
   auto roster = NewRoster(ctx.ui);
   LoadRoster(ctx, *roster, archive.string(), /*re_send=*/true);
   // Re-send mode, as the re-send command leaves it; the names are marked as a click would.
@@ -250,7 +279,7 @@ int RunResend(Context& ctx) {
     earlier_ledger = files::LedgerPathFor(archive);
   if (pending) {
     std::string error;
-    const auto marked = files::MarkPending(*roster, archive, error);
+    const auto marked = PendingOfEveryVersion(*roster, archive, error);
     if (!marked) throw CliError(kExitBadInput, "resend: " + error);
     if (marked->empty()) {
       std::fprintf(ctx.out, "Everyone in [%s] was notified; nothing to re-send.\n",
