@@ -500,6 +500,44 @@ Die Person, die du beschenken darfst,<byte value="xd"/>
 <context>
     <name>QObject</name>
     <message>
+        <source>Add Late Participant</source>
+        <translation>Verspäteten Teilnehmer hinzufügen</translation>
+    </message>
+    <message>
+        <source>The newcomer&apos;s Secret Santa message goes to this address, so it is needed.</source>
+        <translation>Die Wichtel-Nachricht des Neuen geht an diese Adresse, deshalb wird sie gebraucht.</translation>
+    </message>
+    <message>
+        <source>Please enter an e-mail address for the late participant: their Secret Santa message goes there, and the drawing&apos;s list file keeps an address for everybody.</source>
+        <translation>Bitte gib eine E-Mail-Adresse für den verspäteten Teilnehmer ein: Dorthin geht seine Wichtel-Nachricht, und die Listendatei der Auslosung führt für jeden eine Adresse.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>The change is saved as %1.
+Nothing was sent. To notify exactly the people whose Secret Santa changed (%2), use Calculate &amp; Send now; they are marked for Re-Send.</source>
+        <translation>Die Änderung ist als %1 gespeichert.
+Es wurde nichts gesendet. Um genau die Personen zu benachrichtigen, deren Wichtelpartner sich geändert hat (%2), verwende jetzt Auslosen &amp; senden; sie sind zum erneuten Senden markiert.</translation>
+    </message>
+    <message>
+        <source>No message reached %1. Print slips only for them?
+
+No prints a slip for everybody.</source>
+        <translation>Keine Nachricht hat %1 erreicht. Nur für sie Zettel drucken?
+
+Nein druckt für alle einen Zettel.</translation>
+    </message>
+    <message>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>

@@ -500,6 +500,44 @@ La persona de la que has sido elegido Amigo Invisible<byte value="xd"/>
 <context>
     <name>QObject</name>
     <message>
+        <source>Add Late Participant</source>
+        <translation>Añadir participante tardío</translation>
+    </message>
+    <message>
+        <source>The newcomer&apos;s Secret Santa message goes to this address, so it is needed.</source>
+        <translation>El mensaje del recién llegado se envía a esta dirección, por eso es necesaria.</translation>
+    </message>
+    <message>
+        <source>Please enter an e-mail address for the late participant: their Secret Santa message goes there, and the drawing&apos;s list file keeps an address for everybody.</source>
+        <translation>Introduce una dirección de correo para el participante tardío: allí se envía su mensaje, y el archivo de lista del sorteo guarda una dirección para cada persona.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Dirección de correo</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>The change is saved as %1.
+Nothing was sent. To notify exactly the people whose Secret Santa changed (%2), use Calculate &amp; Send now; they are marked for Re-Send.</source>
+        <translation>El cambio se ha guardado como %1.
+No se ha enviado nada. Para avisar exactamente a las personas cuyo destinatario ha cambiado (%2), usa ahora Sortear &amp; enviar; están marcadas para reenviar.</translation>
+    </message>
+    <message>
+        <source>No message reached %1. Print slips only for them?
+
+No prints a slip for everybody.</source>
+        <translation>Ningún mensaje llegó a %1. ¿Imprimir papeletas solo para ellos?
+
+No imprime una papeleta para todos.</translation>
+    </message>
+    <message>
         <source>Open &amp;Recent</source>
         <translation>Abrir &amp;reciente</translation>
     </message>

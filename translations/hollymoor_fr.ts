@@ -500,6 +500,44 @@ La personne dont vous avez été choisi(e) comme Père Noël secret<byte value="
 <context>
     <name>QObject</name>
     <message>
+        <source>Add Late Participant</source>
+        <translation>Ajouter un participant retardataire</translation>
+    </message>
+    <message>
+        <source>The newcomer&apos;s Secret Santa message goes to this address, so it is needed.</source>
+        <translation>Le message du nouveau participant part à cette adresse : elle est donc nécessaire.</translation>
+    </message>
+    <message>
+        <source>Please enter an e-mail address for the late participant: their Secret Santa message goes there, and the drawing&apos;s list file keeps an address for everybody.</source>
+        <translation>Veuillez saisir une adresse e-mail pour le participant retardataire : son message y est envoyé, et le fichier de liste du tirage garde une adresse pour chacun.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>The change is saved as %1.
+Nothing was sent. To notify exactly the people whose Secret Santa changed (%2), use Calculate &amp; Send now; they are marked for Re-Send.</source>
+        <translation>La modification est enregistrée sous %1.
+Rien n&apos;a été envoyé. Pour prévenir exactement les personnes dont le destinataire a changé (%2), utilisez maintenant Tirer &amp; envoyer ; elles sont marquées pour le renvoi.</translation>
+    </message>
+    <message>
+        <source>No message reached %1. Print slips only for them?
+
+No prints a slip for everybody.</source>
+        <translation>Aucun message n&apos;a atteint %1. Imprimer des billets seulement pour eux ?
+
+Non imprime un billet pour chacun.</translation>
+    </message>
+    <message>
         <source>Open &amp;Recent</source>
         <translation>Ouvrir un fichier &amp;récent</translation>
     </message>

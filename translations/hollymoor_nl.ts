@@ -500,6 +500,44 @@ De persoon voor wie jij Secret Santa bent<byte value="xd"/>
 <context>
     <name>QObject</name>
     <message>
+        <source>Add Late Participant</source>
+        <translation>Late deelnemer toevoegen</translation>
+    </message>
+    <message>
+        <source>The newcomer&apos;s Secret Santa message goes to this address, so it is needed.</source>
+        <translation>Het bericht van de nieuwkomer gaat naar dit adres, daarom is het nodig.</translation>
+    </message>
+    <message>
+        <source>Please enter an e-mail address for the late participant: their Secret Santa message goes there, and the drawing&apos;s list file keeps an address for everybody.</source>
+        <translation>Vul een e-mailadres in voor de late deelnemer: daar gaat het bericht naartoe, en het lijstbestand van de loting bewaart voor iedereen een adres.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>E-mailadres</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>The change is saved as %1.
+Nothing was sent. To notify exactly the people whose Secret Santa changed (%2), use Calculate &amp; Send now; they are marked for Re-Send.</source>
+        <translation>De wijziging is opgeslagen als %1.
+Er is niets verzonden. Gebruik nu Loten &amp; verzenden om precies de mensen te berichten van wie de ontvanger veranderde (%2); zij zijn gemarkeerd om opnieuw te verzenden.</translation>
+    </message>
+    <message>
+        <source>No message reached %1. Print slips only for them?
+
+No prints a slip for everybody.</source>
+        <translation>Geen bericht bereikte %1. Alleen voor hen briefjes afdrukken?
+
+Nee drukt voor iedereen een briefje af.</translation>
+    </message>
+    <message>
         <source>Open &amp;Recent</source>
         <translation>&amp;Recent geopend</translation>
     </message>

@@ -500,6 +500,44 @@ Osoba, dla której zostałeś wylosowany jako Tajemniczy Mikołaj,<byte value="x
 <context>
     <name>QObject</name>
     <message>
+        <source>Add Late Participant</source>
+        <translation>Dodaj spóźnionego uczestnika</translation>
+    </message>
+    <message>
+        <source>The newcomer&apos;s Secret Santa message goes to this address, so it is needed.</source>
+        <translation>Wiadomość nowego uczestnika trafi na ten adres, dlatego jest potrzebny.</translation>
+    </message>
+    <message>
+        <source>Please enter an e-mail address for the late participant: their Secret Santa message goes there, and the drawing&apos;s list file keeps an address for everybody.</source>
+        <translation>Podaj adres e-mail spóźnionego uczestnika: tam trafi jego wiadomość, a plik listy losowania przechowuje adres każdego uczestnika.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Adres e-mail</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>The change is saved as %1.
+Nothing was sent. To notify exactly the people whose Secret Santa changed (%2), use Calculate &amp; Send now; they are marked for Re-Send.</source>
+        <translation>Zmiana została zapisana jako %1.
+Nic nie wysłano. Aby powiadomić dokładnie osoby, którym zmienił się obdarowywany (%2), użyj teraz Losuj &amp; wyślij; są zaznaczone do ponownego wysłania.</translation>
+    </message>
+    <message>
+        <source>No message reached %1. Print slips only for them?
+
+No prints a slip for everybody.</source>
+        <translation>Żadna wiadomość nie dotarła do: %1. Wydrukować karteczki tylko dla nich?
+
+Nie drukuje karteczkę dla każdego.</translation>
+    </message>
+    <message>
         <source>Open &amp;Recent</source>
         <translation>Otwórz o&amp;statnie</translation>
     </message>
