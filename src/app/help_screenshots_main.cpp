@@ -1,5 +1,5 @@
 // Saves the pictures the help pages show: hollymoor-help-screenshots OUTDIR writes
-// main-window.png and settings.png. Run it offscreen or under xvfb-run.
+// main-window.png, calculate-view.png and settings.png. Run it offscreen or under xvfb-run.
 
 #include <QApplication>
 #include <QDialog>
@@ -44,6 +44,16 @@ int main(int argc, char** argv) {
   for (const auto& p : people) r.AddParticipant(p[0], p[1], p[2], p[3], true);
   window.resize(900, 380);
   Save(window, out + "/main-window.png");
+  // Calculate & View on a copy of the same roster, so the first picture stays undrawn.
+  {
+    ui::MainWindow drawn(ui::AppPaths{QDir::tempPath().toStdString(), config.toStdString(), {}});
+    drawn.Form_Load();
+    for (const auto& p : people) drawn.roster().AddParticipant(p[0], p[1], p[2], p[3], true);
+    drawn.resize(900, 380);
+    drawn.RunCommand("mnuCalculateView");
+    Save(drawn, out + "/calculate-view.png");
+    drawn.hide();
+  }
 
   window.MailSettings.UseSMTP = true;
   window.MailSettings.ServerRequiresAuthentication = true;
