@@ -1,43 +1,18 @@
 #include "support/oauth_server.h"
 
 #include <QFile>
-#include <cstdlib>
+
+#include "support/python_service.h"
 
 namespace testing_support {
 
 OAuthServer::OAuthServer(const QStringList& args) {
-  const char* python = std::getenv("HM_PYTHON");
-  if (!python) python = "/usr/bin/python3";
-  const char* source = std::getenv("HM_SOURCE_DIR");
-  if (!source) source = HM_SOURCE_DIR_DEFAULT;
-  process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  process_.start(
-      python, QStringList{QString(source) + "/tests/support/oauth_server.py", dir_.path()} + args);
-  if (!process_.waitForStarted(5000)) {
-    error_ = "cannot start " + std::string(python);
-    return;
-  }
-  QByteArray line;
-  for (int i = 0; i < 100 && !line.contains('\n'); ++i) {
-    process_.waitForReadyRead(100);
-    line += process_.readAll();
-    if (process_.state() != QProcess::Running) break;
-  }
-  if (!line.startsWith("READY ")) {
-    error_ = "authorization server did not start: " + line.toStdString();
-    return;
-  }
-  port_ = line.mid(6).trimmed().toInt();
+  port_ =
+      StartPythonServer(process_, QStringList{SupportScript("oauth_server.py"), dir_.path()} + args,
+                        "authorization server", &error_);
 }
 
-OAuthServer::~OAuthServer() {
-  if (process_.state() != QProcess::Running) return;
-  process_.closeWriteChannel();
-  if (!process_.waitForFinished(3000)) {
-    process_.kill();
-    process_.waitForFinished(1000);
-  }
-}
+OAuthServer::~OAuthServer() { StopPythonServer(process_); }
 
 bool OAuthServer::ExpireTokens() {
   process_.write("expire\n");
@@ -50,9 +25,8 @@ bool OAuthServer::ExpireTokens() {
 }
 
 std::string OAuthServer::FollowInBrowser(const std::string& url) {
-  const char* python = std::getenv("HM_PYTHON");
   QProcess browser;
-  browser.start(python ? python : "/usr/bin/python3",
+  browser.start(PythonProgram(),
                 {"-c",
                  "import sys, urllib.request\n"
                  "try:\n"

@@ -4,7 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <cstdlib>
+
+#include "support/python_service.h"
 
 namespace testing_support {
 
@@ -18,13 +19,7 @@ std::string ReadAll(const QString& path) {
 }  // namespace
 
 SmtpServer::SmtpServer(SmtpServerOptions options) {
-  // CTest's environment may not reach discovered tests, so both have built-in defaults.
-  const char* python = std::getenv("HM_PYTHON");
-  if (!python) python = "/usr/bin/python3";
-  const char* source = std::getenv("HM_SOURCE_DIR");
-  if (!source) source = HM_SOURCE_DIR_DEFAULT;
-  QStringList args{"-W", "ignore", QString(source) + "/tests/support/smtp_server.py",
-                   dir_.path() + "/mail"};
+  QStringList args{"-W", "ignore", SupportScript("smtp_server.py"), dir_.path() + "/mail"};
   QDir(dir_.path()).mkpath("mail");
   if (options.scripted) {
     args << "script" << options.script_args;
@@ -40,34 +35,11 @@ SmtpServer::SmtpServer(SmtpServerOptions options) {
            << "--key" << dir_.path() + "/key.pem";
     }
   }
-  process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  process_.start(python, args);
-  if (!process_.waitForStarted(5000)) {
-    error_ = "cannot start " + std::string(python);
-    return;
-  }
-  QByteArray line;
-  for (int i = 0; i < 100 && !line.contains('\n'); ++i) {
-    process_.waitForReadyRead(100);
-    line += process_.readAll();
-    if (process_.state() != QProcess::Running) break;
-  }
-  if (!line.startsWith("READY ")) {
-    error_ = "server did not start: " + line.toStdString();
-    return;
-  }
-  port_ = line.mid(6).trimmed().toInt();
+  port_ = StartPythonServer(process_, args, "server", &error_);
 }
 
-SmtpServer::~SmtpServer() {
-  if (process_.state() == QProcess::Running) {
-    process_.closeWriteChannel();  // the server stops when its input closes
-    if (!process_.waitForFinished(3000)) {
-      process_.kill();
-      process_.waitForFinished(1000);
-    }
-  }
-}
+// The server stops when its input closes.
+SmtpServer::~SmtpServer() { StopPythonServer(process_); }
 
 bool SmtpServer::MakeCertificate() {
   QProcess openssl;

@@ -65,7 +65,9 @@ class EventDetailsWindowTest : public testing_support::WindowTest {
     ASSERT_TRUE(window_.OpenListFile(roster));
     Action("mnuCalculateSend")->trigger();
     ui::SetModalHandler(nullptr);
-    if (!budget.empty()) ASSERT_TRUE(QTest::qWaitFor([&] { return runs_ > runs; }, 15000));
+    if (!budget.empty()) {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return runs_ > runs; }, 15000));
+    }
   }
 
   std::unique_ptr<testing_support::SmtpServer> server_;
