@@ -1,19 +1,15 @@
 #include "drawing/past_pairs.h"
 
-#include <cctype>
 #include <unordered_map>
+
+#include "core/ascii_text.h"
 
 namespace roster {
 
 namespace {
 
 std::string Key(const std::string& text) {
-  std::size_t begin = 0, end = text.size();
-  while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
-  while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
-  std::string out = text.substr(begin, end - begin);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
+  return core::AsciiLower(core::TrimView(text, core::kAsciiSpace));
 }
 
 // Index by key; a key two people share matches neither of them (-2).

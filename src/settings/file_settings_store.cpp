@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/ascii_text.h"
 #include "platform/files.h"
 
 namespace mail {
@@ -14,12 +15,7 @@ namespace {
 // Type number for a line whose value is neither a quoted string nor a 32-bit integer.
 constexpr int kTypeUnknown = 3;
 
-std::string_view Trim(std::string_view s) {
-  size_t b = s.find_first_not_of(" \t\r");
-  if (b == std::string_view::npos) return {};
-  size_t e = s.find_last_not_of(" \t\r");
-  return s.substr(b, e - b + 1);
-}
+std::string_view Trim(std::string_view s) { return core::TrimView(s, " \t\r"); }
 
 bool IsValidName(std::string_view name) {
   if (name.empty() || Trim(name) != name) return false;

@@ -1,26 +1,15 @@
 #include "settings/provider_presets.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "core/ascii_text.h"
 
 namespace mail {
 
 namespace {
 
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
-std::string Trim(std::string_view s) {
-  const auto b = s.find_first_not_of(" \t");
-  if (b == std::string_view::npos) return {};
-  return std::string(s.substr(b, s.find_last_not_of(" \t") - b + 1));
-}
-
 std::string DomainOf(std::string_view address) {
-  const std::string a = Lower(Trim(address));
+  const std::string a = core::AsciiLower(core::TrimView(address));
   const auto at = a.rfind('@');
   if (at == std::string::npos || at == 0) return {};
   return a.substr(at + 1);
@@ -124,7 +113,7 @@ const std::vector<ProviderPreset>& AllPresets() {
 }
 
 std::optional<ProviderPreset> PresetForServer(std::string_view server_text) {
-  std::string host = Lower(Trim(server_text));
+  std::string host = core::AsciiLower(core::TrimView(server_text));
   host = host.substr(0, host.find(':'));
   if (host.empty()) return std::nullopt;
   for (const Entry& e : Table()) {
@@ -136,8 +125,8 @@ std::optional<ProviderPreset> PresetForServer(std::string_view server_text) {
 
 std::string FromMismatchWarning(std::string_view from_address, std::string_view server_text,
                                 std::string_view signed_in) {
-  const std::string from = Lower(Trim(from_address));
-  const std::string account = Lower(Trim(signed_in));
+  const std::string from = core::AsciiLower(core::TrimView(from_address));
+  const std::string account = core::AsciiLower(core::TrimView(signed_in));
   if (from.empty()) return {};
   if (!account.empty()) {
     if (from == account) return {};

@@ -3,15 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/ascii_text.h"
+
 namespace mail {
 
 namespace {
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
 
 bool Has(const std::string& haystack, std::string_view needle) {
   return haystack.find(needle) != std::string::npos;
@@ -99,7 +95,7 @@ constexpr Rule kRules[] = {
 }  // namespace
 
 std::string AdviceForReply(std::string_view reply) {
-  const std::string text = Lower(reply);
+  const std::string text = core::AsciiLower(reply);
   for (const Rule& rule : kRules) {
     // The code may start any line of a multi-line reply.
     bool code_found = text.compare(0, 3, rule.code) == 0;
@@ -115,11 +111,11 @@ std::string AdviceForReply(std::string_view reply) {
 }
 
 bool ReplySaysTokenExpired(std::string_view reply) {
-  const std::string text = Lower(reply);
+  const std::string text = core::AsciiLower(reply);
   if (text.compare(0, 3, "334") == 0) {
     // The challenge is Base64 of a JSON error such as {"status":"401",...}.
     const std::string decoded =
-        Lower(DecodeChallenge(reply.substr(std::min<size_t>(4, reply.size()))));
+        core::AsciiLower(DecodeChallenge(reply.substr(std::min<size_t>(4, reply.size()))));
     return Has(decoded, "\"status\"") || Has(decoded, "invalid_token");
   }
   if (text.compare(0, 3, "535") != 0) return false;

@@ -1,7 +1,6 @@
 #include "settings/secrets.h"
 
-#include <cctype>
-
+#include "core/ascii_text.h"
 #include "settings/oauth_tokens.h"
 #include "settings/registry.h"
 
@@ -10,17 +9,6 @@ namespace mail {
 namespace {
 
 constexpr char kKeyringPrefix[] = "keyring:";
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
-std::string Trimmed(const std::string& s) {
-  const auto b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return {};
-  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
 
 std::string ReadString(SettingsStore& store, const char* name) {
   RegistryValue v = LoadRegistryValue(store, name);
@@ -47,14 +35,15 @@ bool FileConsent(SettingsStore& store, const SecretAccess& access) {
 
 SecretSlot PasswordSlot(const MailSettings& settings) {
   return {kValueSMTPPasswordRef, kValueSMTPAccountPassword,
-          "smtp-password:" + Lower(Trimmed(settings.SMTPAccountName))};
+          "smtp-password:" + core::AsciiLower(core::TrimView(settings.SMTPAccountName))};
 }
 
 SecretSlot RefreshTokenSlot(const MailSettings& settings) {
   const std::string account =
       settings.OAuthAccount.empty() ? settings.SMTPAccountName : settings.OAuthAccount;
   return {kValueOAuthTokenRef, kValueOAuthRefreshToken,
-          "oauth-refresh-token:" + Lower(settings.OAuthProvider) + ":" + Lower(Trimmed(account))};
+          "oauth-refresh-token:" + core::AsciiLower(settings.OAuthProvider) + ":" +
+              core::AsciiLower(core::TrimView(account))};
 }
 
 SecretPlace StoreSecret(SettingsStore& store, const SecretAccess& access, const SecretSlot& slot,

@@ -1,8 +1,9 @@
 #include "update/http_request.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
+
+#include "core/ascii_text.h"
 
 namespace roster {
 
@@ -22,11 +23,6 @@ bool ValidPort(const std::string& text, std::uint16_t& port) {
     return false;
   port = static_cast<std::uint16_t>(value);
   return true;
-}
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
 }
 
 }  // namespace
@@ -132,7 +128,7 @@ void HttpReplyReader::ParseHead(const std::string& head) {
       }
       first = false;
     } else if (auto colon = line.find(':'); colon != std::string::npos) {
-      if (Lower(line.substr(0, colon)) == "content-length") {
+      if (core::AsciiLower(line.substr(0, colon)) == "content-length") {
         std::string v = line.substr(colon + 1);
         v.erase(0, v.find_first_not_of(" \t"));
         v.erase(v.find_last_not_of(" \t") + 1);

@@ -1,6 +1,7 @@
 #include "app/cli/console_ui.h"
 
 #include "app/cli/terminal_text.h"
+#include "core/ascii_text.h"
 
 namespace cli {
 namespace {
@@ -32,12 +33,6 @@ const char* AnswerName(int answer) {
     default:
       return "OK";
   }
-}
-
-std::string Trimmed(const std::string& text) {
-  const std::size_t b = text.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  return text.substr(b, text.find_last_not_of(' ') - b + 1);
 }
 
 // A send summary: the only boxes without an icon that report a result.
@@ -104,7 +99,7 @@ void ConsoleUi::SetStatusText(const std::string& text) {
   statuses_.push_back(text);
   spinner_ = 0;
   if (!echo_ || !show_status_) return;
-  const std::string shown = TerminalSafe(Trimmed(text));
+  const std::string shown = TerminalSafe(std::string(core::TrimView(text, " ")));
   if (shown.empty() || shown == last_shown_) return;  // the senders repeat some texts
   last_shown_ = shown;
   if (terminal_) {
@@ -120,7 +115,8 @@ void ConsoleUi::DoEvents() {
   // The drawing yields once per attempt; on a terminal that is a visible heartbeat.
   if (!terminal_ || !echo_ || !show_status_) return;
   ++spinner_;
-  std::fprintf(err_, "\r\033[K%s [%d]", TerminalSafe(Trimmed(status_)).c_str(), spinner_);
+  std::fprintf(err_, "\r\033[K%s [%d]",
+               TerminalSafe(std::string(core::TrimView(status_, " "))).c_str(), spinner_);
   status_line_open_ = true;
   std::fflush(err_);
 }

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +17,7 @@
 #include "app/cli/context.h"
 #include "app/cli/delivery.h"
 #include "app/cli/roster_file.h"
+#include "core/ascii_text.h"
 #include "mail/test_message.h"
 #include "settings/file_settings_store.h"
 #include "settings/provider_presets.h"
@@ -38,13 +38,8 @@ constexpr const char* kSignInNames[] = {mail::kValueSMTPAuthMethod,    mail::kVa
                                         mail::kValueOAuthAuthorizeURL, mail::kValueOAuthTokenURL,
                                         mail::kValueOAuthClientID,     mail::kValueOAuthScopes};
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 bool ParseFlag(const std::string& name, const std::string& value, bool smtp_words) {
-  const std::string v = Lower(value);
+  const std::string v = core::AsciiLower(value);
   if (v == "1" || v == "true" || v == "yes" || v == "on" || (smtp_words && v == "smtp"))
     return true;
   if (v == "0" || v == "false" || v == "no" || v == "off" ||
@@ -59,10 +54,10 @@ std::string CanonicalName(const std::string& name) {
        {mail::kValueUseSMTP, mail::kValueServerRequiresAuthentication, mail::kValueSMTPServer,
         mail::kValueSMTPUserName, mail::kValueSMTPAccountName, mail::kValueSMTPAccountPassword,
         mail::kValueMailerCommand, mail::kValueAllowUnencryptedSMTP}) {
-    if (Lower(name) == Lower(known)) return known;
+    if (core::AsciiLower(name) == core::AsciiLower(known)) return known;
   }
   for (const char* known : kSignInNames)
-    if (Lower(name) == Lower(known)) return known;
+    if (core::AsciiLower(name) == core::AsciiLower(known)) return known;
   throw CliError(kExitBadInput,
                  "settings: unknown setting '" + name + "' (see hollymoor-cli settings --help)");
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <unordered_set>
 
+#include "core/ascii_text.h"
 #include "mail/contacts/contacts.h"
 
 namespace mail {
@@ -104,11 +105,7 @@ Column Classify(std::string_view heading) {
   return Column::kOther;
 }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-  return s;
-}
+std::string_view Trim(std::string_view s) { return core::TrimView(s, core::kAsciiSpace); }
 
 // The addresses in one cell: "a@x", "a@x ::: b@y", "a@x; b@y", "Name <a@x>", "mailto:a@x".
 // A name found before "<" goes to *name_out when that is still empty.

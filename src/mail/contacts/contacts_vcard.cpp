@@ -7,6 +7,7 @@
 #include <optional>
 #include <unordered_set>
 
+#include "core/ascii_text.h"
 #include "core/base64.h"
 #include "mail/contacts/contacts.h"
 
@@ -28,11 +29,7 @@ bool IContains(std::string_view hay, std::string_view needle) {
          }) != hay.end();
 }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-  return s;
-}
+std::string_view Trim(std::string_view s) { return core::TrimView(s, core::kAsciiSpace); }
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';

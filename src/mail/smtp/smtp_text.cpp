@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "core/ascii_text.h"
 #include "core/tr.h"
 #include "mail/smtp/smtp_reply.h"
 
@@ -136,12 +137,7 @@ std::optional<ServerAddress> SplitServerText(std::string_view server) {
   return out;
 }
 
-std::string Trim(std::string_view text) {
-  std::size_t b = text.find_first_not_of(' ');
-  if (b == std::string_view::npos) return {};
-  std::size_t e = text.find_last_not_of(' ');
-  return std::string(text.substr(b, e - b + 1));
-}
+std::string Trim(std::string_view text) { return std::string(core::TrimView(text, " ")); }
 
 std::string LoginName(std::string_view account_name) {
   std::string trimmed = Trim(account_name);

@@ -34,6 +34,7 @@ std::string ReplyFailureAdvice(std::string_view server, std::string_view reply);
 // The trimmed account name up to its first "@".
 std::string LoginName(std::string_view account_name);
 
+// `text` without spaces at either end.
 std::string Trim(std::string_view text);
 
 // A value taken from user data for a command line: CR, LF and NUL removed, so the value can
