@@ -7,6 +7,869 @@
         <source>unknown language &apos;%1&apos; (known: %2)</source>
         <translation>unbekannte Sprache &apos;%1&apos; (verfügbar: %2)</translation>
     </message>
+    <message>
+        <source>--seed needs a whole number, not &apos;%1&apos;</source>
+        <translation>--seed braucht eine ganze Zahl, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; changing that one</source>
+        <translation>die neueste Version dieser Auslosung ist [%1]; diese wird geändert</translation>
+    </message>
+    <message>
+        <source>notified:%1</source>
+        <translation>benachrichtigt:%1</translation>
+    </message>
+    <message>
+        <source>archived: %1 (and .htm)</source>
+        <translation>archiviert: %1 (und .htm)</translation>
+    </message>
+    <message>
+        <source>%1: not notified:%2</source>
+        <translation>%1: nicht benachrichtigt:%2</translation>
+    </message>
+    <message>
+        <source>to notify them: %1</source>
+        <translation>um sie zu benachrichtigen: %1</translation>
+    </message>
+    <message>
+        <source>%1: no change keeps every exclusion: %2</source>
+        <translation>%1: keine Änderung hält alle Ausschlüsse ein: %2</translation>
+    </message>
+    <message>
+        <source>%1: --%2 is required</source>
+        <translation>%1: --%2 ist erforderlich</translation>
+    </message>
+    <message>
+        <source>only a full redraw can include %1: add them to the roster and use hollymoor-cli send</source>
+        <translation>nur eine vollständig neue Auslosung kann %1 aufnehmen: in die Liste eintragen und hollymoor-cli send verwenden</translation>
+    </message>
+    <message>
+        <source>join: the change could not be archived; nothing was sent</source>
+        <translation>join: die Änderung konnte nicht archiviert werden; es wurde nichts gesendet</translation>
+    </message>
+    <message>
+        <source>leave: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>leave: niemand namens &apos;%1&apos; in [%2]</translation>
+    </message>
+    <message>
+        <source>only a full redraw can go on without %1: remove them from the roster and use hollymoor-cli send</source>
+        <translation>nur eine vollständig neue Auslosung kommt ohne %1 aus: aus der Liste entfernen und hollymoor-cli send verwenden</translation>
+    </message>
+    <message>
+        <source>leave: the change could not be archived; nothing was sent</source>
+        <translation>leave: die Änderung konnte nicht archiviert werden; es wurde nichts gesendet</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (see --help)</source>
+        <translation>unbekannter Befehl &apos;%1&apos; (siehe --help)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;--%1&apos; for &apos;%2&apos;</source>
+        <translation>unbekannte Option &apos;--%1&apos; für &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;--%1&apos;</source>
+        <translation>unbekannte Option &apos;--%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; takes no value</source>
+        <translation>Option &apos;--%1&apos; nimmt keinen Wert an</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; needs a value (%2)</source>
+        <translation>Option &apos;--%1&apos; braucht einen Wert (%2)</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; given more than once</source>
+        <translation>Option &apos;--%1&apos; mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>no command given (see --help)</source>
+        <translation>kein Befehl angegeben (siehe --help)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs %2</source>
+        <translation>&apos;%1&apos; braucht %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; for &apos;%2&apos;</source>
+        <translation>unerwartetes Argument &apos;%1&apos; für &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>Fehler: </translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>Warnung: </translation>
+    </message>
+    <message>
+        <source>[answered %1]</source>
+        <translation>[beantwortet mit %1]</translation>
+    </message>
+    <message>
+        <source>the SMTP settings are incomplete (server, address and name are needed); see hollymoor-cli settings --help</source>
+        <translation>die SMTP-Einstellungen sind unvollständig (Server, Adresse und Name werden gebraucht); siehe hollymoor-cli settings --help</translation>
+    </message>
+    <message>
+        <source>the SMTP server&apos;s port is not a number: [%1]</source>
+        <translation>der Port des SMTP-Servers ist keine Zahl: [%1]</translation>
+    </message>
+    <message>
+        <source>sign-in: %1</source>
+        <translation>Anmeldung: %1</translation>
+    </message>
+    <message>
+        <source>not signed in with %1: run hollymoor-cli login first (or choose SMTPAuthMethod=password)</source>
+        <translation>nicht bei %1 angemeldet: zuerst hollymoor-cli login ausführen (oder SMTPAuthMethod=password wählen)</translation>
+    </message>
+    <message>
+        <source>the system mailer [%1] is not installed; install one or choose SMTP (hollymoor-cli settings --set UseSMTP=1 ...)</source>
+        <translation>das Mailprogramm des Systems [%1] ist nicht installiert; eines installieren oder SMTP wählen (hollymoor-cli settings --set UseSMTP=1 ...)</translation>
+    </message>
+    <message>
+        <source>warning: the re-send is not in the earlier ledger: %1</source>
+        <translation>Warnung: der erneute Versand steht nicht im früheren Versandprotokoll: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>warning: the sign-in could not be renewed: %1</source>
+        <translation>Warnung: die Anmeldung konnte nicht erneuert werden: %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>nobody can give to %1 (everybody else excludes them)</source>
+        <translation>niemand kann %1 beschenken (alle anderen schließen diese Person aus)</translation>
+    </message>
+    <message>
+        <source>%1 cannot give to anybody</source>
+        <translation>%1 kann niemanden beschenken</translation>
+    </message>
+    <message>
+        <source>%1 can not give to anybody</source>
+        <translation>%1 können niemanden beschenken</translation>
+    </message>
+    <message>
+        <source>%1 can only give to %2: %3 givers for %4 receiver</source>
+        <translation>%1 können nur %2 beschenken: %3 Schenkende für %4 Beschenkten</translation>
+    </message>
+    <message>
+        <source>%1 can only give to %2: %3 givers for %4 receivers</source>
+        <translation>%1 können nur %2 beschenken: %3 Schenkende für %4 Beschenkte</translation>
+    </message>
+    <message>
+        <source>%1 can only give among themselves, so no single loop can include everybody</source>
+        <translation>%1 können sich nur gegenseitig beschenken, daher kann kein einzelner Kreis alle einschließen</translation>
+    </message>
+    <message>
+        <source>no single loop runs through everybody (every possible drawing was counted)</source>
+        <translation>kein einzelner Kreis führt durch alle (jede mögliche Auslosung wurde gezählt)</translation>
+    </message>
+    <message>
+        <source>every possible drawing has two people drawing each other (every possible drawing was counted)</source>
+        <translation>in jeder möglichen Auslosung ziehen sich zwei Personen gegenseitig (jede mögliche Auslosung wurde gezählt)</translation>
+    </message>
+    <message>
+        <source>the roster has no participants</source>
+        <translation>die Liste hat keine Teilnehmer</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>Zeile %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: empty name</source>
+        <translation>%1: leerer Name</translation>
+    </message>
+    <message>
+        <source>%1: invalid e-mail address &quot;%2&quot;</source>
+        <translation>%1: ungültige E-Mail-Adresse &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1: exclusion &quot;%2&quot; names no participant</source>
+        <translation>%1: Ausschluss &quot;%2&quot; nennt keinen Teilnehmer</translation>
+    </message>
+    <message>
+        <source>%1 participant</source>
+        <translation>%1 Teilnehmer</translation>
+    </message>
+    <message>
+        <source>%1 participants</source>
+        <translation>%1 Teilnehmer</translation>
+    </message>
+    <message>
+        <source>problem: %1</source>
+        <translation>Problem: %1</translation>
+    </message>
+    <message>
+        <source>no drawing exists: %1</source>
+        <translation>keine Auslosung möglich: %1</translation>
+    </message>
+    <message>
+        <source>a drawing exists</source>
+        <translation>eine Auslosung ist möglich</translation>
+    </message>
+    <message>
+        <source>draw: --seed needs a whole number, not &apos;%1&apos;</source>
+        <translation>draw: --seed braucht eine ganze Zahl, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>draw: the roster has no participants</source>
+        <translation>draw: die Liste hat keine Teilnehmer</translation>
+    </message>
+    <message>
+        <source>reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>A drawing was found for %1 participants (not shown; use --reveal).</source>
+        <translation>Für %1 Teilnehmer wurde eine Auslosung gefunden (nicht angezeigt; --reveal verwenden).</translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>Teilnehmer %1</translation>
+    </message>
+    <message>
+        <source>%1: --avoid-years needs a whole number from 0 to 5, not &apos;%2&apos;</source>
+        <translation>%1: --avoid-years braucht eine ganze Zahl von 0 bis 5, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>note: only %1 earlier drawing in %2</source>
+        <translation>Hinweis: nur %1 frühere Auslosung in %2</translation>
+    </message>
+    <message>
+        <source>note: only %1 earlier drawings in %2</source>
+        <translation>Hinweis: nur %1 frühere Auslosungen in %2</translation>
+    </message>
+    <message>
+        <source>avoiding the last %1 drawing</source>
+        <translation>ohne die Paare der letzten %1 Auslosung</translation>
+    </message>
+    <message>
+        <source>avoiding the last %1 drawings</source>
+        <translation>ohne die Paare der letzten %1 Auslosungen</translation>
+    </message>
+    <message>
+        <source>single loop</source>
+        <translation>ein einziger Kreis</translation>
+    </message>
+    <message>
+        <source>no swapped pairs</source>
+        <translation>keine gegenseitigen Paare</translation>
+    </message>
+    <message>
+        <source>all options together</source>
+        <translation>alle Optionen zusammen</translation>
+    </message>
+    <message>
+        <source>a drawing exists (%1)</source>
+        <translation>eine Auslosung ist möglich (%1)</translation>
+    </message>
+    <message>
+        <source>unknown: none found within %1 seconds</source>
+        <translation>unbekannt: innerhalb von %1 Sekunden keine gefunden</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected failure: %1</source>
+        <translation>unerwarteter Fehler: %1</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]: %2</source>
+        <translation>[%1] kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]: it is a folder</source>
+        <translation>[%1] kann nicht gelesen werden: es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]</source>
+        <translation>[%1] kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot read the message text [%1]</source>
+        <translation>der Nachrichtentext [%1] kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>--test-address is empty</source>
+        <translation>--test-address ist leer</translation>
+    </message>
+    <message>
+        <source>cannot use the data folder [%1]</source>
+        <translation>der Datenordner [%1] kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 messages accepted; not notified: %4</source>
+        <translation>%1: %2 von %3 Nachrichten angenommen; nicht benachrichtigt: %4</translation>
+    </message>
+    <message>
+        <source>%1: the drawing could not be archived, so nothing was sent</source>
+        <translation>%1: die Auslosung konnte nicht archiviert werden, daher wurde nichts gesendet</translation>
+    </message>
+    <message>
+        <source>send: the roster has no participants</source>
+        <translation>send: die Liste hat keine Teilnehmer</translation>
+    </message>
+    <message>
+        <source>resend: name the participants with --to, or give --pending (not both)</source>
+        <translation>resend: die Teilnehmer mit --to nennen oder --pending angeben (nicht beides)</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; re-sending from that one</source>
+        <translation>die neueste Version dieser Auslosung ist [%1]; von dieser wird erneut gesendet</translation>
+    </message>
+    <message>
+        <source>resend: %1</source>
+        <translation>resend: %1</translation>
+    </message>
+    <message>
+        <source>Everyone in [%1] was notified; nothing to re-send.</source>
+        <translation>Alle in [%1] wurden benachrichtigt; nichts erneut zu senden.</translation>
+    </message>
+    <message>
+        <source>resend: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>resend: niemand namens &apos;%1&apos; in [%2]</translation>
+    </message>
+    <message>
+        <source>message: --subject and --body-file are required</source>
+        <translation>message: --subject und --body-file sind erforderlich</translation>
+    </message>
+    <message>
+        <source>message: the roster has no participants</source>
+        <translation>message: die Liste hat keine Teilnehmer</translation>
+    </message>
+    <message>
+        <source>settings: %1 must be 1 or 0, not &apos;%2&apos;</source>
+        <translation>settings: %1 muss 1 oder 0 sein, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>settings: unknown setting &apos;%1&apos; (see hollymoor-cli settings --help)</source>
+        <translation>settings: unbekannte Einstellung &apos;%1&apos; (siehe hollymoor-cli settings --help)</translation>
+    </message>
+    <message>
+        <source>settings: no password on standard input</source>
+        <translation>settings: kein Passwort auf der Standardeingabe</translation>
+    </message>
+    <message>
+        <source>the settings did not read back as written</source>
+        <translation>die Einstellungen ließen sich nicht so zurücklesen, wie sie geschrieben wurden</translation>
+    </message>
+    <message>
+        <source>settings: %1 must be one of %2, not &apos;%3&apos;</source>
+        <translation>settings: %1 muss eines von %2 sein, nicht &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>settings: %1</translation>
+    </message>
+    <message>
+        <source>settings: --test changes nothing; run it on its own</source>
+        <translation>settings: --test ändert nichts; allein ausführen</translation>
+    </message>
+    <message>
+        <source>settings: --allow-file-secret goes with --password-stdin</source>
+        <translation>settings: --allow-file-secret gehört zu --password-stdin</translation>
+    </message>
+    <message>
+        <source>settings: --set needs NAME=VALUE, not &apos;%1&apos;</source>
+        <translation>settings: --set braucht NAME=WERT, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>settings: the password is not taken on the command line; use --password-stdin</source>
+        <translation>settings: das Passwort wird nicht auf der Befehlszeile angenommen; --password-stdin verwenden</translation>
+    </message>
+    <message>
+        <source>settings: MailerCommand is empty</source>
+        <translation>settings: MailerCommand ist leer</translation>
+    </message>
+    <message>
+        <source>settings: no system keyring is available, so the password was not saved; run again with --allow-file-secret to keep it in the settings file (readable only by you)</source>
+        <translation>settings: kein Schlüsselbund des Systems verfügbar, daher wurde das Passwort nicht gespeichert; mit --allow-file-secret erneut ausführen, um es in der Einstellungsdatei aufzubewahren (nur für Sie lesbar)</translation>
+    </message>
+    <message>
+        <source>warning: SMTP may now send the login and every message unencrypted when the server offers no STARTTLS</source>
+        <translation>Warnung: SMTP darf nun die Anmeldung und jede Nachricht unverschlüsselt senden, wenn der Server kein STARTTLS anbietet</translation>
+    </message>
+    <message>
+        <source>settings: could not write [%1]: %2</source>
+        <translation>settings: [%1] konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>login: --provider must be microsoft, google or custom, not &apos;%1&apos;</source>
+        <translation>login: --provider muss microsoft, google oder custom sein, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>login: name the provider with --provider microsoft, google or custom</source>
+        <translation>login: den Anbieter mit --provider microsoft, google oder custom nennen</translation>
+    </message>
+    <message>
+        <source>login: --timeout needs a whole number of seconds, not &apos;%1&apos;</source>
+        <translation>login: --timeout braucht eine ganze Zahl von Sekunden, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>login: %1</source>
+        <translation>login: %1</translation>
+    </message>
+    <message>
+        <source>Open this address to sign in: %1</source>
+        <translation>Zum Anmelden diese Adresse öffnen: %1</translation>
+    </message>
+    <message>
+        <source>no answer from the browser within %1 seconds</source>
+        <translation>keine Antwort vom Browser innerhalb von %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>login: %1; nothing was changed</source>
+        <translation>login: %1; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>login: no system keyring is available, so the sign-in was not kept; run again with --allow-file-secret to keep it in the settings file (readable only by you)</source>
+        <translation>login: kein Schlüsselbund des Systems verfügbar, daher wurde die Anmeldung nicht aufbewahrt; mit --allow-file-secret erneut ausführen, um sie in der Einstellungsdatei aufzubewahren (nur für Sie lesbar)</translation>
+    </message>
+    <message>
+        <source>Signed in with %1; the sign-in is kept in the settings file.</source>
+        <translation>Bei %1 angemeldet; die Anmeldung wird in der Einstellungsdatei aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Signed in with %1; the sign-in is kept in the keyring.</source>
+        <translation>Bei %1 angemeldet; die Anmeldung wird im Schlüsselbund aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>No SMTP server was set; it is now %1, the server of %2.</source>
+        <translation>Es war kein SMTP-Server eingestellt; jetzt ist es %1, der Server von %2.</translation>
+    </message>
+    <message>
+        <source>logout: the sign-in could not be removed from [%1] or the keyring</source>
+        <translation>logout: die Anmeldung konnte nicht aus [%1] oder dem Schlüsselbund entfernt werden</translation>
+    </message>
+    <message>
+        <source>Signed out: the sign-in with the provider is forgotten.</source>
+        <translation>Abgemeldet: die Anmeldung beim Anbieter ist vergessen.</translation>
+    </message>
+    <message>
+        <source>Signed out: the sign-in with %1 is forgotten.</source>
+        <translation>Abgemeldet: die Anmeldung bei %1 ist vergessen.</translation>
+    </message>
+    <message>
+        <source>Not signed in; there was nothing to forget.</source>
+        <translation>Nicht angemeldet; es gab nichts zu vergessen.</translation>
+    </message>
+    <message>
+        <source>slips: --out FILE.pdf is required</source>
+        <translation>slips: --out DATEI.pdf ist erforderlich</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; printing that one</source>
+        <translation>die neueste Version dieser Auslosung ist [%1]; diese wird gedruckt</translation>
+    </message>
+    <message>
+        <source>slips: give either --to or --pending</source>
+        <translation>slips: entweder --to oder --pending angeben</translation>
+    </message>
+    <message>
+        <source>slips: %1</source>
+        <translation>slips: %1</translation>
+    </message>
+    <message>
+        <source>everybody was reached; no slips written</source>
+        <translation>alle wurden erreicht; keine Zettel geschrieben</translation>
+    </message>
+    <message>
+        <source>slips: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>slips: niemand namens &apos;%1&apos; in [%2]</translation>
+    </message>
+    <message>
+        <source>%1 slips written to %2</source>
+        <translation>%1 Zettel nach %2 geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>subject after the giver&apos;s name (default: the send dialog&apos;s subject)</source>
+        <translation>Betreff nach dem Namen des Schenkenden (Vorgabe: der Betreff des Sendedialogs)</translation>
+    </message>
+    <message>
+        <source>message text from file F, &quot;-&quot; for standard input (default: the send dialog&apos;s text)</source>
+        <translation>Nachrichtentext aus Datei F, &quot;-&quot; für die Standardeingabe (Vorgabe: der Text des Sendedialogs)</translation>
+    </message>
+    <message>
+        <source>text before the receiver&apos;s name (default: the send dialog&apos;s trailer)</source>
+        <translation>Text vor dem Namen des Beschenkten (Vorgabe: der Schlusstext des Sendedialogs)</translation>
+    </message>
+    <message>
+        <source>send every message to A instead of the participants (test mode)</source>
+        <translation>jede Nachricht an A statt an die Teilnehmer senden (Testmodus)</translation>
+    </message>
+    <message>
+        <source>the gift budget, added to every notification</source>
+        <translation>das Geschenkbudget, in jede Benachrichtigung eingefügt</translation>
+    </message>
+    <message>
+        <source>the date of the exchange, added to every notification</source>
+        <translation>das Datum des Austauschs, in jede Benachrichtigung eingefügt</translation>
+    </message>
+    <message>
+        <source>where the exchange takes place, added to every notification</source>
+        <translation>wo der Austausch stattfindet, in jede Benachrichtigung eingefügt</translation>
+    </message>
+    <message>
+        <source>the date to reply by, added to every notification</source>
+        <translation>das Datum, bis zu dem geantwortet werden soll, in jede Benachrichtigung eingefügt</translation>
+    </message>
+    <message>
+        <source>language of the message&apos;s own texts: en, de, fr, es, nl or pl (default: the program&apos;s)</source>
+        <translation>Sprache der eigenen Texte der Nachricht: en, de, fr, es, nl oder pl (Vorgabe: die des Programms)</translation>
+    </message>
+    <message>
+        <source>read a roster, report its problems and whether a drawing exists</source>
+        <translation>eine Liste lesen, ihre Probleme melden und sagen, ob eine Auslosung möglich ist</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when a drawing exists, 3 when none exists (the reason names who cannot
+give or receive), 2 when the file cannot be read. With drawing options, one line per
+option says whether a drawing exists under it: exit status 3 when one is proven
+impossible, 1 when none was found within the time limit.</source>
+        <translation>Exit-Status: 0, wenn eine Auslosung möglich ist, 3, wenn keine möglich ist (der Grund
+nennt, wer nicht schenken oder beschenkt werden kann), 2, wenn die Datei nicht gelesen
+werden kann. Mit Auslosungsoptionen sagt je eine Zeile pro Option, ob unter ihr eine
+Auslosung möglich ist: Exit-Status 3, wenn eine nachweislich unmöglich ist, 1, wenn
+innerhalb der Zeitgrenze keine gefunden wurde.</translation>
+    </message>
+    <message>
+        <source>draw once, without sending anything</source>
+        <translation>einmal auslosen, ohne etwas zu senden</translation>
+    </message>
+    <message>
+        <source>Prints only that a drawing was found, unless --reveal is given. Exit status 3 when no
+drawing exists.</source>
+        <translation>Gibt nur aus, dass eine Auslosung gefunden wurde, außer mit --reveal. Exit-Status 3, wenn
+keine Auslosung möglich ist.</translation>
+    </message>
+    <message>
+        <source>seed the random source with N (repeatable drawings)</source>
+        <translation>die Zufallsquelle mit N initialisieren (wiederholbare Auslosungen)</translation>
+    </message>
+    <message>
+        <source>print &quot;GIVER -&gt; RECEIVER&quot; for every participant, in roster order</source>
+        <translation>für jeden Teilnehmer &quot;GIVER -&gt; RECEIVER&quot; ausgeben, in der Reihenfolge der Liste</translation>
+    </message>
+    <message>
+        <source>Calculate &amp; Send: draw unseen, archive and notify everyone</source>
+        <translation>Auslosen &amp; senden: ungesehen auslosen, archivieren und alle benachrichtigen</translation>
+    </message>
+    <message>
+        <source>The drawing is archived under DATA-DIR/History (list file and HTML log) before any
+message leaves; mail goes by the configured path (see &quot;settings&quot;). Status texts go to
+standard error, the summary to standard output. Exit status 0 only when every message
+was accepted.</source>
+        <translation>Die Auslosung wird unter DATA-DIR/History archiviert (Listendatei und HTML-Protokoll),
+bevor eine Nachricht hinausgeht; die Post geht auf dem eingestellten Weg (siehe
+&quot;settings&quot;). Statustexte gehen auf die Standardfehlerausgabe, die Zusammenfassung auf die
+Standardausgabe. Exit-Status 0 nur, wenn jede Nachricht angenommen wurde.</translation>
+    </message>
+    <message>
+        <source>re-send an archived drawing to the named participants, or to everyone not reached</source>
+        <translation>eine archivierte Auslosung erneut an Genannte oder nicht Erreichte senden</translation>
+    </message>
+    <message>
+        <source>ARCHIVE.hmr is a list file from DATA-DIR/History. Only the participants named with --to
+are notified, with the receivers the archive holds; with --pending, everyone whose
+message the archive&apos;s delivery ledger does not record as accepted (a message whose
+answer never came is sent again).</source>
+        <translation>ARCHIVE.hmr ist eine Listendatei aus DATA-DIR/History. Nur die mit --to genannten
+Teilnehmer werden benachrichtigt, mit den Beschenkten, die das Archiv enthält; mit
+--pending alle, deren Nachricht das Versandprotokoll des Archivs nicht als angenommen
+verzeichnet (eine Nachricht, deren Antwort nie kam, wird erneut gesendet).</translation>
+    </message>
+    <message>
+        <source>a participant to notify (exact name; give it once per person)</source>
+        <translation>ein zu benachrichtigender Teilnehmer (genauer Name; einmal pro Person angeben)</translation>
+    </message>
+    <message>
+        <source>notify everyone the archive&apos;s ledger does not record as reached</source>
+        <translation>alle benachrichtigen, die das Versandprotokoll des Archivs nicht als erreicht verzeichnet</translation>
+    </message>
+    <message>
+        <source>add a late participant to a sent drawing, without a redraw</source>
+        <translation>einen Nachzügler zu einer versandten Auslosung hinzufügen, ohne neu auszulosen</translation>
+    </message>
+    <message>
+        <source>One giver, chosen at random among those the exclusions allow, now gives to the newcomer,
+and the newcomer to that giver&apos;s former receiver. Exactly those two are notified; the
+giver&apos;s message says it replaces the earlier one. The change is archived as the next
+version beside ARCHIVE.hmr (&quot;-v2&quot;, &quot;-v3&quot;, ...), whose newest version is the one
+changed. Prints who was notified. Exit status 0, 1 when a message failed, 3 when no
+place keeps every exclusion.</source>
+        <translation>Ein Schenkender, zufällig gewählt unter denen, die die Ausschlüsse zulassen, beschenkt nun
+den Neuen, und der Neue den bisherigen Beschenkten dieses Schenkenden. Genau diese beiden
+werden benachrichtigt; die Nachricht an den Schenkenden sagt, dass sie die frühere
+ersetzt. Die Änderung wird als nächste Version neben ARCHIVE.hmr archiviert (&quot;-v2&quot;, &quot;-v3&quot;,
+...); geändert wird deren neueste Version. Gibt aus, wer benachrichtigt wurde. Exit-Status
+0, 1, wenn eine Nachricht scheiterte, 3, wenn kein Platz alle Ausschlüsse einhält.</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s name (required)</source>
+        <translation>der Name des Neuen (erforderlich)</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s address (required)</source>
+        <translation>die Adresse des Neuen (erforderlich)</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s notes, gift suggestions or instructions</source>
+        <translation>die Notizen des Neuen, Geschenkideen oder Hinweise</translation>
+    </message>
+    <message>
+        <source>seed the random source with N (repeatable changes)</source>
+        <translation>die Zufallsquelle mit N initialisieren (wiederholbare Änderungen)</translation>
+    </message>
+    <message>
+        <source>take a participant out of a sent drawing, without a redraw</source>
+        <translation>einen Teilnehmer aus einer versandten Auslosung nehmen, ohne neu auszulosen</translation>
+    </message>
+    <message>
+        <source>The leaver&apos;s giver now gives to the leaver&apos;s receiver when the exclusions allow it;
+otherwise as few givers as possible get a new receiver. Exactly the givers whose
+receiver changed are notified, archived and reported as for join.</source>
+        <translation>Wer den Ausscheidenden beschenkt hätte, beschenkt nun dessen Beschenkten, wenn die
+Ausschlüsse es zulassen; sonst bekommen so wenige Schenkende wie möglich einen neuen
+Beschenkten. Genau die Schenkenden, deren Beschenkter sich änderte, werden benachrichtigt;
+Archiv und Ausgabe wie bei join.</translation>
+    </message>
+    <message>
+        <source>the participant who leaves (required)</source>
+        <translation>der ausscheidende Teilnehmer (erforderlich)</translation>
+    </message>
+    <message>
+        <source>print sealed slips of an archived drawing for people without e-mail</source>
+        <translation>verschlossene Zettel einer archivierten Auslosung für Leute ohne E-Mail drucken</translation>
+    </message>
+    <message>
+        <source>Writes a PDF to print on both sides of the paper (flip on the long edge): odd pages show
+only the givers&apos; names, the even page behind each the receivers and their notes. Cut,
+fold each slip along its dotted line with the printed back inwards, and hand it out
+unseen. One slip per participant, per person named with --to, or with --pending per
+giver the archive&apos;s delivery ledgers do not record as reached.</source>
+        <translation>Schreibt ein PDF zum beidseitigen Druck (Wenden an der langen Kante): ungerade Seiten
+zeigen nur die Namen der Schenkenden, die gerade Seite dahinter die Beschenkten und ihre
+Notizen. Schneiden, jeden Zettel an seiner gepunkteten Linie mit der bedruckten Rückseite
+nach innen falten und ungesehen austeilen. Ein Zettel pro Teilnehmer, pro mit --to
+genannter Person oder mit --pending pro Schenkendem, den die Versandprotokolle des Archivs
+nicht als erreicht verzeichnen.</translation>
+    </message>
+    <message>
+        <source>print the slip of this participant (give it once per person)</source>
+        <translation>den Zettel dieses Teilnehmers drucken (einmal pro Person angeben)</translation>
+    </message>
+    <message>
+        <source>print the slips of the givers no message reached</source>
+        <translation>die Zettel der Schenkenden drucken, die keine Nachricht erreicht hat</translation>
+    </message>
+    <message>
+        <source>where the PDF goes (required)</source>
+        <translation>wohin das PDF geschrieben wird (erforderlich)</translation>
+    </message>
+    <message>
+        <source>send a free-form message to every participant</source>
+        <translation>eine freie Nachricht an jeden Teilnehmer senden</translation>
+    </message>
+    <message>
+        <source>subject after each participant&apos;s name (required)</source>
+        <translation>Betreff nach dem Namen jedes Teilnehmers (erforderlich)</translation>
+    </message>
+    <message>
+        <source>message text from file F, &quot;-&quot; for standard input (required)</source>
+        <translation>Nachrichtentext aus Datei F, &quot;-&quot; für die Standardeingabe (erforderlich)</translation>
+    </message>
+    <message>
+        <source>show or change the mail settings</source>
+        <translation>die Mail-Einstellungen anzeigen oder ändern</translation>
+    </message>
+    <message>
+        <source>Names: UseSMTP (1 = own SMTP client, 0 = system mailer), SMTPServer (host[:port]),
+SMTPAccountName (your address), SMTPUserName (your name), ServerRequiresAuthentication
+(1 or 0), MailerCommand (the system mailer), SMTPAuthMethod (password or oauth2),
+OAuthProvider (microsoft, google or custom), and for custom or to override a provider
+OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID, OAuthScopes. Changes are checked as the
+settings dialog checks them. The password is never taken on the command line: use
+--password-stdin. Secrets go to the system keyring; where there is none they are kept in
+the settings file only with --allow-file-secret (HOLLYMOOR_KEYRING=none: always the file).</source>
+        <translation>Namen: UseSMTP (1 = eigener SMTP-Client, 0 = Mailprogramm des Systems), SMTPServer
+(host[:port]), SMTPAccountName (Ihre Adresse), SMTPUserName (Ihr Name),
+ServerRequiresAuthentication (1 oder 0), MailerCommand (das Mailprogramm des Systems),
+SMTPAuthMethod (password oder oauth2), OAuthProvider (microsoft, google oder custom) und
+für custom oder um einen Anbieter zu übersteuern OAuthAuthorizeURL, OAuthTokenURL,
+OAuthClientID, OAuthScopes. Änderungen werden so geprüft, wie der Einstellungsdialog sie
+prüft. Das Passwort wird nie auf der Befehlszeile angenommen: --password-stdin verwenden.
+Geheimnisse kommen in den Schlüsselbund des Systems; wo es keinen gibt, werden sie nur mit
+--allow-file-secret in der Einstellungsdatei aufbewahrt (HOLLYMOOR_KEYRING=none: immer die
+Datei).</translation>
+    </message>
+    <message>
+        <source>print the settings (secrets masked) and where the secrets are kept</source>
+        <translation>die Einstellungen ausgeben (Geheimnisse maskiert) und wo die Geheimnisse aufbewahrt werden</translation>
+    </message>
+    <message>
+        <source>change one setting</source>
+        <translation>eine Einstellung ändern</translation>
+    </message>
+    <message>
+        <source>read the new password from the first line of standard input</source>
+        <translation>das neue Passwort aus der ersten Zeile der Standardeingabe lesen</translation>
+    </message>
+    <message>
+        <source>without a keyring, keep the password in the settings file</source>
+        <translation>ohne Schlüsselbund das Passwort in der Einstellungsdatei aufbewahren</translation>
+    </message>
+    <message>
+        <source>send one test message to your own address and say how it went</source>
+        <translation>eine Testnachricht an die eigene Adresse senden und sagen, wie es lief</translation>
+    </message>
+    <message>
+        <source>sign in with your mail provider in the browser (OAuth2)</source>
+        <translation>im Browser beim Mail-Anbieter anmelden (OAuth2)</translation>
+    </message>
+    <message>
+        <source>Prints &quot;Open this address to sign in: URL&quot;, opens the browser (unless --no-browser),
+and waits for the provider to send the browser back to this program on a loopback
+port. The sign-in is kept in the system keyring and used from then on
+(SMTPAuthMethod=oauth2); the access token is renewed before it runs out. The provider
+defaults to the one chosen before, else the one of your address. For custom, set
+OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID and OAuthScopes first (see &quot;settings&quot;).
+Exit status 0 when signed in, 1 when the sign-in was declined, failed or timed out.</source>
+        <translation>Gibt &quot;Zum Anmelden diese Adresse öffnen: URL&quot; aus, öffnet den Browser (außer mit
+--no-browser) und wartet, bis der Anbieter den Browser über einen Loopback-Port zu diesem
+Programm zurückschickt. Die Anmeldung wird im Schlüsselbund des Systems aufbewahrt und von
+da an verwendet (SMTPAuthMethod=oauth2); das Zugriffstoken wird erneuert, bevor es
+abläuft. Vorgabe für den Anbieter ist der zuvor gewählte, sonst der Ihrer Adresse. Für
+custom zuerst OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID und OAuthScopes setzen
+(siehe &quot;settings&quot;). Exit-Status 0 bei erfolgreicher Anmeldung, 1, wenn die Anmeldung
+abgelehnt wurde, scheiterte oder die Zeit ablief.</translation>
+    </message>
+    <message>
+        <source>microsoft, google or custom</source>
+        <translation>microsoft, google oder custom</translation>
+    </message>
+    <message>
+        <source>only print the address; open it yourself, on this computer</source>
+        <translation>nur die Adresse ausgeben; selbst öffnen, auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>how long to wait for the browser (default 300)</source>
+        <translation>wie lange auf den Browser gewartet wird (Vorgabe 300)</translation>
+    </message>
+    <message>
+        <source>without a keyring, keep the sign-in in the settings file</source>
+        <translation>ohne Schlüsselbund die Anmeldung in der Einstellungsdatei aufbewahren</translation>
+    </message>
+    <message>
+        <source>forget the sign-in with your mail provider</source>
+        <translation>die Anmeldung beim Mail-Anbieter vergessen</translation>
+    </message>
+    <message>
+        <source>Removes the refresh and access tokens from the keyring or the settings file. Sending
+then needs a new login, or SMTPAuthMethod=password.</source>
+        <translation>Entfernt das Erneuerungs- und das Zugriffstoken aus dem Schlüsselbund oder der
+Einstellungsdatei. Zum Senden braucht es dann ein neues login oder
+SMTPAuthMethod=password.</translation>
+    </message>
+    <message>
+        <source>where &quot;Saved&quot;, &quot;History&quot; and &quot;smtp_session.log&quot; are kept</source>
+        <translation>wo &quot;Saved&quot;, &quot;History&quot; und &quot;smtp_session.log&quot; liegen</translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation>die Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>show help (for a command: COMMAND --help)</source>
+        <translation>Hilfe anzeigen (für einen Befehl: COMMAND --help)</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>die Version anzeigen</translation>
+    </message>
+    <message>
+        <source>Usage: hollymoor-cli [--data-dir DIR] [--config FILE] COMMAND [OPTIONS] [ARGS]
+
+The Hollymoor errands from a terminal or a script, with the same list files, archive,
+settings and session log as the desktop program.
+
+Commands:
+</source>
+        <translation>Aufruf: hollymoor-cli [--data-dir DIR] [--config FILE] COMMAND [OPTIONS] [ARGS]
+
+Die Aufgaben von Hollymoor aus einem Terminal oder Skript, mit denselben Listendateien,
+demselben Archiv, denselben Einstellungen und demselben Sitzungsprotokoll wie das
+Desktop-Programm.
+
+Befehle:
+</translation>
+    </message>
+    <message>
+        <source>Global options:</source>
+        <translation>Globale Optionen:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 success, 1 the errand failed (for example a message was not
+accepted), 2 bad usage or unreadable input, 3 no drawing exists.</source>
+        <translation>Exit-Status: 0 Erfolg, 1 die Aufgabe ist gescheitert (zum Beispiel wurde eine Nachricht
+nicht angenommen), 2 falscher Aufruf oder unlesbare Eingabe, 3 keine Auslosung möglich.</translation>
+    </message>
+    <message>
+        <source>Usage: hollymoor-cli [global options]</source>
+        <translation>Aufruf: hollymoor-cli [globale Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>nobody draws anyone they drew in the last N archived drawings (0 to 5; matched by address, else by name)</source>
+        <translation>niemand zieht jemanden, den er in den letzten N archivierten Auslosungen gezogen hat (0 bis 5; erkannt an der Adresse, sonst am Namen)</translation>
+    </message>
+    <message>
+        <source>the gifts run as one single loop through everybody</source>
+        <translation>die Geschenke laufen in einem einzigen Kreis durch alle</translation>
+    </message>
+    <message>
+        <source>nobody draws the person who draws them</source>
+        <translation>niemand zieht die Person, die ihn zieht</translation>
+    </message>
 </context>
 <context>
     <name>Delivery</name>
@@ -189,6 +1052,81 @@ Testmodus: Alle Nachrichten gingen an %1, nicht an die Teilnehmer.</translation>
     </message>
 </context>
 <context>
+    <name>Drawing</name>
+    <message>
+        <source>a drawing needs at least two participants</source>
+        <translation>eine Auslosung braucht mindestens zwei Teilnehmer</translation>
+    </message>
+    <message>
+        <source>every participant is excluded from giving to %1</source>
+        <translation>jeder Teilnehmer ist davon ausgeschlossen, %1 zu beschenken</translation>
+    </message>
+    <message>
+        <source>%1 is excluded from giving to every participant</source>
+        <translation>%1 ist davon ausgeschlossen, irgendeinen Teilnehmer zu beschenken</translation>
+    </message>
+    <message>
+        <source>no participant who may give to %1 has a receiver %1 may give to</source>
+        <translation>kein Teilnehmer, der %1 beschenken darf, hat einen Beschenkten, den %1 beschenken darf</translation>
+    </message>
+    <message>
+        <source>once %1 leaves, nobody may give to the person %1 gives to</source>
+        <translation>wenn %1 ausscheidet, darf niemand die Person beschenken, die %1 beschenkt</translation>
+    </message>
+    <message>
+        <source>the gift %1 would have given cannot be passed on without breaking an exclusion</source>
+        <translation>das Geschenk, das %1 gemacht hätte, lässt sich nicht weitergeben, ohne einen Ausschluss zu verletzen</translation>
+    </message>
+    <message>
+        <source>the archived drawing does not match the participants and their exclusions</source>
+        <translation>die archivierte Auslosung passt nicht zu den Teilnehmern und ihren Ausschlüssen</translation>
+    </message>
+    <message>
+        <source>everybody may give to and receive from at least half of the others</source>
+        <translation>jeder darf mindestens die Hälfte der anderen beschenken und von ihr beschenkt werden</translation>
+    </message>
+    <message>
+        <source>a drawing was found</source>
+        <translation>eine Auslosung wurde gefunden</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>Teilnehmer %1</translation>
+    </message>
+    <message>
+        <source>A valid drawing exists.</source>
+        <translation>Eine gültige Auslosung ist möglich.</translation>
+    </message>
+    <message>
+        <source>Nobody may draw %1: everybody else excludes them.</source>
+        <translation>Niemand darf %1 ziehen: alle anderen schließen diese Person aus.</translation>
+    </message>
+    <message>
+        <source>%1 may draw nobody.</source>
+        <translation>%1 dürfen niemanden ziehen.</translation>
+    </message>
+    <message>
+        <source>%1 may draw only %2: %3 for %4 givers.</source>
+        <translation>%1 dürfen nur %2 ziehen: %3 für %4 Schenkende.</translation>
+    </message>
+    <message>
+        <source>%1 may give only among themselves, so no single loop can include everybody.</source>
+        <translation>%1 dürfen sich nur gegenseitig beschenken, daher kann kein einzelner Kreis alle einschließen.</translation>
+    </message>
+    <message>
+        <source>No single loop through everybody exists: every possible drawing was counted.</source>
+        <translation>Es gibt keinen einzelnen Kreis durch alle: jede mögliche Auslosung wurde gezählt.</translation>
+    </message>
+    <message>
+        <source>Every possible drawing has two people drawing each other: every possible drawing was counted.</source>
+        <translation>In jeder möglichen Auslosung ziehen sich zwei Personen gegenseitig: jede mögliche Auslosung wurde gezählt.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Error version of file must be 3.0 or greater</source>
@@ -231,6 +1169,95 @@ Testmodus: Alle Nachrichten gingen an %1, nicht an die Teilnehmer.</translation>
     <message>
         <source>Unable to open the help page [%1]: %2</source>
         <translation>Die Hilfeseite [%1] lässt sich nicht öffnen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ledger</name>
+    <message>
+        <source>cannot read the delivery ledger [%1]</source>
+        <translation>das Versandprotokoll [%1] kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>[%1] is not a delivery ledger</source>
+        <translation>[%1] ist kein Versandprotokoll</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] already holds a run</source>
+        <translation>das Versandprotokoll [%1] enthält bereits einen Versand</translation>
+    </message>
+    <message>
+        <source>cannot write the delivery ledger [%1]: %2</source>
+        <translation>das Versandprotokoll [%1] kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>not attempted</source>
+        <translation>nicht versucht</translation>
+    </message>
+    <message>
+        <source>in flight</source>
+        <translation>unterwegs</translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation>angenommen</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>unbestätigt</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2: %3)</source>
+        <translation>%1 (%2: %3)</translation>
+    </message>
+    <message>
+        <source>%1: refused, %2</source>
+        <translation>%1: abgelehnt, %2</translation>
+    </message>
+    <message>
+        <source>%1: the connection ended before the server confirmed the message</source>
+        <translation>%1: die Verbindung endete, bevor der Server die Nachricht bestätigte</translation>
+    </message>
+    <message>
+        <source>%1: not sent</source>
+        <translation>%1: nicht gesendet</translation>
+    </message>
+    <message>
+        <source>%1: not sent (last try: %2)</source>
+        <translation>%1: nicht gesendet (letzter Versuch: %2)</translation>
+    </message>
+    <message>
+        <source>These participants were not notified:
+%1</source>
+        <translation>Diese Teilnehmer wurden nicht benachrichtigt:
+%1</translation>
+    </message>
+    <message>
+        <source>Re-Send Previous Drawing with the newest file in History and mark them to send their notifications again.</source>
+        <translation>„Vorherige Auslosung erneut senden“ mit der neuesten Datei in History wählen und sie markieren, um ihre Benachrichtigungen erneut zu senden.</translation>
+    </message>
+    <message>
+        <source>no delivery ledger beside [%1]</source>
+        <translation>kein Versandprotokoll neben [%1]</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] records no deliveries</source>
+        <translation>das Versandprotokoll [%1] verzeichnet keine Zustellungen</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] names %2 in row %3, which [%4] does not hold</source>
+        <translation>das Versandprotokoll [%1] nennt %2 in Zeile %3, die [%4] nicht enthält</translation>
     </message>
 </context>
 <context>
@@ -501,7 +1528,7 @@ Die Person, die du beschenken darfst,<byte value="xd"/>
     <name>QObject</name>
     <message>
         <source>Add Late Participant</source>
-        <translation>Verspäteten Teilnehmer hinzufügen</translation>
+        <translation type="vanished">Verspäteten Teilnehmer hinzufügen</translation>
     </message>
     <message>
         <source>The newcomer&apos;s Secret Santa message goes to this address, so it is needed.</source>
@@ -575,6 +1602,89 @@ Stellen Sie sicher, dass in diesen Ordner geschrieben werden kann und die Festpl
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>the exclusion list field</source>
+        <translation>das Feld der Ausschlussliste</translation>
+    </message>
+    <message>
+        <source>the name field</source>
+        <translation>das Namensfeld</translation>
+    </message>
+    <message>
+        <source>the e-mail address field</source>
+        <translation>das Feld der E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>the drawn name field</source>
+        <translation>das Feld des gezogenen Namens</translation>
+    </message>
+    <message>
+        <source>the notes field</source>
+        <translation>das Notizfeld</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; holds a double quote (a quote may be missing)</source>
+        <translation>%1 &quot;%2&quot; enthält ein Anführungszeichen (vielleicht fehlt eines)</translation>
+    </message>
+    <message>
+        <source>%1 has no closing quote</source>
+        <translation>%1 hat kein schließendes Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>%1 holds a stray double quote</source>
+        <translation>%1 enthält ein verirrtes Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>the record ends after %1 field where %2 are expected (a quote may be missing, or the record is broken across lines)</source>
+        <translation>der Datensatz endet nach %1 Feld, wo %2 erwartet werden (vielleicht fehlt ein Anführungszeichen, oder der Datensatz ist auf mehrere Zeilen verteilt)</translation>
+    </message>
+    <message>
+        <source>the record ends after %1 fields where %2 are expected (a quote may be missing, or the record is broken across lines)</source>
+        <translation>der Datensatz endet nach %1 Feldern, wo %2 erwartet werden (vielleicht fehlt ein Anführungszeichen, oder der Datensatz ist auf mehrere Zeilen verteilt)</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character</source>
+        <translation>%1 enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>der Name ist leer</translation>
+    </message>
+    <message>
+        <source>the e-mail address holds a control character</source>
+        <translation>die E-Mail-Adresse enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the e-mail address &quot;%1&quot; holds &quot;,&quot; (a quote may be missing)</source>
+        <translation>die E-Mail-Adresse &quot;%1&quot; enthält &quot;,&quot; (vielleicht fehlt ein Anführungszeichen)</translation>
+    </message>
+    <message>
+        <source>the e-mail address &quot;%1&quot; does not look like an e-mail address</source>
+        <translation>die E-Mail-Adresse &quot;%1&quot; sieht nicht wie eine E-Mail-Adresse aus</translation>
+    </message>
+    <message>
+        <source>the file ends before the record does</source>
+        <translation>die Datei endet vor dem Datensatz</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the file holds NUL characters: it is neither UTF-8, UTF-16 with a byte-order mark nor Windows-1252 text</source>
+        <translation>die Datei enthält NUL-Zeichen: sie ist weder UTF-8, noch UTF-16 mit Byte-Order-Mark, noch Windows-1252-Text</translation>
+    </message>
+    <message>
+        <source>the file is damaged UTF-16 (big-endian): it ends in the middle of a character or holds a broken surrogate pair</source>
+        <translation>die Datei ist beschädigtes UTF-16 (Big-Endian): sie endet mitten in einem Zeichen oder enthält ein defektes Surrogatpaar</translation>
+    </message>
+    <message>
+        <source>the file is damaged UTF-16 (little-endian): it ends in the middle of a character or holds a broken surrogate pair</source>
+        <translation>die Datei ist beschädigtes UTF-16 (Little-Endian): sie endet mitten in einem Zeichen oder enthält ein defektes Surrogatpaar</translation>
+    </message>
+</context>
+<context>
     <name>Roster</name>
     <message>
         <source>Error while attempting to send messages</source>
@@ -601,6 +1711,10 @@ Der Name darf keines dieser Zeichen enthalten [&quot;]</translation>
     <message>
         <source>Error while deleting Participant</source>
         <translation>Fehler beim Löschen des Teilnehmers</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to log file [%1]</source>
+        <translation>Fehler beim Speichern der Informationen in der Protokolldatei [%1]</translation>
     </message>
 </context>
 <context>

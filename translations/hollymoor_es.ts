@@ -7,6 +7,866 @@
         <source>unknown language &apos;%1&apos; (known: %2)</source>
         <translation>idioma desconocido &apos;%1&apos; (disponibles: %2)</translation>
     </message>
+    <message>
+        <source>--seed needs a whole number, not &apos;%1&apos;</source>
+        <translation>--seed necesita un número entero, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; changing that one</source>
+        <translation>la versión más reciente de este sorteo es [%1]; se modifica esa</translation>
+    </message>
+    <message>
+        <source>notified:%1</source>
+        <translation>notificados:%1</translation>
+    </message>
+    <message>
+        <source>archived: %1 (and .htm)</source>
+        <translation>archivado: %1 (y .htm)</translation>
+    </message>
+    <message>
+        <source>%1: not notified:%2</source>
+        <translation>%1: no notificados:%2</translation>
+    </message>
+    <message>
+        <source>to notify them: %1</source>
+        <translation>para notificarles: %1</translation>
+    </message>
+    <message>
+        <source>%1: no change keeps every exclusion: %2</source>
+        <translation>%1: ningún cambio respeta todas las exclusiones: %2</translation>
+    </message>
+    <message>
+        <source>%1: --%2 is required</source>
+        <translation>%1: --%2 es obligatorio</translation>
+    </message>
+    <message>
+        <source>only a full redraw can include %1: add them to the roster and use hollymoor-cli send</source>
+        <translation>solo un sorteo completo nuevo puede incluir a %1: añádalo a la lista y use hollymoor-cli send</translation>
+    </message>
+    <message>
+        <source>join: the change could not be archived; nothing was sent</source>
+        <translation>join: no se pudo archivar el cambio; no se envió nada</translation>
+    </message>
+    <message>
+        <source>leave: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>leave: nadie se llama &apos;%1&apos; en [%2]</translation>
+    </message>
+    <message>
+        <source>only a full redraw can go on without %1: remove them from the roster and use hollymoor-cli send</source>
+        <translation>solo un sorteo completo nuevo puede seguir sin %1: quítelo de la lista y use hollymoor-cli send</translation>
+    </message>
+    <message>
+        <source>leave: the change could not be archived; nothing was sent</source>
+        <translation>leave: no se pudo archivar el cambio; no se envió nada</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (see --help)</source>
+        <translation>orden desconocida &apos;%1&apos; (véase --help)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;--%1&apos; for &apos;%2&apos;</source>
+        <translation>opción desconocida &apos;--%1&apos; para &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;--%1&apos;</source>
+        <translation>opción desconocida &apos;--%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; takes no value</source>
+        <translation>la opción &apos;--%1&apos; no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; needs a value (%2)</source>
+        <translation>la opción &apos;--%1&apos; necesita un valor (%2)</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; given more than once</source>
+        <translation>la opción &apos;--%1&apos; se indicó más de una vez</translation>
+    </message>
+    <message>
+        <source>no command given (see --help)</source>
+        <translation>no se indicó ninguna orden (véase --help)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs %2</source>
+        <translation>&apos;%1&apos; necesita %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; for &apos;%2&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos; para &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Anular</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>error: </translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>aviso: </translation>
+    </message>
+    <message>
+        <source>[answered %1]</source>
+        <translation>[respondido: %1]</translation>
+    </message>
+    <message>
+        <source>the SMTP settings are incomplete (server, address and name are needed); see hollymoor-cli settings --help</source>
+        <translation>la configuración SMTP está incompleta (se necesitan servidor, dirección y nombre); véase hollymoor-cli settings --help</translation>
+    </message>
+    <message>
+        <source>the SMTP server&apos;s port is not a number: [%1]</source>
+        <translation>el puerto del servidor SMTP no es un número: [%1]</translation>
+    </message>
+    <message>
+        <source>sign-in: %1</source>
+        <translation>inicio de sesión: %1</translation>
+    </message>
+    <message>
+        <source>not signed in with %1: run hollymoor-cli login first (or choose SMTPAuthMethod=password)</source>
+        <translation>no ha iniciado sesión con %1: ejecute primero hollymoor-cli login (o elija SMTPAuthMethod=password)</translation>
+    </message>
+    <message>
+        <source>the system mailer [%1] is not installed; install one or choose SMTP (hollymoor-cli settings --set UseSMTP=1 ...)</source>
+        <translation>el programa de correo del sistema [%1] no está instalado; instale uno o elija SMTP (hollymoor-cli settings --set UseSMTP=1 ...)</translation>
+    </message>
+    <message>
+        <source>warning: the re-send is not in the earlier ledger: %1</source>
+        <translation>aviso: el reenvío no consta en el registro de envíos anterior: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>aviso: %1</translation>
+    </message>
+    <message>
+        <source>warning: the sign-in could not be renewed: %1</source>
+        <translation>aviso: no se pudo renovar el inicio de sesión: %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>nobody can give to %1 (everybody else excludes them)</source>
+        <translation>nadie puede regalar a %1 (todos los demás lo excluyen)</translation>
+    </message>
+    <message>
+        <source>%1 cannot give to anybody</source>
+        <translation>%1 no puede regalar a nadie</translation>
+    </message>
+    <message>
+        <source>%1 can not give to anybody</source>
+        <translation>%1 no pueden regalar a nadie</translation>
+    </message>
+    <message>
+        <source>%1 can only give to %2: %3 givers for %4 receiver</source>
+        <translation>%1 solo pueden regalar a %2: %3 personas que regalan para %4 destinatario</translation>
+    </message>
+    <message>
+        <source>%1 can only give to %2: %3 givers for %4 receivers</source>
+        <translation>%1 solo pueden regalar a %2: %3 personas que regalan para %4 destinatarios</translation>
+    </message>
+    <message>
+        <source>%1 can only give among themselves, so no single loop can include everybody</source>
+        <translation>%1 solo pueden regalarse entre sí, así que ningún círculo único puede incluir a todos</translation>
+    </message>
+    <message>
+        <source>no single loop runs through everybody (every possible drawing was counted)</source>
+        <translation>ningún círculo único pasa por todos (se contaron todos los sorteos posibles)</translation>
+    </message>
+    <message>
+        <source>every possible drawing has two people drawing each other (every possible drawing was counted)</source>
+        <translation>en todos los sorteos posibles hay dos personas que se sacan mutuamente (se contaron todos los sorteos posibles)</translation>
+    </message>
+    <message>
+        <source>the roster has no participants</source>
+        <translation>la lista no tiene participantes</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>fila %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: empty name</source>
+        <translation>%1: nombre vacío</translation>
+    </message>
+    <message>
+        <source>%1: invalid e-mail address &quot;%2&quot;</source>
+        <translation>%1: dirección de correo no válida &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1: exclusion &quot;%2&quot; names no participant</source>
+        <translation>%1: la exclusión &quot;%2&quot; no corresponde a ningún participante</translation>
+    </message>
+    <message>
+        <source>%1 participant</source>
+        <translation>%1 participante</translation>
+    </message>
+    <message>
+        <source>%1 participants</source>
+        <translation>%1 participantes</translation>
+    </message>
+    <message>
+        <source>problem: %1</source>
+        <translation>problema: %1</translation>
+    </message>
+    <message>
+        <source>no drawing exists: %1</source>
+        <translation>no existe ningún sorteo posible: %1</translation>
+    </message>
+    <message>
+        <source>a drawing exists</source>
+        <translation>existe un sorteo posible</translation>
+    </message>
+    <message>
+        <source>draw: --seed needs a whole number, not &apos;%1&apos;</source>
+        <translation>draw: --seed necesita un número entero, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>draw: the roster has no participants</source>
+        <translation>draw: la lista no tiene participantes</translation>
+    </message>
+    <message>
+        <source>reason: %1</source>
+        <translation>motivo: %1</translation>
+    </message>
+    <message>
+        <source>A drawing was found for %1 participants (not shown; use --reveal).</source>
+        <translation>Se encontró un sorteo para %1 participantes (no se muestra; use --reveal).</translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>participante %1</translation>
+    </message>
+    <message>
+        <source>%1: --avoid-years needs a whole number from 0 to 5, not &apos;%2&apos;</source>
+        <translation>%1: --avoid-years necesita un número entero de 0 a 5, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>note: only %1 earlier drawing in %2</source>
+        <translation>nota: solo hay %1 sorteo anterior en %2</translation>
+    </message>
+    <message>
+        <source>note: only %1 earlier drawings in %2</source>
+        <translation>nota: solo hay %1 sorteos anteriores en %2</translation>
+    </message>
+    <message>
+        <source>avoiding the last %1 drawing</source>
+        <translation>evitando el último sorteo (%1)</translation>
+    </message>
+    <message>
+        <source>avoiding the last %1 drawings</source>
+        <translation>evitando los últimos %1 sorteos</translation>
+    </message>
+    <message>
+        <source>single loop</source>
+        <translation>círculo único</translation>
+    </message>
+    <message>
+        <source>no swapped pairs</source>
+        <translation>sin parejas recíprocas</translation>
+    </message>
+    <message>
+        <source>all options together</source>
+        <translation>todas las opciones juntas</translation>
+    </message>
+    <message>
+        <source>a drawing exists (%1)</source>
+        <translation>existe un sorteo posible (%1)</translation>
+    </message>
+    <message>
+        <source>unknown: none found within %1 seconds</source>
+        <translation>desconocido: no se encontró ninguno en %1 segundos</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>orden desconocida &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected failure: %1</source>
+        <translation>fallo inesperado: %1</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]: %2</source>
+        <translation>no se puede leer [%1]: %2</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]: it is a folder</source>
+        <translation>no se puede leer [%1]: es una carpeta</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]</source>
+        <translation>no se puede leer [%1]</translation>
+    </message>
+    <message>
+        <source>cannot read the message text [%1]</source>
+        <translation>no se puede leer el texto del mensaje [%1]</translation>
+    </message>
+    <message>
+        <source>--test-address is empty</source>
+        <translation>--test-address está vacío</translation>
+    </message>
+    <message>
+        <source>cannot use the data folder [%1]</source>
+        <translation>no se puede usar la carpeta de datos [%1]</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 messages accepted; not notified: %4</source>
+        <translation>%1: %2 de %3 mensajes aceptados; no notificados: %4</translation>
+    </message>
+    <message>
+        <source>%1: the drawing could not be archived, so nothing was sent</source>
+        <translation>%1: no se pudo archivar el sorteo, así que no se envió nada</translation>
+    </message>
+    <message>
+        <source>send: the roster has no participants</source>
+        <translation>send: la lista no tiene participantes</translation>
+    </message>
+    <message>
+        <source>resend: name the participants with --to, or give --pending (not both)</source>
+        <translation>resend: indique los participantes con --to o use --pending (no ambos)</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; re-sending from that one</source>
+        <translation>la versión más reciente de este sorteo es [%1]; se reenvía desde esa</translation>
+    </message>
+    <message>
+        <source>resend: %1</source>
+        <translation>resend: %1</translation>
+    </message>
+    <message>
+        <source>Everyone in [%1] was notified; nothing to re-send.</source>
+        <translation>Todos en [%1] fueron notificados; no hay nada que reenviar.</translation>
+    </message>
+    <message>
+        <source>resend: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>resend: nadie se llama &apos;%1&apos; en [%2]</translation>
+    </message>
+    <message>
+        <source>message: --subject and --body-file are required</source>
+        <translation>message: --subject y --body-file son obligatorios</translation>
+    </message>
+    <message>
+        <source>message: the roster has no participants</source>
+        <translation>message: la lista no tiene participantes</translation>
+    </message>
+    <message>
+        <source>settings: %1 must be 1 or 0, not &apos;%2&apos;</source>
+        <translation>settings: %1 debe ser 1 o 0, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>settings: unknown setting &apos;%1&apos; (see hollymoor-cli settings --help)</source>
+        <translation>settings: ajuste desconocido &apos;%1&apos; (véase hollymoor-cli settings --help)</translation>
+    </message>
+    <message>
+        <source>settings: no password on standard input</source>
+        <translation>settings: no hay contraseña en la entrada estándar</translation>
+    </message>
+    <message>
+        <source>the settings did not read back as written</source>
+        <translation>los ajustes releídos no coinciden con lo escrito</translation>
+    </message>
+    <message>
+        <source>settings: %1 must be one of %2, not &apos;%3&apos;</source>
+        <translation>settings: %1 debe ser uno de %2, no &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>settings: %1</translation>
+    </message>
+    <message>
+        <source>settings: --test changes nothing; run it on its own</source>
+        <translation>settings: --test no cambia nada; ejecútelo por separado</translation>
+    </message>
+    <message>
+        <source>settings: --allow-file-secret goes with --password-stdin</source>
+        <translation>settings: --allow-file-secret va junto con --password-stdin</translation>
+    </message>
+    <message>
+        <source>settings: --set needs NAME=VALUE, not &apos;%1&apos;</source>
+        <translation>settings: --set necesita NOMBRE=VALOR, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>settings: the password is not taken on the command line; use --password-stdin</source>
+        <translation>settings: la contraseña no se acepta en la línea de órdenes; use --password-stdin</translation>
+    </message>
+    <message>
+        <source>settings: MailerCommand is empty</source>
+        <translation>settings: MailerCommand está vacío</translation>
+    </message>
+    <message>
+        <source>settings: no system keyring is available, so the password was not saved; run again with --allow-file-secret to keep it in the settings file (readable only by you)</source>
+        <translation>settings: no hay ningún llavero del sistema, así que la contraseña no se guardó; vuelva a ejecutar con --allow-file-secret para guardarla en el archivo de ajustes (legible solo por usted)</translation>
+    </message>
+    <message>
+        <source>warning: SMTP may now send the login and every message unencrypted when the server offers no STARTTLS</source>
+        <translation>aviso: SMTP puede ahora enviar el inicio de sesión y cada mensaje sin cifrar cuando el servidor no ofrece STARTTLS</translation>
+    </message>
+    <message>
+        <source>settings: could not write [%1]: %2</source>
+        <translation>settings: no se pudo escribir [%1]: %2</translation>
+    </message>
+    <message>
+        <source>login: --provider must be microsoft, google or custom, not &apos;%1&apos;</source>
+        <translation>login: --provider debe ser microsoft, google o custom, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>login: name the provider with --provider microsoft, google or custom</source>
+        <translation>login: indique el proveedor con --provider microsoft, google o custom</translation>
+    </message>
+    <message>
+        <source>login: --timeout needs a whole number of seconds, not &apos;%1&apos;</source>
+        <translation>login: --timeout necesita un número entero de segundos, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>login: %1</source>
+        <translation>login: %1</translation>
+    </message>
+    <message>
+        <source>Open this address to sign in: %1</source>
+        <translation>Abra esta dirección para iniciar sesión: %1</translation>
+    </message>
+    <message>
+        <source>no answer from the browser within %1 seconds</source>
+        <translation>el navegador no respondió en %1 segundos</translation>
+    </message>
+    <message>
+        <source>login: %1; nothing was changed</source>
+        <translation>login: %1; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>login: no system keyring is available, so the sign-in was not kept; run again with --allow-file-secret to keep it in the settings file (readable only by you)</source>
+        <translation>login: no hay ningún llavero del sistema, así que el inicio de sesión no se guardó; vuelva a ejecutar con --allow-file-secret para guardarlo en el archivo de ajustes (legible solo por usted)</translation>
+    </message>
+    <message>
+        <source>Signed in with %1; the sign-in is kept in the settings file.</source>
+        <translation>Sesión iniciada con %1; el inicio de sesión se guarda en el archivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>Signed in with %1; the sign-in is kept in the keyring.</source>
+        <translation>Sesión iniciada con %1; el inicio de sesión se guarda en el llavero.</translation>
+    </message>
+    <message>
+        <source>No SMTP server was set; it is now %1, the server of %2.</source>
+        <translation>No había ningún servidor SMTP; ahora es %1, el servidor de %2.</translation>
+    </message>
+    <message>
+        <source>logout: the sign-in could not be removed from [%1] or the keyring</source>
+        <translation>logout: no se pudo quitar el inicio de sesión de [%1] ni del llavero</translation>
+    </message>
+    <message>
+        <source>Signed out: the sign-in with the provider is forgotten.</source>
+        <translation>Sesión cerrada: se ha olvidado el inicio de sesión con el proveedor.</translation>
+    </message>
+    <message>
+        <source>Signed out: the sign-in with %1 is forgotten.</source>
+        <translation>Sesión cerrada: se ha olvidado el inicio de sesión con %1.</translation>
+    </message>
+    <message>
+        <source>Not signed in; there was nothing to forget.</source>
+        <translation>No había ninguna sesión iniciada; no había nada que olvidar.</translation>
+    </message>
+    <message>
+        <source>slips: --out FILE.pdf is required</source>
+        <translation>slips: --out ARCHIVO.pdf es obligatorio</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; printing that one</source>
+        <translation>la versión más reciente de este sorteo es [%1]; se imprime esa</translation>
+    </message>
+    <message>
+        <source>slips: give either --to or --pending</source>
+        <translation>slips: indique --to o --pending, no ambos</translation>
+    </message>
+    <message>
+        <source>slips: %1</source>
+        <translation>slips: %1</translation>
+    </message>
+    <message>
+        <source>everybody was reached; no slips written</source>
+        <translation>se llegó a todos; no se escribió ninguna papeleta</translation>
+    </message>
+    <message>
+        <source>slips: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>slips: nadie se llama &apos;%1&apos; en [%2]</translation>
+    </message>
+    <message>
+        <source>%1 slips written to %2</source>
+        <translation>%1 papeletas escritas en %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>subject after the giver&apos;s name (default: the send dialog&apos;s subject)</source>
+        <translation>asunto tras el nombre de quien regala (por defecto: el asunto del diálogo de envío)</translation>
+    </message>
+    <message>
+        <source>message text from file F, &quot;-&quot; for standard input (default: the send dialog&apos;s text)</source>
+        <translation>texto del mensaje desde el archivo F, &quot;-&quot; para la entrada estándar (por defecto: el texto del diálogo de envío)</translation>
+    </message>
+    <message>
+        <source>text before the receiver&apos;s name (default: the send dialog&apos;s trailer)</source>
+        <translation>texto antes del nombre del destinatario (por defecto: el cierre del diálogo de envío)</translation>
+    </message>
+    <message>
+        <source>send every message to A instead of the participants (test mode)</source>
+        <translation>enviar cada mensaje a A en lugar de a los participantes (modo de prueba)</translation>
+    </message>
+    <message>
+        <source>the gift budget, added to every notification</source>
+        <translation>el presupuesto del regalo, añadido a cada notificación</translation>
+    </message>
+    <message>
+        <source>the date of the exchange, added to every notification</source>
+        <translation>la fecha del intercambio, añadida a cada notificación</translation>
+    </message>
+    <message>
+        <source>where the exchange takes place, added to every notification</source>
+        <translation>dónde tiene lugar el intercambio, añadido a cada notificación</translation>
+    </message>
+    <message>
+        <source>the date to reply by, added to every notification</source>
+        <translation>la fecha límite para responder, añadida a cada notificación</translation>
+    </message>
+    <message>
+        <source>language of the message&apos;s own texts: en, de, fr, es, nl or pl (default: the program&apos;s)</source>
+        <translation>idioma de los textos propios del mensaje: en, de, fr, es, nl o pl (por defecto: el del programa)</translation>
+    </message>
+    <message>
+        <source>read a roster, report its problems and whether a drawing exists</source>
+        <translation>leer una lista, informar de sus problemas y de si existe un sorteo posible</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when a drawing exists, 3 when none exists (the reason names who cannot
+give or receive), 2 when the file cannot be read. With drawing options, one line per
+option says whether a drawing exists under it: exit status 3 when one is proven
+impossible, 1 when none was found within the time limit.</source>
+        <translation>Estado de salida: 0 si existe un sorteo posible, 3 si no existe ninguno (el motivo nombra
+a quién no puede regalar o recibir), 2 si no se puede leer el archivo. Con opciones de
+sorteo, una línea por opción dice si existe un sorteo con ella: estado 3 si se demuestra
+que una es imposible, 1 si no se encontró ninguno dentro del límite de tiempo.</translation>
+    </message>
+    <message>
+        <source>draw once, without sending anything</source>
+        <translation>sortear una vez, sin enviar nada</translation>
+    </message>
+    <message>
+        <source>Prints only that a drawing was found, unless --reveal is given. Exit status 3 when no
+drawing exists.</source>
+        <translation>Solo indica que se encontró un sorteo, salvo que se use --reveal. Estado de salida 3 si no
+existe ningún sorteo posible.</translation>
+    </message>
+    <message>
+        <source>seed the random source with N (repeatable drawings)</source>
+        <translation>inicializar la fuente aleatoria con N (sorteos repetibles)</translation>
+    </message>
+    <message>
+        <source>print &quot;GIVER -&gt; RECEIVER&quot; for every participant, in roster order</source>
+        <translation>mostrar &quot;GIVER -&gt; RECEIVER&quot; para cada participante, en el orden de la lista</translation>
+    </message>
+    <message>
+        <source>Calculate &amp; Send: draw unseen, archive and notify everyone</source>
+        <translation>Sortear &amp; enviar: sortear sin ver, archivar y notificar a todos</translation>
+    </message>
+    <message>
+        <source>The drawing is archived under DATA-DIR/History (list file and HTML log) before any
+message leaves; mail goes by the configured path (see &quot;settings&quot;). Status texts go to
+standard error, the summary to standard output. Exit status 0 only when every message
+was accepted.</source>
+        <translation>El sorteo se archiva en DATA-DIR/History (archivo de lista y registro HTML) antes de que
+salga ningún mensaje; el correo va por la vía configurada (véase &quot;settings&quot;). Los textos
+de estado van a la salida de error estándar y el resumen a la salida estándar. Estado de
+salida 0 solo si se aceptaron todos los mensajes.</translation>
+    </message>
+    <message>
+        <source>re-send an archived drawing to the named participants, or to everyone not reached</source>
+        <translation>reenviar un sorteo archivado a los nombrados o a los no alcanzados</translation>
+    </message>
+    <message>
+        <source>ARCHIVE.hmr is a list file from DATA-DIR/History. Only the participants named with --to
+are notified, with the receivers the archive holds; with --pending, everyone whose
+message the archive&apos;s delivery ledger does not record as accepted (a message whose
+answer never came is sent again).</source>
+        <translation>ARCHIVE.hmr es un archivo de lista de DATA-DIR/History. Solo se notifica a los
+participantes indicados con --to, con los destinatarios que contiene el archivo; con
+--pending, a todos aquellos cuyo mensaje no consta como aceptado en el registro de envíos
+del archivo (un mensaje cuya respuesta nunca llegó se envía de nuevo).</translation>
+    </message>
+    <message>
+        <source>a participant to notify (exact name; give it once per person)</source>
+        <translation>un participante al que notificar (nombre exacto; indíquelo una vez por persona)</translation>
+    </message>
+    <message>
+        <source>notify everyone the archive&apos;s ledger does not record as reached</source>
+        <translation>notificar a todos los que el registro de envíos del archivo no da por alcanzados</translation>
+    </message>
+    <message>
+        <source>add a late participant to a sent drawing, without a redraw</source>
+        <translation>añadir un participante tardío a un sorteo enviado, sin volver a sortear</translation>
+    </message>
+    <message>
+        <source>One giver, chosen at random among those the exclusions allow, now gives to the newcomer,
+and the newcomer to that giver&apos;s former receiver. Exactly those two are notified; the
+giver&apos;s message says it replaces the earlier one. The change is archived as the next
+version beside ARCHIVE.hmr (&quot;-v2&quot;, &quot;-v3&quot;, ...), whose newest version is the one
+changed. Prints who was notified. Exit status 0, 1 when a message failed, 3 when no
+place keeps every exclusion.</source>
+        <translation>Una persona que regala, elegida al azar entre las que permiten las exclusiones, regala
+ahora al recién llegado, y el recién llegado al antiguo destinatario de esa persona. Solo
+se notifica a esos dos; el mensaje de quien regala dice que sustituye al anterior. El
+cambio se archiva como la versión siguiente junto a ARCHIVE.hmr (&quot;-v2&quot;, &quot;-v3&quot;, ...), cuya
+versión más reciente es la que se modifica. Muestra a quién se notificó. Estado de salida
+0, 1 si falló un mensaje, 3 si ningún lugar respeta todas las exclusiones.</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s name (required)</source>
+        <translation>el nombre del recién llegado (obligatorio)</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s address (required)</source>
+        <translation>la dirección del recién llegado (obligatoria)</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s notes, gift suggestions or instructions</source>
+        <translation>las notas del recién llegado, ideas de regalo o indicaciones</translation>
+    </message>
+    <message>
+        <source>seed the random source with N (repeatable changes)</source>
+        <translation>inicializar la fuente aleatoria con N (cambios repetibles)</translation>
+    </message>
+    <message>
+        <source>take a participant out of a sent drawing, without a redraw</source>
+        <translation>quitar a un participante de un sorteo enviado, sin volver a sortear</translation>
+    </message>
+    <message>
+        <source>The leaver&apos;s giver now gives to the leaver&apos;s receiver when the exclusions allow it;
+otherwise as few givers as possible get a new receiver. Exactly the givers whose
+receiver changed are notified, archived and reported as for join.</source>
+        <translation>Quien regalaba a la persona que se va regala ahora al destinatario de esta si las
+exclusiones lo permiten; si no, el menor número posible de personas que regalan recibe un
+nuevo destinatario. Solo se notifica a quienes cambió el destinatario; archivo e informe
+como en join.</translation>
+    </message>
+    <message>
+        <source>the participant who leaves (required)</source>
+        <translation>el participante que se va (obligatorio)</translation>
+    </message>
+    <message>
+        <source>print sealed slips of an archived drawing for people without e-mail</source>
+        <translation>imprimir papeletas cerradas de un sorteo archivado para personas sin correo</translation>
+    </message>
+    <message>
+        <source>Writes a PDF to print on both sides of the paper (flip on the long edge): odd pages show
+only the givers&apos; names, the even page behind each the receivers and their notes. Cut,
+fold each slip along its dotted line with the printed back inwards, and hand it out
+unseen. One slip per participant, per person named with --to, or with --pending per
+giver the archive&apos;s delivery ledgers do not record as reached.</source>
+        <translation>Escribe un PDF para imprimir a doble cara (volteo por el borde largo): las páginas impares
+muestran solo los nombres de quienes regalan, la página par de detrás los destinatarios y
+sus notas. Recorte, doble cada papeleta por su línea de puntos con el reverso impreso
+hacia dentro y repártala sin mirar. Una papeleta por participante, por persona indicada
+con --to o, con --pending, por cada persona que regala a la que los registros de envíos
+del archivo no dan por alcanzada.</translation>
+    </message>
+    <message>
+        <source>print the slip of this participant (give it once per person)</source>
+        <translation>imprimir la papeleta de este participante (indíquelo una vez por persona)</translation>
+    </message>
+    <message>
+        <source>print the slips of the givers no message reached</source>
+        <translation>imprimir las papeletas de quienes regalan y no recibieron ningún mensaje</translation>
+    </message>
+    <message>
+        <source>where the PDF goes (required)</source>
+        <translation>dónde se guarda el PDF (obligatorio)</translation>
+    </message>
+    <message>
+        <source>send a free-form message to every participant</source>
+        <translation>enviar un mensaje libre a cada participante</translation>
+    </message>
+    <message>
+        <source>subject after each participant&apos;s name (required)</source>
+        <translation>asunto tras el nombre de cada participante (obligatorio)</translation>
+    </message>
+    <message>
+        <source>message text from file F, &quot;-&quot; for standard input (required)</source>
+        <translation>texto del mensaje desde el archivo F, &quot;-&quot; para la entrada estándar (obligatorio)</translation>
+    </message>
+    <message>
+        <source>show or change the mail settings</source>
+        <translation>mostrar o cambiar los ajustes de correo</translation>
+    </message>
+    <message>
+        <source>Names: UseSMTP (1 = own SMTP client, 0 = system mailer), SMTPServer (host[:port]),
+SMTPAccountName (your address), SMTPUserName (your name), ServerRequiresAuthentication
+(1 or 0), MailerCommand (the system mailer), SMTPAuthMethod (password or oauth2),
+OAuthProvider (microsoft, google or custom), and for custom or to override a provider
+OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID, OAuthScopes. Changes are checked as the
+settings dialog checks them. The password is never taken on the command line: use
+--password-stdin. Secrets go to the system keyring; where there is none they are kept in
+the settings file only with --allow-file-secret (HOLLYMOOR_KEYRING=none: always the file).</source>
+        <translation>Nombres: UseSMTP (1 = cliente SMTP propio, 0 = programa de correo del sistema), SMTPServer
+(host[:puerto]), SMTPAccountName (su dirección), SMTPUserName (su nombre),
+ServerRequiresAuthentication (1 o 0), MailerCommand (el programa de correo del sistema),
+SMTPAuthMethod (password u oauth2), OAuthProvider (microsoft, google o custom) y, para
+custom o para sustituir a un proveedor, OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID,
+OAuthScopes. Los cambios se comprueban como los comprueba el diálogo de ajustes. La
+contraseña nunca se acepta en la línea de órdenes: use --password-stdin. Los secretos van
+al llavero del sistema; si no hay ninguno, solo se guardan en el archivo de ajustes con
+--allow-file-secret (HOLLYMOOR_KEYRING=none: siempre el archivo).</translation>
+    </message>
+    <message>
+        <source>print the settings (secrets masked) and where the secrets are kept</source>
+        <translation>mostrar los ajustes (secretos ocultos) y dónde se guardan los secretos</translation>
+    </message>
+    <message>
+        <source>change one setting</source>
+        <translation>cambiar un ajuste</translation>
+    </message>
+    <message>
+        <source>read the new password from the first line of standard input</source>
+        <translation>leer la nueva contraseña de la primera línea de la entrada estándar</translation>
+    </message>
+    <message>
+        <source>without a keyring, keep the password in the settings file</source>
+        <translation>sin llavero, guardar la contraseña en el archivo de ajustes</translation>
+    </message>
+    <message>
+        <source>send one test message to your own address and say how it went</source>
+        <translation>enviar un mensaje de prueba a su propia dirección e indicar cómo fue</translation>
+    </message>
+    <message>
+        <source>sign in with your mail provider in the browser (OAuth2)</source>
+        <translation>iniciar sesión con su proveedor de correo en el navegador (OAuth2)</translation>
+    </message>
+    <message>
+        <source>Prints &quot;Open this address to sign in: URL&quot;, opens the browser (unless --no-browser),
+and waits for the provider to send the browser back to this program on a loopback
+port. The sign-in is kept in the system keyring and used from then on
+(SMTPAuthMethod=oauth2); the access token is renewed before it runs out. The provider
+defaults to the one chosen before, else the one of your address. For custom, set
+OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID and OAuthScopes first (see &quot;settings&quot;).
+Exit status 0 when signed in, 1 when the sign-in was declined, failed or timed out.</source>
+        <translation>Muestra &quot;Abra esta dirección para iniciar sesión: URL&quot;, abre el navegador (salvo con
+--no-browser) y espera a que el proveedor devuelva el navegador a este programa por un
+puerto de bucle local. El inicio de sesión se guarda en el llavero del sistema y se usa
+desde entonces (SMTPAuthMethod=oauth2); el token de acceso se renueva antes de que
+caduque. El proveedor por defecto es el elegido antes o, si no, el de su dirección. Para
+custom, defina primero OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID y OAuthScopes
+(véase &quot;settings&quot;). Estado de salida 0 con la sesión iniciada, 1 si el inicio de sesión se
+rechazó, falló o se agotó el tiempo.</translation>
+    </message>
+    <message>
+        <source>microsoft, google or custom</source>
+        <translation>microsoft, google o custom</translation>
+    </message>
+    <message>
+        <source>only print the address; open it yourself, on this computer</source>
+        <translation>solo mostrar la dirección; ábrala usted mismo, en este equipo</translation>
+    </message>
+    <message>
+        <source>how long to wait for the browser (default 300)</source>
+        <translation>cuánto esperar al navegador (300 por defecto)</translation>
+    </message>
+    <message>
+        <source>without a keyring, keep the sign-in in the settings file</source>
+        <translation>sin llavero, guardar el inicio de sesión en el archivo de ajustes</translation>
+    </message>
+    <message>
+        <source>forget the sign-in with your mail provider</source>
+        <translation>olvidar el inicio de sesión con su proveedor de correo</translation>
+    </message>
+    <message>
+        <source>Removes the refresh and access tokens from the keyring or the settings file. Sending
+then needs a new login, or SMTPAuthMethod=password.</source>
+        <translation>Quita los tokens de renovación y de acceso del llavero o del archivo de ajustes. Para
+enviar hará falta entonces un nuevo login o SMTPAuthMethod=password.</translation>
+    </message>
+    <message>
+        <source>where &quot;Saved&quot;, &quot;History&quot; and &quot;smtp_session.log&quot; are kept</source>
+        <translation>dónde se guardan &quot;Saved&quot;, &quot;History&quot; y &quot;smtp_session.log&quot;</translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation>el archivo de ajustes</translation>
+    </message>
+    <message>
+        <source>show help (for a command: COMMAND --help)</source>
+        <translation>mostrar la ayuda (para una orden: COMMAND --help)</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>mostrar la versión</translation>
+    </message>
+    <message>
+        <source>Usage: hollymoor-cli [--data-dir DIR] [--config FILE] COMMAND [OPTIONS] [ARGS]
+
+The Hollymoor errands from a terminal or a script, with the same list files, archive,
+settings and session log as the desktop program.
+
+Commands:
+</source>
+        <translation>Uso: hollymoor-cli [--data-dir DIR] [--config FILE] COMMAND [OPTIONS] [ARGS]
+
+Las tareas de Hollymoor desde una terminal o un script, con los mismos archivos de lista,
+el mismo archivo histórico, los mismos ajustes y el mismo registro de sesión que el
+programa de escritorio.
+
+Órdenes:
+</translation>
+    </message>
+    <message>
+        <source>Global options:</source>
+        <translation>Opciones globales:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 success, 1 the errand failed (for example a message was not
+accepted), 2 bad usage or unreadable input, 3 no drawing exists.</source>
+        <translation>Estado de salida: 0 éxito, 1 la tarea falló (por ejemplo, no se aceptó un mensaje), 2 uso
+incorrecto o entrada ilegible, 3 no existe ningún sorteo posible.</translation>
+    </message>
+    <message>
+        <source>Usage: hollymoor-cli [global options]</source>
+        <translation>Uso: hollymoor-cli [opciones globales]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>nobody draws anyone they drew in the last N archived drawings (0 to 5; matched by address, else by name)</source>
+        <translation>nadie saca a alguien que ya sacó en los últimos N sorteos archivados (0 a 5; se reconoce por la dirección o, si no, por el nombre)</translation>
+    </message>
+    <message>
+        <source>the gifts run as one single loop through everybody</source>
+        <translation>los regalos forman un único círculo que pasa por todos</translation>
+    </message>
+    <message>
+        <source>nobody draws the person who draws them</source>
+        <translation>nadie saca a la persona que lo saca</translation>
+    </message>
 </context>
 <context>
     <name>Delivery</name>
@@ -189,6 +1049,81 @@ Modo de prueba: todos los mensajes se enviaron a %1, no a los participantes.</tr
     </message>
 </context>
 <context>
+    <name>Drawing</name>
+    <message>
+        <source>a drawing needs at least two participants</source>
+        <translation>un sorteo necesita al menos dos participantes</translation>
+    </message>
+    <message>
+        <source>every participant is excluded from giving to %1</source>
+        <translation>todos los participantes tienen excluido regalar a %1</translation>
+    </message>
+    <message>
+        <source>%1 is excluded from giving to every participant</source>
+        <translation>%1 tiene excluido regalar a todos los participantes</translation>
+    </message>
+    <message>
+        <source>no participant who may give to %1 has a receiver %1 may give to</source>
+        <translation>ningún participante que pueda regalar a %1 tiene un destinatario al que %1 pueda regalar</translation>
+    </message>
+    <message>
+        <source>once %1 leaves, nobody may give to the person %1 gives to</source>
+        <translation>cuando %1 se vaya, nadie podrá regalar a la persona a la que %1 regala</translation>
+    </message>
+    <message>
+        <source>the gift %1 would have given cannot be passed on without breaking an exclusion</source>
+        <translation>el regalo que %1 habría hecho no puede pasarse a otro sin romper una exclusión</translation>
+    </message>
+    <message>
+        <source>the archived drawing does not match the participants and their exclusions</source>
+        <translation>el sorteo archivado no coincide con los participantes y sus exclusiones</translation>
+    </message>
+    <message>
+        <source>everybody may give to and receive from at least half of the others</source>
+        <translation>cada uno puede regalar al menos a la mitad de los demás y recibir de ella</translation>
+    </message>
+    <message>
+        <source>a drawing was found</source>
+        <translation>se encontró un sorteo</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>participante %1</translation>
+    </message>
+    <message>
+        <source>A valid drawing exists.</source>
+        <translation>Existe un sorteo válido.</translation>
+    </message>
+    <message>
+        <source>Nobody may draw %1: everybody else excludes them.</source>
+        <translation>Nadie puede sacar a %1: todos los demás lo excluyen.</translation>
+    </message>
+    <message>
+        <source>%1 may draw nobody.</source>
+        <translation>%1 no pueden sacar a nadie.</translation>
+    </message>
+    <message>
+        <source>%1 may draw only %2: %3 for %4 givers.</source>
+        <translation>%1 solo pueden sacar a %2: %3 para %4 personas que regalan.</translation>
+    </message>
+    <message>
+        <source>%1 may give only among themselves, so no single loop can include everybody.</source>
+        <translation>%1 solo pueden regalarse entre sí, así que ningún círculo único puede incluir a todos.</translation>
+    </message>
+    <message>
+        <source>No single loop through everybody exists: every possible drawing was counted.</source>
+        <translation>No existe ningún círculo único que pase por todos: se contaron todos los sorteos posibles.</translation>
+    </message>
+    <message>
+        <source>Every possible drawing has two people drawing each other: every possible drawing was counted.</source>
+        <translation>En todos los sorteos posibles hay dos personas que se sacan mutuamente: se contaron todos los sorteos posibles.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Error version of file must be 3.0 or greater</source>
@@ -231,6 +1166,95 @@ Modo de prueba: todos los mensajes se enviaron a %1, no a los participantes.</tr
     <message>
         <source>Unable to open the help page [%1]: %2</source>
         <translation>No se puede abrir la página de ayuda [%1]: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ledger</name>
+    <message>
+        <source>cannot read the delivery ledger [%1]</source>
+        <translation>no se puede leer el registro de envíos [%1]</translation>
+    </message>
+    <message>
+        <source>[%1] is not a delivery ledger</source>
+        <translation>[%1] no es un registro de envíos</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] already holds a run</source>
+        <translation>el registro de envíos [%1] ya contiene un envío</translation>
+    </message>
+    <message>
+        <source>cannot write the delivery ledger [%1]: %2</source>
+        <translation>no se puede escribir el registro de envíos [%1]: %2</translation>
+    </message>
+    <message>
+        <source>not attempted</source>
+        <translation>no intentado</translation>
+    </message>
+    <message>
+        <source>in flight</source>
+        <translation>en curso</translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation>aceptado</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>rechazado</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>sin confirmar</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2: %3)</source>
+        <translation>%1 (%2: %3)</translation>
+    </message>
+    <message>
+        <source>%1: refused, %2</source>
+        <translation>%1: rechazado, %2</translation>
+    </message>
+    <message>
+        <source>%1: the connection ended before the server confirmed the message</source>
+        <translation>%1: la conexión terminó antes de que el servidor confirmara el mensaje</translation>
+    </message>
+    <message>
+        <source>%1: not sent</source>
+        <translation>%1: no enviado</translation>
+    </message>
+    <message>
+        <source>%1: not sent (last try: %2)</source>
+        <translation>%1: no enviado (último intento: %2)</translation>
+    </message>
+    <message>
+        <source>These participants were not notified:
+%1</source>
+        <translation>No se notificó a estos participantes:
+%1</translation>
+    </message>
+    <message>
+        <source>Re-Send Previous Drawing with the newest file in History and mark them to send their notifications again.</source>
+        <translation>Use «Reenviar el sorteo anterior» con el archivo más reciente de History y márquelos para volver a enviar sus notificaciones.</translation>
+    </message>
+    <message>
+        <source>no delivery ledger beside [%1]</source>
+        <translation>no hay registro de envíos junto a [%1]</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] records no deliveries</source>
+        <translation>el registro de envíos [%1] no contiene ningún envío</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] names %2 in row %3, which [%4] does not hold</source>
+        <translation>el registro de envíos [%1] nombra a %2 en la fila %3, que [%4] no contiene</translation>
     </message>
 </context>
 <context>
@@ -501,7 +1525,7 @@ La persona de la que has sido elegido Amigo Invisible<byte value="xd"/>
     <name>QObject</name>
     <message>
         <source>Add Late Participant</source>
-        <translation>Añadir participante tardío</translation>
+        <translation type="vanished">Añadir participante tardío</translation>
     </message>
     <message>
         <source>The newcomer&apos;s Secret Santa message goes to this address, so it is needed.</source>
@@ -575,6 +1599,89 @@ Compruebe que se puede escribir en esa carpeta y que el disco tiene espacio libr
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>the exclusion list field</source>
+        <translation>el campo de la lista de exclusiones</translation>
+    </message>
+    <message>
+        <source>the name field</source>
+        <translation>el campo del nombre</translation>
+    </message>
+    <message>
+        <source>the e-mail address field</source>
+        <translation>el campo de la dirección de correo</translation>
+    </message>
+    <message>
+        <source>the drawn name field</source>
+        <translation>el campo del nombre sacado</translation>
+    </message>
+    <message>
+        <source>the notes field</source>
+        <translation>el campo de las notas</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; holds a double quote (a quote may be missing)</source>
+        <translation>%1 &quot;%2&quot; contiene una comilla doble (puede que falte una)</translation>
+    </message>
+    <message>
+        <source>%1 has no closing quote</source>
+        <translation>%1 no tiene comilla de cierre</translation>
+    </message>
+    <message>
+        <source>%1 holds a stray double quote</source>
+        <translation>%1 contiene una comilla doble suelta</translation>
+    </message>
+    <message>
+        <source>the record ends after %1 field where %2 are expected (a quote may be missing, or the record is broken across lines)</source>
+        <translation>el registro termina tras %1 campo cuando se esperan %2 (puede que falte una comilla o que el registro esté partido en varias líneas)</translation>
+    </message>
+    <message>
+        <source>the record ends after %1 fields where %2 are expected (a quote may be missing, or the record is broken across lines)</source>
+        <translation>el registro termina tras %1 campos cuando se esperan %2 (puede que falte una comilla o que el registro esté partido en varias líneas)</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character</source>
+        <translation>%1 contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>el nombre está vacío</translation>
+    </message>
+    <message>
+        <source>the e-mail address holds a control character</source>
+        <translation>la dirección de correo contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>the e-mail address &quot;%1&quot; holds &quot;,&quot; (a quote may be missing)</source>
+        <translation>la dirección de correo &quot;%1&quot; contiene &quot;,&quot; (puede que falte una comilla)</translation>
+    </message>
+    <message>
+        <source>the e-mail address &quot;%1&quot; does not look like an e-mail address</source>
+        <translation>la dirección de correo &quot;%1&quot; no parece una dirección de correo</translation>
+    </message>
+    <message>
+        <source>the file ends before the record does</source>
+        <translation>el archivo termina antes que el registro</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>the file holds NUL characters: it is neither UTF-8, UTF-16 with a byte-order mark nor Windows-1252 text</source>
+        <translation>el archivo contiene caracteres NUL: no es UTF-8, ni UTF-16 con marca de orden de bytes, ni texto Windows-1252</translation>
+    </message>
+    <message>
+        <source>the file is damaged UTF-16 (big-endian): it ends in the middle of a character or holds a broken surrogate pair</source>
+        <translation>el archivo es UTF-16 dañado (big-endian): termina a mitad de un carácter o contiene un par sustituto roto</translation>
+    </message>
+    <message>
+        <source>the file is damaged UTF-16 (little-endian): it ends in the middle of a character or holds a broken surrogate pair</source>
+        <translation>el archivo es UTF-16 dañado (little-endian): termina a mitad de un carácter o contiene un par sustituto roto</translation>
+    </message>
+</context>
+<context>
     <name>Roster</name>
     <message>
         <source>Error while attempting to send messages</source>
@@ -601,6 +1708,10 @@ el nombre no puede contener ninguno de estos caracteres [&quot;]</translation>
     <message>
         <source>Error while deleting Participant</source>
         <translation>Error al eliminar al participante</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to log file [%1]</source>
+        <translation>Error al intentar guardar la información en el archivo de registro [%1]</translation>
     </message>
 </context>
 <context>

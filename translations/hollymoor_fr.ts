@@ -7,6 +7,867 @@
         <source>unknown language &apos;%1&apos; (known: %2)</source>
         <translation>langue inconnue &apos;%1&apos; (disponibles : %2)</translation>
     </message>
+    <message>
+        <source>--seed needs a whole number, not &apos;%1&apos;</source>
+        <translation>--seed attend un nombre entier, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; changing that one</source>
+        <translation>la version la plus récente de ce tirage est [%1] ; c&apos;est elle qui est modifiée</translation>
+    </message>
+    <message>
+        <source>notified:%1</source>
+        <translation>prévenus :%1</translation>
+    </message>
+    <message>
+        <source>archived: %1 (and .htm)</source>
+        <translation>archivé : %1 (et .htm)</translation>
+    </message>
+    <message>
+        <source>%1: not notified:%2</source>
+        <translation>%1 : non prévenus :%2</translation>
+    </message>
+    <message>
+        <source>to notify them: %1</source>
+        <translation>pour les prévenir : %1</translation>
+    </message>
+    <message>
+        <source>%1: no change keeps every exclusion: %2</source>
+        <translation>%1 : aucune modification ne respecte toutes les exclusions : %2</translation>
+    </message>
+    <message>
+        <source>%1: --%2 is required</source>
+        <translation>%1 : --%2 est obligatoire</translation>
+    </message>
+    <message>
+        <source>only a full redraw can include %1: add them to the roster and use hollymoor-cli send</source>
+        <translation>seul un nouveau tirage complet peut inclure %1 : ajoutez cette personne à la liste et utilisez hollymoor-cli send</translation>
+    </message>
+    <message>
+        <source>join: the change could not be archived; nothing was sent</source>
+        <translation>join : la modification n&apos;a pas pu être archivée ; rien n&apos;a été envoyé</translation>
+    </message>
+    <message>
+        <source>leave: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>leave : personne ne s&apos;appelle &apos;%1&apos; dans [%2]</translation>
+    </message>
+    <message>
+        <source>only a full redraw can go on without %1: remove them from the roster and use hollymoor-cli send</source>
+        <translation>seul un nouveau tirage complet peut se passer de %1 : retirez cette personne de la liste et utilisez hollymoor-cli send</translation>
+    </message>
+    <message>
+        <source>leave: the change could not be archived; nothing was sent</source>
+        <translation>leave : la modification n&apos;a pas pu être archivée ; rien n&apos;a été envoyé</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (see --help)</source>
+        <translation>commande inconnue &apos;%1&apos; (voir --help)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;--%1&apos; for &apos;%2&apos;</source>
+        <translation>option inconnue &apos;--%1&apos; pour &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;--%1&apos;</source>
+        <translation>option inconnue &apos;--%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; takes no value</source>
+        <translation>l&apos;option &apos;--%1&apos; ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; needs a value (%2)</source>
+        <translation>l&apos;option &apos;--%1&apos; attend une valeur (%2)</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; given more than once</source>
+        <translation>l&apos;option &apos;--%1&apos; est donnée plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>no command given (see --help)</source>
+        <translation>aucune commande indiquée (voir --help)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs %2</source>
+        <translation>&apos;%1&apos; attend %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; for &apos;%2&apos;</source>
+        <translation>argument inattendu &apos;%1&apos; pour &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>erreur : </translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>avertissement : </translation>
+    </message>
+    <message>
+        <source>[answered %1]</source>
+        <translation>[réponse : %1]</translation>
+    </message>
+    <message>
+        <source>the SMTP settings are incomplete (server, address and name are needed); see hollymoor-cli settings --help</source>
+        <translation>les réglages SMTP sont incomplets (il faut le serveur, l&apos;adresse et le nom) ; voir hollymoor-cli settings --help</translation>
+    </message>
+    <message>
+        <source>the SMTP server&apos;s port is not a number: [%1]</source>
+        <translation>le port du serveur SMTP n&apos;est pas un nombre : [%1]</translation>
+    </message>
+    <message>
+        <source>sign-in: %1</source>
+        <translation>connexion : %1</translation>
+    </message>
+    <message>
+        <source>not signed in with %1: run hollymoor-cli login first (or choose SMTPAuthMethod=password)</source>
+        <translation>pas connecté à %1 : lancez d&apos;abord hollymoor-cli login (ou choisissez SMTPAuthMethod=password)</translation>
+    </message>
+    <message>
+        <source>the system mailer [%1] is not installed; install one or choose SMTP (hollymoor-cli settings --set UseSMTP=1 ...)</source>
+        <translation>le programme d&apos;envoi du système [%1] n&apos;est pas installé ; installez-en un ou choisissez SMTP (hollymoor-cli settings --set UseSMTP=1 ...)</translation>
+    </message>
+    <message>
+        <source>warning: the re-send is not in the earlier ledger: %1</source>
+        <translation>avertissement : le renvoi ne figure pas dans le registre d&apos;envoi précédent : %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avertissement : %1</translation>
+    </message>
+    <message>
+        <source>warning: the sign-in could not be renewed: %1</source>
+        <translation>avertissement : la connexion n&apos;a pas pu être renouvelée : %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>nobody can give to %1 (everybody else excludes them)</source>
+        <translation>personne ne peut offrir à %1 (tous les autres l&apos;excluent)</translation>
+    </message>
+    <message>
+        <source>%1 cannot give to anybody</source>
+        <translation>%1 ne peut offrir à personne</translation>
+    </message>
+    <message>
+        <source>%1 can not give to anybody</source>
+        <translation>%1 ne peuvent offrir à personne</translation>
+    </message>
+    <message>
+        <source>%1 can only give to %2: %3 givers for %4 receiver</source>
+        <translation>%1 ne peuvent offrir qu&apos;à %2 : %3 donneurs pour %4 destinataire</translation>
+    </message>
+    <message>
+        <source>%1 can only give to %2: %3 givers for %4 receivers</source>
+        <translation>%1 ne peuvent offrir qu&apos;à %2 : %3 donneurs pour %4 destinataires</translation>
+    </message>
+    <message>
+        <source>%1 can only give among themselves, so no single loop can include everybody</source>
+        <translation>%1 ne peuvent offrir qu&apos;entre eux, donc aucune boucle unique ne peut inclure tout le monde</translation>
+    </message>
+    <message>
+        <source>no single loop runs through everybody (every possible drawing was counted)</source>
+        <translation>aucune boucle unique ne passe par tout le monde (chaque tirage possible a été compté)</translation>
+    </message>
+    <message>
+        <source>every possible drawing has two people drawing each other (every possible drawing was counted)</source>
+        <translation>chaque tirage possible contient deux personnes qui se tirent mutuellement (chaque tirage possible a été compté)</translation>
+    </message>
+    <message>
+        <source>the roster has no participants</source>
+        <translation>la liste n&apos;a aucun participant</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>ligne %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: empty name</source>
+        <translation>%1 : nom vide</translation>
+    </message>
+    <message>
+        <source>%1: invalid e-mail address &quot;%2&quot;</source>
+        <translation>%1 : adresse e-mail non valide &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1: exclusion &quot;%2&quot; names no participant</source>
+        <translation>%1 : l&apos;exclusion &quot;%2&quot; ne désigne aucun participant</translation>
+    </message>
+    <message>
+        <source>%1 participant</source>
+        <translation>%1 participant</translation>
+    </message>
+    <message>
+        <source>%1 participants</source>
+        <translation>%1 participants</translation>
+    </message>
+    <message>
+        <source>problem: %1</source>
+        <translation>problème : %1</translation>
+    </message>
+    <message>
+        <source>no drawing exists: %1</source>
+        <translation>aucun tirage n&apos;est possible : %1</translation>
+    </message>
+    <message>
+        <source>a drawing exists</source>
+        <translation>un tirage est possible</translation>
+    </message>
+    <message>
+        <source>draw: --seed needs a whole number, not &apos;%1&apos;</source>
+        <translation>draw : --seed attend un nombre entier, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>draw: the roster has no participants</source>
+        <translation>draw : la liste n&apos;a aucun participant</translation>
+    </message>
+    <message>
+        <source>reason: %1</source>
+        <translation>raison : %1</translation>
+    </message>
+    <message>
+        <source>A drawing was found for %1 participants (not shown; use --reveal).</source>
+        <translation>Un tirage a été trouvé pour %1 participants (non affiché ; utilisez --reveal).</translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>participant %1</translation>
+    </message>
+    <message>
+        <source>%1: --avoid-years needs a whole number from 0 to 5, not &apos;%2&apos;</source>
+        <translation>%1 : --avoid-years attend un nombre entier de 0 à 5, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>note: only %1 earlier drawing in %2</source>
+        <translation>remarque : seulement %1 tirage antérieur dans %2</translation>
+    </message>
+    <message>
+        <source>note: only %1 earlier drawings in %2</source>
+        <translation>remarque : seulement %1 tirages antérieurs dans %2</translation>
+    </message>
+    <message>
+        <source>avoiding the last %1 drawing</source>
+        <translation>en évitant le dernier tirage (%1)</translation>
+    </message>
+    <message>
+        <source>avoiding the last %1 drawings</source>
+        <translation>en évitant les %1 derniers tirages</translation>
+    </message>
+    <message>
+        <source>single loop</source>
+        <translation>boucle unique</translation>
+    </message>
+    <message>
+        <source>no swapped pairs</source>
+        <translation>pas de paires réciproques</translation>
+    </message>
+    <message>
+        <source>all options together</source>
+        <translation>toutes les options ensemble</translation>
+    </message>
+    <message>
+        <source>a drawing exists (%1)</source>
+        <translation>un tirage est possible (%1)</translation>
+    </message>
+    <message>
+        <source>unknown: none found within %1 seconds</source>
+        <translation>inconnu : aucun trouvé en %1 secondes</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected failure: %1</source>
+        <translation>échec inattendu : %1</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]: %2</source>
+        <translation>impossible de lire [%1] : %2</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]: it is a folder</source>
+        <translation>impossible de lire [%1] : c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]</source>
+        <translation>impossible de lire [%1]</translation>
+    </message>
+    <message>
+        <source>cannot read the message text [%1]</source>
+        <translation>impossible de lire le texte du message [%1]</translation>
+    </message>
+    <message>
+        <source>--test-address is empty</source>
+        <translation>--test-address est vide</translation>
+    </message>
+    <message>
+        <source>cannot use the data folder [%1]</source>
+        <translation>impossible d&apos;utiliser le dossier de données [%1]</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 messages accepted; not notified: %4</source>
+        <translation>%1 : %2 messages acceptés sur %3 ; non prévenus : %4</translation>
+    </message>
+    <message>
+        <source>%1: the drawing could not be archived, so nothing was sent</source>
+        <translation>%1 : le tirage n&apos;a pas pu être archivé, rien n&apos;a donc été envoyé</translation>
+    </message>
+    <message>
+        <source>send: the roster has no participants</source>
+        <translation>send : la liste n&apos;a aucun participant</translation>
+    </message>
+    <message>
+        <source>resend: name the participants with --to, or give --pending (not both)</source>
+        <translation>resend : désignez les participants avec --to, ou indiquez --pending (pas les deux)</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; re-sending from that one</source>
+        <translation>la version la plus récente de ce tirage est [%1] ; le renvoi part de celle-ci</translation>
+    </message>
+    <message>
+        <source>resend: %1</source>
+        <translation>resend : %1</translation>
+    </message>
+    <message>
+        <source>Everyone in [%1] was notified; nothing to re-send.</source>
+        <translation>Tout le monde dans [%1] a été prévenu ; rien à renvoyer.</translation>
+    </message>
+    <message>
+        <source>resend: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>resend : personne ne s&apos;appelle &apos;%1&apos; dans [%2]</translation>
+    </message>
+    <message>
+        <source>message: --subject and --body-file are required</source>
+        <translation>message : --subject et --body-file sont obligatoires</translation>
+    </message>
+    <message>
+        <source>message: the roster has no participants</source>
+        <translation>message : la liste n&apos;a aucun participant</translation>
+    </message>
+    <message>
+        <source>settings: %1 must be 1 or 0, not &apos;%2&apos;</source>
+        <translation>settings : %1 doit valoir 1 ou 0, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>settings: unknown setting &apos;%1&apos; (see hollymoor-cli settings --help)</source>
+        <translation>settings : réglage inconnu &apos;%1&apos; (voir hollymoor-cli settings --help)</translation>
+    </message>
+    <message>
+        <source>settings: no password on standard input</source>
+        <translation>settings : aucun mot de passe sur l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>the settings did not read back as written</source>
+        <translation>les réglages relus ne sont pas ceux qui ont été écrits</translation>
+    </message>
+    <message>
+        <source>settings: %1 must be one of %2, not &apos;%3&apos;</source>
+        <translation>settings : %1 doit être l&apos;un de %2, pas &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>settings : %1</translation>
+    </message>
+    <message>
+        <source>settings: --test changes nothing; run it on its own</source>
+        <translation>settings : --test ne modifie rien ; lancez-le seul</translation>
+    </message>
+    <message>
+        <source>settings: --allow-file-secret goes with --password-stdin</source>
+        <translation>settings : --allow-file-secret va avec --password-stdin</translation>
+    </message>
+    <message>
+        <source>settings: --set needs NAME=VALUE, not &apos;%1&apos;</source>
+        <translation>settings : --set attend NOM=VALEUR, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>settings: the password is not taken on the command line; use --password-stdin</source>
+        <translation>settings : le mot de passe n&apos;est pas accepté sur la ligne de commande ; utilisez --password-stdin</translation>
+    </message>
+    <message>
+        <source>settings: MailerCommand is empty</source>
+        <translation>settings : MailerCommand est vide</translation>
+    </message>
+    <message>
+        <source>settings: no system keyring is available, so the password was not saved; run again with --allow-file-secret to keep it in the settings file (readable only by you)</source>
+        <translation>settings : aucun trousseau système n&apos;est disponible, le mot de passe n&apos;a donc pas été enregistré ; relancez avec --allow-file-secret pour le garder dans le fichier de réglages (lisible par vous seul)</translation>
+    </message>
+    <message>
+        <source>warning: SMTP may now send the login and every message unencrypted when the server offers no STARTTLS</source>
+        <translation>avertissement : SMTP peut désormais envoyer l&apos;identification et chaque message sans chiffrement si le serveur ne propose pas STARTTLS</translation>
+    </message>
+    <message>
+        <source>settings: could not write [%1]: %2</source>
+        <translation>settings : impossible d&apos;écrire [%1] : %2</translation>
+    </message>
+    <message>
+        <source>login: --provider must be microsoft, google or custom, not &apos;%1&apos;</source>
+        <translation>login : --provider doit valoir microsoft, google ou custom, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>login: name the provider with --provider microsoft, google or custom</source>
+        <translation>login : indiquez le fournisseur avec --provider microsoft, google ou custom</translation>
+    </message>
+    <message>
+        <source>login: --timeout needs a whole number of seconds, not &apos;%1&apos;</source>
+        <translation>login : --timeout attend un nombre entier de secondes, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>login: %1</source>
+        <translation>login : %1</translation>
+    </message>
+    <message>
+        <source>Open this address to sign in: %1</source>
+        <translation>Ouvrez cette adresse pour vous connecter : %1</translation>
+    </message>
+    <message>
+        <source>no answer from the browser within %1 seconds</source>
+        <translation>aucune réponse du navigateur en %1 secondes</translation>
+    </message>
+    <message>
+        <source>login: %1; nothing was changed</source>
+        <translation>login : %1 ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>login: no system keyring is available, so the sign-in was not kept; run again with --allow-file-secret to keep it in the settings file (readable only by you)</source>
+        <translation>login : aucun trousseau système n&apos;est disponible, la connexion n&apos;a donc pas été conservée ; relancez avec --allow-file-secret pour la garder dans le fichier de réglages (lisible par vous seul)</translation>
+    </message>
+    <message>
+        <source>Signed in with %1; the sign-in is kept in the settings file.</source>
+        <translation>Connecté à %1 ; la connexion est conservée dans le fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>Signed in with %1; the sign-in is kept in the keyring.</source>
+        <translation>Connecté à %1 ; la connexion est conservée dans le trousseau.</translation>
+    </message>
+    <message>
+        <source>No SMTP server was set; it is now %1, the server of %2.</source>
+        <translation>Aucun serveur SMTP n&apos;était défini ; c&apos;est maintenant %1, le serveur de %2.</translation>
+    </message>
+    <message>
+        <source>logout: the sign-in could not be removed from [%1] or the keyring</source>
+        <translation>logout : la connexion n&apos;a pas pu être retirée de [%1] ni du trousseau</translation>
+    </message>
+    <message>
+        <source>Signed out: the sign-in with the provider is forgotten.</source>
+        <translation>Déconnecté : la connexion au fournisseur est oubliée.</translation>
+    </message>
+    <message>
+        <source>Signed out: the sign-in with %1 is forgotten.</source>
+        <translation>Déconnecté : la connexion à %1 est oubliée.</translation>
+    </message>
+    <message>
+        <source>Not signed in; there was nothing to forget.</source>
+        <translation>Pas connecté ; il n&apos;y avait rien à oublier.</translation>
+    </message>
+    <message>
+        <source>slips: --out FILE.pdf is required</source>
+        <translation>slips : --out FICHIER.pdf est obligatoire</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; printing that one</source>
+        <translation>la version la plus récente de ce tirage est [%1] ; c&apos;est elle qui est imprimée</translation>
+    </message>
+    <message>
+        <source>slips: give either --to or --pending</source>
+        <translation>slips : indiquez soit --to, soit --pending</translation>
+    </message>
+    <message>
+        <source>slips: %1</source>
+        <translation>slips : %1</translation>
+    </message>
+    <message>
+        <source>everybody was reached; no slips written</source>
+        <translation>tout le monde a été joint ; aucun billet écrit</translation>
+    </message>
+    <message>
+        <source>slips: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>slips : personne ne s&apos;appelle &apos;%1&apos; dans [%2]</translation>
+    </message>
+    <message>
+        <source>%1 slips written to %2</source>
+        <translation>%1 billets écrits dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>subject after the giver&apos;s name (default: the send dialog&apos;s subject)</source>
+        <translation>objet après le nom du donneur (par défaut : l&apos;objet de la fenêtre d&apos;envoi)</translation>
+    </message>
+    <message>
+        <source>message text from file F, &quot;-&quot; for standard input (default: the send dialog&apos;s text)</source>
+        <translation>texte du message tiré du fichier F, &quot;-&quot; pour l&apos;entrée standard (par défaut : le texte de la fenêtre d&apos;envoi)</translation>
+    </message>
+    <message>
+        <source>text before the receiver&apos;s name (default: the send dialog&apos;s trailer)</source>
+        <translation>texte avant le nom du destinataire (par défaut : la formule finale de la fenêtre d&apos;envoi)</translation>
+    </message>
+    <message>
+        <source>send every message to A instead of the participants (test mode)</source>
+        <translation>envoyer chaque message à A au lieu des participants (mode test)</translation>
+    </message>
+    <message>
+        <source>the gift budget, added to every notification</source>
+        <translation>le budget des cadeaux, ajouté à chaque notification</translation>
+    </message>
+    <message>
+        <source>the date of the exchange, added to every notification</source>
+        <translation>la date de l&apos;échange, ajoutée à chaque notification</translation>
+    </message>
+    <message>
+        <source>where the exchange takes place, added to every notification</source>
+        <translation>le lieu de l&apos;échange, ajouté à chaque notification</translation>
+    </message>
+    <message>
+        <source>the date to reply by, added to every notification</source>
+        <translation>la date limite de réponse, ajoutée à chaque notification</translation>
+    </message>
+    <message>
+        <source>language of the message&apos;s own texts: en, de, fr, es, nl or pl (default: the program&apos;s)</source>
+        <translation>langue des textes propres au message : en, de, fr, es, nl ou pl (par défaut : celle du programme)</translation>
+    </message>
+    <message>
+        <source>read a roster, report its problems and whether a drawing exists</source>
+        <translation>lire une liste, signaler ses problèmes et dire si un tirage est possible</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when a drawing exists, 3 when none exists (the reason names who cannot
+give or receive), 2 when the file cannot be read. With drawing options, one line per
+option says whether a drawing exists under it: exit status 3 when one is proven
+impossible, 1 when none was found within the time limit.</source>
+        <translation>Code de sortie : 0 si un tirage est possible, 3 si aucun ne l&apos;est (la raison nomme qui ne
+peut ni offrir ni recevoir), 2 si le fichier ne peut pas être lu. Avec des options de
+tirage, une ligne par option dit si un tirage est possible avec elle : code 3 si l&apos;une est
+prouvée impossible, 1 si aucun tirage n&apos;a été trouvé dans le temps imparti.</translation>
+    </message>
+    <message>
+        <source>draw once, without sending anything</source>
+        <translation>tirer une fois, sans rien envoyer</translation>
+    </message>
+    <message>
+        <source>Prints only that a drawing was found, unless --reveal is given. Exit status 3 when no
+drawing exists.</source>
+        <translation>N&apos;affiche que le fait qu&apos;un tirage a été trouvé, sauf avec --reveal. Code de sortie 3 si
+aucun tirage n&apos;est possible.</translation>
+    </message>
+    <message>
+        <source>seed the random source with N (repeatable drawings)</source>
+        <translation>initialiser la source aléatoire avec N (tirages reproductibles)</translation>
+    </message>
+    <message>
+        <source>print &quot;GIVER -&gt; RECEIVER&quot; for every participant, in roster order</source>
+        <translation>afficher &quot;GIVER -&gt; RECEIVER&quot; pour chaque participant, dans l&apos;ordre de la liste</translation>
+    </message>
+    <message>
+        <source>Calculate &amp; Send: draw unseen, archive and notify everyone</source>
+        <translation>Tirer &amp; envoyer : tirer sans regarder, archiver et prévenir tout le monde</translation>
+    </message>
+    <message>
+        <source>The drawing is archived under DATA-DIR/History (list file and HTML log) before any
+message leaves; mail goes by the configured path (see &quot;settings&quot;). Status texts go to
+standard error, the summary to standard output. Exit status 0 only when every message
+was accepted.</source>
+        <translation>Le tirage est archivé sous DATA-DIR/History (fichier de liste et journal HTML) avant qu&apos;un
+message ne parte ; le courrier suit la voie configurée (voir &quot;settings&quot;). Les textes
+d&apos;état vont sur l&apos;erreur standard, le résumé sur la sortie standard. Code de sortie 0
+seulement si chaque message a été accepté.</translation>
+    </message>
+    <message>
+        <source>re-send an archived drawing to the named participants, or to everyone not reached</source>
+        <translation>renvoyer un tirage archivé aux personnes nommées ou non jointes</translation>
+    </message>
+    <message>
+        <source>ARCHIVE.hmr is a list file from DATA-DIR/History. Only the participants named with --to
+are notified, with the receivers the archive holds; with --pending, everyone whose
+message the archive&apos;s delivery ledger does not record as accepted (a message whose
+answer never came is sent again).</source>
+        <translation>ARCHIVE.hmr est un fichier de liste de DATA-DIR/History. Seuls les participants nommés
+avec --to sont prévenus, avec les destinataires que l&apos;archive contient ; avec --pending,
+tous ceux dont le registre d&apos;envoi de l&apos;archive n&apos;inscrit pas le message comme accepté (un
+message dont la réponse n&apos;est jamais venue est renvoyé).</translation>
+    </message>
+    <message>
+        <source>a participant to notify (exact name; give it once per person)</source>
+        <translation>un participant à prévenir (nom exact ; à indiquer une fois par personne)</translation>
+    </message>
+    <message>
+        <source>notify everyone the archive&apos;s ledger does not record as reached</source>
+        <translation>prévenir tous ceux que le registre d&apos;envoi de l&apos;archive n&apos;inscrit pas comme joints</translation>
+    </message>
+    <message>
+        <source>add a late participant to a sent drawing, without a redraw</source>
+        <translation>ajouter un retardataire à un tirage envoyé, sans nouveau tirage</translation>
+    </message>
+    <message>
+        <source>One giver, chosen at random among those the exclusions allow, now gives to the newcomer,
+and the newcomer to that giver&apos;s former receiver. Exactly those two are notified; the
+giver&apos;s message says it replaces the earlier one. The change is archived as the next
+version beside ARCHIVE.hmr (&quot;-v2&quot;, &quot;-v3&quot;, ...), whose newest version is the one
+changed. Prints who was notified. Exit status 0, 1 when a message failed, 3 when no
+place keeps every exclusion.</source>
+        <translation>Un donneur, choisi au hasard parmi ceux que les exclusions permettent, offre désormais au
+nouveau venu, et le nouveau venu à l&apos;ancien destinataire de ce donneur. Seuls ces deux-là
+sont prévenus ; le message du donneur dit qu&apos;il remplace le précédent. La modification est
+archivée comme version suivante à côté d&apos;ARCHIVE.hmr (&quot;-v2&quot;, &quot;-v3&quot;, ...), dont la version
+la plus récente est celle modifiée. Affiche qui a été prévenu. Code de sortie 0, 1 si un
+message a échoué, 3 si aucune place ne respecte toutes les exclusions.</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s name (required)</source>
+        <translation>le nom du nouveau venu (obligatoire)</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s address (required)</source>
+        <translation>l&apos;adresse du nouveau venu (obligatoire)</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s notes, gift suggestions or instructions</source>
+        <translation>les notes du nouveau venu, idées de cadeaux ou consignes</translation>
+    </message>
+    <message>
+        <source>seed the random source with N (repeatable changes)</source>
+        <translation>initialiser la source aléatoire avec N (modifications reproductibles)</translation>
+    </message>
+    <message>
+        <source>take a participant out of a sent drawing, without a redraw</source>
+        <translation>retirer un participant d&apos;un tirage envoyé, sans nouveau tirage</translation>
+    </message>
+    <message>
+        <source>The leaver&apos;s giver now gives to the leaver&apos;s receiver when the exclusions allow it;
+otherwise as few givers as possible get a new receiver. Exactly the givers whose
+receiver changed are notified, archived and reported as for join.</source>
+        <translation>Le donneur de la personne qui part offre désormais au destinataire de celle-ci si les
+exclusions le permettent ; sinon, le moins de donneurs possible reçoivent un nouveau
+destinataire. Seuls les donneurs dont le destinataire a changé sont prévenus ; archivage
+et compte rendu comme pour join.</translation>
+    </message>
+    <message>
+        <source>the participant who leaves (required)</source>
+        <translation>le participant qui part (obligatoire)</translation>
+    </message>
+    <message>
+        <source>print sealed slips of an archived drawing for people without e-mail</source>
+        <translation>imprimer les billets scellés d&apos;un tirage archivé pour qui n&apos;a pas d&apos;e-mail</translation>
+    </message>
+    <message>
+        <source>Writes a PDF to print on both sides of the paper (flip on the long edge): odd pages show
+only the givers&apos; names, the even page behind each the receivers and their notes. Cut,
+fold each slip along its dotted line with the printed back inwards, and hand it out
+unseen. One slip per participant, per person named with --to, or with --pending per
+giver the archive&apos;s delivery ledgers do not record as reached.</source>
+        <translation>Écrit un PDF à imprimer recto verso (retournement sur le bord long) : les pages impaires
+ne montrent que les noms des donneurs, la page paire derrière chacune les destinataires et
+leurs notes. Découpez, pliez chaque billet le long de sa ligne pointillée, verso imprimé
+vers l&apos;intérieur, et distribuez-le sans le regarder. Un billet par participant, par
+personne nommée avec --to, ou avec --pending par donneur que les registres d&apos;envoi de
+l&apos;archive n&apos;inscrivent pas comme joint.</translation>
+    </message>
+    <message>
+        <source>print the slip of this participant (give it once per person)</source>
+        <translation>imprimer le billet de ce participant (à indiquer une fois par personne)</translation>
+    </message>
+    <message>
+        <source>print the slips of the givers no message reached</source>
+        <translation>imprimer les billets des donneurs qu&apos;aucun message n&apos;a atteints</translation>
+    </message>
+    <message>
+        <source>where the PDF goes (required)</source>
+        <translation>où écrire le PDF (obligatoire)</translation>
+    </message>
+    <message>
+        <source>send a free-form message to every participant</source>
+        <translation>envoyer un message libre à chaque participant</translation>
+    </message>
+    <message>
+        <source>subject after each participant&apos;s name (required)</source>
+        <translation>objet après le nom de chaque participant (obligatoire)</translation>
+    </message>
+    <message>
+        <source>message text from file F, &quot;-&quot; for standard input (required)</source>
+        <translation>texte du message tiré du fichier F, &quot;-&quot; pour l&apos;entrée standard (obligatoire)</translation>
+    </message>
+    <message>
+        <source>show or change the mail settings</source>
+        <translation>afficher ou modifier les réglages de courrier</translation>
+    </message>
+    <message>
+        <source>Names: UseSMTP (1 = own SMTP client, 0 = system mailer), SMTPServer (host[:port]),
+SMTPAccountName (your address), SMTPUserName (your name), ServerRequiresAuthentication
+(1 or 0), MailerCommand (the system mailer), SMTPAuthMethod (password or oauth2),
+OAuthProvider (microsoft, google or custom), and for custom or to override a provider
+OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID, OAuthScopes. Changes are checked as the
+settings dialog checks them. The password is never taken on the command line: use
+--password-stdin. Secrets go to the system keyring; where there is none they are kept in
+the settings file only with --allow-file-secret (HOLLYMOOR_KEYRING=none: always the file).</source>
+        <translation>Noms : UseSMTP (1 = client SMTP intégré, 0 = programme d&apos;envoi du système), SMTPServer
+(hôte[:port]), SMTPAccountName (votre adresse), SMTPUserName (votre nom),
+ServerRequiresAuthentication (1 ou 0), MailerCommand (le programme d&apos;envoi du système),
+SMTPAuthMethod (password ou oauth2), OAuthProvider (microsoft, google ou custom) et, pour
+custom ou pour remplacer un fournisseur, OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID,
+OAuthScopes. Les modifications sont vérifiées comme la fenêtre des réglages les vérifie.
+Le mot de passe n&apos;est jamais accepté sur la ligne de commande : utilisez --password-stdin.
+Les secrets vont dans le trousseau du système ; s&apos;il n&apos;y en a pas, ils ne sont gardés dans
+le fichier de réglages qu&apos;avec --allow-file-secret (HOLLYMOOR_KEYRING=none : toujours le
+fichier).</translation>
+    </message>
+    <message>
+        <source>print the settings (secrets masked) and where the secrets are kept</source>
+        <translation>afficher les réglages (secrets masqués) et l&apos;endroit où les secrets sont gardés</translation>
+    </message>
+    <message>
+        <source>change one setting</source>
+        <translation>modifier un réglage</translation>
+    </message>
+    <message>
+        <source>read the new password from the first line of standard input</source>
+        <translation>lire le nouveau mot de passe sur la première ligne de l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>without a keyring, keep the password in the settings file</source>
+        <translation>sans trousseau, garder le mot de passe dans le fichier de réglages</translation>
+    </message>
+    <message>
+        <source>send one test message to your own address and say how it went</source>
+        <translation>envoyer un message de test à votre propre adresse et dire comment cela s&apos;est passé</translation>
+    </message>
+    <message>
+        <source>sign in with your mail provider in the browser (OAuth2)</source>
+        <translation>se connecter à votre fournisseur de courrier dans le navigateur (OAuth2)</translation>
+    </message>
+    <message>
+        <source>Prints &quot;Open this address to sign in: URL&quot;, opens the browser (unless --no-browser),
+and waits for the provider to send the browser back to this program on a loopback
+port. The sign-in is kept in the system keyring and used from then on
+(SMTPAuthMethod=oauth2); the access token is renewed before it runs out. The provider
+defaults to the one chosen before, else the one of your address. For custom, set
+OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID and OAuthScopes first (see &quot;settings&quot;).
+Exit status 0 when signed in, 1 when the sign-in was declined, failed or timed out.</source>
+        <translation>Affiche &quot;Ouvrez cette adresse pour vous connecter : URL&quot;, ouvre le navigateur (sauf avec
+--no-browser) et attend que le fournisseur renvoie le navigateur vers ce programme sur un
+port de bouclage. La connexion est gardée dans le trousseau du système et utilisée dès
+lors (SMTPAuthMethod=oauth2) ; le jeton d&apos;accès est renouvelé avant son expiration. Le
+fournisseur par défaut est celui choisi auparavant, sinon celui de votre adresse. Pour
+custom, définissez d&apos;abord OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID et OAuthScopes
+(voir &quot;settings&quot;). Code de sortie 0 une fois connecté, 1 si la connexion a été refusée, a
+échoué ou a expiré.</translation>
+    </message>
+    <message>
+        <source>microsoft, google or custom</source>
+        <translation>microsoft, google ou custom</translation>
+    </message>
+    <message>
+        <source>only print the address; open it yourself, on this computer</source>
+        <translation>afficher seulement l&apos;adresse ; ouvrez-la vous-même, sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>how long to wait for the browser (default 300)</source>
+        <translation>durée d&apos;attente du navigateur (300 par défaut)</translation>
+    </message>
+    <message>
+        <source>without a keyring, keep the sign-in in the settings file</source>
+        <translation>sans trousseau, garder la connexion dans le fichier de réglages</translation>
+    </message>
+    <message>
+        <source>forget the sign-in with your mail provider</source>
+        <translation>oublier la connexion à votre fournisseur de courrier</translation>
+    </message>
+    <message>
+        <source>Removes the refresh and access tokens from the keyring or the settings file. Sending
+then needs a new login, or SMTPAuthMethod=password.</source>
+        <translation>Retire les jetons d&apos;actualisation et d&apos;accès du trousseau ou du fichier de réglages.
+L&apos;envoi demande alors un nouveau login, ou SMTPAuthMethod=password.</translation>
+    </message>
+    <message>
+        <source>where &quot;Saved&quot;, &quot;History&quot; and &quot;smtp_session.log&quot; are kept</source>
+        <translation>où se trouvent &quot;Saved&quot;, &quot;History&quot; et &quot;smtp_session.log&quot;</translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation>le fichier de réglages</translation>
+    </message>
+    <message>
+        <source>show help (for a command: COMMAND --help)</source>
+        <translation>afficher l&apos;aide (pour une commande : COMMAND --help)</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>afficher la version</translation>
+    </message>
+    <message>
+        <source>Usage: hollymoor-cli [--data-dir DIR] [--config FILE] COMMAND [OPTIONS] [ARGS]
+
+The Hollymoor errands from a terminal or a script, with the same list files, archive,
+settings and session log as the desktop program.
+
+Commands:
+</source>
+        <translation>Usage : hollymoor-cli [--data-dir DIR] [--config FILE] COMMAND [OPTIONS] [ARGS]
+
+Les tâches de Hollymoor depuis un terminal ou un script, avec les mêmes fichiers de
+liste, la même archive, les mêmes réglages et le même journal de session que le
+programme de bureau.
+
+Commandes :
+</translation>
+    </message>
+    <message>
+        <source>Global options:</source>
+        <translation>Options globales :</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 success, 1 the errand failed (for example a message was not
+accepted), 2 bad usage or unreadable input, 3 no drawing exists.</source>
+        <translation>Code de sortie : 0 succès, 1 la tâche a échoué (par exemple un message n&apos;a pas été
+accepté), 2 mauvaise utilisation ou entrée illisible, 3 aucun tirage possible.</translation>
+    </message>
+    <message>
+        <source>Usage: hollymoor-cli [global options]</source>
+        <translation>Usage : hollymoor-cli [options globales]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>nobody draws anyone they drew in the last N archived drawings (0 to 5; matched by address, else by name)</source>
+        <translation>personne ne tire quelqu&apos;un qu&apos;il a tiré dans les N derniers tirages archivés (0 à 5 ; reconnu par l&apos;adresse, sinon par le nom)</translation>
+    </message>
+    <message>
+        <source>the gifts run as one single loop through everybody</source>
+        <translation>les cadeaux forment une seule boucle passant par tout le monde</translation>
+    </message>
+    <message>
+        <source>nobody draws the person who draws them</source>
+        <translation>personne ne tire la personne qui le tire</translation>
+    </message>
 </context>
 <context>
     <name>Delivery</name>
@@ -189,6 +1050,81 @@ Mode test : tous les messages sont partis à %1, pas aux participants.</translat
     </message>
 </context>
 <context>
+    <name>Drawing</name>
+    <message>
+        <source>a drawing needs at least two participants</source>
+        <translation>un tirage demande au moins deux participants</translation>
+    </message>
+    <message>
+        <source>every participant is excluded from giving to %1</source>
+        <translation>chaque participant est exclu d&apos;offrir à %1</translation>
+    </message>
+    <message>
+        <source>%1 is excluded from giving to every participant</source>
+        <translation>%1 est exclu d&apos;offrir à tous les participants</translation>
+    </message>
+    <message>
+        <source>no participant who may give to %1 has a receiver %1 may give to</source>
+        <translation>aucun participant pouvant offrir à %1 n&apos;a un destinataire auquel %1 peut offrir</translation>
+    </message>
+    <message>
+        <source>once %1 leaves, nobody may give to the person %1 gives to</source>
+        <translation>une fois %1 parti, personne ne peut offrir à la personne à qui %1 offre</translation>
+    </message>
+    <message>
+        <source>the gift %1 would have given cannot be passed on without breaking an exclusion</source>
+        <translation>le cadeau que %1 aurait offert ne peut pas être transmis sans enfreindre une exclusion</translation>
+    </message>
+    <message>
+        <source>the archived drawing does not match the participants and their exclusions</source>
+        <translation>le tirage archivé ne correspond pas aux participants et à leurs exclusions</translation>
+    </message>
+    <message>
+        <source>everybody may give to and receive from at least half of the others</source>
+        <translation>chacun peut offrir à au moins la moitié des autres et recevoir d&apos;eux</translation>
+    </message>
+    <message>
+        <source>a drawing was found</source>
+        <translation>un tirage a été trouvé</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>participant %1</translation>
+    </message>
+    <message>
+        <source>A valid drawing exists.</source>
+        <translation>Un tirage valable est possible.</translation>
+    </message>
+    <message>
+        <source>Nobody may draw %1: everybody else excludes them.</source>
+        <translation>Personne ne peut tirer %1 : tous les autres l&apos;excluent.</translation>
+    </message>
+    <message>
+        <source>%1 may draw nobody.</source>
+        <translation>%1 ne peuvent tirer personne.</translation>
+    </message>
+    <message>
+        <source>%1 may draw only %2: %3 for %4 givers.</source>
+        <translation>%1 ne peuvent tirer que %2 : %3 pour %4 donneurs.</translation>
+    </message>
+    <message>
+        <source>%1 may give only among themselves, so no single loop can include everybody.</source>
+        <translation>%1 ne peuvent offrir qu&apos;entre eux, donc aucune boucle unique ne peut inclure tout le monde.</translation>
+    </message>
+    <message>
+        <source>No single loop through everybody exists: every possible drawing was counted.</source>
+        <translation>Aucune boucle unique ne passe par tout le monde : chaque tirage possible a été compté.</translation>
+    </message>
+    <message>
+        <source>Every possible drawing has two people drawing each other: every possible drawing was counted.</source>
+        <translation>Chaque tirage possible contient deux personnes qui se tirent mutuellement : chaque tirage possible a été compté.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Error version of file must be 3.0 or greater</source>
@@ -231,6 +1167,95 @@ Mode test : tous les messages sont partis à %1, pas aux participants.</translat
     <message>
         <source>Unable to open the help page [%1]: %2</source>
         <translation>Impossible d&apos;ouvrir la page d&apos;aide [%1] : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ledger</name>
+    <message>
+        <source>cannot read the delivery ledger [%1]</source>
+        <translation>impossible de lire le registre d&apos;envoi [%1]</translation>
+    </message>
+    <message>
+        <source>[%1] is not a delivery ledger</source>
+        <translation>[%1] n&apos;est pas un registre d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] already holds a run</source>
+        <translation>le registre d&apos;envoi [%1] contient déjà un envoi</translation>
+    </message>
+    <message>
+        <source>cannot write the delivery ledger [%1]: %2</source>
+        <translation>impossible d&apos;écrire le registre d&apos;envoi [%1] : %2</translation>
+    </message>
+    <message>
+        <source>not attempted</source>
+        <translation>pas tenté</translation>
+    </message>
+    <message>
+        <source>in flight</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation>accepté</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refusé</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>non confirmé</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2: %3)</source>
+        <translation>%1 (%2 : %3)</translation>
+    </message>
+    <message>
+        <source>%1: refused, %2</source>
+        <translation>%1 : refusé, %2</translation>
+    </message>
+    <message>
+        <source>%1: the connection ended before the server confirmed the message</source>
+        <translation>%1 : la connexion s&apos;est terminée avant que le serveur confirme le message</translation>
+    </message>
+    <message>
+        <source>%1: not sent</source>
+        <translation>%1 : pas envoyé</translation>
+    </message>
+    <message>
+        <source>%1: not sent (last try: %2)</source>
+        <translation>%1 : pas envoyé (dernier essai : %2)</translation>
+    </message>
+    <message>
+        <source>These participants were not notified:
+%1</source>
+        <translation>Ces participants n&apos;ont pas été prévenus :
+%1</translation>
+    </message>
+    <message>
+        <source>Re-Send Previous Drawing with the newest file in History and mark them to send their notifications again.</source>
+        <translation>Choisissez « Renvoyer le tirage précédent » avec le fichier le plus récent de History et marquez-les pour renvoyer leurs notifications.</translation>
+    </message>
+    <message>
+        <source>no delivery ledger beside [%1]</source>
+        <translation>aucun registre d&apos;envoi à côté de [%1]</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] records no deliveries</source>
+        <translation>le registre d&apos;envoi [%1] n&apos;inscrit aucun envoi</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] names %2 in row %3, which [%4] does not hold</source>
+        <translation>le registre d&apos;envoi [%1] nomme %2 à la ligne %3, que [%4] ne contient pas</translation>
     </message>
 </context>
 <context>
@@ -501,7 +1526,7 @@ La personne dont vous avez été choisi(e) comme Père Noël secret<byte value="
     <name>QObject</name>
     <message>
         <source>Add Late Participant</source>
-        <translation>Ajouter un participant retardataire</translation>
+        <translation type="vanished">Ajouter un participant retardataire</translation>
     </message>
     <message>
         <source>The newcomer&apos;s Secret Santa message goes to this address, so it is needed.</source>
@@ -575,6 +1600,89 @@ Vérifiez que ce dossier est accessible en écriture et que le disque a de l&apo
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>the exclusion list field</source>
+        <translation>le champ de la liste d&apos;exclusions</translation>
+    </message>
+    <message>
+        <source>the name field</source>
+        <translation>le champ du nom</translation>
+    </message>
+    <message>
+        <source>the e-mail address field</source>
+        <translation>le champ de l&apos;adresse e-mail</translation>
+    </message>
+    <message>
+        <source>the drawn name field</source>
+        <translation>le champ du nom tiré</translation>
+    </message>
+    <message>
+        <source>the notes field</source>
+        <translation>le champ des notes</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; holds a double quote (a quote may be missing)</source>
+        <translation>%1 &quot;%2&quot; contient un guillemet double (il en manque peut-être un)</translation>
+    </message>
+    <message>
+        <source>%1 has no closing quote</source>
+        <translation>%1 n&apos;a pas de guillemet fermant</translation>
+    </message>
+    <message>
+        <source>%1 holds a stray double quote</source>
+        <translation>%1 contient un guillemet double égaré</translation>
+    </message>
+    <message>
+        <source>the record ends after %1 field where %2 are expected (a quote may be missing, or the record is broken across lines)</source>
+        <translation>l&apos;enregistrement se termine après %1 champ alors que %2 sont attendus (il manque peut-être un guillemet, ou l&apos;enregistrement est coupé sur plusieurs lignes)</translation>
+    </message>
+    <message>
+        <source>the record ends after %1 fields where %2 are expected (a quote may be missing, or the record is broken across lines)</source>
+        <translation>l&apos;enregistrement se termine après %1 champs alors que %2 sont attendus (il manque peut-être un guillemet, ou l&apos;enregistrement est coupé sur plusieurs lignes)</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character</source>
+        <translation>%1 contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>le nom est vide</translation>
+    </message>
+    <message>
+        <source>the e-mail address holds a control character</source>
+        <translation>l&apos;adresse e-mail contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the e-mail address &quot;%1&quot; holds &quot;,&quot; (a quote may be missing)</source>
+        <translation>l&apos;adresse e-mail &quot;%1&quot; contient &quot;,&quot; (il manque peut-être un guillemet)</translation>
+    </message>
+    <message>
+        <source>the e-mail address &quot;%1&quot; does not look like an e-mail address</source>
+        <translation>l&apos;adresse e-mail &quot;%1&quot; ne ressemble pas à une adresse e-mail</translation>
+    </message>
+    <message>
+        <source>the file ends before the record does</source>
+        <translation>le fichier se termine avant l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>the file holds NUL characters: it is neither UTF-8, UTF-16 with a byte-order mark nor Windows-1252 text</source>
+        <translation>le fichier contient des caractères NUL : ce n&apos;est ni de l&apos;UTF-8, ni de l&apos;UTF-16 avec indicateur d&apos;ordre des octets, ni du texte Windows-1252</translation>
+    </message>
+    <message>
+        <source>the file is damaged UTF-16 (big-endian): it ends in the middle of a character or holds a broken surrogate pair</source>
+        <translation>le fichier est de l&apos;UTF-16 endommagé (gros-boutiste) : il se termine au milieu d&apos;un caractère ou contient une paire de substitution cassée</translation>
+    </message>
+    <message>
+        <source>the file is damaged UTF-16 (little-endian): it ends in the middle of a character or holds a broken surrogate pair</source>
+        <translation>le fichier est de l&apos;UTF-16 endommagé (petit-boutiste) : il se termine au milieu d&apos;un caractère ou contient une paire de substitution cassée</translation>
+    </message>
+</context>
+<context>
     <name>Roster</name>
     <message>
         <source>Error while attempting to send messages</source>
@@ -601,6 +1709,10 @@ le nom ne peut contenir aucun de ces caractères [&quot;]</translation>
     <message>
         <source>Error while deleting Participant</source>
         <translation>Erreur lors de la suppression du participant</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to log file [%1]</source>
+        <translation>Erreur lors de l&apos;enregistrement des informations dans le fichier journal [%1]</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,865 @@
         <source>unknown language &apos;%1&apos; (known: %2)</source>
         <translation>onbekende taal &apos;%1&apos; (beschikbaar: %2)</translation>
     </message>
+    <message>
+        <source>--seed needs a whole number, not &apos;%1&apos;</source>
+        <translation>--seed verwacht een geheel getal, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; changing that one</source>
+        <translation>de nieuwste versie van deze loting is [%1]; die wordt gewijzigd</translation>
+    </message>
+    <message>
+        <source>notified:%1</source>
+        <translation>ingelicht:%1</translation>
+    </message>
+    <message>
+        <source>archived: %1 (and .htm)</source>
+        <translation>gearchiveerd: %1 (en .htm)</translation>
+    </message>
+    <message>
+        <source>%1: not notified:%2</source>
+        <translation>%1: niet ingelicht:%2</translation>
+    </message>
+    <message>
+        <source>to notify them: %1</source>
+        <translation>om hen in te lichten: %1</translation>
+    </message>
+    <message>
+        <source>%1: no change keeps every exclusion: %2</source>
+        <translation>%1: geen enkele wijziging respecteert alle uitsluitingen: %2</translation>
+    </message>
+    <message>
+        <source>%1: --%2 is required</source>
+        <translation>%1: --%2 is verplicht</translation>
+    </message>
+    <message>
+        <source>only a full redraw can include %1: add them to the roster and use hollymoor-cli send</source>
+        <translation>alleen een volledig nieuwe loting kan %1 opnemen: voeg deze persoon toe aan de lijst en gebruik hollymoor-cli send</translation>
+    </message>
+    <message>
+        <source>join: the change could not be archived; nothing was sent</source>
+        <translation>join: de wijziging kon niet worden gearchiveerd; er is niets verzonden</translation>
+    </message>
+    <message>
+        <source>leave: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>leave: niemand met de naam &apos;%1&apos; in [%2]</translation>
+    </message>
+    <message>
+        <source>only a full redraw can go on without %1: remove them from the roster and use hollymoor-cli send</source>
+        <translation>alleen een volledig nieuwe loting kan zonder %1: verwijder deze persoon uit de lijst en gebruik hollymoor-cli send</translation>
+    </message>
+    <message>
+        <source>leave: the change could not be archived; nothing was sent</source>
+        <translation>leave: de wijziging kon niet worden gearchiveerd; er is niets verzonden</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>onbekende optie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (see --help)</source>
+        <translation>onbekende opdracht &apos;%1&apos; (zie --help)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;--%1&apos; for &apos;%2&apos;</source>
+        <translation>onbekende optie &apos;--%1&apos; voor &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;--%1&apos;</source>
+        <translation>onbekende optie &apos;--%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; takes no value</source>
+        <translation>optie &apos;--%1&apos; neemt geen waarde aan</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; needs a value (%2)</source>
+        <translation>optie &apos;--%1&apos; verwacht een waarde (%2)</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; given more than once</source>
+        <translation>optie &apos;--%1&apos; is meer dan eens opgegeven</translation>
+    </message>
+    <message>
+        <source>no command given (see --help)</source>
+        <translation>geen opdracht opgegeven (zie --help)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs %2</source>
+        <translation>&apos;%1&apos; verwacht %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; for &apos;%2&apos;</source>
+        <translation>onverwacht argument &apos;%1&apos; voor &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Afbreken</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>fout: </translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>waarschuwing: </translation>
+    </message>
+    <message>
+        <source>[answered %1]</source>
+        <translation>[beantwoord met %1]</translation>
+    </message>
+    <message>
+        <source>the SMTP settings are incomplete (server, address and name are needed); see hollymoor-cli settings --help</source>
+        <translation>de SMTP-instellingen zijn onvolledig (server, adres en naam zijn nodig); zie hollymoor-cli settings --help</translation>
+    </message>
+    <message>
+        <source>the SMTP server&apos;s port is not a number: [%1]</source>
+        <translation>de poort van de SMTP-server is geen getal: [%1]</translation>
+    </message>
+    <message>
+        <source>sign-in: %1</source>
+        <translation>aanmelding: %1</translation>
+    </message>
+    <message>
+        <source>not signed in with %1: run hollymoor-cli login first (or choose SMTPAuthMethod=password)</source>
+        <translation>niet aangemeld bij %1: voer eerst hollymoor-cli login uit (of kies SMTPAuthMethod=password)</translation>
+    </message>
+    <message>
+        <source>the system mailer [%1] is not installed; install one or choose SMTP (hollymoor-cli settings --set UseSMTP=1 ...)</source>
+        <translation>het mailprogramma van het systeem [%1] is niet geïnstalleerd; installeer er een of kies SMTP (hollymoor-cli settings --set UseSMTP=1 ...)</translation>
+    </message>
+    <message>
+        <source>warning: the re-send is not in the earlier ledger: %1</source>
+        <translation>waarschuwing: het opnieuw verzenden staat niet in het eerdere verzendlogboek: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>waarschuwing: %1</translation>
+    </message>
+    <message>
+        <source>warning: the sign-in could not be renewed: %1</source>
+        <translation>waarschuwing: de aanmelding kon niet worden vernieuwd: %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> en </translation>
+    </message>
+    <message>
+        <source>nobody can give to %1 (everybody else excludes them)</source>
+        <translation>niemand kan %1 iets geven (alle anderen sluiten deze persoon uit)</translation>
+    </message>
+    <message>
+        <source>%1 cannot give to anybody</source>
+        <translation>%1 kan niemand iets geven</translation>
+    </message>
+    <message>
+        <source>%1 can not give to anybody</source>
+        <translation>%1 kunnen niemand iets geven</translation>
+    </message>
+    <message>
+        <source>%1 can only give to %2: %3 givers for %4 receiver</source>
+        <translation>%1 kunnen alleen %2 iets geven: %3 gevers voor %4 ontvanger</translation>
+    </message>
+    <message>
+        <source>%1 can only give to %2: %3 givers for %4 receivers</source>
+        <translation>%1 kunnen alleen %2 iets geven: %3 gevers voor %4 ontvangers</translation>
+    </message>
+    <message>
+        <source>%1 can only give among themselves, so no single loop can include everybody</source>
+        <translation>%1 kunnen alleen elkaar iets geven, dus geen enkele kring kan iedereen omvatten</translation>
+    </message>
+    <message>
+        <source>no single loop runs through everybody (every possible drawing was counted)</source>
+        <translation>geen enkele kring loopt langs iedereen (elke mogelijke loting is geteld)</translation>
+    </message>
+    <message>
+        <source>every possible drawing has two people drawing each other (every possible drawing was counted)</source>
+        <translation>in elke mogelijke loting trekken twee mensen elkaar (elke mogelijke loting is geteld)</translation>
+    </message>
+    <message>
+        <source>the roster has no participants</source>
+        <translation>de lijst heeft geen deelnemers</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>rij %1</translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>rij %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: empty name</source>
+        <translation>%1: lege naam</translation>
+    </message>
+    <message>
+        <source>%1: invalid e-mail address &quot;%2&quot;</source>
+        <translation>%1: ongeldig e-mailadres &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1: exclusion &quot;%2&quot; names no participant</source>
+        <translation>%1: uitsluiting &quot;%2&quot; verwijst naar geen enkele deelnemer</translation>
+    </message>
+    <message>
+        <source>%1 participant</source>
+        <translation>%1 deelnemer</translation>
+    </message>
+    <message>
+        <source>%1 participants</source>
+        <translation>%1 deelnemers</translation>
+    </message>
+    <message>
+        <source>problem: %1</source>
+        <translation>probleem: %1</translation>
+    </message>
+    <message>
+        <source>no drawing exists: %1</source>
+        <translation>er is geen loting mogelijk: %1</translation>
+    </message>
+    <message>
+        <source>a drawing exists</source>
+        <translation>er is een loting mogelijk</translation>
+    </message>
+    <message>
+        <source>draw: --seed needs a whole number, not &apos;%1&apos;</source>
+        <translation>draw: --seed verwacht een geheel getal, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>draw: the roster has no participants</source>
+        <translation>draw: de lijst heeft geen deelnemers</translation>
+    </message>
+    <message>
+        <source>reason: %1</source>
+        <translation>reden: %1</translation>
+    </message>
+    <message>
+        <source>A drawing was found for %1 participants (not shown; use --reveal).</source>
+        <translation>Er is een loting gevonden voor %1 deelnemers (niet getoond; gebruik --reveal).</translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>deelnemer %1</translation>
+    </message>
+    <message>
+        <source>%1: --avoid-years needs a whole number from 0 to 5, not &apos;%2&apos;</source>
+        <translation>%1: --avoid-years verwacht een geheel getal van 0 tot en met 5, niet &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>note: only %1 earlier drawing in %2</source>
+        <translation>let op: slechts %1 eerdere loting in %2</translation>
+    </message>
+    <message>
+        <source>note: only %1 earlier drawings in %2</source>
+        <translation>let op: slechts %1 eerdere lotingen in %2</translation>
+    </message>
+    <message>
+        <source>avoiding the last %1 drawing</source>
+        <translation>zonder de paren van de laatste %1 loting</translation>
+    </message>
+    <message>
+        <source>avoiding the last %1 drawings</source>
+        <translation>zonder de paren van de laatste %1 lotingen</translation>
+    </message>
+    <message>
+        <source>single loop</source>
+        <translation>één enkele kring</translation>
+    </message>
+    <message>
+        <source>no swapped pairs</source>
+        <translation>geen wederzijdse paren</translation>
+    </message>
+    <message>
+        <source>all options together</source>
+        <translation>alle opties samen</translation>
+    </message>
+    <message>
+        <source>a drawing exists (%1)</source>
+        <translation>er is een loting mogelijk (%1)</translation>
+    </message>
+    <message>
+        <source>unknown: none found within %1 seconds</source>
+        <translation>onbekend: binnen %1 seconden geen gevonden</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>onbekende opdracht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected failure: %1</source>
+        <translation>onverwachte fout: %1</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]: %2</source>
+        <translation>[%1] kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]: it is a folder</source>
+        <translation>[%1] kan niet worden gelezen: het is een map</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]</source>
+        <translation>[%1] kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>cannot read the message text [%1]</source>
+        <translation>de berichttekst [%1] kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>--test-address is empty</source>
+        <translation>--test-address is leeg</translation>
+    </message>
+    <message>
+        <source>cannot use the data folder [%1]</source>
+        <translation>de gegevensmap [%1] kan niet worden gebruikt</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 messages accepted; not notified: %4</source>
+        <translation>%1: %2 van %3 berichten geaccepteerd; niet ingelicht: %4</translation>
+    </message>
+    <message>
+        <source>%1: the drawing could not be archived, so nothing was sent</source>
+        <translation>%1: de loting kon niet worden gearchiveerd, dus er is niets verzonden</translation>
+    </message>
+    <message>
+        <source>send: the roster has no participants</source>
+        <translation>send: de lijst heeft geen deelnemers</translation>
+    </message>
+    <message>
+        <source>resend: name the participants with --to, or give --pending (not both)</source>
+        <translation>resend: noem de deelnemers met --to, of geef --pending (niet allebei)</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; re-sending from that one</source>
+        <translation>de nieuwste versie van deze loting is [%1]; die wordt opnieuw verzonden</translation>
+    </message>
+    <message>
+        <source>resend: %1</source>
+        <translation>resend: %1</translation>
+    </message>
+    <message>
+        <source>Everyone in [%1] was notified; nothing to re-send.</source>
+        <translation>Iedereen in [%1] is ingelicht; er is niets opnieuw te verzenden.</translation>
+    </message>
+    <message>
+        <source>resend: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>resend: niemand met de naam &apos;%1&apos; in [%2]</translation>
+    </message>
+    <message>
+        <source>message: --subject and --body-file are required</source>
+        <translation>message: --subject en --body-file zijn verplicht</translation>
+    </message>
+    <message>
+        <source>message: the roster has no participants</source>
+        <translation>message: de lijst heeft geen deelnemers</translation>
+    </message>
+    <message>
+        <source>settings: %1 must be 1 or 0, not &apos;%2&apos;</source>
+        <translation>settings: %1 moet 1 of 0 zijn, niet &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>settings: unknown setting &apos;%1&apos; (see hollymoor-cli settings --help)</source>
+        <translation>settings: onbekende instelling &apos;%1&apos; (zie hollymoor-cli settings --help)</translation>
+    </message>
+    <message>
+        <source>settings: no password on standard input</source>
+        <translation>settings: geen wachtwoord op de standaardinvoer</translation>
+    </message>
+    <message>
+        <source>the settings did not read back as written</source>
+        <translation>de instellingen lazen niet terug zoals ze geschreven waren</translation>
+    </message>
+    <message>
+        <source>settings: %1 must be one of %2, not &apos;%3&apos;</source>
+        <translation>settings: %1 moet een van %2 zijn, niet &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>settings: %1</translation>
+    </message>
+    <message>
+        <source>settings: --test changes nothing; run it on its own</source>
+        <translation>settings: --test wijzigt niets; voer het afzonderlijk uit</translation>
+    </message>
+    <message>
+        <source>settings: --allow-file-secret goes with --password-stdin</source>
+        <translation>settings: --allow-file-secret hoort bij --password-stdin</translation>
+    </message>
+    <message>
+        <source>settings: --set needs NAME=VALUE, not &apos;%1&apos;</source>
+        <translation>settings: --set verwacht NAAM=WAARDE, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>settings: the password is not taken on the command line; use --password-stdin</source>
+        <translation>settings: het wachtwoord wordt niet op de opdrachtregel aangenomen; gebruik --password-stdin</translation>
+    </message>
+    <message>
+        <source>settings: MailerCommand is empty</source>
+        <translation>settings: MailerCommand is leeg</translation>
+    </message>
+    <message>
+        <source>settings: no system keyring is available, so the password was not saved; run again with --allow-file-secret to keep it in the settings file (readable only by you)</source>
+        <translation>settings: er is geen sleutelbos van het systeem beschikbaar, dus het wachtwoord is niet opgeslagen; voer opnieuw uit met --allow-file-secret om het in het instellingenbestand te bewaren (alleen door u leesbaar)</translation>
+    </message>
+    <message>
+        <source>warning: SMTP may now send the login and every message unencrypted when the server offers no STARTTLS</source>
+        <translation>waarschuwing: SMTP mag nu de aanmelding en elk bericht onversleuteld verzenden als de server geen STARTTLS aanbiedt</translation>
+    </message>
+    <message>
+        <source>settings: could not write [%1]: %2</source>
+        <translation>settings: [%1] kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>login: --provider must be microsoft, google or custom, not &apos;%1&apos;</source>
+        <translation>login: --provider moet microsoft, google of custom zijn, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>login: name the provider with --provider microsoft, google or custom</source>
+        <translation>login: noem de provider met --provider microsoft, google of custom</translation>
+    </message>
+    <message>
+        <source>login: --timeout needs a whole number of seconds, not &apos;%1&apos;</source>
+        <translation>login: --timeout verwacht een geheel aantal seconden, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>login: %1</source>
+        <translation>login: %1</translation>
+    </message>
+    <message>
+        <source>Open this address to sign in: %1</source>
+        <translation>Open dit adres om aan te melden: %1</translation>
+    </message>
+    <message>
+        <source>no answer from the browser within %1 seconds</source>
+        <translation>geen antwoord van de browser binnen %1 seconden</translation>
+    </message>
+    <message>
+        <source>login: %1; nothing was changed</source>
+        <translation>login: %1; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>login: no system keyring is available, so the sign-in was not kept; run again with --allow-file-secret to keep it in the settings file (readable only by you)</source>
+        <translation>login: er is geen sleutelbos van het systeem beschikbaar, dus de aanmelding is niet bewaard; voer opnieuw uit met --allow-file-secret om haar in het instellingenbestand te bewaren (alleen door u leesbaar)</translation>
+    </message>
+    <message>
+        <source>Signed in with %1; the sign-in is kept in the settings file.</source>
+        <translation>Aangemeld bij %1; de aanmelding wordt bewaard in het instellingenbestand.</translation>
+    </message>
+    <message>
+        <source>Signed in with %1; the sign-in is kept in the keyring.</source>
+        <translation>Aangemeld bij %1; de aanmelding wordt bewaard in de sleutelbos.</translation>
+    </message>
+    <message>
+        <source>No SMTP server was set; it is now %1, the server of %2.</source>
+        <translation>Er was geen SMTP-server ingesteld; het is nu %1, de server van %2.</translation>
+    </message>
+    <message>
+        <source>logout: the sign-in could not be removed from [%1] or the keyring</source>
+        <translation>logout: de aanmelding kon niet uit [%1] of de sleutelbos worden verwijderd</translation>
+    </message>
+    <message>
+        <source>Signed out: the sign-in with the provider is forgotten.</source>
+        <translation>Afgemeld: de aanmelding bij de provider is vergeten.</translation>
+    </message>
+    <message>
+        <source>Signed out: the sign-in with %1 is forgotten.</source>
+        <translation>Afgemeld: de aanmelding bij %1 is vergeten.</translation>
+    </message>
+    <message>
+        <source>Not signed in; there was nothing to forget.</source>
+        <translation>Niet aangemeld; er was niets te vergeten.</translation>
+    </message>
+    <message>
+        <source>slips: --out FILE.pdf is required</source>
+        <translation>slips: --out BESTAND.pdf is verplicht</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; printing that one</source>
+        <translation>de nieuwste versie van deze loting is [%1]; die wordt afgedrukt</translation>
+    </message>
+    <message>
+        <source>slips: give either --to or --pending</source>
+        <translation>slips: geef --to of --pending, niet allebei</translation>
+    </message>
+    <message>
+        <source>slips: %1</source>
+        <translation>slips: %1</translation>
+    </message>
+    <message>
+        <source>everybody was reached; no slips written</source>
+        <translation>iedereen is bereikt; geen briefjes geschreven</translation>
+    </message>
+    <message>
+        <source>slips: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>slips: niemand met de naam &apos;%1&apos; in [%2]</translation>
+    </message>
+    <message>
+        <source>%1 slips written to %2</source>
+        <translation>%1 briefjes geschreven naar %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>subject after the giver&apos;s name (default: the send dialog&apos;s subject)</source>
+        <translation>onderwerp na de naam van de gever (standaard: het onderwerp van het verzendvenster)</translation>
+    </message>
+    <message>
+        <source>message text from file F, &quot;-&quot; for standard input (default: the send dialog&apos;s text)</source>
+        <translation>berichttekst uit bestand F, &quot;-&quot; voor de standaardinvoer (standaard: de tekst van het verzendvenster)</translation>
+    </message>
+    <message>
+        <source>text before the receiver&apos;s name (default: the send dialog&apos;s trailer)</source>
+        <translation>tekst vóór de naam van de ontvanger (standaard: de slottekst van het verzendvenster)</translation>
+    </message>
+    <message>
+        <source>send every message to A instead of the participants (test mode)</source>
+        <translation>elk bericht naar A sturen in plaats van naar de deelnemers (testmodus)</translation>
+    </message>
+    <message>
+        <source>the gift budget, added to every notification</source>
+        <translation>het cadeaubudget, toegevoegd aan elke melding</translation>
+    </message>
+    <message>
+        <source>the date of the exchange, added to every notification</source>
+        <translation>de datum van de uitwisseling, toegevoegd aan elke melding</translation>
+    </message>
+    <message>
+        <source>where the exchange takes place, added to every notification</source>
+        <translation>waar de uitwisseling plaatsvindt, toegevoegd aan elke melding</translation>
+    </message>
+    <message>
+        <source>the date to reply by, added to every notification</source>
+        <translation>de datum waarvoor geantwoord moet worden, toegevoegd aan elke melding</translation>
+    </message>
+    <message>
+        <source>language of the message&apos;s own texts: en, de, fr, es, nl or pl (default: the program&apos;s)</source>
+        <translation>taal van de eigen teksten van het bericht: en, de, fr, es, nl of pl (standaard: die van het programma)</translation>
+    </message>
+    <message>
+        <source>read a roster, report its problems and whether a drawing exists</source>
+        <translation>een lijst lezen, de problemen ervan melden en zeggen of een loting mogelijk is</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when a drawing exists, 3 when none exists (the reason names who cannot
+give or receive), 2 when the file cannot be read. With drawing options, one line per
+option says whether a drawing exists under it: exit status 3 when one is proven
+impossible, 1 when none was found within the time limit.</source>
+        <translation>Afsluitstatus: 0 als een loting mogelijk is, 3 als er geen mogelijk is (de reden noemt wie
+niet kan geven of ontvangen), 2 als het bestand niet gelezen kan worden. Met lotingsopties
+zegt één regel per optie of er daarmee een loting mogelijk is: afsluitstatus 3 als er een
+aantoonbaar onmogelijk is, 1 als er binnen de tijdslimiet geen gevonden is.</translation>
+    </message>
+    <message>
+        <source>draw once, without sending anything</source>
+        <translation>één keer loten, zonder iets te verzenden</translation>
+    </message>
+    <message>
+        <source>Prints only that a drawing was found, unless --reveal is given. Exit status 3 when no
+drawing exists.</source>
+        <translation>Meldt alleen dat er een loting is gevonden, tenzij --reveal is opgegeven. Afsluitstatus 3
+als er geen loting mogelijk is.</translation>
+    </message>
+    <message>
+        <source>seed the random source with N (repeatable drawings)</source>
+        <translation>de willekeurbron met N initialiseren (herhaalbare lotingen)</translation>
+    </message>
+    <message>
+        <source>print &quot;GIVER -&gt; RECEIVER&quot; for every participant, in roster order</source>
+        <translation>&quot;GIVER -&gt; RECEIVER&quot; tonen voor elke deelnemer, in de volgorde van de lijst</translation>
+    </message>
+    <message>
+        <source>Calculate &amp; Send: draw unseen, archive and notify everyone</source>
+        <translation>Loten &amp; verzenden: ongezien loten, archiveren en iedereen inlichten</translation>
+    </message>
+    <message>
+        <source>The drawing is archived under DATA-DIR/History (list file and HTML log) before any
+message leaves; mail goes by the configured path (see &quot;settings&quot;). Status texts go to
+standard error, the summary to standard output. Exit status 0 only when every message
+was accepted.</source>
+        <translation>De loting wordt gearchiveerd onder DATA-DIR/History (lijstbestand en HTML-logboek) voordat
+er een bericht vertrekt; de post gaat via de ingestelde weg (zie &quot;settings&quot;).
+Statusteksten gaan naar de standaardfoutuitvoer, de samenvatting naar de standaarduitvoer.
+Afsluitstatus 0 alleen als elk bericht is geaccepteerd.</translation>
+    </message>
+    <message>
+        <source>re-send an archived drawing to the named participants, or to everyone not reached</source>
+        <translation>een gearchiveerde loting opnieuw sturen naar genoemden of niet-bereikten</translation>
+    </message>
+    <message>
+        <source>ARCHIVE.hmr is a list file from DATA-DIR/History. Only the participants named with --to
+are notified, with the receivers the archive holds; with --pending, everyone whose
+message the archive&apos;s delivery ledger does not record as accepted (a message whose
+answer never came is sent again).</source>
+        <translation>ARCHIVE.hmr is een lijstbestand uit DATA-DIR/History. Alleen de met --to genoemde
+deelnemers worden ingelicht, met de ontvangers die het archief bevat; met --pending
+iedereen van wie het verzendlogboek van het archief het bericht niet als geaccepteerd
+vermeldt (een bericht waarop nooit antwoord kwam, wordt opnieuw verzonden).</translation>
+    </message>
+    <message>
+        <source>a participant to notify (exact name; give it once per person)</source>
+        <translation>een deelnemer om in te lichten (exacte naam; één keer per persoon opgeven)</translation>
+    </message>
+    <message>
+        <source>notify everyone the archive&apos;s ledger does not record as reached</source>
+        <translation>iedereen inlichten die het verzendlogboek van het archief niet als bereikt vermeldt</translation>
+    </message>
+    <message>
+        <source>add a late participant to a sent drawing, without a redraw</source>
+        <translation>een laatkomer toevoegen aan een verzonden loting, zonder opnieuw te loten</translation>
+    </message>
+    <message>
+        <source>One giver, chosen at random among those the exclusions allow, now gives to the newcomer,
+and the newcomer to that giver&apos;s former receiver. Exactly those two are notified; the
+giver&apos;s message says it replaces the earlier one. The change is archived as the next
+version beside ARCHIVE.hmr (&quot;-v2&quot;, &quot;-v3&quot;, ...), whose newest version is the one
+changed. Prints who was notified. Exit status 0, 1 when a message failed, 3 when no
+place keeps every exclusion.</source>
+        <translation>Eén gever, willekeurig gekozen uit wie de uitsluitingen toelaten, geeft nu aan de
+nieuwkomer, en de nieuwkomer aan de vroegere ontvanger van die gever. Precies die twee
+worden ingelicht; het bericht aan de gever zegt dat het het eerdere vervangt. De wijziging
+wordt gearchiveerd als volgende versie naast ARCHIVE.hmr (&quot;-v2&quot;, &quot;-v3&quot;, ...); de nieuwste
+versie daarvan wordt gewijzigd. Toont wie is ingelicht. Afsluitstatus 0, 1 als een bericht
+mislukte, 3 als geen plaats alle uitsluitingen respecteert.</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s name (required)</source>
+        <translation>de naam van de nieuwkomer (verplicht)</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s address (required)</source>
+        <translation>het adres van de nieuwkomer (verplicht)</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s notes, gift suggestions or instructions</source>
+        <translation>de notities van de nieuwkomer, cadeautips of aanwijzingen</translation>
+    </message>
+    <message>
+        <source>seed the random source with N (repeatable changes)</source>
+        <translation>de willekeurbron met N initialiseren (herhaalbare wijzigingen)</translation>
+    </message>
+    <message>
+        <source>take a participant out of a sent drawing, without a redraw</source>
+        <translation>een deelnemer uit een verzonden loting halen, zonder opnieuw te loten</translation>
+    </message>
+    <message>
+        <source>The leaver&apos;s giver now gives to the leaver&apos;s receiver when the exclusions allow it;
+otherwise as few givers as possible get a new receiver. Exactly the givers whose
+receiver changed are notified, archived and reported as for join.</source>
+        <translation>De gever van wie vertrekt geeft nu aan diens ontvanger als de uitsluitingen dat toelaten;
+anders krijgen zo weinig mogelijk gevers een nieuwe ontvanger. Precies de gevers van wie
+de ontvanger veranderde, worden ingelicht; archief en verslag zoals bij join.</translation>
+    </message>
+    <message>
+        <source>the participant who leaves (required)</source>
+        <translation>de deelnemer die vertrekt (verplicht)</translation>
+    </message>
+    <message>
+        <source>print sealed slips of an archived drawing for people without e-mail</source>
+        <translation>gesloten briefjes van een gearchiveerde loting afdrukken voor wie geen e-mail heeft</translation>
+    </message>
+    <message>
+        <source>Writes a PDF to print on both sides of the paper (flip on the long edge): odd pages show
+only the givers&apos; names, the even page behind each the receivers and their notes. Cut,
+fold each slip along its dotted line with the printed back inwards, and hand it out
+unseen. One slip per participant, per person named with --to, or with --pending per
+giver the archive&apos;s delivery ledgers do not record as reached.</source>
+        <translation>Schrijft een pdf om dubbelzijdig af te drukken (omslaan over de lange kant): oneven
+pagina&apos;s tonen alleen de namen van de gevers, de even pagina erachter de ontvangers en hun
+notities. Knip, vouw elk briefje langs de stippellijn met de bedrukte achterkant naar
+binnen en deel het ongezien uit. Eén briefje per deelnemer, per met --to genoemde persoon,
+of met --pending per gever die de verzendlogboeken van het archief niet als bereikt
+vermelden.</translation>
+    </message>
+    <message>
+        <source>print the slip of this participant (give it once per person)</source>
+        <translation>het briefje van deze deelnemer afdrukken (één keer per persoon opgeven)</translation>
+    </message>
+    <message>
+        <source>print the slips of the givers no message reached</source>
+        <translation>de briefjes afdrukken van de gevers die geen bericht heeft bereikt</translation>
+    </message>
+    <message>
+        <source>where the PDF goes (required)</source>
+        <translation>waar de pdf heen gaat (verplicht)</translation>
+    </message>
+    <message>
+        <source>send a free-form message to every participant</source>
+        <translation>een vrij bericht naar elke deelnemer sturen</translation>
+    </message>
+    <message>
+        <source>subject after each participant&apos;s name (required)</source>
+        <translation>onderwerp na de naam van elke deelnemer (verplicht)</translation>
+    </message>
+    <message>
+        <source>message text from file F, &quot;-&quot; for standard input (required)</source>
+        <translation>berichttekst uit bestand F, &quot;-&quot; voor de standaardinvoer (verplicht)</translation>
+    </message>
+    <message>
+        <source>show or change the mail settings</source>
+        <translation>de mailinstellingen tonen of wijzigen</translation>
+    </message>
+    <message>
+        <source>Names: UseSMTP (1 = own SMTP client, 0 = system mailer), SMTPServer (host[:port]),
+SMTPAccountName (your address), SMTPUserName (your name), ServerRequiresAuthentication
+(1 or 0), MailerCommand (the system mailer), SMTPAuthMethod (password or oauth2),
+OAuthProvider (microsoft, google or custom), and for custom or to override a provider
+OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID, OAuthScopes. Changes are checked as the
+settings dialog checks them. The password is never taken on the command line: use
+--password-stdin. Secrets go to the system keyring; where there is none they are kept in
+the settings file only with --allow-file-secret (HOLLYMOOR_KEYRING=none: always the file).</source>
+        <translation>Namen: UseSMTP (1 = eigen SMTP-client, 0 = mailprogramma van het systeem), SMTPServer
+(host[:poort]), SMTPAccountName (uw adres), SMTPUserName (uw naam),
+ServerRequiresAuthentication (1 of 0), MailerCommand (het mailprogramma van het systeem),
+SMTPAuthMethod (password of oauth2), OAuthProvider (microsoft, google of custom) en, voor
+custom of om een provider te overschrijven, OAuthAuthorizeURL, OAuthTokenURL,
+OAuthClientID, OAuthScopes. Wijzigingen worden gecontroleerd zoals het instellingenvenster
+ze controleert. Het wachtwoord wordt nooit op de opdrachtregel aangenomen: gebruik
+--password-stdin. Geheimen gaan naar de sleutelbos van het systeem; waar die ontbreekt,
+worden ze alleen met --allow-file-secret in het instellingenbestand bewaard
+(HOLLYMOOR_KEYRING=none: altijd het bestand).</translation>
+    </message>
+    <message>
+        <source>print the settings (secrets masked) and where the secrets are kept</source>
+        <translation>de instellingen tonen (geheimen gemaskeerd) en waar de geheimen bewaard worden</translation>
+    </message>
+    <message>
+        <source>change one setting</source>
+        <translation>één instelling wijzigen</translation>
+    </message>
+    <message>
+        <source>read the new password from the first line of standard input</source>
+        <translation>het nieuwe wachtwoord van de eerste regel van de standaardinvoer lezen</translation>
+    </message>
+    <message>
+        <source>without a keyring, keep the password in the settings file</source>
+        <translation>zonder sleutelbos het wachtwoord in het instellingenbestand bewaren</translation>
+    </message>
+    <message>
+        <source>send one test message to your own address and say how it went</source>
+        <translation>één testbericht naar uw eigen adres sturen en zeggen hoe het ging</translation>
+    </message>
+    <message>
+        <source>sign in with your mail provider in the browser (OAuth2)</source>
+        <translation>in de browser aanmelden bij uw mailprovider (OAuth2)</translation>
+    </message>
+    <message>
+        <source>Prints &quot;Open this address to sign in: URL&quot;, opens the browser (unless --no-browser),
+and waits for the provider to send the browser back to this program on a loopback
+port. The sign-in is kept in the system keyring and used from then on
+(SMTPAuthMethod=oauth2); the access token is renewed before it runs out. The provider
+defaults to the one chosen before, else the one of your address. For custom, set
+OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID and OAuthScopes first (see &quot;settings&quot;).
+Exit status 0 when signed in, 1 when the sign-in was declined, failed or timed out.</source>
+        <translation>Toont &quot;Open dit adres om aan te melden: URL&quot;, opent de browser (tenzij --no-browser) en
+wacht tot de provider de browser via een loopbackpoort terugstuurt naar dit programma. De
+aanmelding wordt bewaard in de sleutelbos van het systeem en vanaf dan gebruikt
+(SMTPAuthMethod=oauth2); het toegangstoken wordt vernieuwd voordat het verloopt. Standaard
+is de provider de eerder gekozen, anders die van uw adres. Stel voor custom eerst
+OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID en OAuthScopes in (zie &quot;settings&quot;).
+Afsluitstatus 0 na aanmelding, 1 als de aanmelding is geweigerd, mislukt of verlopen.</translation>
+    </message>
+    <message>
+        <source>microsoft, google or custom</source>
+        <translation>microsoft, google of custom</translation>
+    </message>
+    <message>
+        <source>only print the address; open it yourself, on this computer</source>
+        <translation>alleen het adres tonen; open het zelf, op deze computer</translation>
+    </message>
+    <message>
+        <source>how long to wait for the browser (default 300)</source>
+        <translation>hoe lang op de browser wordt gewacht (standaard 300)</translation>
+    </message>
+    <message>
+        <source>without a keyring, keep the sign-in in the settings file</source>
+        <translation>zonder sleutelbos de aanmelding in het instellingenbestand bewaren</translation>
+    </message>
+    <message>
+        <source>forget the sign-in with your mail provider</source>
+        <translation>de aanmelding bij uw mailprovider vergeten</translation>
+    </message>
+    <message>
+        <source>Removes the refresh and access tokens from the keyring or the settings file. Sending
+then needs a new login, or SMTPAuthMethod=password.</source>
+        <translation>Verwijdert het vernieuwings- en het toegangstoken uit de sleutelbos of het
+instellingenbestand. Verzenden vraagt dan een nieuwe login, of SMTPAuthMethod=password.</translation>
+    </message>
+    <message>
+        <source>where &quot;Saved&quot;, &quot;History&quot; and &quot;smtp_session.log&quot; are kept</source>
+        <translation>waar &quot;Saved&quot;, &quot;History&quot; en &quot;smtp_session.log&quot; staan</translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation>het instellingenbestand</translation>
+    </message>
+    <message>
+        <source>show help (for a command: COMMAND --help)</source>
+        <translation>hulp tonen (voor een opdracht: COMMAND --help)</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>de versie tonen</translation>
+    </message>
+    <message>
+        <source>Usage: hollymoor-cli [--data-dir DIR] [--config FILE] COMMAND [OPTIONS] [ARGS]
+
+The Hollymoor errands from a terminal or a script, with the same list files, archive,
+settings and session log as the desktop program.
+
+Commands:
+</source>
+        <translation>Gebruik: hollymoor-cli [--data-dir DIR] [--config FILE] COMMAND [OPTIONS] [ARGS]
+
+De taken van Hollymoor vanuit een terminal of een script, met dezelfde lijstbestanden,
+hetzelfde archief, dezelfde instellingen en hetzelfde sessielogboek als het
+desktopprogramma.
+
+Opdrachten:
+</translation>
+    </message>
+    <message>
+        <source>Global options:</source>
+        <translation>Algemene opties:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 success, 1 the errand failed (for example a message was not
+accepted), 2 bad usage or unreadable input, 3 no drawing exists.</source>
+        <translation>Afsluitstatus: 0 gelukt, 1 de taak is mislukt (bijvoorbeeld een bericht is niet
+geaccepteerd), 2 verkeerd gebruik of onleesbare invoer, 3 er is geen loting mogelijk.</translation>
+    </message>
+    <message>
+        <source>Usage: hollymoor-cli [global options]</source>
+        <translation>Gebruik: hollymoor-cli [algemene opties]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>nobody draws anyone they drew in the last N archived drawings (0 to 5; matched by address, else by name)</source>
+        <translation>niemand trekt iemand die hij in de laatste N gearchiveerde lotingen trok (0 tot en met 5; herkend aan het adres, anders aan de naam)</translation>
+    </message>
+    <message>
+        <source>the gifts run as one single loop through everybody</source>
+        <translation>de cadeaus lopen in één enkele kring langs iedereen</translation>
+    </message>
+    <message>
+        <source>nobody draws the person who draws them</source>
+        <translation>niemand trekt de persoon die hem trekt</translation>
+    </message>
 </context>
 <context>
     <name>Delivery</name>
@@ -189,6 +1048,81 @@ Testmodus: alle berichten gingen naar %1, niet naar de deelnemers.</translation>
     </message>
 </context>
 <context>
+    <name>Drawing</name>
+    <message>
+        <source>a drawing needs at least two participants</source>
+        <translation>een loting heeft minstens twee deelnemers nodig</translation>
+    </message>
+    <message>
+        <source>every participant is excluded from giving to %1</source>
+        <translation>elke deelnemer is uitgesloten van geven aan %1</translation>
+    </message>
+    <message>
+        <source>%1 is excluded from giving to every participant</source>
+        <translation>%1 is uitgesloten van geven aan elke deelnemer</translation>
+    </message>
+    <message>
+        <source>no participant who may give to %1 has a receiver %1 may give to</source>
+        <translation>geen deelnemer die aan %1 mag geven, heeft een ontvanger aan wie %1 mag geven</translation>
+    </message>
+    <message>
+        <source>once %1 leaves, nobody may give to the person %1 gives to</source>
+        <translation>zodra %1 vertrekt, mag niemand geven aan de persoon aan wie %1 geeft</translation>
+    </message>
+    <message>
+        <source>the gift %1 would have given cannot be passed on without breaking an exclusion</source>
+        <translation>het cadeau dat %1 zou hebben gegeven, kan niet worden doorgegeven zonder een uitsluiting te schenden</translation>
+    </message>
+    <message>
+        <source>the archived drawing does not match the participants and their exclusions</source>
+        <translation>de gearchiveerde loting past niet bij de deelnemers en hun uitsluitingen</translation>
+    </message>
+    <message>
+        <source>everybody may give to and receive from at least half of the others</source>
+        <translation>iedereen mag aan minstens de helft van de anderen geven en van hen ontvangen</translation>
+    </message>
+    <message>
+        <source>a drawing was found</source>
+        <translation>er is een loting gevonden</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> en </translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>deelnemer %1</translation>
+    </message>
+    <message>
+        <source>A valid drawing exists.</source>
+        <translation>Er is een geldige loting mogelijk.</translation>
+    </message>
+    <message>
+        <source>Nobody may draw %1: everybody else excludes them.</source>
+        <translation>Niemand mag %1 trekken: alle anderen sluiten deze persoon uit.</translation>
+    </message>
+    <message>
+        <source>%1 may draw nobody.</source>
+        <translation>%1 mogen niemand trekken.</translation>
+    </message>
+    <message>
+        <source>%1 may draw only %2: %3 for %4 givers.</source>
+        <translation>%1 mogen alleen %2 trekken: %3 voor %4 gevers.</translation>
+    </message>
+    <message>
+        <source>%1 may give only among themselves, so no single loop can include everybody.</source>
+        <translation>%1 mogen alleen elkaar iets geven, dus geen enkele kring kan iedereen omvatten.</translation>
+    </message>
+    <message>
+        <source>No single loop through everybody exists: every possible drawing was counted.</source>
+        <translation>Er bestaat geen enkele kring langs iedereen: elke mogelijke loting is geteld.</translation>
+    </message>
+    <message>
+        <source>Every possible drawing has two people drawing each other: every possible drawing was counted.</source>
+        <translation>In elke mogelijke loting trekken twee mensen elkaar: elke mogelijke loting is geteld.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Error version of file must be 3.0 or greater</source>
@@ -231,6 +1165,95 @@ Testmodus: alle berichten gingen naar %1, niet naar de deelnemers.</translation>
     <message>
         <source>Unable to open the help page [%1]: %2</source>
         <translation>Kan de helppagina [%1] niet openen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ledger</name>
+    <message>
+        <source>cannot read the delivery ledger [%1]</source>
+        <translation>het verzendlogboek [%1] kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>[%1] is not a delivery ledger</source>
+        <translation>[%1] is geen verzendlogboek</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] already holds a run</source>
+        <translation>het verzendlogboek [%1] bevat al een verzending</translation>
+    </message>
+    <message>
+        <source>cannot write the delivery ledger [%1]: %2</source>
+        <translation>het verzendlogboek [%1] kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>not attempted</source>
+        <translation>niet geprobeerd</translation>
+    </message>
+    <message>
+        <source>in flight</source>
+        <translation>onderweg</translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation>geaccepteerd</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>geweigerd</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>onbevestigd</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2: %3)</source>
+        <translation>%1 (%2: %3)</translation>
+    </message>
+    <message>
+        <source>%1: refused, %2</source>
+        <translation>%1: geweigerd, %2</translation>
+    </message>
+    <message>
+        <source>%1: the connection ended before the server confirmed the message</source>
+        <translation>%1: de verbinding eindigde voordat de server het bericht bevestigde</translation>
+    </message>
+    <message>
+        <source>%1: not sent</source>
+        <translation>%1: niet verzonden</translation>
+    </message>
+    <message>
+        <source>%1: not sent (last try: %2)</source>
+        <translation>%1: niet verzonden (laatste poging: %2)</translation>
+    </message>
+    <message>
+        <source>These participants were not notified:
+%1</source>
+        <translation>Deze deelnemers zijn niet ingelicht:
+%1</translation>
+    </message>
+    <message>
+        <source>Re-Send Previous Drawing with the newest file in History and mark them to send their notifications again.</source>
+        <translation>Kies &apos;Vorige loting opnieuw verzenden&apos; met het nieuwste bestand in History en markeer hen om hun meldingen opnieuw te verzenden.</translation>
+    </message>
+    <message>
+        <source>no delivery ledger beside [%1]</source>
+        <translation>geen verzendlogboek naast [%1]</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] records no deliveries</source>
+        <translation>het verzendlogboek [%1] vermeldt geen bezorgingen</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] names %2 in row %3, which [%4] does not hold</source>
+        <translation>het verzendlogboek [%1] noemt %2 in rij %3, die [%4] niet bevat</translation>
     </message>
 </context>
 <context>
@@ -501,7 +1524,7 @@ De persoon voor wie jij Secret Santa bent<byte value="xd"/>
     <name>QObject</name>
     <message>
         <source>Add Late Participant</source>
-        <translation>Late deelnemer toevoegen</translation>
+        <translation type="vanished">Late deelnemer toevoegen</translation>
     </message>
     <message>
         <source>The newcomer&apos;s Secret Santa message goes to this address, so it is needed.</source>
@@ -575,6 +1598,89 @@ Zorg dat er in die map geschreven kan worden en dat de schijf vrije ruimte heeft
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>the exclusion list field</source>
+        <translation>het veld van de uitsluitingslijst</translation>
+    </message>
+    <message>
+        <source>the name field</source>
+        <translation>het naamveld</translation>
+    </message>
+    <message>
+        <source>the e-mail address field</source>
+        <translation>het veld van het e-mailadres</translation>
+    </message>
+    <message>
+        <source>the drawn name field</source>
+        <translation>het veld van de getrokken naam</translation>
+    </message>
+    <message>
+        <source>the notes field</source>
+        <translation>het notitieveld</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; holds a double quote (a quote may be missing)</source>
+        <translation>%1 &quot;%2&quot; bevat een dubbel aanhalingsteken (misschien ontbreekt er een)</translation>
+    </message>
+    <message>
+        <source>%1 has no closing quote</source>
+        <translation>%1 heeft geen afsluitend aanhalingsteken</translation>
+    </message>
+    <message>
+        <source>%1 holds a stray double quote</source>
+        <translation>%1 bevat een los dubbel aanhalingsteken</translation>
+    </message>
+    <message>
+        <source>the record ends after %1 field where %2 are expected (a quote may be missing, or the record is broken across lines)</source>
+        <translation>het record eindigt na %1 veld waar er %2 verwacht worden (misschien ontbreekt een aanhalingsteken, of het record is over meerdere regels verdeeld)</translation>
+    </message>
+    <message>
+        <source>the record ends after %1 fields where %2 are expected (a quote may be missing, or the record is broken across lines)</source>
+        <translation>het record eindigt na %1 velden waar er %2 verwacht worden (misschien ontbreekt een aanhalingsteken, of het record is over meerdere regels verdeeld)</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character</source>
+        <translation>%1 bevat een stuurteken</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>de naam is leeg</translation>
+    </message>
+    <message>
+        <source>the e-mail address holds a control character</source>
+        <translation>het e-mailadres bevat een stuurteken</translation>
+    </message>
+    <message>
+        <source>the e-mail address &quot;%1&quot; holds &quot;,&quot; (a quote may be missing)</source>
+        <translation>het e-mailadres &quot;%1&quot; bevat &quot;,&quot; (misschien ontbreekt een aanhalingsteken)</translation>
+    </message>
+    <message>
+        <source>the e-mail address &quot;%1&quot; does not look like an e-mail address</source>
+        <translation>het e-mailadres &quot;%1&quot; lijkt niet op een e-mailadres</translation>
+    </message>
+    <message>
+        <source>the file ends before the record does</source>
+        <translation>het bestand eindigt vóór het record</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>the file holds NUL characters: it is neither UTF-8, UTF-16 with a byte-order mark nor Windows-1252 text</source>
+        <translation>het bestand bevat NUL-tekens: het is geen UTF-8, geen UTF-16 met bytevolgordemarkering en geen Windows-1252-tekst</translation>
+    </message>
+    <message>
+        <source>the file is damaged UTF-16 (big-endian): it ends in the middle of a character or holds a broken surrogate pair</source>
+        <translation>het bestand is beschadigde UTF-16 (big-endian): het eindigt midden in een teken of bevat een kapot surrogaatpaar</translation>
+    </message>
+    <message>
+        <source>the file is damaged UTF-16 (little-endian): it ends in the middle of a character or holds a broken surrogate pair</source>
+        <translation>het bestand is beschadigde UTF-16 (little-endian): het eindigt midden in een teken of bevat een kapot surrogaatpaar</translation>
+    </message>
+</context>
+<context>
     <name>Roster</name>
     <message>
         <source>Error while attempting to send messages</source>
@@ -601,6 +1707,10 @@ de naam mag geen van deze tekens bevatten [&quot;]</translation>
     <message>
         <source>Error while deleting Participant</source>
         <translation>Fout bij het verwijderen van de deelnemer</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to log file [%1]</source>
+        <translation>Fout bij het opslaan van de gegevens in het logbestand [%1]</translation>
     </message>
 </context>
 <context>

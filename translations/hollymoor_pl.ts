@@ -7,6 +7,865 @@
         <source>unknown language &apos;%1&apos; (known: %2)</source>
         <translation>nieznany język &apos;%1&apos; (dostępne: %2)</translation>
     </message>
+    <message>
+        <source>--seed needs a whole number, not &apos;%1&apos;</source>
+        <translation>--seed wymaga liczby całkowitej, a nie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; changing that one</source>
+        <translation>najnowsza wersja tego losowania to [%1]; zmieniana jest ta wersja</translation>
+    </message>
+    <message>
+        <source>notified:%1</source>
+        <translation>powiadomieni:%1</translation>
+    </message>
+    <message>
+        <source>archived: %1 (and .htm)</source>
+        <translation>zarchiwizowano: %1 (oraz .htm)</translation>
+    </message>
+    <message>
+        <source>%1: not notified:%2</source>
+        <translation>%1: nie powiadomiono:%2</translation>
+    </message>
+    <message>
+        <source>to notify them: %1</source>
+        <translation>aby ich powiadomić: %1</translation>
+    </message>
+    <message>
+        <source>%1: no change keeps every exclusion: %2</source>
+        <translation>%1: żadna zmiana nie zachowuje wszystkich wykluczeń: %2</translation>
+    </message>
+    <message>
+        <source>%1: --%2 is required</source>
+        <translation>%1: --%2 jest wymagane</translation>
+    </message>
+    <message>
+        <source>only a full redraw can include %1: add them to the roster and use hollymoor-cli send</source>
+        <translation>tylko całkowicie nowe losowanie może objąć %1: dodaj tę osobę do listy i użyj hollymoor-cli send</translation>
+    </message>
+    <message>
+        <source>join: the change could not be archived; nothing was sent</source>
+        <translation>join: nie udało się zarchiwizować zmiany; nic nie wysłano</translation>
+    </message>
+    <message>
+        <source>leave: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>leave: nikt o imieniu &apos;%1&apos; w [%2]</translation>
+    </message>
+    <message>
+        <source>only a full redraw can go on without %1: remove them from the roster and use hollymoor-cli send</source>
+        <translation>tylko całkowicie nowe losowanie może się obyć bez %1: usuń tę osobę z listy i użyj hollymoor-cli send</translation>
+    </message>
+    <message>
+        <source>leave: the change could not be archived; nothing was sent</source>
+        <translation>leave: nie udało się zarchiwizować zmiany; nic nie wysłano</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>nieznana opcja &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (see --help)</source>
+        <translation>nieznane polecenie &apos;%1&apos; (zobacz --help)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;--%1&apos; for &apos;%2&apos;</source>
+        <translation>nieznana opcja &apos;--%1&apos; dla &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;--%1&apos;</source>
+        <translation>nieznana opcja &apos;--%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; takes no value</source>
+        <translation>opcja &apos;--%1&apos; nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; needs a value (%2)</source>
+        <translation>opcja &apos;--%1&apos; wymaga wartości (%2)</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; given more than once</source>
+        <translation>opcję &apos;--%1&apos; podano więcej niż raz</translation>
+    </message>
+    <message>
+        <source>no command given (see --help)</source>
+        <translation>nie podano polecenia (zobacz --help)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs %2</source>
+        <translation>&apos;%1&apos; wymaga %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; for &apos;%2&apos;</source>
+        <translation>nieoczekiwany argument &apos;%1&apos; dla &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Przerwij</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>błąd: </translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>ostrzeżenie: </translation>
+    </message>
+    <message>
+        <source>[answered %1]</source>
+        <translation>[odpowiedź: %1]</translation>
+    </message>
+    <message>
+        <source>the SMTP settings are incomplete (server, address and name are needed); see hollymoor-cli settings --help</source>
+        <translation>ustawienia SMTP są niepełne (potrzebne są serwer, adres i nazwa); zobacz hollymoor-cli settings --help</translation>
+    </message>
+    <message>
+        <source>the SMTP server&apos;s port is not a number: [%1]</source>
+        <translation>port serwera SMTP nie jest liczbą: [%1]</translation>
+    </message>
+    <message>
+        <source>sign-in: %1</source>
+        <translation>logowanie: %1</translation>
+    </message>
+    <message>
+        <source>not signed in with %1: run hollymoor-cli login first (or choose SMTPAuthMethod=password)</source>
+        <translation>brak zalogowania u %1: najpierw uruchom hollymoor-cli login (albo wybierz SMTPAuthMethod=password)</translation>
+    </message>
+    <message>
+        <source>the system mailer [%1] is not installed; install one or choose SMTP (hollymoor-cli settings --set UseSMTP=1 ...)</source>
+        <translation>systemowy program pocztowy [%1] nie jest zainstalowany; zainstaluj go albo wybierz SMTP (hollymoor-cli settings --set UseSMTP=1 ...)</translation>
+    </message>
+    <message>
+        <source>warning: the re-send is not in the earlier ledger: %1</source>
+        <translation>ostrzeżenie: ponownej wysyłki nie ma we wcześniejszym rejestrze wysyłek: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>ostrzeżenie: %1</translation>
+    </message>
+    <message>
+        <source>warning: the sign-in could not be renewed: %1</source>
+        <translation>ostrzeżenie: nie udało się odnowić logowania: %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> i </translation>
+    </message>
+    <message>
+        <source>nobody can give to %1 (everybody else excludes them)</source>
+        <translation>nikt nie może obdarować %1 (wszyscy pozostali tę osobę wykluczają)</translation>
+    </message>
+    <message>
+        <source>%1 cannot give to anybody</source>
+        <translation>%1 nie może nikogo obdarować</translation>
+    </message>
+    <message>
+        <source>%1 can not give to anybody</source>
+        <translation>%1 nie mogą nikogo obdarować</translation>
+    </message>
+    <message>
+        <source>%1 can only give to %2: %3 givers for %4 receiver</source>
+        <translation>%1 mogą obdarować tylko %2: darczyńców: %3, obdarowanych: %4</translation>
+    </message>
+    <message>
+        <source>%1 can only give to %2: %3 givers for %4 receivers</source>
+        <translation>%1 mogą obdarować tylko %2: darczyńców: %3, obdarowanych: %4</translation>
+    </message>
+    <message>
+        <source>%1 can only give among themselves, so no single loop can include everybody</source>
+        <translation>%1 mogą obdarowywać tylko siebie nawzajem, więc żaden pojedynczy krąg nie obejmie wszystkich</translation>
+    </message>
+    <message>
+        <source>no single loop runs through everybody (every possible drawing was counted)</source>
+        <translation>żaden pojedynczy krąg nie obejmuje wszystkich (policzono każde możliwe losowanie)</translation>
+    </message>
+    <message>
+        <source>every possible drawing has two people drawing each other (every possible drawing was counted)</source>
+        <translation>w każdym możliwym losowaniu dwie osoby losują siebie nawzajem (policzono każde możliwe losowanie)</translation>
+    </message>
+    <message>
+        <source>the roster has no participants</source>
+        <translation>lista nie ma uczestników</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>wiersz %1</translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>wiersz %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: empty name</source>
+        <translation>%1: puste imię</translation>
+    </message>
+    <message>
+        <source>%1: invalid e-mail address &quot;%2&quot;</source>
+        <translation>%1: nieprawidłowy adres e-mail &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1: exclusion &quot;%2&quot; names no participant</source>
+        <translation>%1: wykluczenie &quot;%2&quot; nie wskazuje żadnego uczestnika</translation>
+    </message>
+    <message>
+        <source>%1 participant</source>
+        <translation>%1 uczestnik</translation>
+    </message>
+    <message>
+        <source>%1 participants</source>
+        <translation>liczba uczestników: %1</translation>
+    </message>
+    <message>
+        <source>problem: %1</source>
+        <translation>problem: %1</translation>
+    </message>
+    <message>
+        <source>no drawing exists: %1</source>
+        <translation>żadne losowanie nie jest możliwe: %1</translation>
+    </message>
+    <message>
+        <source>a drawing exists</source>
+        <translation>losowanie jest możliwe</translation>
+    </message>
+    <message>
+        <source>draw: --seed needs a whole number, not &apos;%1&apos;</source>
+        <translation>draw: --seed wymaga liczby całkowitej, a nie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>draw: the roster has no participants</source>
+        <translation>draw: lista nie ma uczestników</translation>
+    </message>
+    <message>
+        <source>reason: %1</source>
+        <translation>powód: %1</translation>
+    </message>
+    <message>
+        <source>A drawing was found for %1 participants (not shown; use --reveal).</source>
+        <translation>Znaleziono losowanie dla uczestników w liczbie %1 (nie pokazano; użyj --reveal).</translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>uczestnik %1</translation>
+    </message>
+    <message>
+        <source>%1: --avoid-years needs a whole number from 0 to 5, not &apos;%2&apos;</source>
+        <translation>%1: --avoid-years wymaga liczby całkowitej od 0 do 5, a nie &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>note: only %1 earlier drawing in %2</source>
+        <translation>uwaga: w %2 jest tylko %1 wcześniejsze losowanie</translation>
+    </message>
+    <message>
+        <source>note: only %1 earlier drawings in %2</source>
+        <translation>uwaga: liczba wcześniejszych losowań w %2 to tylko %1</translation>
+    </message>
+    <message>
+        <source>avoiding the last %1 drawing</source>
+        <translation>bez par z ostatniego losowania (%1)</translation>
+    </message>
+    <message>
+        <source>avoiding the last %1 drawings</source>
+        <translation>bez par z ostatnich losowań (%1)</translation>
+    </message>
+    <message>
+        <source>single loop</source>
+        <translation>jeden krąg</translation>
+    </message>
+    <message>
+        <source>no swapped pairs</source>
+        <translation>bez par wzajemnych</translation>
+    </message>
+    <message>
+        <source>all options together</source>
+        <translation>wszystkie opcje razem</translation>
+    </message>
+    <message>
+        <source>a drawing exists (%1)</source>
+        <translation>losowanie jest możliwe (%1)</translation>
+    </message>
+    <message>
+        <source>unknown: none found within %1 seconds</source>
+        <translation>nieznane: nie znaleziono żadnego w ciągu %1 s</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>nieznane polecenie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected failure: %1</source>
+        <translation>nieoczekiwany błąd: %1</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]: %2</source>
+        <translation>nie można odczytać [%1]: %2</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]: it is a folder</source>
+        <translation>nie można odczytać [%1]: to jest folder</translation>
+    </message>
+    <message>
+        <source>cannot read [%1]</source>
+        <translation>nie można odczytać [%1]</translation>
+    </message>
+    <message>
+        <source>cannot read the message text [%1]</source>
+        <translation>nie można odczytać treści wiadomości [%1]</translation>
+    </message>
+    <message>
+        <source>--test-address is empty</source>
+        <translation>--test-address jest puste</translation>
+    </message>
+    <message>
+        <source>cannot use the data folder [%1]</source>
+        <translation>nie można użyć folderu danych [%1]</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 messages accepted; not notified: %4</source>
+        <translation>%1: przyjęto %2 z %3 wiadomości; nie powiadomiono: %4</translation>
+    </message>
+    <message>
+        <source>%1: the drawing could not be archived, so nothing was sent</source>
+        <translation>%1: nie udało się zarchiwizować losowania, więc nic nie wysłano</translation>
+    </message>
+    <message>
+        <source>send: the roster has no participants</source>
+        <translation>send: lista nie ma uczestników</translation>
+    </message>
+    <message>
+        <source>resend: name the participants with --to, or give --pending (not both)</source>
+        <translation>resend: wskaż uczestników przez --to albo podaj --pending (nie oba naraz)</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; re-sending from that one</source>
+        <translation>najnowsza wersja tego losowania to [%1]; ponowna wysyłka idzie z tej wersji</translation>
+    </message>
+    <message>
+        <source>resend: %1</source>
+        <translation>resend: %1</translation>
+    </message>
+    <message>
+        <source>Everyone in [%1] was notified; nothing to re-send.</source>
+        <translation>Wszyscy w [%1] zostali powiadomieni; nie ma czego wysyłać ponownie.</translation>
+    </message>
+    <message>
+        <source>resend: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>resend: nikt o imieniu &apos;%1&apos; w [%2]</translation>
+    </message>
+    <message>
+        <source>message: --subject and --body-file are required</source>
+        <translation>message: --subject i --body-file są wymagane</translation>
+    </message>
+    <message>
+        <source>message: the roster has no participants</source>
+        <translation>message: lista nie ma uczestników</translation>
+    </message>
+    <message>
+        <source>settings: %1 must be 1 or 0, not &apos;%2&apos;</source>
+        <translation>settings: %1 musi mieć wartość 1 lub 0, a nie &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>settings: unknown setting &apos;%1&apos; (see hollymoor-cli settings --help)</source>
+        <translation>settings: nieznane ustawienie &apos;%1&apos; (zobacz hollymoor-cli settings --help)</translation>
+    </message>
+    <message>
+        <source>settings: no password on standard input</source>
+        <translation>settings: brak hasła na standardowym wejściu</translation>
+    </message>
+    <message>
+        <source>the settings did not read back as written</source>
+        <translation>odczytane ustawienia różnią się od zapisanych</translation>
+    </message>
+    <message>
+        <source>settings: %1 must be one of %2, not &apos;%3&apos;</source>
+        <translation>settings: %1 musi być jednym z: %2, a nie &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>settings: %1</translation>
+    </message>
+    <message>
+        <source>settings: --test changes nothing; run it on its own</source>
+        <translation>settings: --test niczego nie zmienia; uruchom je osobno</translation>
+    </message>
+    <message>
+        <source>settings: --allow-file-secret goes with --password-stdin</source>
+        <translation>settings: --allow-file-secret podaje się razem z --password-stdin</translation>
+    </message>
+    <message>
+        <source>settings: --set needs NAME=VALUE, not &apos;%1&apos;</source>
+        <translation>settings: --set wymaga NAZWA=WARTOŚĆ, a nie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>settings: the password is not taken on the command line; use --password-stdin</source>
+        <translation>settings: hasło nie jest przyjmowane w wierszu poleceń; użyj --password-stdin</translation>
+    </message>
+    <message>
+        <source>settings: MailerCommand is empty</source>
+        <translation>settings: MailerCommand jest puste</translation>
+    </message>
+    <message>
+        <source>settings: no system keyring is available, so the password was not saved; run again with --allow-file-secret to keep it in the settings file (readable only by you)</source>
+        <translation>settings: brak systemowego pęku kluczy, więc hasła nie zapisano; uruchom ponownie z --allow-file-secret, aby zachować je w pliku ustawień (czytelnym tylko dla ciebie)</translation>
+    </message>
+    <message>
+        <source>warning: SMTP may now send the login and every message unencrypted when the server offers no STARTTLS</source>
+        <translation>ostrzeżenie: SMTP może teraz wysyłać dane logowania i każdą wiadomość bez szyfrowania, gdy serwer nie oferuje STARTTLS</translation>
+    </message>
+    <message>
+        <source>settings: could not write [%1]: %2</source>
+        <translation>settings: nie udało się zapisać [%1]: %2</translation>
+    </message>
+    <message>
+        <source>login: --provider must be microsoft, google or custom, not &apos;%1&apos;</source>
+        <translation>login: --provider musi mieć wartość microsoft, google lub custom, a nie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>login: name the provider with --provider microsoft, google or custom</source>
+        <translation>login: wskaż dostawcę przez --provider microsoft, google lub custom</translation>
+    </message>
+    <message>
+        <source>login: --timeout needs a whole number of seconds, not &apos;%1&apos;</source>
+        <translation>login: --timeout wymaga całkowitej liczby sekund, a nie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>login: %1</source>
+        <translation>login: %1</translation>
+    </message>
+    <message>
+        <source>Open this address to sign in: %1</source>
+        <translation>Otwórz ten adres, aby się zalogować: %1</translation>
+    </message>
+    <message>
+        <source>no answer from the browser within %1 seconds</source>
+        <translation>brak odpowiedzi przeglądarki w ciągu %1 s</translation>
+    </message>
+    <message>
+        <source>login: %1; nothing was changed</source>
+        <translation>login: %1; niczego nie zmieniono</translation>
+    </message>
+    <message>
+        <source>login: no system keyring is available, so the sign-in was not kept; run again with --allow-file-secret to keep it in the settings file (readable only by you)</source>
+        <translation>login: brak systemowego pęku kluczy, więc logowania nie zachowano; uruchom ponownie z --allow-file-secret, aby zachować je w pliku ustawień (czytelnym tylko dla ciebie)</translation>
+    </message>
+    <message>
+        <source>Signed in with %1; the sign-in is kept in the settings file.</source>
+        <translation>Zalogowano u %1; logowanie jest przechowywane w pliku ustawień.</translation>
+    </message>
+    <message>
+        <source>Signed in with %1; the sign-in is kept in the keyring.</source>
+        <translation>Zalogowano u %1; logowanie jest przechowywane w pęku kluczy.</translation>
+    </message>
+    <message>
+        <source>No SMTP server was set; it is now %1, the server of %2.</source>
+        <translation>Nie ustawiono serwera SMTP; teraz jest nim %1, serwer dostawcy %2.</translation>
+    </message>
+    <message>
+        <source>logout: the sign-in could not be removed from [%1] or the keyring</source>
+        <translation>logout: nie udało się usunąć logowania z [%1] ani z pęku kluczy</translation>
+    </message>
+    <message>
+        <source>Signed out: the sign-in with the provider is forgotten.</source>
+        <translation>Wylogowano: logowanie u dostawcy zostało zapomniane.</translation>
+    </message>
+    <message>
+        <source>Signed out: the sign-in with %1 is forgotten.</source>
+        <translation>Wylogowano: logowanie u %1 zostało zapomniane.</translation>
+    </message>
+    <message>
+        <source>Not signed in; there was nothing to forget.</source>
+        <translation>Brak zalogowania; nie było czego zapominać.</translation>
+    </message>
+    <message>
+        <source>slips: --out FILE.pdf is required</source>
+        <translation>slips: --out PLIK.pdf jest wymagane</translation>
+    </message>
+    <message>
+        <source>the newest version of this drawing is [%1]; printing that one</source>
+        <translation>najnowsza wersja tego losowania to [%1]; drukowana jest ta wersja</translation>
+    </message>
+    <message>
+        <source>slips: give either --to or --pending</source>
+        <translation>slips: podaj albo --to, albo --pending</translation>
+    </message>
+    <message>
+        <source>slips: %1</source>
+        <translation>slips: %1</translation>
+    </message>
+    <message>
+        <source>everybody was reached; no slips written</source>
+        <translation>dotarto do wszystkich; nie zapisano żadnych karteczek</translation>
+    </message>
+    <message>
+        <source>slips: nobody named &apos;%1&apos; in [%2]</source>
+        <translation>slips: nikt o imieniu &apos;%1&apos; w [%2]</translation>
+    </message>
+    <message>
+        <source>%1 slips written to %2</source>
+        <translation>zapisano karteczki (%1) do %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>subject after the giver&apos;s name (default: the send dialog&apos;s subject)</source>
+        <translation>temat po imieniu darczyńcy (domyślnie: temat z okna wysyłki)</translation>
+    </message>
+    <message>
+        <source>message text from file F, &quot;-&quot; for standard input (default: the send dialog&apos;s text)</source>
+        <translation>treść wiadomości z pliku F, &quot;-&quot; oznacza standardowe wejście (domyślnie: tekst z okna wysyłki)</translation>
+    </message>
+    <message>
+        <source>text before the receiver&apos;s name (default: the send dialog&apos;s trailer)</source>
+        <translation>tekst przed imieniem obdarowanego (domyślnie: zakończenie z okna wysyłki)</translation>
+    </message>
+    <message>
+        <source>send every message to A instead of the participants (test mode)</source>
+        <translation>wyślij każdą wiadomość na A zamiast do uczestników (tryb testowy)</translation>
+    </message>
+    <message>
+        <source>the gift budget, added to every notification</source>
+        <translation>budżet na prezent, dodawany do każdego powiadomienia</translation>
+    </message>
+    <message>
+        <source>the date of the exchange, added to every notification</source>
+        <translation>data wymiany prezentów, dodawana do każdego powiadomienia</translation>
+    </message>
+    <message>
+        <source>where the exchange takes place, added to every notification</source>
+        <translation>miejsce wymiany prezentów, dodawane do każdego powiadomienia</translation>
+    </message>
+    <message>
+        <source>the date to reply by, added to every notification</source>
+        <translation>termin odpowiedzi, dodawany do każdego powiadomienia</translation>
+    </message>
+    <message>
+        <source>language of the message&apos;s own texts: en, de, fr, es, nl or pl (default: the program&apos;s)</source>
+        <translation>język stałych tekstów wiadomości: en, de, fr, es, nl lub pl (domyślnie: język programu)</translation>
+    </message>
+    <message>
+        <source>read a roster, report its problems and whether a drawing exists</source>
+        <translation>wczytaj listę, zgłoś jej problemy i sprawdź, czy losowanie jest możliwe</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when a drawing exists, 3 when none exists (the reason names who cannot
+give or receive), 2 when the file cannot be read. With drawing options, one line per
+option says whether a drawing exists under it: exit status 3 when one is proven
+impossible, 1 when none was found within the time limit.</source>
+        <translation>Kod wyjścia: 0, gdy losowanie jest możliwe, 3, gdy żadne nie jest możliwe (powód wskazuje,
+kto nie może dawać lub otrzymywać), 2, gdy nie można odczytać pliku. Z opcjami losowania
+każda opcja dostaje wiersz mówiący, czy losowanie z nią jest możliwe: kod 3, gdy
+udowodniono, że któraś jest niemożliwa, 1, gdy w limicie czasu nie znaleziono żadnego.</translation>
+    </message>
+    <message>
+        <source>draw once, without sending anything</source>
+        <translation>losuj raz, niczego nie wysyłając</translation>
+    </message>
+    <message>
+        <source>Prints only that a drawing was found, unless --reveal is given. Exit status 3 when no
+drawing exists.</source>
+        <translation>Wypisuje tylko, że znaleziono losowanie, chyba że podano --reveal. Kod wyjścia 3, gdy
+żadne losowanie nie jest możliwe.</translation>
+    </message>
+    <message>
+        <source>seed the random source with N (repeatable drawings)</source>
+        <translation>zainicjuj źródło losowości liczbą N (powtarzalne losowania)</translation>
+    </message>
+    <message>
+        <source>print &quot;GIVER -&gt; RECEIVER&quot; for every participant, in roster order</source>
+        <translation>wypisz &quot;GIVER -&gt; RECEIVER&quot; dla każdego uczestnika, w kolejności listy</translation>
+    </message>
+    <message>
+        <source>Calculate &amp; Send: draw unseen, archive and notify everyone</source>
+        <translation>Losuj &amp; wyślij: losuj bez podglądu, zarchiwizuj i powiadom wszystkich</translation>
+    </message>
+    <message>
+        <source>The drawing is archived under DATA-DIR/History (list file and HTML log) before any
+message leaves; mail goes by the configured path (see &quot;settings&quot;). Status texts go to
+standard error, the summary to standard output. Exit status 0 only when every message
+was accepted.</source>
+        <translation>Losowanie jest archiwizowane w DATA-DIR/History (plik listy i dziennik HTML), zanim
+wyjdzie jakakolwiek wiadomość; poczta idzie skonfigurowaną drogą (zobacz &quot;settings&quot;).
+Teksty stanu trafiają na standardowe wyjście błędów, podsumowanie na standardowe wyjście.
+Kod wyjścia 0 tylko wtedy, gdy przyjęto każdą wiadomość.</translation>
+    </message>
+    <message>
+        <source>re-send an archived drawing to the named participants, or to everyone not reached</source>
+        <translation>wyślij ponownie zarchiwizowane losowanie do wskazanych lub nieosiągniętych</translation>
+    </message>
+    <message>
+        <source>ARCHIVE.hmr is a list file from DATA-DIR/History. Only the participants named with --to
+are notified, with the receivers the archive holds; with --pending, everyone whose
+message the archive&apos;s delivery ledger does not record as accepted (a message whose
+answer never came is sent again).</source>
+        <translation>ARCHIVE.hmr to plik listy z DATA-DIR/History. Powiadamiani są tylko uczestnicy wskazani
+przez --to, z obdarowanymi zapisanymi w archiwum; z --pending wszyscy, których wiadomości
+rejestr wysyłek archiwum nie odnotowuje jako przyjętej (wiadomość, na którą nigdy nie
+przyszła odpowiedź, jest wysyłana ponownie).</translation>
+    </message>
+    <message>
+        <source>a participant to notify (exact name; give it once per person)</source>
+        <translation>uczestnik do powiadomienia (dokładne imię; podaj raz dla każdej osoby)</translation>
+    </message>
+    <message>
+        <source>notify everyone the archive&apos;s ledger does not record as reached</source>
+        <translation>powiadom wszystkich, których rejestr wysyłek archiwum nie odnotowuje jako osiągniętych</translation>
+    </message>
+    <message>
+        <source>add a late participant to a sent drawing, without a redraw</source>
+        <translation>dodaj spóźnionego uczestnika do wysłanego losowania bez ponownego losowania</translation>
+    </message>
+    <message>
+        <source>One giver, chosen at random among those the exclusions allow, now gives to the newcomer,
+and the newcomer to that giver&apos;s former receiver. Exactly those two are notified; the
+giver&apos;s message says it replaces the earlier one. The change is archived as the next
+version beside ARCHIVE.hmr (&quot;-v2&quot;, &quot;-v3&quot;, ...), whose newest version is the one
+changed. Prints who was notified. Exit status 0, 1 when a message failed, 3 when no
+place keeps every exclusion.</source>
+        <translation>Jeden darczyńca, wybrany losowo spośród tych, na których pozwalają wykluczenia, obdarowuje
+teraz nowego uczestnika, a nowy uczestnik dotychczasowego obdarowanego tego darczyńcy.
+Powiadamiane są dokładnie te dwie osoby; wiadomość do darczyńcy mówi, że zastępuje
+poprzednią. Zmiana jest archiwizowana jako następna wersja obok ARCHIVE.hmr (&quot;-v2&quot;, &quot;-v3&quot;,
+...); zmieniana jest jej najnowsza wersja. Wypisuje, kogo powiadomiono. Kod wyjścia 0, 1,
+gdy wiadomość się nie powiodła, 3, gdy żadne miejsce nie zachowuje wszystkich wykluczeń.</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s name (required)</source>
+        <translation>imię nowego uczestnika (wymagane)</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s address (required)</source>
+        <translation>adres nowego uczestnika (wymagany)</translation>
+    </message>
+    <message>
+        <source>the newcomer&apos;s notes, gift suggestions or instructions</source>
+        <translation>notatki nowego uczestnika, pomysły na prezent lub wskazówki</translation>
+    </message>
+    <message>
+        <source>seed the random source with N (repeatable changes)</source>
+        <translation>zainicjuj źródło losowości liczbą N (powtarzalne zmiany)</translation>
+    </message>
+    <message>
+        <source>take a participant out of a sent drawing, without a redraw</source>
+        <translation>usuń uczestnika z wysłanego losowania bez ponownego losowania</translation>
+    </message>
+    <message>
+        <source>The leaver&apos;s giver now gives to the leaver&apos;s receiver when the exclusions allow it;
+otherwise as few givers as possible get a new receiver. Exactly the givers whose
+receiver changed are notified, archived and reported as for join.</source>
+        <translation>Darczyńca osoby odchodzącej obdarowuje teraz jej obdarowanego, jeśli pozwalają na to
+wykluczenia; w przeciwnym razie jak najmniej darczyńców dostaje nowego obdarowanego.
+Powiadamiani są dokładnie ci darczyńcy, których obdarowany się zmienił; archiwum i raport
+jak przy join.</translation>
+    </message>
+    <message>
+        <source>the participant who leaves (required)</source>
+        <translation>uczestnik, który odchodzi (wymagane)</translation>
+    </message>
+    <message>
+        <source>print sealed slips of an archived drawing for people without e-mail</source>
+        <translation>drukuj zaklejone karteczki zarchiwizowanego losowania dla osób bez e-maila</translation>
+    </message>
+    <message>
+        <source>Writes a PDF to print on both sides of the paper (flip on the long edge): odd pages show
+only the givers&apos; names, the even page behind each the receivers and their notes. Cut,
+fold each slip along its dotted line with the printed back inwards, and hand it out
+unseen. One slip per participant, per person named with --to, or with --pending per
+giver the archive&apos;s delivery ledgers do not record as reached.</source>
+        <translation>Zapisuje PDF do druku dwustronnego (obracanie wzdłuż dłuższej krawędzi): strony
+nieparzyste pokazują tylko imiona darczyńców, strona parzysta za każdą z nich obdarowanych
+i ich notatki. Potnij, złóż każdą karteczkę wzdłuż kropkowanej linii zadrukowanym tyłem do
+środka i rozdaj bez podglądania. Jedna karteczka na uczestnika, na osobę wskazaną przez
+--to albo z --pending na darczyńcę, którego rejestry wysyłek archiwum nie odnotowują jako
+osiągniętego.</translation>
+    </message>
+    <message>
+        <source>print the slip of this participant (give it once per person)</source>
+        <translation>drukuj karteczkę tego uczestnika (podaj raz dla każdej osoby)</translation>
+    </message>
+    <message>
+        <source>print the slips of the givers no message reached</source>
+        <translation>drukuj karteczki darczyńców, do których nie dotarła żadna wiadomość</translation>
+    </message>
+    <message>
+        <source>where the PDF goes (required)</source>
+        <translation>gdzie zapisać PDF (wymagane)</translation>
+    </message>
+    <message>
+        <source>send a free-form message to every participant</source>
+        <translation>wyślij dowolną wiadomość do każdego uczestnika</translation>
+    </message>
+    <message>
+        <source>subject after each participant&apos;s name (required)</source>
+        <translation>temat po imieniu każdego uczestnika (wymagany)</translation>
+    </message>
+    <message>
+        <source>message text from file F, &quot;-&quot; for standard input (required)</source>
+        <translation>treść wiadomości z pliku F, &quot;-&quot; oznacza standardowe wejście (wymagane)</translation>
+    </message>
+    <message>
+        <source>show or change the mail settings</source>
+        <translation>pokaż lub zmień ustawienia poczty</translation>
+    </message>
+    <message>
+        <source>Names: UseSMTP (1 = own SMTP client, 0 = system mailer), SMTPServer (host[:port]),
+SMTPAccountName (your address), SMTPUserName (your name), ServerRequiresAuthentication
+(1 or 0), MailerCommand (the system mailer), SMTPAuthMethod (password or oauth2),
+OAuthProvider (microsoft, google or custom), and for custom or to override a provider
+OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID, OAuthScopes. Changes are checked as the
+settings dialog checks them. The password is never taken on the command line: use
+--password-stdin. Secrets go to the system keyring; where there is none they are kept in
+the settings file only with --allow-file-secret (HOLLYMOOR_KEYRING=none: always the file).</source>
+        <translation>Nazwy: UseSMTP (1 = własny klient SMTP, 0 = systemowy program pocztowy), SMTPServer
+(host[:port]), SMTPAccountName (twój adres), SMTPUserName (twoje imię i nazwisko),
+ServerRequiresAuthentication (1 lub 0), MailerCommand (systemowy program pocztowy),
+SMTPAuthMethod (password lub oauth2), OAuthProvider (microsoft, google lub custom), a dla
+custom lub aby zastąpić ustawienia dostawcy OAuthAuthorizeURL, OAuthTokenURL,
+OAuthClientID, OAuthScopes. Zmiany są sprawdzane tak, jak sprawdza je okno ustawień. Hasło
+nigdy nie jest przyjmowane w wierszu poleceń: użyj --password-stdin. Sekrety trafiają do
+systemowego pęku kluczy; gdy go brak, są przechowywane w pliku ustawień tylko z
+--allow-file-secret (HOLLYMOOR_KEYRING=none: zawsze plik).</translation>
+    </message>
+    <message>
+        <source>print the settings (secrets masked) and where the secrets are kept</source>
+        <translation>wypisz ustawienia (sekrety zamaskowane) i miejsce przechowywania sekretów</translation>
+    </message>
+    <message>
+        <source>change one setting</source>
+        <translation>zmień jedno ustawienie</translation>
+    </message>
+    <message>
+        <source>read the new password from the first line of standard input</source>
+        <translation>odczytaj nowe hasło z pierwszego wiersza standardowego wejścia</translation>
+    </message>
+    <message>
+        <source>without a keyring, keep the password in the settings file</source>
+        <translation>bez pęku kluczy przechowuj hasło w pliku ustawień</translation>
+    </message>
+    <message>
+        <source>send one test message to your own address and say how it went</source>
+        <translation>wyślij jedną wiadomość testową na własny adres i powiedz, jak poszło</translation>
+    </message>
+    <message>
+        <source>sign in with your mail provider in the browser (OAuth2)</source>
+        <translation>zaloguj się u dostawcy poczty w przeglądarce (OAuth2)</translation>
+    </message>
+    <message>
+        <source>Prints &quot;Open this address to sign in: URL&quot;, opens the browser (unless --no-browser),
+and waits for the provider to send the browser back to this program on a loopback
+port. The sign-in is kept in the system keyring and used from then on
+(SMTPAuthMethod=oauth2); the access token is renewed before it runs out. The provider
+defaults to the one chosen before, else the one of your address. For custom, set
+OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID and OAuthScopes first (see &quot;settings&quot;).
+Exit status 0 when signed in, 1 when the sign-in was declined, failed or timed out.</source>
+        <translation>Wypisuje &quot;Otwórz ten adres, aby się zalogować: URL&quot;, otwiera przeglądarkę (chyba że podano
+--no-browser) i czeka, aż dostawca odeśle przeglądarkę do tego programu przez lokalny port
+pętli zwrotnej. Logowanie jest przechowywane w systemowym pęku kluczy i odtąd używane
+(SMTPAuthMethod=oauth2); token dostępu jest odnawiany, zanim wygaśnie. Domyślnym dostawcą
+jest wybrany wcześniej, a w przeciwnym razie dostawca twojego adresu. Dla custom ustaw
+najpierw OAuthAuthorizeURL, OAuthTokenURL, OAuthClientID i OAuthScopes (zobacz
+&quot;settings&quot;). Kod wyjścia 0 po zalogowaniu, 1, gdy logowanie odrzucono, nie powiodło się
+lub upłynął czas.</translation>
+    </message>
+    <message>
+        <source>microsoft, google or custom</source>
+        <translation>microsoft, google lub custom</translation>
+    </message>
+    <message>
+        <source>only print the address; open it yourself, on this computer</source>
+        <translation>tylko wypisz adres; otwórz go samodzielnie na tym komputerze</translation>
+    </message>
+    <message>
+        <source>how long to wait for the browser (default 300)</source>
+        <translation>jak długo czekać na przeglądarkę (domyślnie 300)</translation>
+    </message>
+    <message>
+        <source>without a keyring, keep the sign-in in the settings file</source>
+        <translation>bez pęku kluczy przechowuj logowanie w pliku ustawień</translation>
+    </message>
+    <message>
+        <source>forget the sign-in with your mail provider</source>
+        <translation>zapomnij logowanie u dostawcy poczty</translation>
+    </message>
+    <message>
+        <source>Removes the refresh and access tokens from the keyring or the settings file. Sending
+then needs a new login, or SMTPAuthMethod=password.</source>
+        <translation>Usuwa token odświeżania i token dostępu z pęku kluczy lub z pliku ustawień. Wysyłanie
+wymaga potem nowego login albo SMTPAuthMethod=password.</translation>
+    </message>
+    <message>
+        <source>where &quot;Saved&quot;, &quot;History&quot; and &quot;smtp_session.log&quot; are kept</source>
+        <translation>gdzie przechowywane są &quot;Saved&quot;, &quot;History&quot; i &quot;smtp_session.log&quot;</translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation>plik ustawień</translation>
+    </message>
+    <message>
+        <source>show help (for a command: COMMAND --help)</source>
+        <translation>pokaż pomoc (dla polecenia: COMMAND --help)</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>pokaż wersję</translation>
+    </message>
+    <message>
+        <source>Usage: hollymoor-cli [--data-dir DIR] [--config FILE] COMMAND [OPTIONS] [ARGS]
+
+The Hollymoor errands from a terminal or a script, with the same list files, archive,
+settings and session log as the desktop program.
+
+Commands:
+</source>
+        <translation>Użycie: hollymoor-cli [--data-dir DIR] [--config FILE] COMMAND [OPTIONS] [ARGS]
+
+Zadania Hollymoor z terminala lub skryptu, z tymi samymi plikami list, archiwum,
+ustawieniami i dziennikiem sesji co program na pulpit.
+
+Polecenia:
+</translation>
+    </message>
+    <message>
+        <source>Global options:</source>
+        <translation>Opcje globalne:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 success, 1 the errand failed (for example a message was not
+accepted), 2 bad usage or unreadable input, 3 no drawing exists.</source>
+        <translation>Kod wyjścia: 0 sukces, 1 zadanie się nie powiodło (na przykład wiadomość nie została
+przyjęta), 2 błędne użycie lub nieczytelne dane, 3 żadne losowanie nie jest możliwe.</translation>
+    </message>
+    <message>
+        <source>Usage: hollymoor-cli [global options]</source>
+        <translation>Użycie: hollymoor-cli [opcje globalne]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>nobody draws anyone they drew in the last N archived drawings (0 to 5; matched by address, else by name)</source>
+        <translation>nikt nie wylosuje osoby wylosowanej w ostatnich N zarchiwizowanych losowaniach (od 0 do 5; rozpoznawanej po adresie, a w jego braku po imieniu)</translation>
+    </message>
+    <message>
+        <source>the gifts run as one single loop through everybody</source>
+        <translation>prezenty tworzą jeden krąg obejmujący wszystkich</translation>
+    </message>
+    <message>
+        <source>nobody draws the person who draws them</source>
+        <translation>nikt nie losuje osoby, która losuje jego</translation>
+    </message>
 </context>
 <context>
     <name>Delivery</name>
@@ -189,6 +1048,81 @@ Tryb testowy: wszystkie wiadomości trafiły na %1, nie do uczestników.</transl
     </message>
 </context>
 <context>
+    <name>Drawing</name>
+    <message>
+        <source>a drawing needs at least two participants</source>
+        <translation>losowanie wymaga co najmniej dwóch uczestników</translation>
+    </message>
+    <message>
+        <source>every participant is excluded from giving to %1</source>
+        <translation>każdy uczestnik ma wykluczone obdarowanie %1</translation>
+    </message>
+    <message>
+        <source>%1 is excluded from giving to every participant</source>
+        <translation>%1 ma wykluczone obdarowanie każdego uczestnika</translation>
+    </message>
+    <message>
+        <source>no participant who may give to %1 has a receiver %1 may give to</source>
+        <translation>żaden uczestnik, który może obdarować %1, nie ma obdarowanego, którego %1 może obdarować</translation>
+    </message>
+    <message>
+        <source>once %1 leaves, nobody may give to the person %1 gives to</source>
+        <translation>gdy %1 odejdzie, nikt nie może obdarować osoby, którą obdarowuje %1</translation>
+    </message>
+    <message>
+        <source>the gift %1 would have given cannot be passed on without breaking an exclusion</source>
+        <translation>prezentu, który dałby %1, nie da się przekazać dalej bez naruszenia wykluczenia</translation>
+    </message>
+    <message>
+        <source>the archived drawing does not match the participants and their exclusions</source>
+        <translation>zarchiwizowane losowanie nie pasuje do uczestników i ich wykluczeń</translation>
+    </message>
+    <message>
+        <source>everybody may give to and receive from at least half of the others</source>
+        <translation>każdy może obdarować co najmniej połowę pozostałych i od nich otrzymać</translation>
+    </message>
+    <message>
+        <source>a drawing was found</source>
+        <translation>znaleziono losowanie</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> i </translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>uczestnik %1</translation>
+    </message>
+    <message>
+        <source>A valid drawing exists.</source>
+        <translation>Poprawne losowanie jest możliwe.</translation>
+    </message>
+    <message>
+        <source>Nobody may draw %1: everybody else excludes them.</source>
+        <translation>Nikt nie może wylosować %1: wszyscy pozostali tę osobę wykluczają.</translation>
+    </message>
+    <message>
+        <source>%1 may draw nobody.</source>
+        <translation>%1 nie mogą nikogo wylosować.</translation>
+    </message>
+    <message>
+        <source>%1 may draw only %2: %3 for %4 givers.</source>
+        <translation>%1 mogą wylosować tylko %2: obdarowanych: %3, darczyńców: %4.</translation>
+    </message>
+    <message>
+        <source>%1 may give only among themselves, so no single loop can include everybody.</source>
+        <translation>%1 mogą obdarowywać tylko siebie nawzajem, więc żaden pojedynczy krąg nie obejmie wszystkich.</translation>
+    </message>
+    <message>
+        <source>No single loop through everybody exists: every possible drawing was counted.</source>
+        <translation>Nie istnieje pojedynczy krąg obejmujący wszystkich: policzono każde możliwe losowanie.</translation>
+    </message>
+    <message>
+        <source>Every possible drawing has two people drawing each other: every possible drawing was counted.</source>
+        <translation>W każdym możliwym losowaniu dwie osoby losują siebie nawzajem: policzono każde możliwe losowanie.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Error version of file must be 3.0 or greater</source>
@@ -231,6 +1165,95 @@ Tryb testowy: wszystkie wiadomości trafiły na %1, nie do uczestników.</transl
     <message>
         <source>Unable to open the help page [%1]: %2</source>
         <translation>Nie można otworzyć strony pomocy [%1]: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ledger</name>
+    <message>
+        <source>cannot read the delivery ledger [%1]</source>
+        <translation>nie można odczytać rejestru wysyłek [%1]</translation>
+    </message>
+    <message>
+        <source>[%1] is not a delivery ledger</source>
+        <translation>[%1] nie jest rejestrem wysyłek</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] already holds a run</source>
+        <translation>rejestr wysyłek [%1] zawiera już wysyłkę</translation>
+    </message>
+    <message>
+        <source>cannot write the delivery ledger [%1]: %2</source>
+        <translation>nie można zapisać rejestru wysyłek [%1]: %2</translation>
+    </message>
+    <message>
+        <source>not attempted</source>
+        <translation>nie próbowano</translation>
+    </message>
+    <message>
+        <source>in flight</source>
+        <translation>w drodze</translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation>przyjęta</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>odrzucona</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>niepotwierdzona</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>nieznany</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2: %3)</source>
+        <translation>%1 (%2: %3)</translation>
+    </message>
+    <message>
+        <source>%1: refused, %2</source>
+        <translation>%1: odrzucono, %2</translation>
+    </message>
+    <message>
+        <source>%1: the connection ended before the server confirmed the message</source>
+        <translation>%1: połączenie zakończyło się, zanim serwer potwierdził wiadomość</translation>
+    </message>
+    <message>
+        <source>%1: not sent</source>
+        <translation>%1: nie wysłano</translation>
+    </message>
+    <message>
+        <source>%1: not sent (last try: %2)</source>
+        <translation>%1: nie wysłano (ostatnia próba: %2)</translation>
+    </message>
+    <message>
+        <source>These participants were not notified:
+%1</source>
+        <translation>Ci uczestnicy nie zostali powiadomieni:
+%1</translation>
+    </message>
+    <message>
+        <source>Re-Send Previous Drawing with the newest file in History and mark them to send their notifications again.</source>
+        <translation>Wybierz „Wyślij ponownie poprzednie losowanie” z najnowszym plikiem w History i zaznacz te osoby, aby ponownie wysłać im powiadomienia.</translation>
+    </message>
+    <message>
+        <source>no delivery ledger beside [%1]</source>
+        <translation>brak rejestru wysyłek obok [%1]</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] records no deliveries</source>
+        <translation>rejestr wysyłek [%1] nie zawiera żadnych doręczeń</translation>
+    </message>
+    <message>
+        <source>the delivery ledger [%1] names %2 in row %3, which [%4] does not hold</source>
+        <translation>rejestr wysyłek [%1] wymienia %2 w wierszu %3, którego [%4] nie zawiera</translation>
     </message>
 </context>
 <context>
@@ -501,7 +1524,7 @@ Osoba, dla której zostałeś wylosowany jako Tajemniczy Mikołaj,<byte value="x
     <name>QObject</name>
     <message>
         <source>Add Late Participant</source>
-        <translation>Dodaj spóźnionego uczestnika</translation>
+        <translation type="vanished">Dodaj spóźnionego uczestnika</translation>
     </message>
     <message>
         <source>The newcomer&apos;s Secret Santa message goes to this address, so it is needed.</source>
@@ -575,6 +1598,89 @@ Upewnij się, że do tego folderu można zapisywać i że na dysku jest wolne mi
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>the exclusion list field</source>
+        <translation>pole listy wykluczeń</translation>
+    </message>
+    <message>
+        <source>the name field</source>
+        <translation>pole imienia</translation>
+    </message>
+    <message>
+        <source>the e-mail address field</source>
+        <translation>pole adresu e-mail</translation>
+    </message>
+    <message>
+        <source>the drawn name field</source>
+        <translation>pole wylosowanego imienia</translation>
+    </message>
+    <message>
+        <source>the notes field</source>
+        <translation>pole notatek</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; holds a double quote (a quote may be missing)</source>
+        <translation>%1 &quot;%2&quot; zawiera cudzysłów (być może brakuje jakiegoś cudzysłowu)</translation>
+    </message>
+    <message>
+        <source>%1 has no closing quote</source>
+        <translation>%1 nie ma zamykającego cudzysłowu</translation>
+    </message>
+    <message>
+        <source>%1 holds a stray double quote</source>
+        <translation>%1 zawiera zbłąkany cudzysłów</translation>
+    </message>
+    <message>
+        <source>the record ends after %1 field where %2 are expected (a quote may be missing, or the record is broken across lines)</source>
+        <translation>rekord kończy się po polu nr %1, a oczekiwano pól: %2 (być może brakuje cudzysłowu albo rekord jest podzielony na kilka wierszy)</translation>
+    </message>
+    <message>
+        <source>the record ends after %1 fields where %2 are expected (a quote may be missing, or the record is broken across lines)</source>
+        <translation>rekord kończy się po polach w liczbie %1, a oczekiwano pól: %2 (być może brakuje cudzysłowu albo rekord jest podzielony na kilka wierszy)</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character</source>
+        <translation>%1 zawiera znak sterujący</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>imię jest puste</translation>
+    </message>
+    <message>
+        <source>the e-mail address holds a control character</source>
+        <translation>adres e-mail zawiera znak sterujący</translation>
+    </message>
+    <message>
+        <source>the e-mail address &quot;%1&quot; holds &quot;,&quot; (a quote may be missing)</source>
+        <translation>adres e-mail &quot;%1&quot; zawiera &quot;,&quot; (być może brakuje cudzysłowu)</translation>
+    </message>
+    <message>
+        <source>the e-mail address &quot;%1&quot; does not look like an e-mail address</source>
+        <translation>adres e-mail &quot;%1&quot; nie wygląda na adres e-mail</translation>
+    </message>
+    <message>
+        <source>the file ends before the record does</source>
+        <translation>plik kończy się przed końcem rekordu</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>the file holds NUL characters: it is neither UTF-8, UTF-16 with a byte-order mark nor Windows-1252 text</source>
+        <translation>plik zawiera znaki NUL: nie jest to ani UTF-8, ani UTF-16 ze znacznikiem kolejności bajtów, ani tekst Windows-1252</translation>
+    </message>
+    <message>
+        <source>the file is damaged UTF-16 (big-endian): it ends in the middle of a character or holds a broken surrogate pair</source>
+        <translation>plik to uszkodzony UTF-16 (big-endian): kończy się w środku znaku lub zawiera uszkodzoną parę zastępczą</translation>
+    </message>
+    <message>
+        <source>the file is damaged UTF-16 (little-endian): it ends in the middle of a character or holds a broken surrogate pair</source>
+        <translation>plik to uszkodzony UTF-16 (little-endian): kończy się w środku znaku lub zawiera uszkodzoną parę zastępczą</translation>
+    </message>
+</context>
+<context>
     <name>Roster</name>
     <message>
         <source>Error while attempting to send messages</source>
@@ -601,6 +1707,10 @@ imię nie może zawierać żadnego z tych znaków [&quot;]</translation>
     <message>
         <source>Error while deleting Participant</source>
         <translation>Błąd podczas usuwania uczestnika</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to log file [%1]</source>
+        <translation>Błąd podczas zapisywania informacji w pliku dziennika [%1]</translation>
     </message>
 </context>
 <context>

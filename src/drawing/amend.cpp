@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/tr.h"
+
 namespace roster {
 
 namespace {
@@ -33,21 +35,28 @@ std::string DescribeAmendFailure(AmendFailure failure, const std::string& who) {
     case AmendFailure::kNone:
       return {};
     case AmendFailure::kTooFew:
-      return "a drawing needs at least two participants";
+      return core::Tr("Drawing", "a drawing needs at least two participants");
     case AmendFailure::kNoGiver:
-      return "every participant is excluded from giving to " + who;
+      return core::Arg(core::Tr("Drawing", "every participant is excluded from giving to %1"),
+                       {who});
     case AmendFailure::kNoReceiver:
-      return who + " is excluded from giving to every participant";
+      return core::Arg(core::Tr("Drawing", "%1 is excluded from giving to every participant"),
+                       {who});
     case AmendFailure::kNoPlace:
-      return "no participant who may give to " + who + " has a receiver " + who + " may give to";
+      return core::Arg(
+          core::Tr("Drawing", "no participant who may give to %1 has a receiver %1 may give to"),
+          {who});
     case AmendFailure::kReceiverStuck:
-      return "once " + who + " leaves, nobody may give to the person " + who + " gives to";
+      return core::Arg(
+          core::Tr("Drawing", "once %1 leaves, nobody may give to the person %1 gives to"), {who});
     case AmendFailure::kNoChain:
-      return "the gift " + who +
-             " would have given cannot be passed on without breaking an "
-             "exclusion";
+      return core::Arg(core::Tr("Drawing",
+                                "the gift %1 would have given cannot be passed on without "
+                                "breaking an exclusion"),
+                       {who});
     case AmendFailure::kBadInput:
-      return "the archived drawing does not match the participants and their exclusions";
+      return core::Tr("Drawing",
+                      "the archived drawing does not match the participants and their exclusions");
   }
   return {};
 }

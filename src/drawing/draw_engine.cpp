@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/tr.h"
 #include "drawing/exact_sampler.h"
 #include "drawing/sampling.h"
 
@@ -153,14 +154,15 @@ Existence CheckExistence(const ExclusionGraph& graph, Random& random, const Draw
     for (int v = 0; v < n; ++v) worst = std::max(worst, excluded_by[v]);
     if (2 * (n - 1 - worst) >= n) {
       result.answer = Existence::Answer::kExists;
-      result.how = "everybody may give to and receive from at least half of the others";
+      result.how =
+          core::Tr("Drawing", "everybody may give to and receive from at least half of the others");
       return result;
     }
   }
   const DrawOutcome drawn = DrawAssignment(graph, random, options);
   if (drawn.ok) {
     result.answer = Existence::Answer::kExists;
-    result.how = "a drawing was found";
+    result.how = core::Tr("Drawing", "a drawing was found");
   } else if (drawn.obstruction.kind != Obstruction::Kind::kNone) {
     result.answer = Existence::Answer::kImpossible;
     result.obstruction = drawn.obstruction;

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <numeric>
 
+#include "core/tr.h"
+
 namespace roster {
 
 void ExclusionGraph::Forbid(int giver, int receiver) {
@@ -63,7 +65,7 @@ namespace {
 std::string Join(const std::vector<int>& indices, const std::function<std::string(int)>& name) {
   std::string out;
   for (std::size_t i = 0; i < indices.size(); ++i) {
-    if (i > 0) out += (i + 1 == indices.size()) ? " and " : ", ";
+    if (i > 0) out += (i + 1 == indices.size()) ? core::Tr("Drawing", " and ") : std::string(", ");
     out += name(indices[i]);
   }
   return out;
@@ -288,7 +290,9 @@ int UndrawableReceiver(const ExclusionGraph& graph) {
 }
 
 std::string Obstruction::Describe() const {
-  return Describe([](int i) { return "participant " + std::to_string(i + 1); });
+  return Describe([](int i) {
+    return core::Arg(core::Tr("Drawing", "participant %1"), {std::to_string(i + 1)});
+  });
 }
 
 std::string Obstruction::Describe(const std::function<std::string(int)>& name) const {
@@ -300,24 +304,29 @@ std::string Obstruction::Describe(const std::function<std::string(int)>& name) c
   };
   switch (kind) {
     case Kind::kNone:
-      return "A valid drawing exists.";
+      return core::Tr("Drawing", "A valid drawing exists.");
     case Kind::kUndrawableReceiver:
-      return "Nobody may draw " + name(receiver) + ": everybody else excludes them.";
-    case Kind::kGiversShort: {
-      const std::string givers_text = who(givers) + " may draw ";
-      if (receivers.empty()) return givers_text + "nobody.";
-      return givers_text + "only " + Join(receivers, name) + ": " +
-             std::to_string(receivers.size()) + " for " + std::to_string(givers.size()) +
-             " givers.";
-    }
+      return core::Arg(core::Tr("Drawing", "Nobody may draw %1: everybody else excludes them."),
+                       {name(receiver)});
+    case Kind::kGiversShort:
+      if (receivers.empty())
+        return core::Arg(core::Tr("Drawing", "%1 may draw nobody."), {who(givers)});
+      return core::Arg(core::Tr("Drawing", "%1 may draw only %2: %3 for %4 givers."),
+                       {who(givers), Join(receivers, name), std::to_string(receivers.size()),
+                        std::to_string(givers.size())});
     case Kind::kClosedGroup:
-      return who(givers) + " may give only among themselves, so no single loop can include " +
-             "everybody.";
+      return core::Arg(core::Tr("Drawing",
+                                "%1 may give only among themselves, so no single loop can "
+                                "include everybody."),
+                       {who(givers)});
     case Kind::kNoSingleLoop:
-      return "No single loop through everybody exists: every possible drawing was counted.";
+      return core::Tr("Drawing",
+                      "No single loop through everybody exists: every possible drawing was "
+                      "counted.");
     case Kind::kOnlySwappedPairs:
-      return "Every possible drawing has two people drawing each other: every possible "
-             "drawing was counted.";
+      return core::Tr("Drawing",
+                      "Every possible drawing has two people drawing each other: every "
+                      "possible drawing was counted.");
   }
   return {};
 }

@@ -146,7 +146,8 @@ std::string FormatHistoryLog(const roster::Roster& roster, const std::string& lo
 void WriteHistoryLog(roster::Roster& roster, const std::filesystem::path& log_path) {
   if (!WriteFileAtomically(log_path, FormatHistoryLog(roster, log_path.string()))) {
     roster.ui().MsgBox(
-        "Error while attempting to save information to log file [" + log_path.string() + "]",
+        core::Arg(core::Tr("Roster", "Error while attempting to save information to log file [%1]"),
+                  {log_path.string()}),
         roster::mb::kCritical);
   }
 }

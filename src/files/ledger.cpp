@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/tr.h"
 #include "files/atomic_file.h"
 #include "platform/files.h"
 
@@ -131,7 +132,7 @@ fs::path LedgerPathFor(const fs::path& archive) {
 std::optional<LedgerContents> ReadLedger(const fs::path& path, std::string& error) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) {
-    error = "cannot read the delivery ledger [" + path.string() + "]";
+    error = core::Arg(core::Tr("Ledger", "cannot read the delivery ledger [%1]"), {path.string()});
     return std::nullopt;
   }
   LedgerContents contents;
@@ -143,7 +144,7 @@ std::optional<LedgerContents> ReadLedger(const fs::path& path, std::string& erro
     const std::string line = bytes.substr(start, end - start);
     if (first) {
       if (line != kHeader) {
-        error = "[" + path.string() + "] is not a delivery ledger";
+        error = core::Arg(core::Tr("Ledger", "[%1] is not a delivery ledger"), {path.string()});
         return std::nullopt;
       }
       first = false;
@@ -153,7 +154,7 @@ std::optional<LedgerContents> ReadLedger(const fs::path& path, std::string& erro
   }
   // Only a torn header: the run stopped while starting its record.
   if (first && std::string(kHeader).compare(0, bytes.size() - start, bytes, start) != 0) {
-    error = "[" + path.string() + "] is not a delivery ledger";
+    error = core::Arg(core::Tr("Ledger", "[%1] is not a delivery ledger"), {path.string()});
     return std::nullopt;
   }
   for (LedgerEntry& e : contents.entries)
@@ -168,12 +169,14 @@ std::unique_ptr<LedgerWriter> LedgerWriter::Start(const fs::path& path,
                                                   std::string& error) {
   std::error_code ec;
   if (fs::exists(path, ec) && fs::file_size(path, ec) != 0) {
-    error = "the delivery ledger [" + path.string() + "] already holds a run";
+    error = core::Arg(core::Tr("Ledger", "the delivery ledger [%1] already holds a run"),
+                      {path.string()});
     return nullptr;
   }
   const int fd = OpenForAppend(path);
   if (fd < 0) {
-    error = "cannot write the delivery ledger [" + path.string() + "]: " + std::strerror(errno);
+    error = core::Arg(core::Tr("Ledger", "cannot write the delivery ledger [%1]: %2"),
+                      {path.string(), std::strerror(errno)});
     return nullptr;
   }
   std::unique_ptr<LedgerWriter> w(new LedgerWriter(path, fd));
@@ -210,7 +213,8 @@ bool LedgerWriter::Flush() {
   const bool ok = done == pending_.size() && SyncFile(fd_);
   pending_.clear();
   if (!ok)
-    error_ = "cannot write the delivery ledger [" + path_.string() + "]: " + std::strerror(errno);
+    error_ = core::Arg(core::Tr("Ledger", "cannot write the delivery ledger [%1]: %2"),
+                       {path_.string(), std::strerror(errno)});
   return ok;
 }
 
@@ -240,10 +244,32 @@ const char* StateWord(DeliveryState state) {
   return "unknown";
 }
 
+namespace {
+
+// The state as a person reads it; StateWord is the file's own word.
+std::string StateText(DeliveryState state) {
+  switch (state) {
+    case DeliveryState::kNotAttempted:
+      return core::Tr("Ledger", "not attempted");
+    case DeliveryState::kInFlight:
+      return core::Tr("Ledger", "in flight");
+    case DeliveryState::kAccepted:
+      return core::Tr("Ledger", "accepted");
+    case DeliveryState::kRefused:
+      return core::Tr("Ledger", "refused");
+    case DeliveryState::kUnconfirmed:
+      return core::Tr("Ledger", "unconfirmed");
+  }
+  return core::Tr("Ledger", "unknown");
+}
+
+}  // namespace
+
 std::string DescribeEntry(const LedgerEntry& entry) {
-  std::string text = entry.name + " (" + StateWord(entry.outcome.state);
-  if (!entry.outcome.reply.empty()) text += ": " + entry.outcome.reply;
-  return text + ")";
+  if (entry.outcome.reply.empty())
+    return core::Arg(core::Tr("Ledger", "%1 (%2)"), {entry.name, StateText(entry.outcome.state)});
+  return core::Arg(core::Tr("Ledger", "%1 (%2: %3)"),
+                   {entry.name, StateText(entry.outcome.state), entry.outcome.reply});
 }
 
 std::vector<LedgerEntry> NotAccepted(const std::vector<LedgerEntry>& entries) {
@@ -275,7 +301,8 @@ bool RecordResend(const fs::path& ledger, const std::vector<LedgerEntry>& resent
   if (lines.empty()) return true;
   const int fd = OpenForAppend(ledger);
   if (fd < 0) {
-    error = "cannot write the delivery ledger [" + ledger.string() + "]: " + std::strerror(errno);
+    error = core::Arg(core::Tr("Ledger", "cannot write the delivery ledger [%1]: %2"),
+                      {ledger.string(), std::strerror(errno)});
     return false;
   }
   std::size_t done = 0;
@@ -287,7 +314,8 @@ bool RecordResend(const fs::path& ledger, const std::vector<LedgerEntry>& resent
   }
   const bool ok = done == lines.size() && SyncFile(fd);
   if (!ok)
-    error = "cannot write the delivery ledger [" + ledger.string() + "]: " + std::strerror(errno);
+    error = core::Arg(core::Tr("Ledger", "cannot write the delivery ledger [%1]: %2"),
+                      {ledger.string(), std::strerror(errno)});
   CloseFile(fd);
   return ok;
 }
@@ -300,24 +328,32 @@ std::string NotNotifiedText(const std::vector<LedgerEntry>& entries, bool resend
     names += e.name + ";";
     switch (e.outcome.state) {
       case DeliveryState::kRefused:
-        reasons += e.name + ": refused, " + e.outcome.reply + "\n";
+        reasons +=
+            core::Arg(core::Tr("Ledger", "%1: refused, %2"), {e.name, e.outcome.reply}) + "\n";
         break;
       case DeliveryState::kUnconfirmed:
       case DeliveryState::kInFlight:
-        reasons += e.name + ": the connection ended before the server confirmed the message\n";
+        reasons += core::Arg(core::Tr("Ledger",
+                                      "%1: the connection ended before the server confirmed the "
+                                      "message"),
+                             {e.name}) +
+                   "\n";
         break;
       default:
         reasons +=
-            e.name + ": not sent" +
-            (e.outcome.reply.empty() ? std::string() : " (last try: " + e.outcome.reply + ")") +
+            (e.outcome.reply.empty() ? core::Arg(core::Tr("Ledger", "%1: not sent"), {e.name})
+                                     : core::Arg(core::Tr("Ledger", "%1: not sent (last try: %2)"),
+                                                 {e.name, e.outcome.reply})) +
             "\n";
     }
   }
-  std::string text = "These participants were not notified:\n" + names + "\n\n" + reasons;
+  std::string text =
+      core::Arg(core::Tr("Ledger", "These participants were not notified:\n%1"), {names}) + "\n\n" +
+      reasons;
   if (resend_hint)
-    text +=
-        "\nRe-Send Previous Drawing with the newest file in History and mark them to send their "
-        "notifications again.";
+    text += "\n" + core::Tr("Ledger",
+                            "Re-Send Previous Drawing with the newest file in History and mark "
+                            "them to send their notifications again.");
   return text;
 }
 

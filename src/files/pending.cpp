@@ -1,5 +1,7 @@
 #include "files/pending.h"
 
+#include "core/tr.h"
+
 namespace files {
 
 std::optional<std::vector<LedgerEntry>> MarkPending(roster::Roster& roster,
@@ -8,13 +10,14 @@ std::optional<std::vector<LedgerEntry>> MarkPending(roster::Roster& roster,
   const std::filesystem::path path = LedgerPathFor(archive);
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) {
-    error = "no delivery ledger beside [" + archive.string() + "]";
+    error = core::Arg(core::Tr("Ledger", "no delivery ledger beside [%1]"), {archive.string()});
     return std::nullopt;
   }
   std::optional<LedgerContents> contents = ReadLedger(path, error);
   if (!contents) return std::nullopt;
   if (contents->entries.empty()) {
-    error = "the delivery ledger [" + path.string() + "] records no deliveries";
+    error = core::Arg(core::Tr("Ledger", "the delivery ledger [%1] records no deliveries"),
+                      {path.string()});
     return std::nullopt;
   }
   const roster::Grid& grid = roster.grid();
@@ -24,8 +27,10 @@ std::optional<std::vector<LedgerEntry>> MarkPending(roster::Roster& roster,
   for (const LedgerEntry& e : pending) {
     if (e.giver_row < 1 || e.giver_row > roster.ParticipantCount() ||
         grid.TextMatrix(e.giver_row, roster::kColName) != e.name) {
-      error = "the delivery ledger [" + path.string() + "] names " + e.name + " in row " +
-              std::to_string(e.giver_row) + ", which [" + archive.string() + "] does not hold";
+      error = core::Arg(
+          core::Tr("Ledger",
+                   "the delivery ledger [%1] names %2 in row %3, which [%4] does not hold"),
+          {path.string(), e.name, std::to_string(e.giver_row), archive.string()});
       return std::nullopt;
     }
   }

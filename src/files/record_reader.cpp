@@ -2,12 +2,16 @@
 
 #include <cstdint>
 
+#include "core/tr.h"
+
 namespace files {
 
 namespace {
 
-constexpr const char* kFieldNames[kRecordFields] = {"exclusion list", "name", "e-mail address",
-                                                    "drawn name", "notes"};
+constexpr const char* kFieldNames[kRecordFields] = {
+    core::TrNoop("Records", "the exclusion list field"), core::TrNoop("Records", "the name field"),
+    core::TrNoop("Records", "the e-mail address field"),
+    core::TrNoop("Records", "the drawn name field"), core::TrNoop("Records", "the notes field")};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -36,13 +40,15 @@ bool QuoteCloses(std::string_view line, std::size_t q) {
   return p >= line.size() || line[p] == '"' || line[p] == ',';
 }
 
-std::string Field(int i) { return std::string("the ") + kFieldNames[i] + " field"; }
+std::string Field(int i) { return core::Tr("Records", kFieldNames[i]); }
 
 // A double quote inside a field that can never hold one: the likeliest sign of a lost quote.
 std::string QuoteProblem(const Record& r, int fields) {
   for (int i : {0, 1, 3}) {
     if (i < fields && r[i].find('"') != std::string::npos)
-      return Field(i) + " \"" + r[i] + "\" holds a double quote (a quote may be missing)";
+      return core::Arg(
+          core::Tr("Records", "%1 \"%2\" holds a double quote (a quote may be missing)"),
+          {Field(i), r[i]});
   }
   return {};
 }
@@ -71,7 +77,8 @@ std::string SplitLine(std::string_view line, int fields, Record& out, int& fille
           }
         }
       }
-      if (q == std::string_view::npos) return Field(i) + " has no closing quote";
+      if (q == std::string_view::npos)
+        return core::Arg(core::Tr("Records", "%1 has no closing quote"), {Field(i)});
       out[i].assign(line.substr(start, q - start));
       filled = i + 1;
       pos = SkipBlanks(line, q + 1);
@@ -83,15 +90,20 @@ std::string SplitLine(std::string_view line, int fields, Record& out, int& fille
       out[i].assign(line.substr(pos, trim - pos));
       filled = i + 1;
       if (!last && out[i].find('"') != std::string::npos)
-        return Field(i) + " holds a stray double quote";
+        return core::Arg(core::Tr("Records", "%1 holds a stray double quote"), {Field(i)});
       pos = end;
     }
     if (!last) {
       if (pos >= line.size()) {
         if (i + 1 < fields)
-          return "the record ends after " + std::to_string(i + 1) + " field" + (i == 0 ? "" : "s") +
-                 " where " + std::to_string(fields) +
-                 " are expected (a quote may be missing, or the record is broken across lines)";
+          return core::Arg(
+              i == 0 ? core::Tr("Records",
+                                "the record ends after %1 field where %2 are expected (a quote "
+                                "may be missing, or the record is broken across lines)")
+                     : core::Tr("Records",
+                                "the record ends after %1 fields where %2 are expected (a quote "
+                                "may be missing, or the record is broken across lines)"),
+              {std::to_string(i + 1), std::to_string(fields)});
       } else {
         ++pos;  // the comma
       }
@@ -104,9 +116,10 @@ std::string SplitLine(std::string_view line, int fields, Record& out, int& fille
 std::string TextProblem(const Record& r, int fields) {
   for (int i = 0; i < fields; ++i) {
     const bool notes = i == kRecordFields - 1;
-    if (HasControl(r[i], notes)) return Field(i) + " holds a control character";
+    if (HasControl(r[i], notes))
+      return core::Arg(core::Tr("Records", "%1 holds a control character"), {Field(i)});
   }
-  if (r[1].empty()) return "the name is empty";
+  if (r[1].empty()) return core::Tr("Records", "the name is empty");
   if (std::string why = QuoteProblem(r, fields); !why.empty()) return why;
   if (std::string why = AddressProblem(r[2]); !why.empty()) return why;
   return {};
@@ -115,14 +128,19 @@ std::string TextProblem(const Record& r, int fields) {
 }  // namespace
 
 std::string AddressProblem(std::string_view address) {
-  const std::string shown = "the e-mail address \"" + std::string(address) + "\"";
-  if (HasControl(address, false)) return "the e-mail address holds a control character";
+  const std::string shown(address);
+  if (HasControl(address, false))
+    return core::Tr("Records", "the e-mail address holds a control character");
   if (address.find("\",\"") != std::string_view::npos)
-    return shown + " holds \",\" (a quote may be missing)";
+    return core::Arg(
+        core::Tr("Records", "the e-mail address \"%1\" holds \",\" (a quote may be missing)"),
+        {shown});
   const std::size_t at = address.rfind('@');
   if (at == std::string_view::npos || at == 0 || at + 1 >= address.size() ||
       IsBlank(address[at - 1]) || IsBlank(address[at + 1]))
-    return shown + " does not look like an e-mail address";
+    return core::Arg(
+        core::Tr("Records", "the e-mail address \"%1\" does not look like an e-mail address"),
+        {shown});
   return {};
 }
 
@@ -149,7 +167,7 @@ std::string_view RecordReader::NextLine() {
 bool RecordReader::ReadRecord(int fields, Record& out, std::string& problem, bool check_texts) {
   if (fields > kRecordFields) fields = kRecordFields;
   if (AtEnd()) {
-    problem = "the file ends before the record does";
+    problem = core::Tr("Records", "the file ends before the record does");
     return false;
   }
   int filled = 0;
@@ -160,7 +178,7 @@ bool RecordReader::ReadRecord(int fields, Record& out, std::string& problem, boo
     problem = TextProblem(out, fields);
   }
   if (problem.empty()) return true;
-  problem = "line " + std::to_string(line_) + ": " + problem;
+  problem = core::Arg(core::Tr("Records", "line %1: %2"), {std::to_string(line_), problem});
   return false;
 }
 

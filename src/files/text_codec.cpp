@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/tr.h"
+
 namespace files {
 
 namespace {
@@ -54,9 +56,10 @@ bool Utf16ToUtf8(std::string_view bytes, bool big_endian, std::string& out) {
   return true;
 }
 
-constexpr const char* kNulProblem =
+constexpr const char* kNulProblem = core::TrNoop(
+    "Records",
     "the file holds NUL characters: it is neither UTF-8, UTF-16 with a byte-order mark nor "
-    "Windows-1252 text";
+    "Windows-1252 text");
 
 }  // namespace
 
@@ -117,9 +120,13 @@ DecodedText DecodeListText(std::string_view bytes) {
     const bool big_endian = mark == "\xFE\xFF";
     if (!Utf16ToUtf8(bytes.substr(2), big_endian, decoded.text)) {
       decoded.text.clear();
-      decoded.problem = std::string("the file is damaged UTF-16 ") +
-                        (big_endian ? "(big-endian)" : "(little-endian)") +
-                        ": it ends in the middle of a character or holds a broken surrogate pair";
+      decoded.problem =
+          big_endian ? core::Tr("Records",
+                                "the file is damaged UTF-16 (big-endian): it ends in the middle "
+                                "of a character or holds a broken surrogate pair")
+                     : core::Tr("Records",
+                                "the file is damaged UTF-16 (little-endian): it ends in the "
+                                "middle of a character or holds a broken surrogate pair");
       return decoded;
     }
   } else {
@@ -128,7 +135,7 @@ DecodedText DecodeListText(std::string_view bytes) {
   }
   if (decoded.text.find('\0') != std::string::npos) {
     decoded.text.clear();
-    decoded.problem = kNulProblem;
+    decoded.problem = core::Tr("Records", kNulProblem);
   }
   return decoded;
 }

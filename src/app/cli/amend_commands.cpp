@@ -11,6 +11,7 @@
 #include "app/cli/delivery.h"
 #include "app/cli/roster_file.h"
 #include "app/cli/send_options.h"
+#include "core/tr.h"
 #include "files/amend_archive.h"
 #include "files/ledger.h"
 
@@ -32,7 +33,8 @@ std::unique_ptr<roster::Random> Seeded(Context& ctx) {
     try {
       seed = std::stoull(*text);
     } catch (const std::exception&) {
-      throw CliError(kExitBadInput, "--seed needs a whole number, not '" + *text + "'");
+      throw CliError(kExitBadInput,
+                     core::Arg(core::Tr("Cli", "--seed needs a whole number, not '%1'"), {*text}));
     }
   } else {
     std::random_device device;
@@ -46,8 +48,11 @@ std::unique_ptr<roster::Roster> LoadLatest(Context& ctx, fs::path& archive) {
   const fs::path given = ctx.args.operands.at(0);
   archive = files::LatestArchiveVersion(given);
   if (archive != given)
-    std::fprintf(stderr, "the newest version of this drawing is [%s]; changing that one\n",
-                 archive.string().c_str());
+    std::fprintf(
+        stderr, "%s\n",
+        core::Arg(core::Tr("Cli", "the newest version of this drawing is [%1]; changing that one"),
+                  {archive.string()})
+            .c_str());
   auto roster = NewRoster(ctx.ui);
   LoadRoster(ctx, *roster, archive, /*re_send=*/true);
   return roster;
@@ -86,7 +91,7 @@ std::vector<int> SendTo(Context& ctx, const mail::MailSettings& settings, mail::
   ctx.ui.FinishStatusLine();
   for (std::size_t i = before; i < ctx.ui.boxes().size(); ++i) {
     const ShownBox& box = ctx.ui.boxes()[i];
-    if ((box.style & 0xF0) == 0 && box.text.find(" Mail Messages ") != std::string::npos) continue;
+    if (IsSendSummary(box.text, box.style)) continue;
     std::fprintf(stderr, "%s\n", OneLine(box.text).c_str());
   }
   std::vector<int> accepted;
@@ -104,33 +109,40 @@ int Report(Context& ctx, const char* command, const roster::Roster& roster,
     const bool ok = std::find(accepted.begin(), accepted.end(), row) != accepted.end();
     (ok ? notified : missing).push_back(Describe(roster, row));
   }
-  std::string line = "notified:";
-  for (std::size_t i = 0; i < notified.size(); ++i) line += (i ? ", " : " ") + notified[i];
-  std::fprintf(ctx.out, "%s\n", line.c_str());
-  std::fprintf(stderr, "archived: %s (and .htm)\n", archive.string().c_str());
+  std::string names;
+  for (std::size_t i = 0; i < notified.size(); ++i) names += (i ? ", " : " ") + notified[i];
+  std::fprintf(ctx.out, "%s\n", core::Arg(core::Tr("Cli", "notified:%1"), {names}).c_str());
+  std::fprintf(stderr, "%s\n",
+               core::Arg(core::Tr("Cli", "archived: %1 (and .htm)"), {archive.string()}).c_str());
   if (missing.empty()) return kExitOk;
-  std::string failed = "hollymoor-cli: " + std::string(command) + ": not notified:";
-  std::string hint =
-      "hollymoor-cli: to notify them: hollymoor-cli resend " + Quoted(archive.string());
+  std::string failed;
+  std::string command_line = "hollymoor-cli resend " + Quoted(archive.string());
   for (std::size_t i = 0; i < missing.size(); ++i) {
     failed += (i ? ", " : " ") + missing[i];
-    hint += " --to " + Quoted(missing[i]);
+    command_line += " --to " + Quoted(missing[i]);
   }
-  std::fprintf(stderr, "%s\n%s\n", failed.c_str(), hint.c_str());
+  std::fprintf(stderr, "hollymoor-cli: %s\nhollymoor-cli: %s\n",
+               core::Arg(core::Tr("Cli", "%1: not notified:%2"), {command, failed}).c_str(),
+               core::Arg(core::Tr("Cli", "to notify them: %1"), {command_line}).c_str());
   return kExitFailed;
 }
 
 int Refuse(const char* command, const files::DrawingChange& change, const std::string& extra) {
-  if (change.bad_input) throw CliError(kExitBadInput, std::string(command) + ": " + change.reason);
-  std::fprintf(stderr, "hollymoor-cli: %s: no change keeps every exclusion: %s\n%s", command,
-               change.reason.c_str(), extra.c_str());
+  if (change.bad_input)
+    throw CliError(kExitBadInput, core::Arg("%1: %2", {command, change.reason}));
+  std::fprintf(stderr, "hollymoor-cli: %s\nhollymoor-cli: %s\n",
+               core::Arg(core::Tr("Cli", "%1: no change keeps every exclusion: %2"),
+                         {command, change.reason})
+                   .c_str(),
+               extra.c_str());
   return kExitNoDrawing;
 }
 
 std::string Required(Context& ctx, const char* option) {
   auto value = ctx.args.Value(option);
   if (!value || value->empty())
-    throw CliError(kExitBadInput, ctx.args.command + ": --" + option + " is required");
+    throw CliError(kExitBadInput,
+                   core::Arg(core::Tr("Cli", "%1: --%2 is required"), {ctx.args.command, option}));
   return *value;
 }
 
@@ -150,11 +162,14 @@ int RunJoin(Context& ctx) {
   const files::DrawingChange change = files::JoinDrawing(*roster, name, email, notes, *random);
   if (!change.ok)
     return Refuse("join", change,
-                  "hollymoor-cli: only a full redraw can include " + name +
-                      ": add them to the roster and use hollymoor-cli send\n");
+                  core::Arg(core::Tr("Cli",
+                                     "only a full redraw can include %1: add them to the roster "
+                                     "and use hollymoor-cli send"),
+                            {name}));
   const auto amended = files::WriteAmendedArchive(*roster, archive);
   if (!amended)
-    throw CliError(kExitFailed, "join: the change could not be archived; nothing was sent");
+    throw CliError(kExitFailed,
+                   core::Tr("Cli", "join: the change could not be archived; nothing was sent"));
 
   // The giver who now has the newcomer is told this message replaces the first one; the
   // newcomer (the last row) gets an ordinary notification.
@@ -176,17 +191,20 @@ int RunLeave(Context& ctx) {
   for (int r = 1; r <= roster->ParticipantCount(); ++r)
     if (roster->grid().TextMatrix(r, roster::kColName) == name) row = r;
   if (row == 0)
-    throw CliError(kExitBadInput,
-                   "leave: nobody named '" + name + "' in [" + archive.string() + "]");
+    throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "leave: nobody named '%1' in [%2]"),
+                                            {name, archive.string()}));
   auto random = Seeded(ctx);
   const files::DrawingChange change = files::LeaveDrawing(*roster, row, *random);
   if (!change.ok)
     return Refuse("leave", change,
-                  "hollymoor-cli: only a full redraw can go on without " + name +
-                      ": remove them from the roster and use hollymoor-cli send\n");
+                  core::Arg(core::Tr("Cli",
+                                     "only a full redraw can go on without %1: remove them from "
+                                     "the roster and use hollymoor-cli send"),
+                            {name}));
   const auto amended = files::WriteAmendedArchive(*roster, archive);
   if (!amended)
-    throw CliError(kExitFailed, "leave: the change could not be archived; nothing was sent");
+    throw CliError(kExitFailed,
+                   core::Tr("Cli", "leave: the change could not be archived; nothing was sent"));
   const std::vector<int> accepted =
       SendTo(ctx, settings, values, *amended, change.changed_rows, change.changed_rows);
   return Report(ctx, "leave", *roster, change.changed_rows, accepted, *amended);

@@ -2,6 +2,7 @@
 
 #include "app/cli/terminal_text.h"
 #include "core/ascii_text.h"
+#include "core/tr.h"
 
 namespace cli {
 namespace {
@@ -22,25 +23,46 @@ int UnattendedAnswer(int style) {
   }
 }
 
-const char* AnswerName(int answer) {
+std::string AnswerName(int answer) {
   switch (answer) {
     case roster::mb::kCancel:
-      return "Cancel";
+      return core::Tr("Cli", "Cancel");
     case roster::mb::kNo:
-      return "No";
+      return core::Tr("Cli", "No");
     case 3:
-      return "Abort";
+      return core::Tr("Cli", "Abort");
     default:
-      return "OK";
+      return core::Tr("Cli", "OK");
   }
 }
 
-// A send summary: the only boxes without an icon that report a result.
-bool IsSummary(const std::string& text, int style) {
-  return (style & 0xF0) == 0 && text.find(" Mail Messages ") != std::string::npos;
+// What follows the count in a summary's first line, in the program's language: " Mail
+// Messages Sent to" in English.
+std::string CountWords(const char* context, const char* summary) {
+  const std::string text = core::Tr(context, summary);
+  const std::size_t count = text.find("%1");
+  if (count == std::string::npos) return {};
+  return text.substr(count + 2, text.find('\n', count) - count - 2);
 }
 
 }  // namespace
+
+bool IsSendSummary(const std::string& text, int style) {
+  if ((style & 0xF0) != 0) return false;
+  static const std::string words[] = {
+      CountWords("Smtp", "%1 Mail Messages Sent to\n%2\n"),
+      CountWords("Smtp", "%1 Mail Messages Re-Sent to\n%2\n"),
+      CountWords("Mapi",
+                 "%1 Mail Messages Sent to\n%2\n\r\rPlease check your email client's OutBox "
+                 "Folder to verify that messages have been sent."),
+      CountWords("Mapi",
+                 "%1 Mail Messages Re-Sent to\n%2\n\r\rPlease check your email client's "
+                 "OutBox Folder to verify that messages have been re-sent."),
+  };
+  for (const std::string& w : words)
+    if (!w.empty() && text.find(w) != std::string::npos) return true;
+  return false;
+}
 
 std::string OneLine(const std::string& text) {
   std::string out;
@@ -68,7 +90,7 @@ int ConsoleUi::MsgBox(const std::string& text, int style, const std::string& tit
   boxes_.push_back({text, style, title});
   const int answer = UnattendedAnswer(style);
   if (!echo_) return answer;
-  if (IsSummary(text, style)) {
+  if (IsSendSummary(text, style)) {
     FinishStatusLine();
     std::fputs(TerminalSafe(text, true).c_str(), out_);
     if (text.empty() || text.back() != '\n') std::fputc('\n', out_);
@@ -79,16 +101,17 @@ int ConsoleUi::MsgBox(const std::string& text, int style, const std::string& tit
   std::string line;
   switch (style & 0xF0) {
     case roster::mb::kCritical:
-      line = "error: ";
+      line = core::Tr("Cli", "error: ");
       break;
     case roster::mb::kExclamation:
-      line = "warning: ";
+      line = core::Tr("Cli", "warning: ");
       break;
     default:
       break;
   }
   line += TerminalSafe(OneLine(text));
-  if ((style & 0x0F) != 0) line += std::string(" [answered ") + AnswerName(answer) + "]";
+  if ((style & 0x0F) != 0)
+    line += " " + core::Arg(core::Tr("Cli", "[answered %1]"), {AnswerName(answer)});
   std::fprintf(err_, "%s\n", line.c_str());
   std::fflush(err_);
   return answer;

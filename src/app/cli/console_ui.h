@@ -65,4 +65,7 @@ class ConsoleUi : public roster::Ui {
 // Message-box text on one line: line breaks become " / " and trailing ones are dropped.
 std::string OneLine(const std::string& text);
 
+// Whether a message box is a sender's summary ("N Mail Messages Sent to ..."), in any language.
+bool IsSendSummary(const std::string& text, int style);
+
 }  // namespace cli

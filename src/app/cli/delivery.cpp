@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/tr.h"
 #include "mail/mailer/mailer.h"
 #include "mail/smtp/smtp_compose.h"
 #include "mail/smtp/smtp_text.h"
@@ -63,28 +64,34 @@ void RequireUsableSettings(const mail::MailSettings& settings) {
   if (settings.UseSMTP) {
     if (!mail::SmtpSettingsValid(settings))
       throw CliError(kExitBadInput,
-                     "the SMTP settings are incomplete (server, address and name are needed); "
-                     "see hollymoor-cli settings --help");
+                     core::Tr("Cli",
+                              "the SMTP settings are incomplete (server, address and name are "
+                              "needed); see hollymoor-cli settings --help"));
     if (!mail::SplitServerText(settings.SMTPServer))
       throw CliError(kExitBadInput,
-                     "the SMTP server's port is not a number: [" + settings.SMTPServer + "]");
+                     core::Arg(core::Tr("Cli", "the SMTP server's port is not a number: [%1]"),
+                               {settings.SMTPServer}));
     if (settings.SMTPAuthMethod == mail::kAuthMethodOAuth2) {
       std::string problem;
       mail::ResolveOAuthEndpoints(settings, &problem);
-      if (!problem.empty()) throw CliError(kExitBadInput, "sign-in: " + problem);
+      if (!problem.empty())
+        throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "sign-in: %1"), {problem}));
       if (settings.OAuthRefreshToken.empty() && settings.OAuthAccessToken.empty())
         throw CliError(kExitBadInput,
-                       "not signed in with " + settings.OAuthProvider +
-                           ": run hollymoor-cli login first (or choose SMTPAuthMethod=password)");
+                       core::Arg(core::Tr("Cli",
+                                          "not signed in with %1: run hollymoor-cli login first "
+                                          "(or choose SMTPAuthMethod=password)"),
+                                 {settings.OAuthProvider}));
     }
     return;
   }
   const std::vector<std::string> argv = mail::SplitCommand(settings.MailerCommand);
   if (argv.empty() || !mail::FindExecutable(argv.front()))
     throw CliError(kExitBadInput,
-                   "the system mailer [" + (argv.empty() ? std::string() : argv.front()) +
-                       "] is not installed; install one or choose SMTP (hollymoor-cli "
-                       "settings --set UseSMTP=1 ...)");
+                   core::Arg(core::Tr("Cli",
+                                      "the system mailer [%1] is not installed; install one or "
+                                      "choose SMTP (hollymoor-cli settings --set UseSMTP=1 ...)"),
+                             {argv.empty() ? std::string() : argv.front()}));
 }
 
 std::vector<int> RowsToNotify(const roster::Roster& roster) {
@@ -144,8 +151,10 @@ Delivery::~Delivery() = default;
 void Delivery::FinishRecord() {
   const std::string error = record_.Finish();
   if (!error.empty())
-    std::fprintf(stderr, "hollymoor-cli: warning: the re-send is not in the earlier ledger: %s\n",
-                 error.c_str());
+    std::fprintf(
+        stderr, "hollymoor-cli: %s\n",
+        core::Arg(core::Tr("Cli", "warning: the re-send is not in the earlier ledger: %1"), {error})
+            .c_str());
 }
 
 // The run's deliveries as the record names them: the roster's rows, in order.
@@ -154,7 +163,9 @@ void Delivery::BeginRecord(const std::vector<int>& rows) {
   for (int row : rows)
     deliveries.push_back({row, roster_.grid().TextMatrix(row, roster::kColName), {}, {}, {}});
   const std::string error = record_.Begin(deliveries);
-  if (!error.empty()) std::fprintf(stderr, "hollymoor-cli: warning: %s\n", error.c_str());
+  if (!error.empty())
+    std::fprintf(stderr, "hollymoor-cli: %s\n",
+                 core::Arg(core::Tr("Cli", "warning: %1"), {error}).c_str());
 }
 
 void Delivery::RunSmtp(bool free_form) {
@@ -164,8 +175,10 @@ void Delivery::RunSmtp(bool free_form) {
       !ui::EnsureFreshAccessToken(store_, {Keyring(), [](const std::string&) { return false; }},
                                   settings_, &problem))
     // The server may still take the old token; it says so if not, and the run renews again.
-    std::fprintf(stderr, "hollymoor-cli: warning: the sign-in could not be renewed: %s\n",
-                 problem.c_str());
+    std::fprintf(
+        stderr, "hollymoor-cli: %s\n",
+        core::Arg(core::Tr("Cli", "warning: the sign-in could not be renewed: %1"), {problem})
+            .c_str());
   // The session tells each delivery's state as it goes; its list is the roster's rows in order.
   std::vector<int> rows;
   for (int row = 1; row <= roster_.ParticipantCount(); ++row)

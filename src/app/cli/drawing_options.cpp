@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/tr.h"
 #include "files/history.h"
 #include "files/past_drawings.h"
 
@@ -15,7 +16,8 @@ constexpr int kMaxYears = 5;
 
 std::string ParticipantName(const roster::Roster& roster, int index) {
   const std::string& name = roster.grid().TextMatrix(index + 1, roster::kColName);
-  return name.empty() ? "participant " + std::to_string(index + 1) : name;
+  return name.empty() ? core::Arg(core::Tr("Cli", "participant %1"), {std::to_string(index + 1)})
+                      : name;
 }
 
 }  // namespace
@@ -23,10 +25,13 @@ std::string ParticipantName(const roster::Roster& roster, int index) {
 const std::vector<OptionSpec>& DrawingOptionSpecs() {
   static const std::vector<OptionSpec> known_options = {
       {"avoid-years", "N",
-       "nobody draws anyone they drew in the last N archived drawings (0 to 5; matched by "
-       "address, else by name)"},
-      {"single-loop", "", "the gifts run as one single loop through everybody"},
-      {"no-mutual", "", "nobody draws the person who draws them"},
+       core::TrNoop(
+           "CliHelp",
+           "nobody draws anyone they drew in the last N archived drawings (0 to 5; matched by "
+           "address, else by name)")},
+      {"single-loop", "",
+       core::TrNoop("CliHelp", "the gifts run as one single loop through everybody")},
+      {"no-mutual", "", core::TrNoop("CliHelp", "nobody draws the person who draws them")},
   };
   return known_options;
 }
@@ -40,14 +45,19 @@ void ApplyDrawingChoices(Context& ctx, roster::Roster& roster) {
     const char* end = text->data() + text->size();
     auto [ptr, ec] = std::from_chars(text->data(), end, years);
     if (text->empty() || ec != std::errc() || ptr != end || years < 0 || years > kMaxYears)
-      throw CliError(kExitBadInput, ctx.args.command +
-                                        ": --avoid-years needs a whole number from 0 to 5, not '" +
-                                        *text + "'");
+      throw CliError(
+          kExitBadInput,
+          core::Arg(core::Tr("Cli", "%1: --avoid-years needs a whole number from 0 to 5, not '%2'"),
+                    {ctx.args.command, *text}));
     const auto folder = ctx.data_dir / files::kHistoryFolder;
     choices.past = files::ReadPastDrawings(folder, years);
     if (static_cast<int>(choices.past.size()) < years)
-      std::fprintf(stderr, "note: only %zu earlier drawing%s in %s\n", choices.past.size(),
-                   choices.past.size() == 1 ? "" : "s", folder.string().c_str());
+      std::fprintf(stderr, "%s\n",
+                   core::Arg(choices.past.size() == 1
+                                 ? core::Tr("Cli", "note: only %1 earlier drawing in %2")
+                                 : core::Tr("Cli", "note: only %1 earlier drawings in %2"),
+                             {std::to_string(choices.past.size()), folder.string()})
+                       .c_str());
   }
   roster.SetDrawingChoices(std::move(choices));
 }
@@ -72,12 +82,17 @@ int ReportDrawingChoices(Context& ctx, const roster::Roster& roster) {
   std::vector<Line> lines;
   const roster::DrawRules none;
   if (ctx.args.Has("avoid-years"))
-    lines.push_back({"avoiding the last " + std::to_string(choices.past.size()) +
-                         (choices.past.size() == 1 ? " drawing" : " drawings"),
-                     none, true});
-  if (choices.rules.single_loop) lines.push_back({"single loop", {false, true}, false});
-  if (choices.rules.no_mutual) lines.push_back({"no swapped pairs", {true, false}, false});
-  if (lines.size() > 1) lines.push_back({"all options together", choices.rules, true});
+    lines.push_back(
+        {core::Arg(choices.past.size() == 1 ? core::Tr("Cli", "avoiding the last %1 drawing")
+                                            : core::Tr("Cli", "avoiding the last %1 drawings"),
+                   {std::to_string(choices.past.size())}),
+         none, true});
+  if (choices.rules.single_loop)
+    lines.push_back({core::Tr("Cli", "single loop"), {false, true}, false});
+  if (choices.rules.no_mutual)
+    lines.push_back({core::Tr("Cli", "no swapped pairs"), {true, false}, false});
+  if (lines.size() > 1)
+    lines.push_back({core::Tr("Cli", "all options together"), choices.rules, true});
 
   roster::Xoshiro256 random(1);
   int code = kExitOk;
@@ -89,16 +104,17 @@ int ReportDrawingChoices(Context& ctx, const roster::Roster& roster) {
     std::string text;
     switch (e.answer) {
       case roster::Existence::Answer::kExists:
-        text = "a drawing exists (" + e.how + ")";
+        text = core::Arg(core::Tr("Cli", "a drawing exists (%1)"), {e.how});
         break;
       case roster::Existence::Answer::kImpossible:
-        text = "no drawing exists: " +
-               e.obstruction.Describe([&](int i) { return ParticipantName(roster, i); });
+        text =
+            core::Arg(core::Tr("Cli", "no drawing exists: %1"),
+                      {e.obstruction.Describe([&](int i) { return ParticipantName(roster, i); })});
         code = kExitNoDrawing;
         break;
       case roster::Existence::Answer::kUnknown:
-        text = "unknown: none found within " +
-               std::to_string(static_cast<int>(options.search_seconds)) + " seconds";
+        text = core::Arg(core::Tr("Cli", "unknown: none found within %1 seconds"),
+                         {std::to_string(static_cast<int>(options.search_seconds))});
         if (code == kExitOk) code = kExitFailed;
         break;
     }

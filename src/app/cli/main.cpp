@@ -15,6 +15,7 @@
 #include "app/cli/context.h"
 #include "app/cli/terminal_text.h"
 #include "app/default_paths.h"
+#include "core/tr.h"
 #include "ui/translator.h"
 
 namespace {
@@ -32,7 +33,7 @@ int Dispatch(cli::Context& ctx) {
   if (c == "settings") return cli::RunSettings(ctx);
   if (c == "login") return cli::RunLogin(ctx);
   if (c == "logout") return cli::RunLogout(ctx);
-  throw cli::CliError(cli::kExitBadInput, "unknown command '" + c + "'");
+  throw cli::CliError(cli::kExitBadInput, core::Arg(core::Tr("Cli", "unknown command '%1'"), {c}));
 }
 
 }  // namespace
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
   ui::InstallTranslations(QLocale::system(), ui::FindTranslationsDir());
 
   if (!parsed) {
+    // Parsed again now that the translations are in, so the complaint is in the user's language.
+    cli::ParseArgs(args, error);
     std::fprintf(stderr, "hollymoor-cli: %s\n", error.c_str());
     return cli::kExitBadInput;
   }
@@ -84,8 +87,9 @@ int main(int argc, char** argv) {
     code = e.code();
   } catch (const std::exception& e) {
     ui.FinishStatusLine();
-    std::fprintf(stderr, "hollymoor-cli: unexpected failure: %s\n",
-                 cli::TerminalSafe(e.what()).c_str());
+    std::fprintf(stderr, "hollymoor-cli: %s\n",
+                 core::Arg(core::Tr("Cli", "unexpected failure: %1"), {cli::TerminalSafe(e.what())})
+                     .c_str());
     code = cli::kExitFailed;
   }
   ui.FinishStatusLine();

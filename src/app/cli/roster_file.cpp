@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "core/tr.h"
 #include "files/file_dialogs.h"
 #include "files/list_file.h"
 #include "mail/message.h"
@@ -41,12 +42,14 @@ void LoadRoster(Context& ctx, roster::Roster& roster, const std::filesystem::pat
     std::ifstream probe(path, std::ios::binary);
     if (!probe) {
       const int err = errno;
-      throw CliError(kExitBadInput, "cannot read [" + path.string() + "]: " + std::strerror(err));
+      throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "cannot read [%1]: %2"),
+                                              {path.string(), std::strerror(err)}));
     }
   }
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec))
-    throw CliError(kExitBadInput, "cannot read [" + path.string() + "]: it is a folder");
+    throw CliError(kExitBadInput,
+                   core::Arg(core::Tr("Cli", "cannot read [%1]: it is a folder"), {path.string()}));
 
   // The reader reports its own failures as message boxes; they become the command's error.
   const std::size_t before = ctx.ui.boxes().size();
@@ -55,7 +58,7 @@ void LoadRoster(Context& ctx, roster::Roster& roster, const std::filesystem::pat
   const bool ok = files::LoadParticipantFile(roster, dialogs, path, re_send);
   ctx.ui.SetEchoing(true);
   if (!ok) {
-    std::string message = "cannot read [" + path.string() + "]";
+    std::string message = core::Arg(core::Tr("Cli", "cannot read [%1]"), {path.string()});
     if (ctx.ui.boxes().size() > before) message = OneLine(ctx.ui.boxes().back().text);
     throw CliError(kExitBadInput, message);
   }
@@ -63,7 +66,7 @@ void LoadRoster(Context& ctx, roster::Roster& roster, const std::filesystem::pat
 
 std::string Describe(const roster::Roster& roster, int row) {
   const std::string& name = roster.grid().TextMatrix(row, roster::kColName);
-  if (name.empty()) return "row " + std::to_string(row);
+  if (name.empty()) return core::Arg(core::Tr("Cli", "row %1"), {std::to_string(row)});
   return name;
 }
 

@@ -7,7 +7,6 @@
 #include <iterator>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,7 +51,9 @@ std::string ReadBodyFile(Context& ctx, const std::string& name) {
     return WithCrLf(text);
   }
   std::ifstream in(name, std::ios::binary);
-  if (!in) throw CliError(kExitBadInput, "cannot read the message text [" + name + "]");
+  if (!in)
+    throw CliError(kExitBadInput,
+                   core::Arg(core::Tr("Cli", "cannot read the message text [%1]"), {name}));
   return WithCrLf(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
@@ -90,7 +91,8 @@ mail::SendValues NotificationValues(Context& ctx, const mail::MailSettings& sett
       core::TrIn(v.Language, "Message", mail::kDefaultMailTrailer));
   v.TestMode = ctx.args.Has("test-address");
   v.TestAddress = ctx.args.Value("test-address").value_or(settings.SMTPAccountName);
-  if (v.TestMode && v.TestAddress.empty()) throw CliError(kExitBadInput, "--test-address is empty");
+  if (v.TestMode && v.TestAddress.empty())
+    throw CliError(kExitBadInput, core::Tr("Cli", "--test-address is empty"));
   v.Event = {ctx.args.Value("budget").value_or(""), ctx.args.Value("date").value_or(""),
              ctx.args.Value("place").value_or(""), ctx.args.Value("reply-by").value_or("")};
   return v;
@@ -98,7 +100,8 @@ mail::SendValues NotificationValues(Context& ctx, const mail::MailSettings& sett
 
 void PrepareDataDir(const Context& ctx) {
   if (!core::EnsurePrivateFolder(ctx.data_dir))
-    throw CliError(kExitBadInput, "cannot use the data folder [" + ctx.data_dir.string() + "]");
+    throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "cannot use the data folder [%1]"),
+                                            {ctx.data_dir.string()}));
 }
 
 namespace {
@@ -167,24 +170,26 @@ int Outcome(Context& ctx, const char* command, const files::RunRecord& record,
   const std::vector<files::LedgerEntry> missing = files::NotAccepted(entries);
   ctx.ui.FinishStatusLine();
   if (missing.empty()) return kExitOk;
-  std::ostringstream line;
-  line << "hollymoor-cli: " << command << ": " << entries.size() - missing.size() << " of "
-       << entries.size() << " messages accepted; not notified: ";
+  std::string not_notified;
   for (std::size_t i = 0; i < missing.size(); ++i) {
     files::LedgerEntry e = missing[i];
     e.outcome.reply = OneLine(e.outcome.reply);
-    line << (i ? ", " : "") << TerminalSafe(files::DescribeEntry(e));
+    not_notified += (i ? ", " : "") + TerminalSafe(files::DescribeEntry(e));
   }
-  std::fprintf(stderr, "%s\n", line.str().c_str());
+  std::fprintf(stderr, "hollymoor-cli: %s\n",
+               core::Arg(core::Tr("Cli", "%1: %2 of %3 messages accepted; not notified: %4"),
+                         {command, std::to_string(entries.size() - missing.size()),
+                          std::to_string(entries.size()), not_notified})
+                   .c_str());
   if (!archive.empty() && std::filesystem::exists(archive)) {
-    std::string hint =
-        "hollymoor-cli: to notify them: hollymoor-cli resend " + Quoted(archive.string());
+    std::string command_line = "hollymoor-cli resend " + Quoted(archive.string());
     if (record.has_ledger()) {
-      hint += " --pending";
+      command_line += " --pending";
     } else {
-      for (const files::LedgerEntry& e : missing) hint += " --to " + Quoted(e.name);
+      for (const files::LedgerEntry& e : missing) command_line += " --to " + Quoted(e.name);
     }
-    std::fprintf(stderr, "%s\n", hint.c_str());
+    std::fprintf(stderr, "hollymoor-cli: %s\n",
+                 core::Arg(core::Tr("Cli", "to notify them: %1"), {command_line}).c_str());
   }
   return kExitFailed;
 }
@@ -203,19 +208,25 @@ int RunErrand(Context& ctx, roster::Roster& roster, const char* command,
     roster::CalculateAndSend(roster, errand);
   } catch (const UnattendedErrand::ArchiveFailed&) {
     ctx.ui.FinishStatusLine();
-    throw CliError(kExitFailed, std::string(command) +
-                                    ": the drawing could not be archived, so nothing was sent");
+    throw CliError(
+        kExitFailed,
+        core::Arg(core::Tr("Cli", "%1: the drawing could not be archived, so nothing was sent"),
+                  {command}));
   }
   ctx.ui.FinishStatusLine();
   if (!errand.confirmed) {
     // Only the drawing ends the errand before the dialog; its abort message has been shown.
     const std::string reason = NoDrawingReason(roster);
-    if (!reason.empty()) std::fprintf(stderr, "reason: %s\n", TerminalSafe(reason).c_str());
+    if (!reason.empty())
+      std::fprintf(stderr, "%s\n",
+                   core::Arg(core::Tr("Cli", "reason: %1"), {TerminalSafe(reason)}).c_str());
     return kExitNoDrawing;
   }
   if (!errand.archive.empty())
-    std::fprintf(stderr, "archived: %s (and .htm)\n",
-                 TerminalSafe(errand.archive.string()).c_str());
+    std::fprintf(stderr, "%s\n",
+                 core::Arg(core::Tr("Cli", "archived: %1 (and .htm)"),
+                           {TerminalSafe(errand.archive.string())})
+                     .c_str());
   return Outcome(ctx, command, delivery.record(), errand.rows, errand.names, errand.archive);
 }
 
@@ -225,7 +236,7 @@ int RunSend(Context& ctx) {
   auto roster = NewRoster(ctx.ui);
   LoadRoster(ctx, *roster, ctx.args.operands.at(0), /*re_send=*/false);
   if (roster->ParticipantCount() == 0)
-    throw CliError(kExitBadInput, "send: the roster has no participants");
+    throw CliError(kExitBadInput, core::Tr("Cli", "send: the roster has no participants"));
   ApplyDrawingChoices(ctx, *roster);
   return RunErrand(ctx, *roster, "send");
 }
@@ -257,14 +268,19 @@ int RunResend(Context& ctx) {
   const std::vector<std::string>& to = ctx.args.All("to");
   const bool pending = ctx.args.Has("pending");
   if (to.empty() == !pending)
-    throw CliError(kExitBadInput,
-                   "resend: name the participants with --to, or give --pending (not both)");
+    throw CliError(
+        kExitBadInput,
+        core::Tr("Cli", "resend: name the participants with --to, or give --pending (not both)"));
   // A drawing changed after it was sent goes on from its newest version.
   const std::filesystem::path given = ctx.args.operands.at(0);
   const std::filesystem::path archive = files::LatestArchiveVersion(given);
   if (archive != given)
-    std::fprintf(stderr, "the newest version of this drawing is [%s]; re-sending from that one\n",
-                 archive.string().c_str());
+    std::fprintf(stderr, "%s\n",
+                 core::Arg(core::Tr("Cli",
+                                    "the newest version of this drawing is [%1]; "
+                                    "re-sending from that one"),
+                           {archive.string()})
+                     .c_str());
   auto roster = NewRoster(ctx.ui);
   LoadRoster(ctx, *roster, archive.string(), /*re_send=*/true);
   // Re-send mode, as the re-send command leaves it; the names are marked as a click would.
@@ -280,10 +296,12 @@ int RunResend(Context& ctx) {
   if (pending) {
     std::string error;
     const auto marked = PendingOfEveryVersion(*roster, archive, error);
-    if (!marked) throw CliError(kExitBadInput, "resend: " + error);
+    if (!marked) throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "resend: %1"), {error}));
     if (marked->empty()) {
-      std::fprintf(ctx.out, "Everyone in [%s] was notified; nothing to re-send.\n",
-                   archive.string().c_str());
+      std::fprintf(ctx.out, "%s\n",
+                   core::Arg(core::Tr("Cli", "Everyone in [%1] was notified; nothing to re-send."),
+                             {archive.string()})
+                       .c_str());
       return kExitOk;
     }
     return RunErrand(ctx, *roster, "resend", earlier_ledger);
@@ -299,18 +317,19 @@ int RunResend(Context& ctx) {
   }
   for (const std::string& name : wanted)
     if (!found.count(name))
-      throw CliError(kExitBadInput,
-                     "resend: nobody named '" + name + "' in [" + archive.string() + "]");
+      throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "resend: nobody named '%1' in [%2]"),
+                                              {name, archive.string()}));
   return RunErrand(ctx, *roster, "resend", earlier_ledger);
 }
 
 int RunMessage(Context& ctx) {
   if (!ctx.args.Has("subject") || !ctx.args.Has("body-file"))
-    throw CliError(kExitBadInput, "message: --subject and --body-file are required");
+    throw CliError(kExitBadInput,
+                   core::Tr("Cli", "message: --subject and --body-file are required"));
   auto roster = NewRoster(ctx.ui);
   LoadRoster(ctx, *roster, ctx.args.operands.at(0), /*re_send=*/false);
   if (roster->ParticipantCount() == 0)
-    throw CliError(kExitBadInput, "message: the roster has no participants");
+    throw CliError(kExitBadInput, core::Tr("Cli", "message: the roster has no participants"));
   mail::MailSettings settings = LoadSettings(ctx);
   RequireUsableSettings(settings);
   // What frmSendMessage leaves: subject and text; trailer and test values stay unset.

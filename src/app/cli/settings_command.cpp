@@ -18,6 +18,7 @@
 #include "app/cli/delivery.h"
 #include "app/cli/roster_file.h"
 #include "core/ascii_text.h"
+#include "core/tr.h"
 #include "mail/test_message.h"
 #include "settings/file_settings_store.h"
 #include "settings/provider_presets.h"
@@ -45,7 +46,8 @@ bool ParseFlag(const std::string& name, const std::string& value, bool smtp_word
   if (v == "0" || v == "false" || v == "no" || v == "off" ||
       (smtp_words && (v == "mapi" || v == "mailer")))
     return false;
-  throw CliError(kExitBadInput, "settings: " + name + " must be 1 or 0, not '" + value + "'");
+  throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "settings: %1 must be 1 or 0, not '%2'"),
+                                          {name, value}));
 }
 
 // Matches a value name regardless of case; returns the stored spelling.
@@ -58,8 +60,11 @@ std::string CanonicalName(const std::string& name) {
   }
   for (const char* known : kSignInNames)
     if (core::AsciiLower(name) == core::AsciiLower(known)) return known;
-  throw CliError(kExitBadInput,
-                 "settings: unknown setting '" + name + "' (see hollymoor-cli settings --help)");
+  throw CliError(
+      kExitBadInput,
+      core::Arg(
+          core::Tr("Cli", "settings: unknown setting '%1' (see hollymoor-cli settings --help)"),
+          {name}));
 }
 
 std::string ReadPasswordLine(std::FILE* in) {
@@ -72,7 +77,8 @@ std::string ReadPasswordLine(std::FILE* in) {
     line += static_cast<char>(c);
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  if (!any) throw CliError(kExitBadInput, "settings: no password on standard input");
+  if (!any)
+    throw CliError(kExitBadInput, core::Tr("Cli", "settings: no password on standard input"));
   return line;
 }
 
@@ -91,7 +97,8 @@ std::string WriteProblem(const std::filesystem::path& file) {
     ::close(fd);
     ::unlink(probe.c_str());
   }
-  return err != 0 ? std::strerror(err) : "the settings did not read back as written";
+  return err != 0 ? std::string(std::strerror(err))
+                  : core::Tr("Cli", "the settings did not read back as written");
 }
 
 void CheckSignInValue(const std::string& name, const std::string& value) {
@@ -101,7 +108,8 @@ void CheckSignInValue(const std::string& name, const std::string& value) {
     std::string list;
     for (const char* w : words) list += std::string(list.empty() ? "" : ", ") + w;
     throw CliError(kExitBadInput,
-                   "settings: " + name + " must be one of " + list + ", not '" + value + "'");
+                   core::Arg(core::Tr("Cli", "settings: %1 must be one of %2, not '%3'"),
+                             {name, list, value}));
   };
   if (name == mail::kValueSMTPAuthMethod)
     one_of({mail::kAuthMethodPassword, mail::kAuthMethodOAuth2});
@@ -157,7 +165,7 @@ int SendTestMessage(Context& ctx, const mail::MailSettings& settings) {
     std::fprintf(ctx.out, "%s\n", result.c_str());
     return kExitOk;
   }
-  throw CliError(kExitFailed, "settings: " + result);
+  throw CliError(kExitFailed, core::Arg(core::Tr("Cli", "settings: %1"), {result}));
 }
 
 }  // namespace
@@ -172,12 +180,14 @@ int RunSettings(Context& ctx) {
   const bool password = ctx.args.Has("password-stdin");
   if (ctx.args.Has("test")) {
     if (!sets.empty() || password)
-      throw CliError(kExitBadInput, "settings: --test changes nothing; run it on its own");
+      throw CliError(kExitBadInput,
+                     core::Tr("Cli", "settings: --test changes nothing; run it on its own"));
     return SendTestMessage(ctx, settings);
   }
   if (sets.empty() && !password) {
     if (ctx.args.Has("allow-file-secret"))
-      throw CliError(kExitBadInput, "settings: --allow-file-secret goes with --password-stdin");
+      throw CliError(kExitBadInput,
+                     core::Tr("Cli", "settings: --allow-file-secret goes with --password-stdin"));
     Show(ctx, settings);
     return kExitOk;
   }
@@ -197,13 +207,15 @@ int RunSettings(Context& ctx) {
   for (const std::string& assignment : sets) {
     const std::size_t eq = assignment.find('=');
     if (eq == std::string::npos)
-      throw CliError(kExitBadInput, "settings: --set needs NAME=VALUE, not '" + assignment + "'");
+      throw CliError(
+          kExitBadInput,
+          core::Arg(core::Tr("Cli", "settings: --set needs NAME=VALUE, not '%1'"), {assignment}));
     const std::string name = CanonicalName(assignment.substr(0, eq));
     const std::string value = assignment.substr(eq + 1);
     if (name == mail::kValueSMTPAccountPassword)
-      throw CliError(kExitBadInput,
-                     "settings: the password is not taken on the command line; use "
-                     "--password-stdin");
+      throw CliError(kExitBadInput, core::Tr("Cli",
+                                             "settings: the password is not taken on the command "
+                                             "line; use --password-stdin"));
     if (std::find(std::begin(kSignInNames), std::end(kSignInNames), name) !=
         std::end(kSignInNames)) {
       CheckSignInValue(name, value);
@@ -211,7 +223,8 @@ int RunSettings(Context& ctx) {
       continue;
     }
     if (name == mail::kValueMailerCommand) {
-      if (value.empty()) throw CliError(kExitBadInput, "settings: MailerCommand is empty");
+      if (value.empty())
+        throw CliError(kExitBadInput, core::Tr("Cli", "settings: MailerCommand is empty"));
       mailer = value;
       mailer_changed = true;
       continue;
@@ -243,12 +256,14 @@ int RunSettings(Context& ctx) {
     mail::SecretAccess secrets{Keyring(), [](const std::string&) { return false; }};
     mail::SecretPlace place = mail::SecretPlace::kNone;
     const std::string message = mail::SaveSettings(store, settings, form, secrets, &place);
-    if (!message.empty()) throw CliError(kExitBadInput, "settings: " + message);
+    if (!message.empty())
+      throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "settings: %1"), {message}));
     if (place == mail::SecretPlace::kMemoryOnly)
       throw CliError(kExitFailed,
-                     "settings: no system keyring is available, so the password was not saved; "
-                     "run again with --allow-file-secret to keep it in the settings file "
-                     "(readable only by you)");
+                     core::Tr("Cli",
+                              "settings: no system keyring is available, so the password was not "
+                              "saved; run again with --allow-file-secret to keep it in the "
+                              "settings file (readable only by you)"));
   }
   for (const auto& [name, value] : sign_in) {
     mail::SaveRegistryValue(store, name, value, mail::kTypeString);
@@ -270,10 +285,11 @@ int RunSettings(Context& ctx) {
     mail::SaveRegistryValue(store, mail::kValueAllowUnencryptedSMTP,
                             static_cast<int32_t>(*allow_unencrypted ? 1 : 0), mail::kTypeInt32);
     if (*allow_unencrypted)
-      std::fputs(
-          "warning: SMTP may now send the login and every message unencrypted when the server "
-          "offers no STARTTLS\n",
-          stderr);
+      std::fprintf(stderr, "%s\n",
+                   core::Tr("Cli",
+                            "warning: SMTP may now send the login and every message unencrypted "
+                            "when the server offers no STARTTLS")
+                       .c_str());
   }
   // The store does not report write failures; reading back tells whether they took.
   mail::MailSettings stored;
@@ -287,8 +303,9 @@ int RunSettings(Context& ctx) {
       stored.SMTPUserName != settings.SMTPUserName ||
       stored.SMTPAccountName != settings.SMTPAccountName ||
       stored.ServerRequiresAuthentication != settings.ServerRequiresAuthentication)
-    throw CliError(kExitFailed, "settings: could not write [" + ctx.config_file.string() +
-                                    "]: " + WriteProblem(ctx.config_file));
+    throw CliError(kExitFailed,
+                   core::Arg(core::Tr("Cli", "settings: could not write [%1]: %2"),
+                             {ctx.config_file.string(), WriteProblem(ctx.config_file)}));
   if (ctx.args.Has("show")) Show(ctx, settings);
   return kExitOk;
 }
