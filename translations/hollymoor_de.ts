@@ -1050,6 +1050,10 @@ Testmodus: Alle Nachrichten gingen an %1, nicht an die Teilnehmer.</translation>
         <source>Remove Participant from Drawing</source>
         <translation>Teilnehmer aus der Auslosung nehmen</translation>
     </message>
+    <message>
+        <source>Error Failed to Logon to MAPI Email Client, This function may not be available if your email client does not support MAPI, You must add the information by using the manual addition.</source>
+        <translation>Fehler: Anmeldung beim MAPI-E-Mail-Programm fehlgeschlagen. Diese Funktion steht möglicherweise nicht zur Verfügung, wenn Ihr E-Mail-Programm MAPI nicht unterstützt. Sie müssen die Angaben dann von Hand hinzufügen.</translation>
+    </message>
 </context>
 <context>
     <name>Drawing</name>
@@ -1135,6 +1139,92 @@ Testmodus: Alle Nachrichten gingen an %1, nicht an die Teilnehmer.</translation>
     <message>
         <source>Error file does not contain Secret Santa history information</source>
         <translation>Fehler: Die Datei enthält keine Angaben zu einer Wichtel-Auslosung</translation>
+    </message>
+    <message>
+        <source>no delivery ledger beside [%1] or its earlier versions</source>
+        <translation>kein Versandprotokoll neben [%1] oder seinen früheren Fassungen</translation>
+    </message>
+    <message>
+        <source>the new participant needs a name</source>
+        <translation>der neue Teilnehmer braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>there is already a participant named %1</source>
+        <translation>es gibt bereits einen Teilnehmer namens %1</translation>
+    </message>
+    <message>
+        <source>the archive holds no complete drawing</source>
+        <translation>das Archiv enthält keine vollständige Auslosung</translation>
+    </message>
+    <message>
+        <source>no such participant</source>
+        <translation>diesen Teilnehmer gibt es nicht</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to file [%1]</source>
+        <translation>Fehler beim Speichern der Angaben in der Datei [%1]</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to log file [%1]</source>
+        <translation>Fehler beim Speichern der Angaben in der Protokolldatei [%1]</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr</source>
+        <translation>Alle Dateien (*.*)|*.*|Wichtel-Dateien (*.hmr)|*.hmr</translation>
+    </message>
+    <message>
+        <source>SecretSanta Files (*.hmr)|*.hmr</source>
+        <translation>Wichtel-Dateien (*.hmr)|*.hmr</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to the participant list?
+Your changes are lost if you do not save them.</source>
+        <translation>Möchten Sie die Änderungen an der Teilnehmerliste speichern?
+Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to [%1]?
+Your changes are lost if you do not save them.</source>
+        <translation>Möchten Sie die Änderungen an [%1] speichern?
+Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Nobody was marked for re-sending: %1</source>
+        <translation>Niemand wurde zum erneuten Senden vorgemerkt: %1</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|SecretSanta Log Files (*.htm)|*.htm</source>
+        <translation>Alle Dateien (*.*)|*.*|Wichtel-Protokolle (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>Unable to open [%1]
+No program on this computer could show it; open the file with a web browser.</source>
+        <translation>[%1] konnte nicht geöffnet werden.
+Kein Programm auf diesem Computer konnte die Datei anzeigen; öffnen Sie sie mit einem Webbrowser.</translation>
+    </message>
+    <message>
+        <source>Error while Checking File Version from file [%1] on line number %2</source>
+        <translation>Fehler beim Prüfen der Dateiversion der Datei [%1] in Zeile %2</translation>
+    </message>
+    <message>
+        <source>a list needs at least two participants</source>
+        <translation>eine Liste braucht mindestens zwei Teilnehmer</translation>
+    </message>
+    <message>
+        <source>Error while Loading Participant Information from file [%1] on line number %2</source>
+        <translation>Fehler beim Laden der Teilnehmerangaben aus der Datei [%1] in Zeile %2</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 participants</source>
+        <translation>die Datei enthält mehr als %1 Teilnehmer</translation>
+    </message>
+    <message>
+        <source>Error while Loading Exclusion Information from file [%1] on line number %2</source>
+        <translation>Fehler beim Laden der Ausschlüsse aus der Datei [%1] in Zeile %2</translation>
+    </message>
+    <message>
+        <source>Error while Loading Secret Santa ReSend Information from file [%1] on line number %2</source>
+        <translation>Fehler beim Laden der Angaben zum erneuten Senden aus der Datei [%1] in Zeile %2</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1390,10 @@ Wer noch nicht erreicht wurde, kann später mit „Vorherige Auslosung erneut se
     <message>
         <source> Sending email to %1 ...</source>
         <translation> E-Mail wird an %1 gesendet ...</translation>
+    </message>
+    <message>
+        <source>Sending was cancelled; the remaining messages were not sent</source>
+        <translation>Der Versand wurde abgebrochen; die übrigen Nachrichten wurden nicht gesendet</translation>
     </message>
 </context>
 <context>
@@ -1716,6 +1810,110 @@ Der Name darf keines dieser Zeichen enthalten [&quot;]</translation>
         <source>Error while attempting to save information to log file [%1]</source>
         <translation>Fehler beim Speichern der Informationen in der Protokolldatei [%1]</translation>
     </message>
+    <message>
+        <source>No single loop found within %1 second.</source>
+        <translation>Innerhalb von %1 Sekunde wurde keine einzige Runde durch alle gefunden.</translation>
+    </message>
+    <message>
+        <source>No single loop found within %1 seconds.</source>
+        <translation>Innerhalb von %1 Sekunden wurde keine einzige Runde durch alle gefunden.</translation>
+    </message>
+    <message>
+        <source>No drawing without swapped pairs found within %1 second.</source>
+        <translation>Innerhalb von %1 Sekunde wurde keine Auslosung ohne getauschte Paare gefunden.</translation>
+    </message>
+    <message>
+        <source>No drawing without swapped pairs found within %1 seconds.</source>
+        <translation>Innerhalb von %1 Sekunden wurde keine Auslosung ohne getauschte Paare gefunden.</translation>
+    </message>
+    <message>
+        <source>exactly uniform</source>
+        <translation>exakt gleichverteilt</translation>
+    </message>
+    <message>
+        <source>approximately uniform</source>
+        <translation>annähernd gleichverteilt</translation>
+    </message>
+    <message>
+        <source>single loop</source>
+        <translation>eine einzige Runde</translation>
+    </message>
+    <message>
+        <source>no swapped pairs</source>
+        <translation>keine getauschten Paare</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawing avoided (of %2 asked)</source>
+        <translation>Paare der letzten Auslosung vermieden (von %2 gewünschten)</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawings avoided (of %2 asked)</source>
+        <translation>Paare der letzten %1 Auslosungen vermieden (von %2 gewünschten)</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawing avoided</source>
+        <translation>Paare der letzten Auslosung vermieden</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawings avoided</source>
+        <translation>Paare der letzten %1 Auslosungen vermieden</translation>
+    </message>
+    <message>
+        <source>single loop dropped</source>
+        <translation>einzige Runde aufgegeben</translation>
+    </message>
+    <message>
+        <source>no swapped pairs dropped</source>
+        <translation>„keine getauschten Paare“ aufgegeben</translation>
+    </message>
+    <message>
+        <source>Drawing %1; options: %2</source>
+        <translation>Auslosung %1; Optionen: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>Teilnehmer %1</translation>
+    </message>
+    <message>
+        <source>A drawing without swapped pairs is impossible: %1</source>
+        <translation>Eine Auslosung ohne getauschte Paare ist unmöglich: %1</translation>
+    </message>
+    <message>
+        <source>A single loop through everybody is impossible: %1</source>
+        <translation>Eine einzige Runde durch alle ist unmöglich: %1</translation>
+    </message>
+    <message>
+        <source>Draw without the single loop?</source>
+        <translation>Ohne die einzige Runde auslosen?</translation>
+    </message>
+    <message>
+        <source>Draw allowing swapped pairs?</source>
+        <translation>Auslosen und getauschte Paare zulassen?</translation>
+    </message>
+    <message>
+        <source>Avoiding the pairs of the last %1 drawing makes the drawing impossible: %2
+
+Draw without the pairs of the oldest of them (%3)?</source>
+        <translation>Wenn die Paare der letzten Auslosung vermieden werden, ist die Auslosung unmöglich: %2
+
+Ohne die Paare dieser Auslosung (%3) auslosen?</translation>
+    </message>
+    <message>
+        <source>Avoiding the pairs of the last %1 drawings makes the drawing impossible: %2
+
+Draw without the pairs of the oldest of them (%3)?</source>
+        <translation>Wenn die Paare der letzten %1 Auslosungen vermieden werden, ist die Auslosung unmöglich: %2
+
+Ohne die Paare der ältesten davon (%3) auslosen?</translation>
+    </message>
+    <message>
+        <source>Single click Participant Name to select for Re-Send</source>
+        <translation>Teilnehmernamen einmal anklicken, um ihn zum erneuten Senden auszuwählen</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -1922,6 +2120,10 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
         <source>The connection to %1 ended: check that this computer is online, then re-send to those who were not notified.</source>
         <translation>Die Verbindung zu %1 wurde beendet: Prüfen Sie, ob dieser Computer online ist, und senden Sie dann an alle, die nicht benachrichtigt wurden.</translation>
     </message>
+    <message>
+        <source>this program has no way to renew it here</source>
+        <translation>dieses Programm kann sie hier nicht erneuern</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -2028,6 +2230,14 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
         <source>Calculate &amp;&amp; Send</source>
         <translation>Auslosen &amp;&amp; senden</translation>
     </message>
+    <message>
+        <source>Cancel Re-Send</source>
+        <translation>Erneutes Senden abbrechen</translation>
+    </message>
+    <message>
+        <source>Re-Send...</source>
+        <translation>Erneut senden...</translation>
+    </message>
 </context>
 <context>
     <name>ui::MainWindow</name>
@@ -2049,6 +2259,126 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
     <message>
         <source>the sign-in provider answered: %1</source>
         <translation>der Anmeldedienst antwortete: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::QtSecretStore</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>der Schlüsselbund hat nicht geantwortet</translation>
+    </message>
+</context>
+<context>
+    <name>ui::QtShell</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>No program is set up to open this address</source>
+        <translation>Kein Programm ist zum Öffnen dieser Adresse eingerichtet</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RunProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stopping after the message being sent (%1 of %2)...</source>
+        <translation>Wird nach der gerade gesendeten Nachricht beendet (%1 von %2)...</translation>
+    </message>
+    <message>
+        <source>Sending message %1 of %2</source>
+        <translation>Nachricht %1 von %2 wird gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SettingsDialog</name>
+    <message>
+        <source>&lt; type one in&gt;</source>
+        <translation>&lt; selbst eingeben&gt;</translation>
+    </message>
+    <message>
+        <source>Choose MAPI when your default mail program is a MAPI mail client such as Microsoft Outlook or Outlook Express; on this system the MAPI choice hands every message to the system&apos;s mailer (a sendmail-compatible program). Otherwise choose SMTP.
+
+Your outgoing (SMTP) server&apos;s name is in your mail program&apos;s account set-up or on your provider&apos;s support pages. It usually looks like &quot;mail.&quot; or &quot;smtp.&quot; followed by your provider&apos;s domain, for example mail.example.com or smtp.example.net.</source>
+        <translation>Wählen Sie MAPI, wenn Ihr Standard-E-Mail-Programm ein MAPI-Client wie Microsoft Outlook oder Outlook Express ist; auf diesem System übergibt die MAPI-Wahl jede Nachricht an das Mailprogramm des Systems (ein sendmail-kompatibles Programm). Wählen Sie sonst SMTP.
+
+Den Namen Ihres Postausgangsservers (SMTP) finden Sie in der Kontoeinrichtung Ihres E-Mail-Programms oder auf den Hilfeseiten Ihres Anbieters. Er lautet meist „mail.“ oder „smtp.“, gefolgt von der Domain Ihres Anbieters, zum Beispiel mail.example.com oder smtp.example.net.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Email Type</source>
+        <translation>Versandart</translation>
+    </message>
+    <message>
+        <source>Send email using my SMTP email server</source>
+        <translation>E-Mails über meinen SMTP-Server senden</translation>
+    </message>
+    <message>
+        <source>Send email using my MAPI email client program</source>
+        <translation>E-Mails über mein MAPI-E-Mail-Programm senden</translation>
+    </message>
+    <message>
+        <source>SMTP Settings:</source>
+        <translation>SMTP-Einstellungen:</translation>
+    </message>
+    <message>
+        <source>Your Outgoing mail (SMTP) Server:</source>
+        <translation>Ihr Postausgangsserver (SMTP):</translation>
+    </message>
+    <message>
+        <source>example: mail.example.com</source>
+        <translation>Beispiel: mail.example.com</translation>
+    </message>
+    <message>
+        <source>Your email address:</source>
+        <translation>Ihre E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>example: yourname@example.com</source>
+        <translation>Beispiel: ihrname@example.com</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Ihr Name:</translation>
+    </message>
+    <message>
+        <source>My SMTP Server Requires Authentication</source>
+        <translation>Mein SMTP-Server erfordert eine Anmeldung</translation>
+    </message>
+    <message>
+        <source>Your email password:</source>
+        <translation>Ihr E-Mail-Passwort:</translation>
+    </message>
+    <message>
+        <source>Allow sending without encryption (WARNING: your password and every message, the whole drawing, can then be read on the network)</source>
+        <translation>Senden ohne Verschlüsselung erlauben (WARNUNG: Ihr Passwort und jede Nachricht, also die ganze Auslosung, können dann im Netzwerk mitgelesen werden)</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own machine or network that offers no STARTTLS.</source>
+        <translation>Nur für einen Server auf Ihrem eigenen Rechner oder in Ihrem eigenen Netzwerk, der kein STARTTLS anbietet.</translation>
+    </message>
+    <message>
+        <source>List of SMTP Servers</source>
+        <translation>Liste von SMTP-Servern</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>A password is stored; type a new one to replace it</source>
+        <translation>Ein Passwort ist gespeichert; geben Sie ein neues ein, um es zu ersetzen</translation>
     </message>
 </context>
 <context>
@@ -2119,6 +2449,17 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
     </message>
 </context>
 <context>
+    <name>ui::Slips</name>
+    <message>
+        <source>Secret Santa</source>
+        <translation>Wichteln</translation>
+    </message>
+    <message>
+        <source>Fold along the dotted line, printed side in. Open in private.</source>
+        <translation>An der gepunkteten Linie falten, bedruckte Seite nach innen. Allein öffnen.</translation>
+    </message>
+</context>
+<context>
     <name>ui::TestMessageSender</name>
     <message>
         <source>The SMTP entries are incomplete: the server, your address and your name are needed.</source>
@@ -2131,6 +2472,24 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
     <message>
         <source>The sign-in could not be renewed: %1. Sign in again.</source>
         <translation>Die Anmeldung konnte nicht erneuert werden: %1. Bitte melden Sie sich erneut an.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::URLLink</name>
+    <message>
+        <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
+        <translation>&apos;%1&apos; konnte nicht geöffnet werden: %2 (Fehler %3)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WindowRun</name>
+    <message>
+        <source>The delivery record could not be kept: %1
+
+Sending goes on; note who was reached from the summary.</source>
+        <translation>Das Versandprotokoll konnte nicht geführt werden: %1
+
+Der Versand geht weiter; notieren Sie anhand der Zusammenfassung, wer erreicht wurde.</translation>
     </message>
 </context>
 </TS>

@@ -1047,6 +1047,10 @@ Modo de prueba: todos los mensajes se enviaron a %1, no a los participantes.</tr
         <source>Remove Participant from Drawing</source>
         <translation>Quitar a un participante del sorteo</translation>
     </message>
+    <message>
+        <source>Error Failed to Logon to MAPI Email Client, This function may not be available if your email client does not support MAPI, You must add the information by using the manual addition.</source>
+        <translation>Error: no se pudo iniciar sesión en el programa de correo MAPI. Es posible que esta función no esté disponible si su programa de correo no admite MAPI. Debe añadir la información manualmente.</translation>
+    </message>
 </context>
 <context>
     <name>Drawing</name>
@@ -1132,6 +1136,92 @@ Modo de prueba: todos los mensajes se enviaron a %1, no a los participantes.</tr
     <message>
         <source>Error file does not contain Secret Santa history information</source>
         <translation>Error: el archivo no contiene información de un sorteo de Amigo Invisible</translation>
+    </message>
+    <message>
+        <source>no delivery ledger beside [%1] or its earlier versions</source>
+        <translation>no hay registro de envíos junto a [%1] ni a sus versiones anteriores</translation>
+    </message>
+    <message>
+        <source>the new participant needs a name</source>
+        <translation>el nuevo participante necesita un nombre</translation>
+    </message>
+    <message>
+        <source>there is already a participant named %1</source>
+        <translation>ya hay un participante llamado %1</translation>
+    </message>
+    <message>
+        <source>the archive holds no complete drawing</source>
+        <translation>el archivo guardado no contiene un sorteo completo</translation>
+    </message>
+    <message>
+        <source>no such participant</source>
+        <translation>no existe ese participante</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to file [%1]</source>
+        <translation>Error al intentar guardar la información en el archivo [%1]</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to log file [%1]</source>
+        <translation>Error al intentar guardar la información en el archivo de registro [%1]</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr</source>
+        <translation>Todos los archivos (*.*)|*.*|Archivos de Amigo Invisible (*.hmr)|*.hmr</translation>
+    </message>
+    <message>
+        <source>SecretSanta Files (*.hmr)|*.hmr</source>
+        <translation>Archivos de Amigo Invisible (*.hmr)|*.hmr</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to the participant list?
+Your changes are lost if you do not save them.</source>
+        <translation>¿Desea guardar los cambios de la lista de participantes?
+Sus cambios se perderán si no los guarda.</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to [%1]?
+Your changes are lost if you do not save them.</source>
+        <translation>¿Desea guardar los cambios de [%1]?
+Sus cambios se perderán si no los guarda.</translation>
+    </message>
+    <message>
+        <source>Nobody was marked for re-sending: %1</source>
+        <translation>No se marcó a nadie para el reenvío: %1</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|SecretSanta Log Files (*.htm)|*.htm</source>
+        <translation>Todos los archivos (*.*)|*.*|Registros de Amigo Invisible (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>Unable to open [%1]
+No program on this computer could show it; open the file with a web browser.</source>
+        <translation>No se puede abrir [%1]
+Ningún programa de este equipo pudo mostrarlo; abra el archivo con un navegador web.</translation>
+    </message>
+    <message>
+        <source>Error while Checking File Version from file [%1] on line number %2</source>
+        <translation>Error al comprobar la versión del archivo [%1] en la línea %2</translation>
+    </message>
+    <message>
+        <source>a list needs at least two participants</source>
+        <translation>una lista necesita al menos dos participantes</translation>
+    </message>
+    <message>
+        <source>Error while Loading Participant Information from file [%1] on line number %2</source>
+        <translation>Error al cargar los datos de los participantes del archivo [%1] en la línea %2</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 participants</source>
+        <translation>el archivo contiene más de %1 participantes</translation>
+    </message>
+    <message>
+        <source>Error while Loading Exclusion Information from file [%1] on line number %2</source>
+        <translation>Error al cargar las exclusiones del archivo [%1] en la línea %2</translation>
+    </message>
+    <message>
+        <source>Error while Loading Secret Santa ReSend Information from file [%1] on line number %2</source>
+        <translation>Error al cargar los datos de reenvío del archivo [%1] en la línea %2</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1387,10 @@ A quien aún no se haya avisado se le puede notificar más tarde con «Reenviar 
     <message>
         <source> Sending email to %1 ...</source>
         <translation> Enviando el correo a %1 ...</translation>
+    </message>
+    <message>
+        <source>Sending was cancelled; the remaining messages were not sent</source>
+        <translation>Se canceló el envío; los mensajes restantes no se enviaron</translation>
     </message>
 </context>
 <context>
@@ -1713,6 +1807,110 @@ el nombre no puede contener ninguno de estos caracteres [&quot;]</translation>
         <source>Error while attempting to save information to log file [%1]</source>
         <translation>Error al intentar guardar la información en el archivo de registro [%1]</translation>
     </message>
+    <message>
+        <source>No single loop found within %1 second.</source>
+        <translation>No se encontró un único círculo en %1 segundo.</translation>
+    </message>
+    <message>
+        <source>No single loop found within %1 seconds.</source>
+        <translation>No se encontró un único círculo en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>No drawing without swapped pairs found within %1 second.</source>
+        <translation>No se encontró un sorteo sin parejas cruzadas en %1 segundo.</translation>
+    </message>
+    <message>
+        <source>No drawing without swapped pairs found within %1 seconds.</source>
+        <translation>No se encontró un sorteo sin parejas cruzadas en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>exactly uniform</source>
+        <translation>exactamente uniforme</translation>
+    </message>
+    <message>
+        <source>approximately uniform</source>
+        <translation>aproximadamente uniforme</translation>
+    </message>
+    <message>
+        <source>single loop</source>
+        <translation>círculo único</translation>
+    </message>
+    <message>
+        <source>no swapped pairs</source>
+        <translation>sin parejas cruzadas</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawing avoided (of %2 asked)</source>
+        <translation>parejas del último sorteo evitadas (de %2 pedidos)</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawings avoided (of %2 asked)</source>
+        <translation>parejas de los últimos %1 sorteos evitadas (de %2 pedidos)</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawing avoided</source>
+        <translation>parejas del último sorteo evitadas</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawings avoided</source>
+        <translation>parejas de los últimos %1 sorteos evitadas</translation>
+    </message>
+    <message>
+        <source>single loop dropped</source>
+        <translation>círculo único descartado</translation>
+    </message>
+    <message>
+        <source>no swapped pairs dropped</source>
+        <translation>«sin parejas cruzadas» descartado</translation>
+    </message>
+    <message>
+        <source>Drawing %1; options: %2</source>
+        <translation>Sorteo %1; opciones: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>participante %1</translation>
+    </message>
+    <message>
+        <source>A drawing without swapped pairs is impossible: %1</source>
+        <translation>Un sorteo sin parejas cruzadas es imposible: %1</translation>
+    </message>
+    <message>
+        <source>A single loop through everybody is impossible: %1</source>
+        <translation>Un único círculo que pase por todos es imposible: %1</translation>
+    </message>
+    <message>
+        <source>Draw without the single loop?</source>
+        <translation>¿Sortear sin el círculo único?</translation>
+    </message>
+    <message>
+        <source>Draw allowing swapped pairs?</source>
+        <translation>¿Sortear permitiendo parejas cruzadas?</translation>
+    </message>
+    <message>
+        <source>Avoiding the pairs of the last %1 drawing makes the drawing impossible: %2
+
+Draw without the pairs of the oldest of them (%3)?</source>
+        <translation>Evitar las parejas del último sorteo hace imposible el sorteo: %2
+
+¿Sortear sin las parejas de ese sorteo (%3)?</translation>
+    </message>
+    <message>
+        <source>Avoiding the pairs of the last %1 drawings makes the drawing impossible: %2
+
+Draw without the pairs of the oldest of them (%3)?</source>
+        <translation>Evitar las parejas de los últimos %1 sorteos hace imposible el sorteo: %2
+
+¿Sortear sin las parejas del más antiguo de ellos (%3)?</translation>
+    </message>
+    <message>
+        <source>Single click Participant Name to select for Re-Send</source>
+        <translation>Haga clic una vez en el nombre de un participante para elegirlo para el reenvío</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -1919,6 +2117,10 @@ Send the message to every participant anyway?</source>
         <source>The connection to %1 ended: check that this computer is online, then re-send to those who were not notified.</source>
         <translation>La conexión con %1 terminó: compruebe que este equipo tiene conexión y luego reenvíe a quienes no fueron avisados.</translation>
     </message>
+    <message>
+        <source>this program has no way to renew it here</source>
+        <translation>este programa no tiene forma de renovarlo aquí</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -2025,6 +2227,14 @@ Send the message to every participant anyway?</source>
         <source>Calculate &amp;&amp; Send</source>
         <translation>Sortear &amp;&amp; enviar</translation>
     </message>
+    <message>
+        <source>Cancel Re-Send</source>
+        <translation>Cancelar el reenvío</translation>
+    </message>
+    <message>
+        <source>Re-Send...</source>
+        <translation>Reenviar...</translation>
+    </message>
 </context>
 <context>
     <name>ui::MainWindow</name>
@@ -2046,6 +2256,126 @@ Send the message to every participant anyway?</source>
     <message>
         <source>the sign-in provider answered: %1</source>
         <translation>el proveedor de inicio de sesión respondió: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::QtSecretStore</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>el llavero no respondió</translation>
+    </message>
+</context>
+<context>
+    <name>ui::QtShell</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Llamada a procedimiento o argumento no válido</translation>
+    </message>
+    <message>
+        <source>No program is set up to open this address</source>
+        <translation>No hay ningún programa configurado para abrir esta dirección</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RunProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stopping after the message being sent (%1 of %2)...</source>
+        <translation>Deteniendo tras el mensaje que se está enviando (%1 de %2)...</translation>
+    </message>
+    <message>
+        <source>Sending message %1 of %2</source>
+        <translation>Enviando el mensaje %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SettingsDialog</name>
+    <message>
+        <source>&lt; type one in&gt;</source>
+        <translation>&lt; escriba uno&gt;</translation>
+    </message>
+    <message>
+        <source>Choose MAPI when your default mail program is a MAPI mail client such as Microsoft Outlook or Outlook Express; on this system the MAPI choice hands every message to the system&apos;s mailer (a sendmail-compatible program). Otherwise choose SMTP.
+
+Your outgoing (SMTP) server&apos;s name is in your mail program&apos;s account set-up or on your provider&apos;s support pages. It usually looks like &quot;mail.&quot; or &quot;smtp.&quot; followed by your provider&apos;s domain, for example mail.example.com or smtp.example.net.</source>
+        <translation>Elija MAPI si su programa de correo predeterminado es un cliente MAPI como Microsoft Outlook u Outlook Express; en este sistema, la opción MAPI entrega cada mensaje al programa de envío del sistema (un programa compatible con sendmail). Si no, elija SMTP.
+
+El nombre de su servidor de salida (SMTP) está en la configuración de la cuenta de su programa de correo o en las páginas de ayuda de su proveedor. Suele ser «mail.» o «smtp.» seguido del dominio de su proveedor, por ejemplo mail.example.com o smtp.example.net.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Email Type</source>
+        <translation>Modo de envío</translation>
+    </message>
+    <message>
+        <source>Send email using my SMTP email server</source>
+        <translation>Enviar el correo con mi servidor SMTP</translation>
+    </message>
+    <message>
+        <source>Send email using my MAPI email client program</source>
+        <translation>Enviar el correo con mi programa de correo MAPI</translation>
+    </message>
+    <message>
+        <source>SMTP Settings:</source>
+        <translation>Configuración SMTP:</translation>
+    </message>
+    <message>
+        <source>Your Outgoing mail (SMTP) Server:</source>
+        <translation>Su servidor de salida (SMTP):</translation>
+    </message>
+    <message>
+        <source>example: mail.example.com</source>
+        <translation>ejemplo: mail.example.com</translation>
+    </message>
+    <message>
+        <source>Your email address:</source>
+        <translation>Su dirección de correo:</translation>
+    </message>
+    <message>
+        <source>example: yourname@example.com</source>
+        <translation>ejemplo: sunombre@example.com</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Su nombre:</translation>
+    </message>
+    <message>
+        <source>My SMTP Server Requires Authentication</source>
+        <translation>Mi servidor SMTP requiere autenticación</translation>
+    </message>
+    <message>
+        <source>Your email password:</source>
+        <translation>Su contraseña de correo:</translation>
+    </message>
+    <message>
+        <source>Allow sending without encryption (WARNING: your password and every message, the whole drawing, can then be read on the network)</source>
+        <translation>Permitir enviar sin cifrado (ATENCIÓN: su contraseña y cada mensaje, es decir, todo el sorteo, podrán leerse en la red)</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own machine or network that offers no STARTTLS.</source>
+        <translation>Solo para un servidor de su propio equipo o de su propia red que no ofrezca STARTTLS.</translation>
+    </message>
+    <message>
+        <source>List of SMTP Servers</source>
+        <translation>Lista de servidores SMTP</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>A password is stored; type a new one to replace it</source>
+        <translation>Hay una contraseña guardada; escriba una nueva para sustituirla</translation>
     </message>
 </context>
 <context>
@@ -2116,6 +2446,17 @@ Send the message to every participant anyway?</source>
     </message>
 </context>
 <context>
+    <name>ui::Slips</name>
+    <message>
+        <source>Secret Santa</source>
+        <translation>Amigo Invisible</translation>
+    </message>
+    <message>
+        <source>Fold along the dotted line, printed side in. Open in private.</source>
+        <translation>Doble por la línea de puntos, con la cara impresa hacia dentro. Ábrala en privado.</translation>
+    </message>
+</context>
+<context>
     <name>ui::TestMessageSender</name>
     <message>
         <source>The SMTP entries are incomplete: the server, your address and your name are needed.</source>
@@ -2128,6 +2469,24 @@ Send the message to every participant anyway?</source>
     <message>
         <source>The sign-in could not be renewed: %1. Sign in again.</source>
         <translation>No se pudo renovar el inicio de sesión: %1. Vuelva a iniciar sesión.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::URLLink</name>
+    <message>
+        <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
+        <translation>No se puede abrir &apos;%1&apos;: %2 (error %3)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WindowRun</name>
+    <message>
+        <source>The delivery record could not be kept: %1
+
+Sending goes on; note who was reached from the summary.</source>
+        <translation>No se pudo llevar el registro de envíos: %1
+
+El envío continúa; anote a partir del resumen a quién se ha llegado.</translation>
     </message>
 </context>
 </TS>

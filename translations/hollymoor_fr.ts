@@ -1048,6 +1048,10 @@ Mode test : tous les messages sont partis à %1, pas aux participants.</translat
         <source>Remove Participant from Drawing</source>
         <translation>Retirer un participant du tirage</translation>
     </message>
+    <message>
+        <source>Error Failed to Logon to MAPI Email Client, This function may not be available if your email client does not support MAPI, You must add the information by using the manual addition.</source>
+        <translation>Erreur : échec de la connexion au logiciel de messagerie MAPI. Cette fonction n&apos;est peut-être pas disponible si votre logiciel de messagerie ne prend pas en charge MAPI. Vous devez ajouter les informations manuellement.</translation>
+    </message>
 </context>
 <context>
     <name>Drawing</name>
@@ -1133,6 +1137,92 @@ Mode test : tous les messages sont partis à %1, pas aux participants.</translat
     <message>
         <source>Error file does not contain Secret Santa history information</source>
         <translation>Erreur : le fichier ne contient aucun historique de tirage du Père Noël secret</translation>
+    </message>
+    <message>
+        <source>no delivery ledger beside [%1] or its earlier versions</source>
+        <translation>aucun registre d&apos;envoi à côté de [%1] ni de ses versions antérieures</translation>
+    </message>
+    <message>
+        <source>the new participant needs a name</source>
+        <translation>le nouveau participant doit avoir un nom</translation>
+    </message>
+    <message>
+        <source>there is already a participant named %1</source>
+        <translation>il y a déjà un participant nommé %1</translation>
+    </message>
+    <message>
+        <source>the archive holds no complete drawing</source>
+        <translation>l&apos;archive ne contient pas de tirage complet</translation>
+    </message>
+    <message>
+        <source>no such participant</source>
+        <translation>ce participant n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to file [%1]</source>
+        <translation>Erreur lors de l&apos;enregistrement des informations dans le fichier [%1]</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to log file [%1]</source>
+        <translation>Erreur lors de l&apos;enregistrement des informations dans le fichier journal [%1]</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr</source>
+        <translation>Tous les fichiers (*.*)|*.*|Fichiers Père Noël secret (*.hmr)|*.hmr</translation>
+    </message>
+    <message>
+        <source>SecretSanta Files (*.hmr)|*.hmr</source>
+        <translation>Fichiers Père Noël secret (*.hmr)|*.hmr</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to the participant list?
+Your changes are lost if you do not save them.</source>
+        <translation>Voulez-vous enregistrer les modifications de la liste des participants ?
+Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to [%1]?
+Your changes are lost if you do not save them.</source>
+        <translation>Voulez-vous enregistrer les modifications de [%1] ?
+Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
+    </message>
+    <message>
+        <source>Nobody was marked for re-sending: %1</source>
+        <translation>Personne n&apos;a été marqué pour le renvoi : %1</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|SecretSanta Log Files (*.htm)|*.htm</source>
+        <translation>Tous les fichiers (*.*)|*.*|Journaux Père Noël secret (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>Unable to open [%1]
+No program on this computer could show it; open the file with a web browser.</source>
+        <translation>Impossible d&apos;ouvrir [%1]
+Aucun programme de cet ordinateur n&apos;a pu l&apos;afficher ; ouvrez le fichier avec un navigateur web.</translation>
+    </message>
+    <message>
+        <source>Error while Checking File Version from file [%1] on line number %2</source>
+        <translation>Erreur lors de la vérification de la version du fichier [%1] à la ligne %2</translation>
+    </message>
+    <message>
+        <source>a list needs at least two participants</source>
+        <translation>une liste doit compter au moins deux participants</translation>
+    </message>
+    <message>
+        <source>Error while Loading Participant Information from file [%1] on line number %2</source>
+        <translation>Erreur lors du chargement des participants depuis le fichier [%1] à la ligne %2</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 participants</source>
+        <translation>le fichier contient plus de %1 participants</translation>
+    </message>
+    <message>
+        <source>Error while Loading Exclusion Information from file [%1] on line number %2</source>
+        <translation>Erreur lors du chargement des exclusions depuis le fichier [%1] à la ligne %2</translation>
+    </message>
+    <message>
+        <source>Error while Loading Secret Santa ReSend Information from file [%1] on line number %2</source>
+        <translation>Erreur lors du chargement des informations de renvoi depuis le fichier [%1] à la ligne %2</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1388,10 @@ Les personnes pas encore jointes pourront être prévenues plus tard avec « Ren
     <message>
         <source> Sending email to %1 ...</source>
         <translation> Envoi de l&apos;e-mail à %1 ...</translation>
+    </message>
+    <message>
+        <source>Sending was cancelled; the remaining messages were not sent</source>
+        <translation>L&apos;envoi a été annulé ; les messages restants n&apos;ont pas été envoyés</translation>
     </message>
 </context>
 <context>
@@ -1714,6 +1808,110 @@ le nom ne peut contenir aucun de ces caractères [&quot;]</translation>
         <source>Error while attempting to save information to log file [%1]</source>
         <translation>Erreur lors de l&apos;enregistrement des informations dans le fichier journal [%1]</translation>
     </message>
+    <message>
+        <source>No single loop found within %1 second.</source>
+        <translation>Aucune boucle unique trouvée en %1 seconde.</translation>
+    </message>
+    <message>
+        <source>No single loop found within %1 seconds.</source>
+        <translation>Aucune boucle unique trouvée en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>No drawing without swapped pairs found within %1 second.</source>
+        <translation>Aucun tirage sans paires croisées trouvé en %1 seconde.</translation>
+    </message>
+    <message>
+        <source>No drawing without swapped pairs found within %1 seconds.</source>
+        <translation>Aucun tirage sans paires croisées trouvé en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>exactly uniform</source>
+        <translation>exactement uniforme</translation>
+    </message>
+    <message>
+        <source>approximately uniform</source>
+        <translation>approximativement uniforme</translation>
+    </message>
+    <message>
+        <source>single loop</source>
+        <translation>boucle unique</translation>
+    </message>
+    <message>
+        <source>no swapped pairs</source>
+        <translation>pas de paires croisées</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawing avoided (of %2 asked)</source>
+        <translation>paires du dernier tirage évitées (sur %2 demandés)</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawings avoided (of %2 asked)</source>
+        <translation>paires des %1 derniers tirages évitées (sur %2 demandés)</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawing avoided</source>
+        <translation>paires du dernier tirage évitées</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawings avoided</source>
+        <translation>paires des %1 derniers tirages évitées</translation>
+    </message>
+    <message>
+        <source>single loop dropped</source>
+        <translation>boucle unique abandonnée</translation>
+    </message>
+    <message>
+        <source>no swapped pairs dropped</source>
+        <translation>« pas de paires croisées » abandonné</translation>
+    </message>
+    <message>
+        <source>Drawing %1; options: %2</source>
+        <translation>Tirage %1 ; options : %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>participant %1</translation>
+    </message>
+    <message>
+        <source>A drawing without swapped pairs is impossible: %1</source>
+        <translation>Un tirage sans paires croisées est impossible : %1</translation>
+    </message>
+    <message>
+        <source>A single loop through everybody is impossible: %1</source>
+        <translation>Une seule boucle passant par tout le monde est impossible : %1</translation>
+    </message>
+    <message>
+        <source>Draw without the single loop?</source>
+        <translation>Tirer sans la boucle unique ?</translation>
+    </message>
+    <message>
+        <source>Draw allowing swapped pairs?</source>
+        <translation>Tirer en autorisant les paires croisées ?</translation>
+    </message>
+    <message>
+        <source>Avoiding the pairs of the last %1 drawing makes the drawing impossible: %2
+
+Draw without the pairs of the oldest of them (%3)?</source>
+        <translation>Éviter les paires du dernier tirage rend le tirage impossible : %2
+
+Tirer sans les paires de ce tirage (%3) ?</translation>
+    </message>
+    <message>
+        <source>Avoiding the pairs of the last %1 drawings makes the drawing impossible: %2
+
+Draw without the pairs of the oldest of them (%3)?</source>
+        <translation>Éviter les paires des %1 derniers tirages rend le tirage impossible : %2
+
+Tirer sans les paires du plus ancien d&apos;entre eux (%3) ?</translation>
+    </message>
+    <message>
+        <source>Single click Participant Name to select for Re-Send</source>
+        <translation>Cliquez une fois sur le nom d&apos;un participant pour le choisir pour le renvoi</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -1920,6 +2118,10 @@ Envoyer quand même le message à tous les participants ?</translation>
         <source>The connection to %1 ended: check that this computer is online, then re-send to those who were not notified.</source>
         <translation>La connexion à %1 s&apos;est interrompue : vérifiez que cet ordinateur est connecté, puis renvoyez aux personnes qui n&apos;ont pas été prévenues.</translation>
     </message>
+    <message>
+        <source>this program has no way to renew it here</source>
+        <translation>ce programme ne peut pas la renouveler ici</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -2026,6 +2228,14 @@ Envoyer quand même le message à tous les participants ?</translation>
         <source>Calculate &amp;&amp; Send</source>
         <translation>Tirer &amp;&amp; envoyer</translation>
     </message>
+    <message>
+        <source>Cancel Re-Send</source>
+        <translation>Annuler le renvoi</translation>
+    </message>
+    <message>
+        <source>Re-Send...</source>
+        <translation>Renvoyer...</translation>
+    </message>
 </context>
 <context>
     <name>ui::MainWindow</name>
@@ -2047,6 +2257,126 @@ Envoyer quand même le message à tous les participants ?</translation>
     <message>
         <source>the sign-in provider answered: %1</source>
         <translation>le fournisseur de connexion a répondu : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::QtSecretStore</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>le trousseau de clés n&apos;a pas répondu</translation>
+    </message>
+</context>
+<context>
+    <name>ui::QtShell</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Appel de procédure ou argument incorrect</translation>
+    </message>
+    <message>
+        <source>No program is set up to open this address</source>
+        <translation>Aucun programme n&apos;est configuré pour ouvrir cette adresse</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RunProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Stopping after the message being sent (%1 of %2)...</source>
+        <translation>Arrêt après le message en cours d&apos;envoi (%1 sur %2)...</translation>
+    </message>
+    <message>
+        <source>Sending message %1 of %2</source>
+        <translation>Envoi du message %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SettingsDialog</name>
+    <message>
+        <source>&lt; type one in&gt;</source>
+        <translation>&lt; saisissez-en un&gt;</translation>
+    </message>
+    <message>
+        <source>Choose MAPI when your default mail program is a MAPI mail client such as Microsoft Outlook or Outlook Express; on this system the MAPI choice hands every message to the system&apos;s mailer (a sendmail-compatible program). Otherwise choose SMTP.
+
+Your outgoing (SMTP) server&apos;s name is in your mail program&apos;s account set-up or on your provider&apos;s support pages. It usually looks like &quot;mail.&quot; or &quot;smtp.&quot; followed by your provider&apos;s domain, for example mail.example.com or smtp.example.net.</source>
+        <translation>Choisissez MAPI si votre logiciel de messagerie par défaut est un client MAPI comme Microsoft Outlook ou Outlook Express ; sur ce système, le choix MAPI confie chaque message au programme d&apos;envoi du système (un programme compatible avec sendmail). Sinon, choisissez SMTP.
+
+Le nom de votre serveur sortant (SMTP) figure dans la configuration du compte de votre logiciel de messagerie ou sur les pages d&apos;aide de votre fournisseur. Il ressemble généralement à « mail. » ou « smtp. » suivi du domaine de votre fournisseur, par exemple mail.example.com ou smtp.example.net.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Email Type</source>
+        <translation>Mode d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Send email using my SMTP email server</source>
+        <translation>Envoyer les e-mails par mon serveur SMTP</translation>
+    </message>
+    <message>
+        <source>Send email using my MAPI email client program</source>
+        <translation>Envoyer les e-mails par mon logiciel de messagerie MAPI</translation>
+    </message>
+    <message>
+        <source>SMTP Settings:</source>
+        <translation>Paramètres SMTP :</translation>
+    </message>
+    <message>
+        <source>Your Outgoing mail (SMTP) Server:</source>
+        <translation>Votre serveur sortant (SMTP) :</translation>
+    </message>
+    <message>
+        <source>example: mail.example.com</source>
+        <translation>exemple : mail.example.com</translation>
+    </message>
+    <message>
+        <source>Your email address:</source>
+        <translation>Votre adresse e-mail :</translation>
+    </message>
+    <message>
+        <source>example: yourname@example.com</source>
+        <translation>exemple : votrenom@example.com</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Votre nom :</translation>
+    </message>
+    <message>
+        <source>My SMTP Server Requires Authentication</source>
+        <translation>Mon serveur SMTP exige une authentification</translation>
+    </message>
+    <message>
+        <source>Your email password:</source>
+        <translation>Votre mot de passe e-mail :</translation>
+    </message>
+    <message>
+        <source>Allow sending without encryption (WARNING: your password and every message, the whole drawing, can then be read on the network)</source>
+        <translation>Autoriser l&apos;envoi sans chiffrement (ATTENTION : votre mot de passe et chaque message, donc tout le tirage, peuvent alors être lus sur le réseau)</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own machine or network that offers no STARTTLS.</source>
+        <translation>Uniquement pour un serveur sur votre propre machine ou votre propre réseau qui ne propose pas STARTTLS.</translation>
+    </message>
+    <message>
+        <source>List of SMTP Servers</source>
+        <translation>Liste de serveurs SMTP</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>A password is stored; type a new one to replace it</source>
+        <translation>Un mot de passe est enregistré ; saisissez-en un nouveau pour le remplacer</translation>
     </message>
 </context>
 <context>
@@ -2117,6 +2447,17 @@ Envoyer quand même le message à tous les participants ?</translation>
     </message>
 </context>
 <context>
+    <name>ui::Slips</name>
+    <message>
+        <source>Secret Santa</source>
+        <translation>Père Noël secret</translation>
+    </message>
+    <message>
+        <source>Fold along the dotted line, printed side in. Open in private.</source>
+        <translation>Pliez le long de la ligne pointillée, face imprimée à l&apos;intérieur. À ouvrir en privé.</translation>
+    </message>
+</context>
+<context>
     <name>ui::TestMessageSender</name>
     <message>
         <source>The SMTP entries are incomplete: the server, your address and your name are needed.</source>
@@ -2129,6 +2470,24 @@ Envoyer quand même le message à tous les participants ?</translation>
     <message>
         <source>The sign-in could not be renewed: %1. Sign in again.</source>
         <translation>La connexion n&apos;a pas pu être renouvelée : %1. Reconnectez-vous.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::URLLink</name>
+    <message>
+        <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
+        <translation>Impossible d&apos;ouvrir &apos;%1&apos; : %2 (erreur %3)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WindowRun</name>
+    <message>
+        <source>The delivery record could not be kept: %1
+
+Sending goes on; note who was reached from the summary.</source>
+        <translation>Le registre d&apos;envoi n&apos;a pas pu être tenu : %1
+
+L&apos;envoi continue ; notez d&apos;après le récapitulatif qui a été joint.</translation>
     </message>
 </context>
 </TS>

@@ -1046,6 +1046,10 @@ Testmodus: alle berichten gingen naar %1, niet naar de deelnemers.</translation>
         <source>Remove Participant from Drawing</source>
         <translation>Deelnemer uit de loting halen</translation>
     </message>
+    <message>
+        <source>Error Failed to Logon to MAPI Email Client, This function may not be available if your email client does not support MAPI, You must add the information by using the manual addition.</source>
+        <translation>Fout: aanmelden bij het MAPI-e-mailprogramma is mislukt. Deze functie is mogelijk niet beschikbaar als uw e-mailprogramma MAPI niet ondersteunt. Voeg de gegevens dan met de hand toe.</translation>
+    </message>
 </context>
 <context>
     <name>Drawing</name>
@@ -1131,6 +1135,92 @@ Testmodus: alle berichten gingen naar %1, niet naar de deelnemers.</translation>
     <message>
         <source>Error file does not contain Secret Santa history information</source>
         <translation>Fout: het bestand bevat geen gegevens van een Secret Santa-loting</translation>
+    </message>
+    <message>
+        <source>no delivery ledger beside [%1] or its earlier versions</source>
+        <translation>geen verzendlogboek naast [%1] of de eerdere versies ervan</translation>
+    </message>
+    <message>
+        <source>the new participant needs a name</source>
+        <translation>de nieuwe deelnemer heeft een naam nodig</translation>
+    </message>
+    <message>
+        <source>there is already a participant named %1</source>
+        <translation>er is al een deelnemer met de naam %1</translation>
+    </message>
+    <message>
+        <source>the archive holds no complete drawing</source>
+        <translation>het archief bevat geen volledige loting</translation>
+    </message>
+    <message>
+        <source>no such participant</source>
+        <translation>die deelnemer bestaat niet</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to file [%1]</source>
+        <translation>Fout bij het opslaan van de gegevens in het bestand [%1]</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to log file [%1]</source>
+        <translation>Fout bij het opslaan van de gegevens in het logbestand [%1]</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr</source>
+        <translation>Alle bestanden (*.*)|*.*|Secret Santa-bestanden (*.hmr)|*.hmr</translation>
+    </message>
+    <message>
+        <source>SecretSanta Files (*.hmr)|*.hmr</source>
+        <translation>Secret Santa-bestanden (*.hmr)|*.hmr</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to the participant list?
+Your changes are lost if you do not save them.</source>
+        <translation>Wilt u de wijzigingen in de deelnemerslijst opslaan?
+Uw wijzigingen gaan verloren als u ze niet opslaat.</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to [%1]?
+Your changes are lost if you do not save them.</source>
+        <translation>Wilt u de wijzigingen in [%1] opslaan?
+Uw wijzigingen gaan verloren als u ze niet opslaat.</translation>
+    </message>
+    <message>
+        <source>Nobody was marked for re-sending: %1</source>
+        <translation>Niemand is gemarkeerd om opnieuw te verzenden: %1</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|SecretSanta Log Files (*.htm)|*.htm</source>
+        <translation>Alle bestanden (*.*)|*.*|Secret Santa-logbestanden (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>Unable to open [%1]
+No program on this computer could show it; open the file with a web browser.</source>
+        <translation>Kan [%1] niet openen
+Geen programma op deze computer kon het tonen; open het bestand met een webbrowser.</translation>
+    </message>
+    <message>
+        <source>Error while Checking File Version from file [%1] on line number %2</source>
+        <translation>Fout bij het controleren van de bestandsversie van [%1] op regel %2</translation>
+    </message>
+    <message>
+        <source>a list needs at least two participants</source>
+        <translation>een lijst heeft minstens twee deelnemers nodig</translation>
+    </message>
+    <message>
+        <source>Error while Loading Participant Information from file [%1] on line number %2</source>
+        <translation>Fout bij het laden van de deelnemersgegevens uit [%1] op regel %2</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 participants</source>
+        <translation>het bestand bevat meer dan %1 deelnemers</translation>
+    </message>
+    <message>
+        <source>Error while Loading Exclusion Information from file [%1] on line number %2</source>
+        <translation>Fout bij het laden van de uitsluitingen uit [%1] op regel %2</translation>
+    </message>
+    <message>
+        <source>Error while Loading Secret Santa ReSend Information from file [%1] on line number %2</source>
+        <translation>Fout bij het laden van de gegevens voor opnieuw verzenden uit [%1] op regel %2</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1386,10 @@ Wie nog niet bereikt is, kan later worden ingelicht met &apos;Vorige loting opni
     <message>
         <source> Sending email to %1 ...</source>
         <translation> E-mail wordt naar %1 verzonden ...</translation>
+    </message>
+    <message>
+        <source>Sending was cancelled; the remaining messages were not sent</source>
+        <translation>Het verzenden is geannuleerd; de overige berichten zijn niet verzonden</translation>
     </message>
 </context>
 <context>
@@ -1712,6 +1806,110 @@ de naam mag geen van deze tekens bevatten [&quot;]</translation>
         <source>Error while attempting to save information to log file [%1]</source>
         <translation>Fout bij het opslaan van de gegevens in het logbestand [%1]</translation>
     </message>
+    <message>
+        <source>No single loop found within %1 second.</source>
+        <translation>Binnen %1 seconde is geen enkele kring gevonden.</translation>
+    </message>
+    <message>
+        <source>No single loop found within %1 seconds.</source>
+        <translation>Binnen %1 seconden is geen enkele kring gevonden.</translation>
+    </message>
+    <message>
+        <source>No drawing without swapped pairs found within %1 second.</source>
+        <translation>Binnen %1 seconde is geen loting zonder verwisselde paren gevonden.</translation>
+    </message>
+    <message>
+        <source>No drawing without swapped pairs found within %1 seconds.</source>
+        <translation>Binnen %1 seconden is geen loting zonder verwisselde paren gevonden.</translation>
+    </message>
+    <message>
+        <source>exactly uniform</source>
+        <translation>exact uniform</translation>
+    </message>
+    <message>
+        <source>approximately uniform</source>
+        <translation>bij benadering uniform</translation>
+    </message>
+    <message>
+        <source>single loop</source>
+        <translation>één enkele kring</translation>
+    </message>
+    <message>
+        <source>no swapped pairs</source>
+        <translation>geen verwisselde paren</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawing avoided (of %2 asked)</source>
+        <translation>paren van de laatste loting vermeden (van %2 gevraagd)</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawings avoided (of %2 asked)</source>
+        <translation>paren van de laatste %1 lotingen vermeden (van %2 gevraagd)</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawing avoided</source>
+        <translation>paren van de laatste loting vermeden</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawings avoided</source>
+        <translation>paren van de laatste %1 lotingen vermeden</translation>
+    </message>
+    <message>
+        <source>single loop dropped</source>
+        <translation>enkele kring losgelaten</translation>
+    </message>
+    <message>
+        <source>no swapped pairs dropped</source>
+        <translation>&apos;geen verwisselde paren&apos; losgelaten</translation>
+    </message>
+    <message>
+        <source>Drawing %1; options: %2</source>
+        <translation>Loting %1; opties: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>deelnemer %1</translation>
+    </message>
+    <message>
+        <source>A drawing without swapped pairs is impossible: %1</source>
+        <translation>Een loting zonder verwisselde paren is onmogelijk: %1</translation>
+    </message>
+    <message>
+        <source>A single loop through everybody is impossible: %1</source>
+        <translation>Eén enkele kring langs iedereen is onmogelijk: %1</translation>
+    </message>
+    <message>
+        <source>Draw without the single loop?</source>
+        <translation>Loten zonder de enkele kring?</translation>
+    </message>
+    <message>
+        <source>Draw allowing swapped pairs?</source>
+        <translation>Loten en verwisselde paren toestaan?</translation>
+    </message>
+    <message>
+        <source>Avoiding the pairs of the last %1 drawing makes the drawing impossible: %2
+
+Draw without the pairs of the oldest of them (%3)?</source>
+        <translation>Het vermijden van de paren van de laatste loting maakt de loting onmogelijk: %2
+
+Loten zonder de paren van die loting (%3)?</translation>
+    </message>
+    <message>
+        <source>Avoiding the pairs of the last %1 drawings makes the drawing impossible: %2
+
+Draw without the pairs of the oldest of them (%3)?</source>
+        <translation>Het vermijden van de paren van de laatste %1 lotingen maakt de loting onmogelijk: %2
+
+Loten zonder de paren van de oudste daarvan (%3)?</translation>
+    </message>
+    <message>
+        <source>Single click Participant Name to select for Re-Send</source>
+        <translation>Klik één keer op de naam van een deelnemer om die te kiezen om opnieuw te verzenden</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -1918,6 +2116,10 @@ Het bericht toch naar alle deelnemers sturen?</translation>
         <source>The connection to %1 ended: check that this computer is online, then re-send to those who were not notified.</source>
         <translation>De verbinding met %1 is verbroken: controleer of deze computer online is en stuur dan opnieuw naar wie niet op de hoogte is gebracht.</translation>
     </message>
+    <message>
+        <source>this program has no way to renew it here</source>
+        <translation>dit programma kan deze hier niet vernieuwen</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -2024,6 +2226,14 @@ Het bericht toch naar alle deelnemers sturen?</translation>
         <source>Calculate &amp;&amp; Send</source>
         <translation>Loten &amp;&amp; verzenden</translation>
     </message>
+    <message>
+        <source>Cancel Re-Send</source>
+        <translation>Opnieuw verzenden annuleren</translation>
+    </message>
+    <message>
+        <source>Re-Send...</source>
+        <translation>Opnieuw verzenden...</translation>
+    </message>
 </context>
 <context>
     <name>ui::MainWindow</name>
@@ -2045,6 +2255,126 @@ Het bericht toch naar alle deelnemers sturen?</translation>
     <message>
         <source>the sign-in provider answered: %1</source>
         <translation>de aanmeldingsdienst antwoordde: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::QtSecretStore</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>de sleutelbos gaf geen antwoord</translation>
+    </message>
+</context>
+<context>
+    <name>ui::QtShell</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ongeldige procedure-aanroep of ongeldig argument</translation>
+    </message>
+    <message>
+        <source>No program is set up to open this address</source>
+        <translation>Er is geen programma ingesteld om dit adres te openen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RunProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Stopping after the message being sent (%1 of %2)...</source>
+        <translation>Stoppen na het bericht dat nu wordt verzonden (%1 van %2)...</translation>
+    </message>
+    <message>
+        <source>Sending message %1 of %2</source>
+        <translation>Bericht %1 van %2 wordt verzonden</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SettingsDialog</name>
+    <message>
+        <source>&lt; type one in&gt;</source>
+        <translation>&lt; zelf invullen&gt;</translation>
+    </message>
+    <message>
+        <source>Choose MAPI when your default mail program is a MAPI mail client such as Microsoft Outlook or Outlook Express; on this system the MAPI choice hands every message to the system&apos;s mailer (a sendmail-compatible program). Otherwise choose SMTP.
+
+Your outgoing (SMTP) server&apos;s name is in your mail program&apos;s account set-up or on your provider&apos;s support pages. It usually looks like &quot;mail.&quot; or &quot;smtp.&quot; followed by your provider&apos;s domain, for example mail.example.com or smtp.example.net.</source>
+        <translation>Kies MAPI als uw standaard e-mailprogramma een MAPI-client is, zoals Microsoft Outlook of Outlook Express; op dit systeem geeft de keuze MAPI elk bericht door aan het verzendprogramma van het systeem (een sendmail-compatibel programma). Kies anders SMTP.
+
+De naam van uw server voor uitgaande e-mail (SMTP) staat in de accountinstellingen van uw e-mailprogramma of op de hulppagina&apos;s van uw provider. Meestal is het „mail.” of „smtp.”, gevolgd door het domein van uw provider, bijvoorbeeld mail.example.com of smtp.example.net.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Email Type</source>
+        <translation>Verzendwijze</translation>
+    </message>
+    <message>
+        <source>Send email using my SMTP email server</source>
+        <translation>E-mail verzenden via mijn SMTP-server</translation>
+    </message>
+    <message>
+        <source>Send email using my MAPI email client program</source>
+        <translation>E-mail verzenden via mijn MAPI-e-mailprogramma</translation>
+    </message>
+    <message>
+        <source>SMTP Settings:</source>
+        <translation>SMTP-instellingen:</translation>
+    </message>
+    <message>
+        <source>Your Outgoing mail (SMTP) Server:</source>
+        <translation>Uw server voor uitgaande e-mail (SMTP):</translation>
+    </message>
+    <message>
+        <source>example: mail.example.com</source>
+        <translation>voorbeeld: mail.example.com</translation>
+    </message>
+    <message>
+        <source>Your email address:</source>
+        <translation>Uw e-mailadres:</translation>
+    </message>
+    <message>
+        <source>example: yourname@example.com</source>
+        <translation>voorbeeld: uwnaam@example.com</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Uw naam:</translation>
+    </message>
+    <message>
+        <source>My SMTP Server Requires Authentication</source>
+        <translation>Mijn SMTP-server vereist aanmelding</translation>
+    </message>
+    <message>
+        <source>Your email password:</source>
+        <translation>Uw e-mailwachtwoord:</translation>
+    </message>
+    <message>
+        <source>Allow sending without encryption (WARNING: your password and every message, the whole drawing, can then be read on the network)</source>
+        <translation>Verzenden zonder versleuteling toestaan (WAARSCHUWING: uw wachtwoord en elk bericht, dus de hele loting, zijn dan op het netwerk te lezen)</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own machine or network that offers no STARTTLS.</source>
+        <translation>Alleen voor een server op uw eigen computer of in uw eigen netwerk die geen STARTTLS aanbiedt.</translation>
+    </message>
+    <message>
+        <source>List of SMTP Servers</source>
+        <translation>Lijst met SMTP-servers</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>A password is stored; type a new one to replace it</source>
+        <translation>Er is een wachtwoord opgeslagen; typ een nieuw wachtwoord om het te vervangen</translation>
     </message>
 </context>
 <context>
@@ -2115,6 +2445,17 @@ Het bericht toch naar alle deelnemers sturen?</translation>
     </message>
 </context>
 <context>
+    <name>ui::Slips</name>
+    <message>
+        <source>Secret Santa</source>
+        <translation>Secret Santa</translation>
+    </message>
+    <message>
+        <source>Fold along the dotted line, printed side in. Open in private.</source>
+        <translation>Vouw langs de stippellijn, bedrukte kant naar binnen. Open het in je eentje.</translation>
+    </message>
+</context>
+<context>
     <name>ui::TestMessageSender</name>
     <message>
         <source>The SMTP entries are incomplete: the server, your address and your name are needed.</source>
@@ -2127,6 +2468,24 @@ Het bericht toch naar alle deelnemers sturen?</translation>
     <message>
         <source>The sign-in could not be renewed: %1. Sign in again.</source>
         <translation>De aanmelding kon niet worden vernieuwd: %1. Meld u opnieuw aan.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::URLLink</name>
+    <message>
+        <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
+        <translation>Kan &apos;%1&apos; niet openen: %2 (fout %3)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WindowRun</name>
+    <message>
+        <source>The delivery record could not be kept: %1
+
+Sending goes on; note who was reached from the summary.</source>
+        <translation>Het verzendlogboek kon niet worden bijgehouden: %1
+
+Het verzenden gaat door; noteer aan de hand van het overzicht wie bereikt is.</translation>
     </message>
 </context>
 </TS>

@@ -1046,6 +1046,10 @@ Tryb testowy: wszystkie wiadomości trafiły na %1, nie do uczestników.</transl
         <source>Remove Participant from Drawing</source>
         <translation>Usuń uczestnika z losowania</translation>
     </message>
+    <message>
+        <source>Error Failed to Logon to MAPI Email Client, This function may not be available if your email client does not support MAPI, You must add the information by using the manual addition.</source>
+        <translation>Błąd: nie udało się zalogować do programu pocztowego MAPI. Ta funkcja może być niedostępna, jeśli Twój program pocztowy nie obsługuje MAPI. Dodaj dane ręcznie.</translation>
+    </message>
 </context>
 <context>
     <name>Drawing</name>
@@ -1131,6 +1135,92 @@ Tryb testowy: wszystkie wiadomości trafiły na %1, nie do uczestników.</transl
     <message>
         <source>Error file does not contain Secret Santa history information</source>
         <translation>Błąd: plik nie zawiera informacji o losowaniu Tajemniczego Mikołaja</translation>
+    </message>
+    <message>
+        <source>no delivery ledger beside [%1] or its earlier versions</source>
+        <translation>brak rejestru wysyłek obok [%1] ani jego wcześniejszych wersji</translation>
+    </message>
+    <message>
+        <source>the new participant needs a name</source>
+        <translation>nowy uczestnik musi mieć imię</translation>
+    </message>
+    <message>
+        <source>there is already a participant named %1</source>
+        <translation>jest już uczestnik o imieniu %1</translation>
+    </message>
+    <message>
+        <source>the archive holds no complete drawing</source>
+        <translation>archiwum nie zawiera pełnego losowania</translation>
+    </message>
+    <message>
+        <source>no such participant</source>
+        <translation>nie ma takiego uczestnika</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to file [%1]</source>
+        <translation>Błąd podczas zapisywania informacji do pliku [%1]</translation>
+    </message>
+    <message>
+        <source>Error while attempting to save information to log file [%1]</source>
+        <translation>Błąd podczas zapisywania informacji do pliku dziennika [%1]</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr</source>
+        <translation>Wszystkie pliki (*.*)|*.*|Pliki Tajemniczego Mikołaja (*.hmr)|*.hmr</translation>
+    </message>
+    <message>
+        <source>SecretSanta Files (*.hmr)|*.hmr</source>
+        <translation>Pliki Tajemniczego Mikołaja (*.hmr)|*.hmr</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to the participant list?
+Your changes are lost if you do not save them.</source>
+        <translation>Czy zapisać zmiany na liście uczestników?
+Jeśli ich nie zapiszesz, zmiany zostaną utracone.</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to [%1]?
+Your changes are lost if you do not save them.</source>
+        <translation>Czy zapisać zmiany w [%1]?
+Jeśli ich nie zapiszesz, zmiany zostaną utracone.</translation>
+    </message>
+    <message>
+        <source>Nobody was marked for re-sending: %1</source>
+        <translation>Nikogo nie zaznaczono do ponownego wysłania: %1</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|SecretSanta Log Files (*.htm)|*.htm</source>
+        <translation>Wszystkie pliki (*.*)|*.*|Dzienniki Tajemniczego Mikołaja (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>Unable to open [%1]
+No program on this computer could show it; open the file with a web browser.</source>
+        <translation>Nie można otworzyć [%1]
+Żaden program na tym komputerze nie potrafił go wyświetlić; otwórz plik w przeglądarce internetowej.</translation>
+    </message>
+    <message>
+        <source>Error while Checking File Version from file [%1] on line number %2</source>
+        <translation>Błąd podczas sprawdzania wersji pliku [%1] w wierszu %2</translation>
+    </message>
+    <message>
+        <source>a list needs at least two participants</source>
+        <translation>lista musi mieć co najmniej dwóch uczestników</translation>
+    </message>
+    <message>
+        <source>Error while Loading Participant Information from file [%1] on line number %2</source>
+        <translation>Błąd podczas wczytywania danych uczestników z pliku [%1] w wierszu %2</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 participants</source>
+        <translation>plik zawiera więcej niż %1 uczestników</translation>
+    </message>
+    <message>
+        <source>Error while Loading Exclusion Information from file [%1] on line number %2</source>
+        <translation>Błąd podczas wczytywania wykluczeń z pliku [%1] w wierszu %2</translation>
+    </message>
+    <message>
+        <source>Error while Loading Secret Santa ReSend Information from file [%1] on line number %2</source>
+        <translation>Błąd podczas wczytywania danych do ponownego wysłania z pliku [%1] w wierszu %2</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1386,10 @@ Osoby, do których jeszcze nie dotarła wiadomość, można powiadomić późnie
     <message>
         <source> Sending email to %1 ...</source>
         <translation> Wysyłanie e-maila do %1 ...</translation>
+    </message>
+    <message>
+        <source>Sending was cancelled; the remaining messages were not sent</source>
+        <translation>Wysyłanie anulowano; pozostałe wiadomości nie zostały wysłane</translation>
     </message>
 </context>
 <context>
@@ -1712,6 +1806,110 @@ imię nie może zawierać żadnego z tych znaków [&quot;]</translation>
         <source>Error while attempting to save information to log file [%1]</source>
         <translation>Błąd podczas zapisywania informacji w pliku dziennika [%1]</translation>
     </message>
+    <message>
+        <source>No single loop found within %1 second.</source>
+        <translation>W ciągu %1 sekundy nie znaleziono jednej pętli.</translation>
+    </message>
+    <message>
+        <source>No single loop found within %1 seconds.</source>
+        <translation>W ciągu %1 sekund nie znaleziono jednej pętli.</translation>
+    </message>
+    <message>
+        <source>No drawing without swapped pairs found within %1 second.</source>
+        <translation>W ciągu %1 sekundy nie znaleziono losowania bez par wzajemnych.</translation>
+    </message>
+    <message>
+        <source>No drawing without swapped pairs found within %1 seconds.</source>
+        <translation>W ciągu %1 sekund nie znaleziono losowania bez par wzajemnych.</translation>
+    </message>
+    <message>
+        <source>exactly uniform</source>
+        <translation>dokładnie równomierne</translation>
+    </message>
+    <message>
+        <source>approximately uniform</source>
+        <translation>w przybliżeniu równomierne</translation>
+    </message>
+    <message>
+        <source>single loop</source>
+        <translation>jedna pętla</translation>
+    </message>
+    <message>
+        <source>no swapped pairs</source>
+        <translation>bez par wzajemnych</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawing avoided (of %2 asked)</source>
+        <translation>pominięto pary z ostatniego losowania (z %2 żądanych)</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawings avoided (of %2 asked)</source>
+        <translation>pominięto pary z ostatnich %1 losowań (z %2 żądanych)</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawing avoided</source>
+        <translation>pominięto pary z ostatniego losowania</translation>
+    </message>
+    <message>
+        <source>pairs of the last %1 drawings avoided</source>
+        <translation>pominięto pary z ostatnich %1 losowań</translation>
+    </message>
+    <message>
+        <source>single loop dropped</source>
+        <translation>zrezygnowano z jednej pętli</translation>
+    </message>
+    <message>
+        <source>no swapped pairs dropped</source>
+        <translation>zrezygnowano z wykluczenia par wzajemnych</translation>
+    </message>
+    <message>
+        <source>Drawing %1; options: %2</source>
+        <translation>Losowanie %1; opcje: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>participant %1</source>
+        <translation>uczestnik %1</translation>
+    </message>
+    <message>
+        <source>A drawing without swapped pairs is impossible: %1</source>
+        <translation>Losowanie bez par wzajemnych jest niemożliwe: %1</translation>
+    </message>
+    <message>
+        <source>A single loop through everybody is impossible: %1</source>
+        <translation>Jedna pętla przez wszystkich jest niemożliwa: %1</translation>
+    </message>
+    <message>
+        <source>Draw without the single loop?</source>
+        <translation>Losować bez jednej pętli?</translation>
+    </message>
+    <message>
+        <source>Draw allowing swapped pairs?</source>
+        <translation>Losować, dopuszczając pary wzajemne?</translation>
+    </message>
+    <message>
+        <source>Avoiding the pairs of the last %1 drawing makes the drawing impossible: %2
+
+Draw without the pairs of the oldest of them (%3)?</source>
+        <translation>Unikanie par z ostatniego losowania uniemożliwia losowanie: %2
+
+Losować bez par z tego losowania (%3)?</translation>
+    </message>
+    <message>
+        <source>Avoiding the pairs of the last %1 drawings makes the drawing impossible: %2
+
+Draw without the pairs of the oldest of them (%3)?</source>
+        <translation>Unikanie par z ostatnich %1 losowań uniemożliwia losowanie: %2
+
+Losować bez par z najstarszego z nich (%3)?</translation>
+    </message>
+    <message>
+        <source>Single click Participant Name to select for Re-Send</source>
+        <translation>Kliknij raz imię uczestnika, aby wybrać go do ponownego wysłania</translation>
+    </message>
 </context>
 <context>
     <name>SendDialog</name>
@@ -1918,6 +2116,10 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
         <source>The connection to %1 ended: check that this computer is online, then re-send to those who were not notified.</source>
         <translation>Połączenie z %1 zostało przerwane: sprawdź, czy ten komputer ma połączenie z siecią, a potem wyślij ponownie do osób, które nie zostały powiadomione.</translation>
     </message>
+    <message>
+        <source>this program has no way to renew it here</source>
+        <translation>ten program nie może jej tutaj odnowić</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -2024,6 +2226,14 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
         <source>Calculate &amp;&amp; Send</source>
         <translation>Losuj &amp;&amp; wyślij</translation>
     </message>
+    <message>
+        <source>Cancel Re-Send</source>
+        <translation>Anuluj ponowne wysyłanie</translation>
+    </message>
+    <message>
+        <source>Re-Send...</source>
+        <translation>Wyślij ponownie...</translation>
+    </message>
 </context>
 <context>
     <name>ui::MainWindow</name>
@@ -2045,6 +2255,126 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
     <message>
         <source>the sign-in provider answered: %1</source>
         <translation>dostawca logowania odpowiedział: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::QtSecretStore</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>pęk kluczy nie odpowiedział</translation>
+    </message>
+</context>
+<context>
+    <name>ui::QtShell</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Nieprawidłowe wywołanie procedury lub argument</translation>
+    </message>
+    <message>
+        <source>No program is set up to open this address</source>
+        <translation>Żaden program nie jest skonfigurowany do otwierania tego adresu</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RunProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Stopping after the message being sent (%1 of %2)...</source>
+        <translation>Zatrzymywanie po wysłaniu bieżącej wiadomości (%1 z %2)...</translation>
+    </message>
+    <message>
+        <source>Sending message %1 of %2</source>
+        <translation>Wysyłanie wiadomości %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SettingsDialog</name>
+    <message>
+        <source>&lt; type one in&gt;</source>
+        <translation>&lt; wpisz własny&gt;</translation>
+    </message>
+    <message>
+        <source>Choose MAPI when your default mail program is a MAPI mail client such as Microsoft Outlook or Outlook Express; on this system the MAPI choice hands every message to the system&apos;s mailer (a sendmail-compatible program). Otherwise choose SMTP.
+
+Your outgoing (SMTP) server&apos;s name is in your mail program&apos;s account set-up or on your provider&apos;s support pages. It usually looks like &quot;mail.&quot; or &quot;smtp.&quot; followed by your provider&apos;s domain, for example mail.example.com or smtp.example.net.</source>
+        <translation>Wybierz MAPI, jeśli Twój domyślny program pocztowy jest klientem MAPI, takim jak Microsoft Outlook lub Outlook Express; w tym systemie wybór MAPI przekazuje każdą wiadomość do systemowego programu wysyłającego pocztę (programu zgodnego z sendmail). W przeciwnym razie wybierz SMTP.
+
+Nazwę serwera poczty wychodzącej (SMTP) znajdziesz w ustawieniach konta w programie pocztowym lub na stronach pomocy swojego dostawcy. Zwykle zaczyna się od „mail.” lub „smtp.”, po których następuje domena dostawcy, na przykład mail.example.com lub smtp.example.net.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Email Type</source>
+        <translation>Sposób wysyłania</translation>
+    </message>
+    <message>
+        <source>Send email using my SMTP email server</source>
+        <translation>Wysyłaj e-maile przez mój serwer SMTP</translation>
+    </message>
+    <message>
+        <source>Send email using my MAPI email client program</source>
+        <translation>Wysyłaj e-maile przez mój program pocztowy MAPI</translation>
+    </message>
+    <message>
+        <source>SMTP Settings:</source>
+        <translation>Ustawienia SMTP:</translation>
+    </message>
+    <message>
+        <source>Your Outgoing mail (SMTP) Server:</source>
+        <translation>Serwer poczty wychodzącej (SMTP):</translation>
+    </message>
+    <message>
+        <source>example: mail.example.com</source>
+        <translation>przykład: mail.example.com</translation>
+    </message>
+    <message>
+        <source>Your email address:</source>
+        <translation>Twój adres e-mail:</translation>
+    </message>
+    <message>
+        <source>example: yourname@example.com</source>
+        <translation>przykład: twojanazwa@example.com</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Twoje imię:</translation>
+    </message>
+    <message>
+        <source>My SMTP Server Requires Authentication</source>
+        <translation>Mój serwer SMTP wymaga uwierzytelniania</translation>
+    </message>
+    <message>
+        <source>Your email password:</source>
+        <translation>Hasło do poczty:</translation>
+    </message>
+    <message>
+        <source>Allow sending without encryption (WARNING: your password and every message, the whole drawing, can then be read on the network)</source>
+        <translation>Zezwalaj na wysyłanie bez szyfrowania (UWAGA: Twoje hasło i każdą wiadomość, czyli całe losowanie, będzie można wtedy odczytać w sieci)</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own machine or network that offers no STARTTLS.</source>
+        <translation>Tylko dla serwera na Twoim komputerze lub w Twojej sieci, który nie oferuje STARTTLS.</translation>
+    </message>
+    <message>
+        <source>List of SMTP Servers</source>
+        <translation>Lista serwerów SMTP</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>A password is stored; type a new one to replace it</source>
+        <translation>Hasło jest zapisane; wpisz nowe, aby je zastąpić</translation>
     </message>
 </context>
 <context>
@@ -2115,6 +2445,17 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
     </message>
 </context>
 <context>
+    <name>ui::Slips</name>
+    <message>
+        <source>Secret Santa</source>
+        <translation>Tajemniczy Mikołaj</translation>
+    </message>
+    <message>
+        <source>Fold along the dotted line, printed side in. Open in private.</source>
+        <translation>Złóż wzdłuż kropkowanej linii, zadrukowaną stroną do środka. Otwórz w samotności.</translation>
+    </message>
+</context>
+<context>
     <name>ui::TestMessageSender</name>
     <message>
         <source>The SMTP entries are incomplete: the server, your address and your name are needed.</source>
@@ -2127,6 +2468,24 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
     <message>
         <source>The sign-in could not be renewed: %1. Sign in again.</source>
         <translation>Nie udało się odnowić logowania: %1. Zaloguj się ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::URLLink</name>
+    <message>
+        <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
+        <translation>Nie można otworzyć &apos;%1&apos;: %2 (błąd %3)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WindowRun</name>
+    <message>
+        <source>The delivery record could not be kept: %1
+
+Sending goes on; note who was reached from the summary.</source>
+        <translation>Nie udało się prowadzić rejestru wysyłek: %1
+
+Wysyłanie trwa dalej; zanotuj z podsumowania, do kogo dotarły wiadomości.</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <unordered_map>
 
+#include "core/tr.h"
 #include "files/atomic_file.h"
 #include "files/history.h"
 #include "files/ledger.h"
@@ -90,7 +91,8 @@ std::optional<std::vector<int>> UnreachedRows(const roster::Roster& roster, cons
       reached[e.name] = e.outcome.state == mail::DeliveryState::kAccepted;
   }
   if (!any) {
-    error = "no delivery ledger beside [" + latest.string() + "] or its earlier versions";
+    error = core::Arg(core::Tr("Files", "no delivery ledger beside [%1] or its earlier versions"),
+                      {latest.string()});
     return std::nullopt;
   }
   std::vector<int> rows;
@@ -127,13 +129,14 @@ DrawingChange Refused(std::string reason, bool bad_input = true) {
 
 DrawingChange JoinDrawing(roster::Roster& roster, const std::string& name, const std::string& email,
                           const std::string& notes, roster::Random& random) {
-  if (name.empty()) return Refused("the new participant needs a name");
+  if (name.empty()) return Refused(core::Tr("Files", "the new participant needs a name"));
   const int n = roster.ParticipantCount();
   for (int row = 1; row <= n; ++row)
     if (roster.grid().TextMatrix(row, roster::kColName) == name)
-      return Refused("there is already a participant named " + name);
+      return Refused(
+          core::Arg(core::Tr("Files", "there is already a participant named %1"), {name}));
   const auto drawing = ReadDrawing(roster);
-  if (!drawing || n < 2) return Refused("the archive holds no complete drawing");
+  if (!drawing || n < 2) return Refused(core::Tr("Files", "the archive holds no complete drawing"));
   // The newcomer comes without exclusions; everybody else keeps theirs.
   const roster::ExclusionGraph old_graph = roster::ReadExclusionGraph(roster.grid());
   roster::ExclusionGraph graph(n + 1);
@@ -152,9 +155,9 @@ DrawingChange JoinDrawing(roster::Roster& roster, const std::string& name, const
 
 DrawingChange LeaveDrawing(roster::Roster& roster, int row, roster::Random& random) {
   const int n = roster.ParticipantCount();
-  if (row < 1 || row > n) return Refused("no such participant");
+  if (row < 1 || row > n) return Refused(core::Tr("Files", "no such participant"));
   const auto drawing = ReadDrawing(roster);
-  if (!drawing) return Refused("the archive holds no complete drawing");
+  if (!drawing) return Refused(core::Tr("Files", "the archive holds no complete drawing"));
   const roster::AmendOutcome out = roster::RemoveFromDrawing(
       roster::ReadExclusionGraph(roster.grid()), *drawing, row - 1, random);
   const std::string& name = roster.grid().TextMatrix(row, roster::kColName);
@@ -181,8 +184,10 @@ std::optional<fs::path> WriteAmendedArchive(roster::Roster& roster, const fs::pa
   const fs::path list = VersionPath(first, version, kListExtension);
   const fs::path log = VersionPath(first, version, kLogExtension);
   if (!WriteFileAtomically(list, FormatParticipantFile(roster, true))) {
-    roster.ui().MsgBox("Error while attempting to save information to file [" + list.string() + "]",
-                       roster::mb::kCritical);
+    roster.ui().MsgBox(
+        core::Arg(core::Tr("Files", "Error while attempting to save information to file [%1]"),
+                  {list.string()}),
+        roster::mb::kCritical);
     return std::nullopt;
   }
   // The log says which drawing it replaces, right under its title line.
@@ -194,7 +199,8 @@ std::optional<fs::path> WriteAmendedArchive(roster::Roster& roster, const fs::pa
                 "<tr><td colspan=\"6\">Amends " + previous.filename().string() + "</td></tr>\r\n");
   if (!WriteFileAtomically(log, text))
     roster.ui().MsgBox(
-        "Error while attempting to save information to log file [" + log.string() + "]",
+        core::Arg(core::Tr("Files", "Error while attempting to save information to log file [%1]"),
+                  {log.string()}),
         roster::mb::kCritical);
   return list;
 }

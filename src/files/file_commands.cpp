@@ -14,7 +14,9 @@ namespace files {
 
 namespace {
 
-constexpr const char* kListFilter = "All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr";
+// Translated where used; a translation keeps the "name (pattern)|pattern" pairs.
+constexpr const char* kListFilter =
+    core::TrNoop("Files", "All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr");
 
 // The process's current folder is left alone (other areas resolve paths against it); the
 // dialogs start in the folder instead.
@@ -43,7 +45,7 @@ bool FileCommands::mnuSaveAs_Click() {
   const std::filesystem::path current = d_.document ? d_.document->Path() : std::filesystem::path();
   if (EnsureFolder(folder)) {
     FileDialogRequest request;
-    request.filter = "SecretSanta Files (*.hmr)|*.hmr";
+    request.filter = core::Tr("Files", "SecretSanta Files (*.hmr)|*.hmr");
     request.filter_index = 1;
     request.initial_dir = current.empty() ? folder : current.parent_path();
     request.file_name =
@@ -60,11 +62,16 @@ bool FileCommands::mnuSaveAs_Click() {
 bool FileCommands::MayDiscardChanges() {
   if (!d_.document || !d_.document->Modified(d_.roster)) return true;
   const std::string name = d_.document->DisplayName();
+  const std::string question =
+      name.empty() ? core::Tr("Files",
+                              "Do you want to save the changes to the participant list?\nYour "
+                              "changes are lost if you do not save them.")
+                   : core::Arg(core::Tr("Files",
+                                        "Do you want to save the changes to [%1]?\nYour changes "
+                                        "are lost if you do not save them."),
+                               {name});
   const int answer =
-      ui().MsgBox("Do you want to save the changes to " +
-                      (name.empty() ? std::string("the participant list") : "[" + name + "]") +
-                      "?\nYour changes are lost if you do not save them.",
-                  roster::mb::kSaveDiscardCancel | roster::mb::kExclamation);
+      ui().MsgBox(question, roster::mb::kSaveDiscardCancel | roster::mb::kExclamation);
   if (answer == roster::mb::kNo) return true;
   if (answer == roster::mb::kYes) return mnuSave_Click();
   return false;
@@ -82,7 +89,7 @@ void FileCommands::mnuOpen_Click() {
   const auto folder = SavedFolder();
   if (EnsureFolder(folder)) {
     FileDialogRequest request;
-    request.filter = kListFilter;
+    request.filter = core::Tr("Files", kListFilter);
     request.filter_index = 2;
     request.initial_dir = folder;
     if (auto path = d_.dialogs.ShowOpen(request)) OpenListFile(*path);
@@ -153,7 +160,7 @@ void FileCommands::mnuReSendList_Click() {
     return;
   }
   FileDialogRequest request;
-  request.filter = kListFilter;
+  request.filter = core::Tr("Files", kListFilter);
   request.filter_index = 2;
   request.initial_dir = folder;
   auto path = d_.dialogs.ShowOpen(request);
@@ -181,7 +188,8 @@ void FileCommands::mnuReSendList_Click() {
   if (!ec && ledger_size > 0) {
     std::string error;
     if (!MarkPending(r, *path, error))
-      ui().MsgBox("Nobody was marked for re-sending: " + error, roster::mb::kExclamation);
+      ui().MsgBox(core::Arg(core::Tr("Files", "Nobody was marked for re-sending: %1"), {error}),
+                  roster::mb::kExclamation);
   }
   ui().SetStatusText(core::Tr("Status", roster::Roster::kReSendModeStatus));
 }
@@ -191,16 +199,17 @@ void FileCommands::mnuViewDrawingLog_Click() {
   const auto folder = HistoryFolder();
   if (!EnsureFolder(folder)) return;
   FileDialogRequest request;
-  request.filter = "All Files (*.*)|*.*|SecretSanta Log Files (*.htm)|*.htm";
+  request.filter = core::Tr("Files", "All Files (*.*)|*.*|SecretSanta Log Files (*.htm)|*.htm");
   request.filter_index = 2;
   request.initial_dir = folder;
   auto path = d_.dialogs.ShowOpen(request);
   if (!path) return;
   const std::string log = LatestLogVersion(*path).string();
   if (!d_.shell.Open(log)) {
-    ui().MsgBox("Unable to open [" + log +
-                    "]\nNo program on this computer could show it; open the file with a web "
-                    "browser.",
+    ui().MsgBox(core::Arg(core::Tr("Files",
+                                   "Unable to open [%1]\nNo program on this computer could show "
+                                   "it; open the file with a web browser."),
+                          {log}),
                 roster::mb::kExclamation);
   }
   ui().SetStatusText("");

@@ -84,8 +84,7 @@ class Loader {
     } catch (const StageError&) {
     } catch (const std::exception&) {  // out of memory on a huge file, for one
     }
-    std::string text = "Error while " + stage_ + " from file [" + path_ + "] on line number " +
-                       std::to_string(line_);
+    std::string text = core::Arg(core::Tr("Files", stage_.c_str()), {path_, std::to_string(line_)});
     if (!problem_.empty()) {
       problem_[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(problem_[0])));
       text += "\n" + problem_ + ".";
@@ -96,6 +95,7 @@ class Loader {
   }
 
  private:
+  // stage: the whole error text of the stage, the file in place of %1, the line of %2.
   void Begin(const char* stage) {
     stage_ = stage;
     line_ = 0;
@@ -114,7 +114,8 @@ class Loader {
   }
 
   bool Stages() {
-    Begin("Checking File Version");
+    Begin(core::TrNoop("Files",
+                       "Error while Checking File Version from file [%1] on line number %2"));
     Open();
     bool results = false;
     const int layout = RecordLayout(text_, problem_);
@@ -126,7 +127,8 @@ class Loader {
       RecordReader reader(text_);
       for (int i = 0; i < 2; ++i) {
         if (!reader.ReadRecord(kRecordFields, last_, problem_, false)) {
-          if (i == 1 && reader.AtEnd()) problem_ = "a list needs at least two participants";
+          if (i == 1 && reader.AtEnd())
+            problem_ = core::Tr("Files", "a list needs at least two participants");
           throw StageError{};
         }
       }
@@ -153,7 +155,8 @@ class Loader {
       ~RestoreRedraw() { g.SetRedraw(on); }
     } restore{grid, redraw};
 
-    Begin("Loading Participant Information");
+    Begin(core::TrNoop(
+        "Files", "Error while Loading Participant Information from file [%1] on line number %2"));
     if (options.add_participants) {
       Open();
       RecordReader reader(text_);
@@ -162,8 +165,8 @@ class Loader {
         if (!options.include_exclusions) last_[0].clear();
         // Numbers are 16-bit: a file beyond that fails at the record that does not fit.
         if (roster_.ParticipantCount() >= roster::kMaxParticipants) {
-          problem_ = "the file holds more than " + std::to_string(roster::kMaxParticipants) +
-                     " participants";
+          problem_ = core::Arg(core::Tr("Files", "the file holds more than %1 participants"),
+                               {std::to_string(roster::kMaxParticipants)});
           throw StageError{};
         }
         roster_.AddParticipant(last_[0], last_[1], last_[2],
@@ -171,7 +174,8 @@ class Loader {
       }
     }
 
-    Begin("Loading Exclusion Information");
+    Begin(core::TrNoop(
+        "Files", "Error while Loading Exclusion Information from file [%1] on line number %2"));
     if (options.set_exclusions) {
       Open();
       RecordReader reader(text_);
@@ -182,7 +186,9 @@ class Loader {
       }
     }
 
-    Begin("Loading Secret Santa ReSend Information");
+    Begin(core::TrNoop("Files",
+                       "Error while Loading Secret Santa ReSend Information from file [%1] on line "
+                       "number %2"));
     if (re_send_) {
       Open();
       RecordReader reader(text_);
@@ -247,8 +253,10 @@ std::string FormatParticipantFile(const roster::Roster& roster, bool include_res
 bool SaveParticipantFile(roster::Roster& roster, const std::filesystem::path& path,
                          bool include_results) {
   if (WriteFileAtomically(path, FormatParticipantFile(roster, include_results))) return true;
-  roster.ui().MsgBox("Error while attempting to save information to file [" + path.string() + "]",
-                     roster::mb::kCritical);
+  roster.ui().MsgBox(
+      core::Arg(core::Tr("Files", "Error while attempting to save information to file [%1]"),
+                {path.string()}),
+      roster::mb::kCritical);
   return false;
 }
 

@@ -302,20 +302,20 @@ void Roster::UpdateButtonEnables(bool bDisableAll) {
 
   if (ReSendMode) {
     commands_.SetEnabled("CALCVIEW", true);
-    commands_.SetToolTip("CALCVIEW", "Cancel Re-Send");
+    commands_.SetToolTip("CALCVIEW", core::Tr("Toolbar", "Cancel Re-Send"));
     commands_.SetImage("CALCVIEW", 13);
     commands_.SetEnabled("CALCSEND", true);
-    commands_.SetToolTip("CALCSEND", "Re-Send...");
+    commands_.SetToolTip("CALCSEND", core::Tr("Toolbar", "Re-Send..."));
     commands_.SetImage("CALCSEND", 14);
     commands_.SetEnabled("mnuReSendList", true);
     commands_.SetCaption("mnuReSendList", core::Tr("Menu", "Cancel Re-Send"));
-    grid_.SetToolTipText("Single click Participant Name to select for Re-Send");
+    grid_.SetToolTipText(core::Tr("Roster", "Single click Participant Name to select for Re-Send"));
     return;
   }
 
-  commands_.SetToolTip("CALCVIEW", "Calculate && View");
+  commands_.SetToolTip("CALCVIEW", core::Tr("Toolbar", "Calculate && View"));
   commands_.SetImage("CALCVIEW", 11);
-  commands_.SetToolTip("CALCSEND", "Calculate && Send");
+  commands_.SetToolTip("CALCSEND", core::Tr("Toolbar", "Calculate && Send"));
   commands_.SetImage("CALCSEND", 12);
   commands_.SetEnabled("mnuReSendList", true);
   commands_.SetCaption("mnuReSendList", core::Tr("Menu", "Re-Send Previous Drawing..."));

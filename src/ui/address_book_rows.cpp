@@ -10,10 +10,11 @@ namespace {
 
 namespace mb = roster::mb;
 
-constexpr const char* kLogonFailure =
+constexpr const char* kLogonFailure = core::TrNoop(
+    "Dialogs",
     "Error Failed to Logon to MAPI Email Client, This function may not be available if your "
     "email client does not support MAPI, You must add the information by using the manual "
-    "addition.";
+    "addition.");
 
 template <typename Fn>
 void IgnoreError(Fn fn) {
@@ -32,7 +33,7 @@ void AddFromAddressBook(roster::Roster& roster, mail::MapiDelivery& mapi) {
     try {
       mapi.MapiLogon();
     } catch (const mail::MailClientError&) {
-      ui.MsgBox(kLogonFailure, mb::kCritical);
+      ui.MsgBox(core::Tr("Dialogs", kLogonFailure), mb::kCritical);
       return;
     }
   }

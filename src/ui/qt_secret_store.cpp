@@ -41,7 +41,8 @@ mail::SecretStatus Run(QKeychain::Job& job, std::string* error) {
   job.start();
   if (!done) loop.exec();
   if (!done) {
-    *error = "the keyring did not answer";
+    *error = QCoreApplication::translate("ui::QtSecretStore", "the keyring did not answer")
+                 .toStdString();
     return mail::SecretStatus::kFailed;
   }
   *error = job.errorString().toStdString();

@@ -1,5 +1,6 @@
 #include "ui/qt_shell.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -11,11 +12,14 @@ bool QtShell::Open(const std::string& target) {
   QUrl url = QUrl(text, QUrl::StrictMode);
   if (!url.isValid() || url.scheme().size() <= 1) url = QUrl::fromLocalFile(text);
   if (text.isEmpty() || !url.isValid()) {
-    error_ = {5, "Invalid procedure call or argument"};
+    error_ = {5, QCoreApplication::translate("ui::QtShell", "Invalid procedure call or argument")
+                     .toStdString()};
     return false;
   }
   if (!QDesktopServices::openUrl(url)) {
-    error_ = {5, "No program is set up to open this address"};
+    error_ = {
+        5, QCoreApplication::translate("ui::QtShell", "No program is set up to open this address")
+               .toStdString()};
     return false;
   }
   error_ = {};

@@ -1,5 +1,7 @@
 #include "ui/run_progress.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 RunProgress::~RunProgress() { End(); }
@@ -18,7 +20,7 @@ void RunProgress::Begin(std::size_t total, std::function<void()> stop) {
   dialog_->setAutoClose(false);
   dialog_->setAutoReset(false);
   dialog_->setMinimumDuration(0);
-  dialog_->setCancelButtonText("Cancel");
+  dialog_->setCancelButtonText(QCoreApplication::translate("ui::RunProgress", "Cancel"));
   dialog_->setRange(0, static_cast<int>(total));
   QObject::connect(dialog_, &QProgressDialog::canceled, dialog_, [this] {
     if (stopping_) return;
@@ -32,11 +34,17 @@ void RunProgress::Begin(std::size_t total, std::function<void()> stop) {
 
 void RunProgress::Show() {
   if (!dialog_) return;
-  const std::string m = std::to_string(begun_.size());
-  std::string text = "Sending message " + std::to_string(count_ == 0 ? 1 : count_) + " of " + m;
-  if (stopping_)
-    text = "Stopping after the message being sent (" + std::to_string(count_) + " of " + m + ")...";
-  dialog_->setLabelText(QString::fromStdString(text));
+  const auto m = static_cast<qulonglong>(begun_.size());
+  const auto n = static_cast<qulonglong>(count_);
+  const QString text =
+      stopping_ ? QCoreApplication::translate("ui::RunProgress",
+                                              "Stopping after the message being sent (%1 of %2)...")
+                      .arg(n)
+                      .arg(m)
+                : QCoreApplication::translate("ui::RunProgress", "Sending message %1 of %2")
+                      .arg(n == 0 ? 1 : n)
+                      .arg(m);
+  dialog_->setLabelText(text);
   dialog_->setValue(static_cast<int>(count_));
 }
 

@@ -27,8 +27,13 @@ namespace ui {
 // Providers' submission servers: one on 587 with STARTTLS, the rest on 465, where the
 // connection is TLS from the start (port 25 is blocked by most networks for submission).
 const char* const kSmtpServerPresets[7] = {
-    "smtp.gmail.com:587", "smtp.mail.yahoo.com:465", "smtp.aol.com:465", "smtp.comcast.net:465",
-    "smtp.zoho.com:465",  "mail.gmx.com:465",        "< type one in>"};
+    "smtp.gmail.com:587",
+    "smtp.mail.yahoo.com:465",
+    "smtp.aol.com:465",
+    "smtp.comcast.net:465",
+    "smtp.zoho.com:465",
+    "mail.gmx.com:465",
+    QT_TRANSLATE_NOOP("ui::SettingsDialog", "< type one in>")};
 
 std::string SmtpServersPage() {
   std::string page = help_config::kHomePageUrl;
@@ -38,13 +43,14 @@ std::string SmtpServersPage() {
 
 namespace {
 
-constexpr char kAdvice[] =
+constexpr const char* kAdvice = QT_TRANSLATE_NOOP(
+    "ui::SettingsDialog",
     "Choose MAPI when your default mail program is a MAPI mail client such as Microsoft Outlook "
     "or Outlook Express; on this system the MAPI choice hands every message to the system's "
     "mailer (a sendmail-compatible program). Otherwise choose SMTP.\n\n"
     "Your outgoing (SMTP) server's name is in your mail program's account set-up or on your "
     "provider's support pages. It usually looks like \"mail.\" or \"smtp.\" followed by your "
-    "provider's domain, for example mail.example.com or smtp.example.net.";
+    "provider's domain, for example mail.example.com or smtp.example.net.");
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -60,27 +66,28 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
                                QWidget* parent, mail::SecretStore* keyring)
     : QDialog(parent), settings_(settings), store_(store), keyring_(keyring) {
   setObjectName("frmSettings");
-  setWindowTitle("Settings");
+  setWindowTitle(tr("Settings"));
   setModal(true);
 
-  auto* frame2 = Named(new QGroupBox("Email Type", this), "Frame2");
-  opt_smtp_ = Named(new QRadioButton("Send email using my SMTP email server", frame2), "optSend_1");
-  opt_mapi_ =
-      Named(new QRadioButton("Send email using my MAPI email client program", frame2), "optSend_0");
+  auto* frame2 = Named(new QGroupBox(tr("Email Type"), this), "Frame2");
+  opt_smtp_ =
+      Named(new QRadioButton(tr("Send email using my SMTP email server"), frame2), "optSend_1");
+  opt_mapi_ = Named(new QRadioButton(tr("Send email using my MAPI email client program"), frame2),
+                    "optSend_0");
   auto* type_layout = new QVBoxLayout(frame2);
   type_layout->addWidget(opt_smtp_);
   type_layout->addWidget(opt_mapi_);
 
-  auto* frame1 = Named(new QGroupBox("SMTP Settings:", this), "Frame1");
-  labels_[1] = Named(new QLabel("Your Outgoing mail (SMTP) Server:", frame1), "Label1");
+  auto* frame1 = Named(new QGroupBox(tr("SMTP Settings:"), this), "Frame1");
+  labels_[1] = Named(new QLabel(tr("Your Outgoing mail (SMTP) Server:"), frame1), "Label1");
   server_ = Named(new QComboBox(frame1), "cboSMTPServer");
   server_->setEditable(true);
   server_->setInsertPolicy(QComboBox::NoInsert);
-  for (const char* preset : kSmtpServerPresets) server_->addItem(preset);
-  labels_[3] = Named(new QLabel("example: mail.example.com", frame1), "Label3");
-  labels_[2] = Named(new QLabel("Your email address:", frame1), "Label2");
+  for (const char* preset : kSmtpServerPresets) server_->addItem(tr(preset));
+  labels_[3] = Named(new QLabel(tr("example: mail.example.com"), frame1), "Label3");
+  labels_[2] = Named(new QLabel(tr("Your email address:"), frame1), "Label2");
   account_name_ = Named(new QLineEdit(frame1), "txtAccountName");
-  labels_[4] = Named(new QLabel("example: yourname@example.com", frame1), "Label4");
+  labels_[4] = Named(new QLabel(tr("example: yourname@example.com"), frame1), "Label4");
   provider_hint_ = Named(new QLabel(frame1), "lblProviderHint");
   from_warning_ = Named(new QLabel(frame1), "lblFromWarning");
   for (QLabel* label : {provider_hint_, from_warning_}) {
@@ -88,23 +95,23 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
     label->setWordWrap(true);
     label->hide();
   }
-  labels_[5] = Named(new QLabel("Your name:", frame1), "Label5");
+  labels_[5] = Named(new QLabel(tr("Your name:"), frame1), "Label5");
   user_name_ = Named(new QLineEdit(frame1), "txtUserName");
-  requires_auth_ = Named(new QCheckBox("My SMTP Server Requires Authentication", frame1),
+  requires_auth_ = Named(new QCheckBox(tr("My SMTP Server Requires Authentication"), frame1),
                          "chkServerRequiresAuthentication");
-  labels_[6] = Named(new QLabel("Your email password:", frame1), "Label6");
+  labels_[6] = Named(new QLabel(tr("Your email password:"), frame1), "Label6");
   password_ = Named(new QLineEdit(frame1), "txtAccountPassword");
   password_->setEchoMode(QLineEdit::Password);
   password_->setStyleSheet("lineedit-password-character: 42");  // masked with "*"
   allow_unencrypted_ =
-      Named(new QCheckBox("Allow sending without encryption (WARNING: your password and every "
-                          "message, the whole drawing, can then be read on the network)",
+      Named(new QCheckBox(tr("Allow sending without encryption (WARNING: your password and every "
+                             "message, the whole drawing, can then be read on the network)"),
                           frame1),
             "chkAllowUnencryptedSMTP");
   allow_unencrypted_->setToolTip(
-      "Only for a server on your own machine or network that offers no STARTTLS.");
+      tr("Only for a server on your own machine or network that offers no STARTTLS."));
   auto* link = Named(new URLLink(frame1), "URLLink1");
-  link->SetText("List of SMTP Servers");
+  link->SetText(tr("List of SMTP Servers"));
   link->SetURL(QString::fromStdString(SmtpServersPage()));
   link->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // keeps the height of its text
 
@@ -125,13 +132,13 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   grid->addWidget(from_warning_, 9, 0, 1, 2);
   grid->addWidget(link, 10, 0, 1, 2);
 
-  auto* advice = Named(new QPlainTextEdit(kAdvice, this), "Text1");
+  auto* advice = Named(new QPlainTextEdit(tr(kAdvice), this), "Text1");
   advice->setReadOnly(true);
   advice->setMinimumHeight(140);
   advice->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  auto* save = Named(new QPushButton("&Save", this), "cmdSaveSettings");
-  auto* cancel = Named(new QPushButton("&Cancel", this), "cmdCancel");
+  auto* save = Named(new QPushButton(tr("&Save"), this), "cmdSaveSettings");
+  auto* cancel = Named(new QPushButton(tr("&Cancel"), this), "cmdCancel");
   save->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -158,7 +165,7 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   // password is kept.
   password_->clear();
   if (!settings_.SMTPAccountPassword.empty())
-    password_->setPlaceholderText("A password is stored; type a new one to replace it");
+    password_->setPlaceholderText(tr("A password is stored; type a new one to replace it"));
   user_name_->setText(Q(settings_.SMTPUserName));
   optSend_Click(settings_.UseSMTP ? 1 : 0);
 

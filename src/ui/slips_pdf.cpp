@@ -1,5 +1,6 @@
 #include "ui/slips_pdf.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
@@ -39,9 +40,12 @@ void DrawOutside(QPainter& p, const QRectF& cell, const Slip& slip) {
   const QRectF half(cell.left(), cell.top(), cell.width(), cell.height() / 2);
   const QRectF inner = half.adjusted(cell.width() * 0.06, half.height() * 0.1, -cell.width() * 0.06,
                                      -half.height() * 0.1);
-  DrawText(p, inner, 10, false, "Secret Santa", Qt::AlignHCenter | Qt::AlignTop);
+  DrawText(p, inner, 10, false, QCoreApplication::translate("ui::Slips", "Secret Santa"),
+           Qt::AlignHCenter | Qt::AlignTop);
   DrawText(p, inner, 18, true, Q(slip.giver), Qt::AlignCenter);
-  DrawText(p, inner, 8, false, "Fold along the dotted line, printed side in. Open in private.",
+  DrawText(p, inner, 8, false,
+           QCoreApplication::translate(
+               "ui::Slips", "Fold along the dotted line, printed side in. Open in private."),
            Qt::AlignHCenter | Qt::AlignBottom);
 }
 
@@ -52,12 +56,16 @@ void DrawInside(QPainter& p, const QRectF& cell, const Slip& slip) {
   const double half = inner.height() / 2 - cell.height() * 0.05;
   const QRectF top(inner.left(), inner.top(), inner.width(), half);
   const QRectF bottom(inner.left(), inner.bottom() - half, inner.width(), half);
-  DrawText(p, top, 10, false, kSlipTrailer, Qt::AlignHCenter | Qt::AlignTop);
+  // The texts the notification message uses for the same words.
+  DrawText(p, top, 10, false, QCoreApplication::translate("Message", kSlipTrailer),
+           Qt::AlignHCenter | Qt::AlignTop);
   DrawText(p, top, 16, true, Q(slip.receiver), Qt::AlignCenter);
   QString rest;
   if (!slip.notes.empty())
-    rest += "Notes, Gift Suggestions, or Special Instructions for " + Q(slip.receiver) + ":\n" +
-            Q(slip.notes);
+    rest += QCoreApplication::translate("Message",
+                                        "Notes, Gift Suggestions, or Special Instructions for %1:")
+                .arg(Q(slip.receiver)) +
+            "\n" + Q(slip.notes);
   if (!slip.details.empty()) rest += (rest.isEmpty() ? "" : "\n\n") + Q(slip.details);
   DrawText(p, bottom, 8, false, rest, Qt::AlignLeft | Qt::AlignTop);
 }

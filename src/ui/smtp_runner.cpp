@@ -10,6 +10,7 @@
 #include <QSslError>
 
 #include "core/private_files.h"
+#include "core/tr.h"
 
 namespace ui {
 
@@ -87,7 +88,8 @@ std::optional<mail::DeliveryRun> SmtpRunner::TakeDeliveries(bool free_form) {
     return delivery_source_(free_form);
   } catch (const mail::DeliveryListError& e) {
     // A roster that cannot say who gets what sends nothing at all.
-    ui_.MsgBox("Error while attempting to send messages", roster::mb::kCritical);
+    ui_.MsgBox(core::Tr("Roster", "Error while attempting to send messages"),
+               roster::mb::kCritical);
     if (e.resend && run_new_) run_new_();
     return std::nullopt;
   }
@@ -209,7 +211,8 @@ void SmtpRunner::Execute(const mail::SmtpEffect& e) {
       break;
     case Kind::kRefreshToken:
       if (!token_refresher_) {
-        engine_.OnTokenRefreshed(false, "this program has no way to renew it here");
+        engine_.OnTokenRefreshed(false,
+                                 core::Tr("Smtp", "this program has no way to renew it here"));
         break;
       }
       token_refresher_(

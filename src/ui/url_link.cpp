@@ -114,8 +114,10 @@ void URLLink::lblURL_MouseDown(Qt::MouseButtons buttons) {
     const std::string target = url.toStdString();
     if (!shell_->Open(target)) {
       const roster::Shell::Error e = shell_->LastError();
-      ui_->MsgBox("Unable to load '" + target + "' : " + e.description + " (Error " +
-                      std::to_string(e.number) + ")",
+      ui_->MsgBox(tr("Unable to load '%1' : %2 (Error %3)")
+                      .arg(url, QString::fromStdString(e.description))
+                      .arg(e.number)
+                      .toStdString(),
                   roster::mb::kOkOnly, roster::kApplicationTitle);
     }
   }

@@ -1,5 +1,7 @@
 #include "ui/window_run.h"
 
+#include <QCoreApplication>
+
 #include "ui/main_window.h"
 
 namespace ui {
@@ -26,8 +28,12 @@ void WindowRun::Begin(const std::vector<int>& rows, bool progress, bool drawing)
   const std::string error = record_.Begin(deliveries);
   record_.KeepLedgerAt({});  // a later run without an archive keeps none
   if (!error.empty())
-    w_.qt_ui().MsgBox("The delivery record could not be kept: " + error +
-                          "\n\nSending goes on; note who was reached from the summary.",
+    w_.qt_ui().MsgBox(QCoreApplication::translate(
+                          "ui::WindowRun",
+                          "The delivery record could not be kept: %1\n\nSending goes on; note "
+                          "who was reached from the summary.")
+                          .arg(QString::fromStdString(error))
+                          .toStdString(),
                       roster::mb::kExclamation, roster::kDefaultTitle);
   active_ = true;
   stop_requested_ = false;
@@ -66,8 +72,9 @@ void WindowRun::End() {
   std::string text = reached ? files::NotNotifiedText(record_.entries(), kept) : std::string();
   if (!earlier_error.empty())
     text += (text.empty() ? "" : "\n\n") +
-            QObject::tr("The re-send could not be recorded in the earlier "
-               "drawing's ledger: ")
+            QObject::tr(
+                "The re-send could not be recorded in the earlier "
+                "drawing's ledger: ")
                 .toStdString() +
             earlier_error;
   if (!text.empty()) w_.qt_ui().MsgBox(text, roster::mb::kExclamation, roster::kDefaultTitle);

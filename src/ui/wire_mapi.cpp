@@ -6,6 +6,7 @@
 #include <exception>
 #include <thread>
 
+#include "core/tr.h"
 #include "mail/mailer/mailer_client.h"
 #include "roster/deliveries.h"
 #include "settings/file_settings_store.h"
@@ -44,7 +45,8 @@ class WindowMailerClient : public mail::MailerClient {
       return;
     }
     if (run->StopRequested())
-      throw mail::MailClientError("Sending was cancelled; the remaining messages were not sent");
+      throw mail::MailClientError(
+          core::Tr("Mapi", "Sending was cancelled; the remaining messages were not sent"));
     const std::size_t index = run->Started();
     run->OnDeliveryState(index, {mail::DeliveryState::kInFlight, {}});
     try {

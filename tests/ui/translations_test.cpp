@@ -10,13 +10,20 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolBar>
+#include <fstream>
 
+#include "settings/file_settings_store.h"
 #include "support/qt_helpers.h"
 #include "ui/main_window.h"
+#include "ui/run_progress.h"
 #include "ui/send_dialogs.h"
+#include "ui/settings_dialog.h"
 #include "ui/translator.h"
+#include "ui/url_link.h"
 
 namespace {
 
@@ -88,6 +95,63 @@ TEST_F(TranslationsTest, SendDialogSwitchesUntouchedTextsToTheChosenLanguage) {
   });
   ASSERT_TRUE(dialogs.ShowSend(values, {}));
   EXPECT_EQ(values.Language, "en");
+}
+
+TEST_F(TranslationsTest, GermanSettingsDialogTranslatesItsWordsButNotTheServers) {
+  ASSERT_EQ(ui::InstallTranslations(QLocale("de_DE"), ui::FindTranslationsDir()), "de");
+  testing_support::TempDir dir;
+  mail::FileSettingsStore store(dir.path() / "settings.ini");
+  mail::MailSettings settings;
+  settings.SMTPAccountPassword = "c2VjcmV0";
+  ui::SettingsDialog d(settings, store, nullptr);
+  EXPECT_EQ(d.windowTitle(), "Einstellungen");
+  EXPECT_EQ(Find<QRadioButton>(d, "optSend_1")->text(),
+            QString::fromUtf8("E-Mails über meinen SMTP-Server senden"));
+  EXPECT_EQ(Find<QPushButton>(d, "cmdSaveSettings")->text(), "&Speichern");
+  EXPECT_EQ(Find<QLabel>(d, "Label1")->text(), "Ihr Postausgangsserver (SMTP):");
+  EXPECT_EQ(Find<QLineEdit>(d, "txtAccountPassword")->placeholderText(),
+            "Ein Passwort ist gespeichert; geben Sie ein neues ein, um es zu ersetzen");
+  EXPECT_EQ(Find<ui::URLLink>(d, "URLLink1")->Text(), "Liste von SMTP-Servern");
+  auto* presets = Find<QComboBox>(d, "cboSMTPServer");
+  ASSERT_EQ(presets->count(), 7);
+  EXPECT_EQ(presets->itemText(0), "smtp.gmail.com:587");  // host names stay as they are
+  EXPECT_EQ(presets->itemText(6), "< selbst eingeben>");
+}
+
+TEST_F(TranslationsTest, GermanProgressDialogCountsAndStopsInGerman) {
+  ASSERT_EQ(ui::InstallTranslations(QLocale("de_DE"), ui::FindTranslationsDir()), "de");
+  QWidget parent;
+  ui::RunProgress progress(&parent);
+  bool stopped = false;
+  progress.Begin(3, [&] { stopped = true; });
+  progress.OnDeliveryState(0, {mail::DeliveryState::kInFlight, {}});
+  progress.OnDeliveryState(1, {mail::DeliveryState::kInFlight, {}});
+  QProgressDialog* dialog = progress.dialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->labelText(), "Nachricht 2 von 3 wird gesendet");
+  ASSERT_NE(dialog->findChild<QPushButton*>(), nullptr);
+  EXPECT_EQ(dialog->findChild<QPushButton*>()->text(), "Abbrechen");
+  dialog->findChild<QPushButton*>()->click();
+  EXPECT_TRUE(stopped);
+  EXPECT_EQ(dialog->labelText(), "Wird nach der gerade gesendeten Nachricht beendet (2 von 3)...");
+}
+
+// The plain libraries' texts reach the window's boxes in German too, the file in its place.
+TEST_F(TranslationsTest, GermanWindowExplainsADamagedListFileInGerman) {
+  ASSERT_EQ(ui::InstallTranslations(QLocale("de_DE"), ui::FindTranslationsDir()), "de");
+  testing_support::TempDir dir;
+  const std::filesystem::path list = dir.path() / "eins.hmr";
+  std::ofstream(list, std::ios::binary) << "\"\",\"Ann\",\"ann@example.org\",\"\",\"\"\r\n";
+  ui::MainWindow window(ui::AppPaths{dir.path(), dir.path() / "settings.ini", {}});
+  window.Form_Load();
+  testing_support::MessageBoxCatcher boxes;
+  EXPECT_FALSE(window.OpenListFile(list));
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  const std::string& text = boxes.boxes[0].text;
+  EXPECT_TRUE(text.starts_with("Fehler beim Prüfen der Dateiversion der Datei [" + list.string() +
+                               "] in Zeile "))
+      << text;
+  EXPECT_TRUE(text.ends_with("\nEine Liste braucht mindestens zwei Teilnehmer.")) << text;
 }
 
 }  // namespace
