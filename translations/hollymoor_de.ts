@@ -872,6 +872,25 @@ nicht angenommen), 2 falscher Aufruf oder unlesbare Eingabe, 3 keine Auslosung m
     </message>
 </context>
 <context>
+    <name>Contacts</name>
+    <message>
+        <source>The contacts file [%1] is not a regular file</source>
+        <translation>Die Kontaktdatei [%1] ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] is larger than %2 MB</source>
+        <translation>Die Kontaktdatei [%1] ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] could not be opened</source>
+        <translation>Die Kontaktdatei [%1] konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] could not be read</source>
+        <translation>Die Kontaktdatei [%1] konnte nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>Delivery</name>
     <message>
         <source>
@@ -1351,6 +1370,92 @@ Kein Programm auf diesem Computer konnte die Datei anzeigen; öffnen Sie sie mit
     </message>
 </context>
 <context>
+    <name>Mail</name>
+    <message>
+        <source>The test message to %1 was accepted for delivery.</source>
+        <translation>Die Testnachricht an %1 wurde zur Zustellung angenommen.</translation>
+    </message>
+    <message>
+        <source>The test message to %1 was not delivered.</source>
+        <translation>Die Testnachricht an %1 wurde nicht zugestellt.</translation>
+    </message>
+    <message>
+        <source>The test message to %1 was not delivered: %2</source>
+        <translation>Die Testnachricht an %1 wurde nicht zugestellt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mailer</name>
+    <message>
+        <source>No mailer command is set</source>
+        <translation>Es ist kein Mailprogramm-Befehl eingestellt</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] was not found or may not be run; install a sendmail-compatible program or change the mailer command</source>
+        <translation>Das Mailprogramm [%1] wurde nicht gefunden oder darf nicht ausgeführt werden; ein sendmail-kompatibles Programm installieren oder den Mailprogramm-Befehl ändern</translation>
+    </message>
+    <message>
+        <source>No mail session is open</source>
+        <translation>Keine Mail-Sitzung geöffnet</translation>
+    </message>
+    <message>
+        <source>No message is being composed</source>
+        <translation>Es wird keine Nachricht verfasst</translation>
+    </message>
+    <message>
+        <source>No address book is available</source>
+        <translation>Kein Adressbuch verfügbar</translation>
+    </message>
+    <message>
+        <source>The address book was cancelled</source>
+        <translation>Das Adressbuch wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Invalid recipient index</source>
+        <translation>Ungültiger Empfängerindex</translation>
+    </message>
+    <message>
+        <source>No recipient</source>
+        <translation>Kein Empfänger</translation>
+    </message>
+    <message>
+        <source>The message has no recipient</source>
+        <translation>Die Nachricht hat keinen Empfänger</translation>
+    </message>
+    <message>
+        <source>The mailer cannot show a message before sending it</source>
+        <translation>Das Mailprogramm kann eine Nachricht nicht vor dem Senden anzeigen</translation>
+    </message>
+    <message>
+        <source>The address [%1] is not an e-mail address</source>
+        <translation>Die Adresse [%1] ist keine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] could not be started: %2</source>
+        <translation>Das Mailprogramm [%1] konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] did not finish within %2 second and was stopped</source>
+        <translation>Das Mailprogramm [%1] war nach %2 Sekunde nicht fertig und wurde beendet</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] did not finish within %2 seconds and was stopped</source>
+        <translation>Das Mailprogramm [%1] war nach %2 Sekunden nicht fertig und wurde beendet</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] was ended by signal %2</source>
+        <translation>Das Mailprogramm [%1] wurde durch Signal %2 beendet</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] failed with exit status %2</source>
+        <translation>Das Mailprogramm [%1] scheiterte mit Exit-Status %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] failed with exit status %2: %3</source>
+        <translation>Das Mailprogramm [%1] scheiterte mit Exit-Status %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Messages are still being sent. Close Hollymoor and stop sending?
@@ -1394,6 +1499,40 @@ Wer noch nicht erreicht wurde, kann später mit „Vorherige Auslosung erneut se
     <message>
         <source>Sending was cancelled; the remaining messages were not sent</source>
         <translation>Der Versand wurde abgebrochen; die übrigen Nachrichten wurden nicht gesendet</translation>
+    </message>
+    <message>
+        <source>Logging on to MAPI Email Client...</source>
+        <translation>Anmeldung beim MAPI-E-Mail-Programm...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Logoff Failure: </source>
+        <translation>Abmeldung fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>Logging into MAPI Email Client...</source>
+        <translation>Anmeldung beim MAPI-E-Mail-Programm...</translation>
+    </message>
+    <message>
+        <source>No message had been handed to the mail client.</source>
+        <translation>Es war noch keine Nachricht an das E-Mail-Programm übergeben worden.</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages had already been handed to the mail client:
+%2</source>
+        <translation>%1 E-Mails waren bereits an das E-Mail-Programm übergeben worden:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent</source>
+        <translation>%1 E-Mails gesendet</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent</source>
+        <translation>%1 E-Mails erneut gesendet</translation>
     </message>
 </context>
 <context>
@@ -1616,6 +1755,93 @@ Die Person, die du beschenken darfst,<byte value="xd"/>
     <message>
         <source>You are a Secret Santa for</source>
         <translation>Du bist Wichtel für</translation>
+    </message>
+</context>
+<context>
+    <name>Providers</name>
+    <message>
+        <source>Gmail: create an app password at https://myaccount.google.com/apppasswords (2-Step Verification on); or sign in with Google</source>
+        <translation>Gmail: ein App-Passwort unter https://myaccount.google.com/apppasswords erstellen (Bestätigung in zwei Schritten an) oder mit Google anmelden</translation>
+    </message>
+    <message>
+        <source>Outlook.com: passwords, app passwords included, are refused; sign in with Microsoft</source>
+        <translation>Outlook.com: Passwörter, auch App-Passwörter, werden abgelehnt; mit Microsoft anmelden</translation>
+    </message>
+    <message>
+        <source>Microsoft 365: sign in with Microsoft; password sign-in is being turned off</source>
+        <translation>Microsoft 365: mit Microsoft anmelden; die Anmeldung mit Passwort wird abgeschaltet</translation>
+    </message>
+    <message>
+        <source>Yahoo Mail: create an app password at https://login.yahoo.com/account/security</source>
+        <translation>Yahoo Mail: ein App-Passwort unter https://login.yahoo.com/account/security erstellen</translation>
+    </message>
+    <message>
+        <source>iCloud Mail: create an app-specific password at https://account.apple.com (Sign-In and Security)</source>
+        <translation>iCloud Mail: ein app-spezifisches Passwort unter https://account.apple.com erstellen (Anmeldung und Sicherheit)</translation>
+    </message>
+    <message>
+        <source>GMX: allow access by other mail programs (POP3/IMAP) in the GMX settings first</source>
+        <translation>GMX: zuerst in den GMX-Einstellungen den Zugriff durch andere Mailprogramme (POP3/IMAP) erlauben</translation>
+    </message>
+    <message>
+        <source>WEB.DE: allow access by other mail programs (POP3/IMAP) in the WEB.DE settings first</source>
+        <translation>WEB.DE: zuerst in den WEB.DE-Einstellungen den Zugriff durch andere Mailprogramme (POP3/IMAP) erlauben</translation>
+    </message>
+    <message>
+        <source>Fastmail: create an app password under Settings, Privacy &amp; Security</source>
+        <translation>Fastmail: ein App-Passwort unter Settings, Privacy &amp; Security erstellen</translation>
+    </message>
+    <message>
+        <source>Zoho Mail: with two-factor sign-in on, create an application-specific password</source>
+        <translation>Zoho Mail: bei aktiver Zwei-Faktor-Anmeldung ein anwendungsspezifisches Passwort erstellen</translation>
+    </message>
+    <message>
+        <source>Proton Mail: start Proton Mail Bridge and use the user name and password it shows</source>
+        <translation>Proton Mail: Proton Mail Bridge starten und den dort angezeigten Benutzernamen und das Passwort verwenden</translation>
+    </message>
+    <message>
+        <source>%1 sends only from the account you signed in with (%2), not from %3</source>
+        <translation>%1 sendet nur vom angemeldeten Konto (%2), nicht von %3</translation>
+    </message>
+    <message>
+        <source>%1 sends only from the account you sign in with; %2 is not a %1 address</source>
+        <translation>%1 sendet nur von dem Konto, mit dem Sie sich anmelden; %2 ist keine Adresse von %1</translation>
+    </message>
+    <message>
+        <source>Microsoft no longer accepts passwords for this account: choose &quot;Sign in with Microsoft&quot; in Tools-&gt;Settings instead of a password.</source>
+        <translation>Microsoft nimmt für dieses Konto keine Passwörter mehr an: unter Extras-&gt;Einrichtung &quot;Mit Microsoft anmelden&quot; statt eines Passworts wählen.</translation>
+    </message>
+    <message>
+        <source>Microsoft 365 has turned off password sign-in for this mailbox: choose &quot;Sign in with Microsoft&quot; in Tools-&gt;Settings.</source>
+        <translation>Microsoft 365 hat die Anmeldung mit Passwort für dieses Postfach abgeschaltet: unter Extras-&gt;Einrichtung &quot;Mit Microsoft anmelden&quot; wählen.</translation>
+    </message>
+    <message>
+        <source>Microsoft refused the sign-in: check the password, or sign in with Microsoft; a work account may need its administrator to allow authenticated SMTP.</source>
+        <translation>Microsoft hat die Anmeldung abgelehnt: das Passwort prüfen oder mit Microsoft anmelden; bei einem Arbeitskonto muss eventuell der Administrator authentifiziertes SMTP erlauben.</translation>
+    </message>
+    <message>
+        <source>Microsoft refuses mail from an address other than the signed-in account: make &quot;Your email address&quot; the account you sign in with.</source>
+        <translation>Microsoft lehnt Mail von einer anderen Adresse als dem angemeldeten Konto ab: bei &quot;Ihre E-Mail-Adresse&quot; das Konto eintragen, mit dem Sie sich anmelden.</translation>
+    </message>
+    <message>
+        <source>Gmail wants an app password: turn on 2-Step Verification, create one at https://myaccount.google.com/apppasswords and enter it as the password, or sign in with Google.</source>
+        <translation>Gmail verlangt ein App-Passwort: die Bestätigung in zwei Schritten einschalten, unter https://myaccount.google.com/apppasswords eines erstellen und als Passwort eintragen, oder mit Google anmelden.</translation>
+    </message>
+    <message>
+        <source>The server did not accept the user name and password: check them; Gmail, Yahoo and iCloud need an app password, not your normal one.</source>
+        <translation>Der Server hat Benutzername und Passwort nicht angenommen: beide prüfen; Gmail, Yahoo und iCloud brauchen ein App-Passwort, nicht das normale.</translation>
+    </message>
+    <message>
+        <source>The server wants an encrypted connection first: use port 587 (STARTTLS) or 465 in the server entry.</source>
+        <translation>Der Server verlangt zuerst eine verschlüsselte Verbindung: im Servereintrag Port 587 (STARTTLS) oder 465 verwenden.</translation>
+    </message>
+    <message>
+        <source>The server is limiting how fast or how much you send: wait an hour or so, then re-send to the participants who were not notified.</source>
+        <translation>Der Server begrenzt, wie schnell oder wie viel Sie senden: etwa eine Stunde warten, dann erneut an die Teilnehmer senden, die nicht benachrichtigt wurden.</translation>
+    </message>
+    <message>
+        <source>The daily sending limit of this account is reached: re-send to the participants who were not notified tomorrow.</source>
+        <translation>Das tägliche Sendelimit dieses Kontos ist erreicht: morgen erneut an die Teilnehmer senden, die nicht benachrichtigt wurden.</translation>
     </message>
 </context>
 <context>
@@ -2035,6 +2261,45 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>OAuthProvider must be microsoft, google or custom</source>
+        <translation>OAuthProvider muss microsoft, google oder custom sein</translation>
+    </message>
+    <message>
+        <source>OAuthAuthorizeURL is not set</source>
+        <translation>OAuthAuthorizeURL ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>OAuthTokenURL is not set</source>
+        <translation>OAuthTokenURL ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>no client ID: set OAuthClientID (this build has none for %1)</source>
+        <translation>keine Client-ID: OAuthClientID setzen (dieser Build hat keine für %1)</translation>
+    </message>
+    <message>
+        <source>OAuthScopes is not set</source>
+        <translation>OAuthScopes ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP Server entry</source>
+        <translation>Ungültiger SMTP-Server-Eintrag</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP email address entry</source>
+        <translation>Ungültiger Eintrag der SMTP-E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP name entry, must be longer than 2 characters</source>
+        <translation>Ungültiger SMTP-Name, er muss länger als 2 Zeichen sein</translation>
+    </message>
+    <message>
+        <source>Error Failed to Save Settings</source>
+        <translation>Fehler: Die Einstellungen konnten nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
     <name>Smtp</name>
     <message>
         <source>%1 Mail Messages Re-Sent to
@@ -2123,6 +2388,120 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
     <message>
         <source>this program has no way to renew it here</source>
         <translation>dieses Programm kann sie hier nicht erneuern</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP entry, please change setting under the Tools-&gt;Settings menu</source>
+        <translation>Ungültiger SMTP-Eintrag, bitte die Einstellung im Menü Extras-&gt;Einrichtung ändern</translation>
+    </message>
+    <message>
+        <source>Error Failed to connect to SMTP Server</source>
+        <translation>Fehler: Verbindung zum SMTP-Server fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Error This operation requires a internet connection</source>
+        <translation>Fehler: Dieser Vorgang erfordert eine Internetverbindung</translation>
+    </message>
+    <message>
+        <source>No Messages selected to send</source>
+        <translation>Keine Nachrichten zum Senden ausgewählt</translation>
+    </message>
+    <message>
+        <source>Connecting to SMTP mail server %1...</source>
+        <translation>Verbindung zum SMTP-Mailserver %1 wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 sent a reply longer than this program accepts; the connection was closed.</source>
+        <translation>Der SMTP-Mailserver %1 hat eine längere Antwort gesendet, als dieses Programm annimmt; die Verbindung wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>SMTP Error</source>
+        <translation>SMTP-Fehler</translation>
+    </message>
+    <message>
+        <source>A secure connection to the SMTP mail server %1 could not be established:<byte value="xd"/>
+%2<byte value="xd"/>
+Nothing was sent over this connection.</source>
+        <translation>Eine sichere Verbindung zum SMTP-Mailserver %1 konnte nicht hergestellt werden:<byte value="xd"/>
+%2<byte value="xd"/>
+Über diese Verbindung wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection.</source>
+        <translation>Der Server hat die Verbindung geschlossen.</translation>
+    </message>
+    <message>
+        <source>Winsock1 Error number %1</source>
+        <translation>Winsock1-Fehler Nummer %1</translation>
+    </message>
+    <message>
+        <source>Winsock1 Error</source>
+        <translation>Winsock1-Fehler</translation>
+    </message>
+    <message>
+        <source>Re-Connecting to SMTP mail server %1...</source>
+        <translation>Verbindung zum SMTP-Mailserver %1 wird erneut hergestellt...</translation>
+    </message>
+    <message>
+        <source>Error Failed to re-connect to SMTP Server</source>
+        <translation>Fehler: Erneute Verbindung zum SMTP-Server fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>no answer from the sign-in provider within %1 seconds</source>
+        <translation>keine Antwort vom Anmeldeanbieter innerhalb von %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 did not answer within %2 seconds; the connection was closed.</source>
+        <translation>Der SMTP-Mailserver %1 hat innerhalb von %2 Sekunden nicht geantwortet; die Verbindung wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed. Sign in again under Tools-&gt;Settings.</source>
+        <translation>Die Anmeldung konnte nicht erneuert werden. Unter Extras-&gt;Einrichtung erneut anmelden.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed: %1. Sign in again under Tools-&gt;Settings.</source>
+        <translation>Die Anmeldung konnte nicht erneuert werden: %1. Unter Extras-&gt;Einrichtung erneut anmelden.</translation>
+    </message>
+    <message>
+        <source>User aborted SMTP Error: </source>
+        <translation>SMTP-Fehler, vom Benutzer abgebrochen: </translation>
+    </message>
+    <message>
+        <source>Disconnecting from SMTP mail server %1...</source>
+        <translation>Verbindung zum SMTP-Mailserver %1 wird getrennt...</translation>
+    </message>
+    <message>
+        <source>SMTP Error: </source>
+        <translation>SMTP-Fehler: </translation>
+    </message>
+    <message>
+        <source>Error while attempting to send messages</source>
+        <translation>Fehler beim Senden der Nachrichten</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 offered a secure connection (STARTTLS) but refused to start it:<byte value="xd"/>
+%2Nothing was sent over an unprotected connection.</source>
+        <translation>Der SMTP-Mailserver %1 bot eine sichere Verbindung (STARTTLS) an, weigerte sich aber, sie zu starten:<byte value="xd"/>
+%2Über eine ungeschützte Verbindung wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 does not offer an encrypted connection (STARTTLS), so nothing was sent: no login and no message went over the network unprotected.</source>
+        <translation>Der SMTP-Mailserver %1 bietet keine verschlüsselte Verbindung (STARTTLS) an, daher wurde nichts gesendet: weder Anmeldung noch Nachricht gingen ungeschützt über das Netz.</translation>
+    </message>
+    <message>
+        <source>An earlier connection of this run was encrypted; someone may be interfering with the connection.</source>
+        <translation>Eine frühere Verbindung dieses Versands war verschlüsselt; möglicherweise greift jemand in die Verbindung ein.</translation>
+    </message>
+    <message>
+        <source>Use a server or port that offers encryption (port 465 or 587), or allow unencrypted SMTP under Tools-&gt;Settings.</source>
+        <translation>Einen Server oder Port mit Verschlüsselung verwenden (Port 465 oder 587) oder unter Extras-&gt;Einrichtung unverschlüsseltes SMTP erlauben.</translation>
+    </message>
+    <message>
+        <source> ERROR: SMTP mail server authentication not supported</source>
+        <translation> FEHLER: Der SMTP-Mailserver unterstützt die Anmeldung nicht</translation>
+    </message>
+    <message>
+        <source>Disconnecting from SMTP mail server: authentication not supported</source>
+        <translation>Verbindung zum SMTP-Mailserver wird getrennt: Anmeldung nicht unterstützt</translation>
     </message>
 </context>
 <context>
@@ -2237,6 +2616,51 @@ Die Nachricht trotzdem an alle Teilnehmer senden?</translation>
     <message>
         <source>Re-Send...</source>
         <translation>Erneut senden...</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Check For Updated Version of Hollymoor</source>
+        <translation>Nach neuer Version von Hollymoor suchen</translation>
+    </message>
+    <message>
+        <source>Failed: could not reach the update server
+Check your internet connection, or try again later
+</source>
+        <translation>Fehlgeschlagen: Der Update-Server war nicht erreichbar
+Internetverbindung prüfen oder später erneut versuchen
+</translation>
+    </message>
+    <message>
+        <source>Failed: Unable to verify current version number
+Try again later
+</source>
+        <translation>Fehlgeschlagen: Die aktuelle Versionsnummer konnte nicht geprüft werden
+Später erneut versuchen
+</translation>
+    </message>
+    <message>
+        <source>You have the most recent version of Hollymoor
+</source>
+        <translation>Sie haben die neueste Version von Hollymoor
+</translation>
+    </message>
+    <message>
+        <source>A new version %1 is now available for download.
+Click on the link on the about dialog to download
+or goto %2
+</source>
+        <translation>Eine neue Version %1 steht jetzt zum Herunterladen bereit.
+Zum Herunterladen auf den Link im Info-Dialog klicken
+oder %2 besuchen
+</translation>
+    </message>
+    <message>
+        <source>Failed: You do not appear to be connected to the internet
+</source>
+        <translation>Fehlgeschlagen: Offenbar besteht keine Internetverbindung
+</translation>
     </message>
 </context>
 <context>

@@ -869,6 +869,25 @@ incorrecto o entrada ilegible, 3 no existe ningún sorteo posible.</translation>
     </message>
 </context>
 <context>
+    <name>Contacts</name>
+    <message>
+        <source>The contacts file [%1] is not a regular file</source>
+        <translation>El archivo de contactos [%1] no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] is larger than %2 MB</source>
+        <translation>El archivo de contactos [%1] ocupa más de %2 MB</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] could not be opened</source>
+        <translation>No se pudo abrir el archivo de contactos [%1]</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] could not be read</source>
+        <translation>No se pudo leer el archivo de contactos [%1]</translation>
+    </message>
+</context>
+<context>
     <name>Delivery</name>
     <message>
         <source>
@@ -1348,6 +1367,92 @@ Ningún programa de este equipo pudo mostrarlo; abra el archivo con un navegador
     </message>
 </context>
 <context>
+    <name>Mail</name>
+    <message>
+        <source>The test message to %1 was accepted for delivery.</source>
+        <translation>El mensaje de prueba a %1 fue aceptado para su entrega.</translation>
+    </message>
+    <message>
+        <source>The test message to %1 was not delivered.</source>
+        <translation>El mensaje de prueba a %1 no se entregó.</translation>
+    </message>
+    <message>
+        <source>The test message to %1 was not delivered: %2</source>
+        <translation>El mensaje de prueba a %1 no se entregó: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mailer</name>
+    <message>
+        <source>No mailer command is set</source>
+        <translation>No hay ninguna orden de correo configurada</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] was not found or may not be run; install a sendmail-compatible program or change the mailer command</source>
+        <translation>El programa de correo [%1] no se encontró o no se puede ejecutar; instale un programa compatible con sendmail o cambie la orden de correo</translation>
+    </message>
+    <message>
+        <source>No mail session is open</source>
+        <translation>No hay ninguna sesión de correo abierta</translation>
+    </message>
+    <message>
+        <source>No message is being composed</source>
+        <translation>No se está redactando ningún mensaje</translation>
+    </message>
+    <message>
+        <source>No address book is available</source>
+        <translation>No hay ninguna libreta de direcciones disponible</translation>
+    </message>
+    <message>
+        <source>The address book was cancelled</source>
+        <translation>Se canceló la libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Invalid recipient index</source>
+        <translation>Índice de destinatario no válido</translation>
+    </message>
+    <message>
+        <source>No recipient</source>
+        <translation>Ningún destinatario</translation>
+    </message>
+    <message>
+        <source>The message has no recipient</source>
+        <translation>El mensaje no tiene destinatario</translation>
+    </message>
+    <message>
+        <source>The mailer cannot show a message before sending it</source>
+        <translation>El programa de correo no puede mostrar un mensaje antes de enviarlo</translation>
+    </message>
+    <message>
+        <source>The address [%1] is not an e-mail address</source>
+        <translation>La dirección [%1] no es una dirección de correo</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] could not be started: %2</source>
+        <translation>No se pudo iniciar el programa de correo [%1]: %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] did not finish within %2 second and was stopped</source>
+        <translation>El programa de correo [%1] no terminó en %2 segundo y se detuvo</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] did not finish within %2 seconds and was stopped</source>
+        <translation>El programa de correo [%1] no terminó en %2 segundos y se detuvo</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] was ended by signal %2</source>
+        <translation>El programa de correo [%1] terminó por la señal %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] failed with exit status %2</source>
+        <translation>El programa de correo [%1] falló con el estado de salida %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] failed with exit status %2: %3</source>
+        <translation>El programa de correo [%1] falló con el estado de salida %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Messages are still being sent. Close Hollymoor and stop sending?
@@ -1391,6 +1496,40 @@ A quien aún no se haya avisado se le puede notificar más tarde con «Reenviar 
     <message>
         <source>Sending was cancelled; the remaining messages were not sent</source>
         <translation>Se canceló el envío; los mensajes restantes no se enviaron</translation>
+    </message>
+    <message>
+        <source>Logging on to MAPI Email Client...</source>
+        <translation>Iniciando sesión en el cliente de correo MAPI...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Logoff Failure: </source>
+        <translation>Error al cerrar la sesión: </translation>
+    </message>
+    <message>
+        <source>Logging into MAPI Email Client...</source>
+        <translation>Iniciando sesión en el cliente de correo MAPI...</translation>
+    </message>
+    <message>
+        <source>No message had been handed to the mail client.</source>
+        <translation>No se había entregado ningún mensaje al cliente de correo.</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages had already been handed to the mail client:
+%2</source>
+        <translation>Ya se habían entregado %1 correos al cliente de correo:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent</source>
+        <translation>%1 correos enviados</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent</source>
+        <translation>%1 correos reenviados</translation>
     </message>
 </context>
 <context>
@@ -1613,6 +1752,93 @@ La persona de la que has sido elegido Amigo Invisible<byte value="xd"/>
     <message>
         <source>You are a Secret Santa for</source>
         <translation>Eres el Amigo Invisible de</translation>
+    </message>
+</context>
+<context>
+    <name>Providers</name>
+    <message>
+        <source>Gmail: create an app password at https://myaccount.google.com/apppasswords (2-Step Verification on); or sign in with Google</source>
+        <translation>Gmail: cree una contraseña de aplicación en https://myaccount.google.com/apppasswords (verificación en dos pasos activada) o inicie sesión con Google</translation>
+    </message>
+    <message>
+        <source>Outlook.com: passwords, app passwords included, are refused; sign in with Microsoft</source>
+        <translation>Outlook.com: se rechazan las contraseñas, incluidas las de aplicación; inicie sesión con Microsoft</translation>
+    </message>
+    <message>
+        <source>Microsoft 365: sign in with Microsoft; password sign-in is being turned off</source>
+        <translation>Microsoft 365: inicie sesión con Microsoft; el inicio de sesión con contraseña se está desactivando</translation>
+    </message>
+    <message>
+        <source>Yahoo Mail: create an app password at https://login.yahoo.com/account/security</source>
+        <translation>Yahoo Mail: cree una contraseña de aplicación en https://login.yahoo.com/account/security</translation>
+    </message>
+    <message>
+        <source>iCloud Mail: create an app-specific password at https://account.apple.com (Sign-In and Security)</source>
+        <translation>iCloud Mail: cree una contraseña específica de app en https://account.apple.com (Inicio de sesión y seguridad)</translation>
+    </message>
+    <message>
+        <source>GMX: allow access by other mail programs (POP3/IMAP) in the GMX settings first</source>
+        <translation>GMX: permita primero el acceso de otros programas de correo (POP3/IMAP) en los ajustes de GMX</translation>
+    </message>
+    <message>
+        <source>WEB.DE: allow access by other mail programs (POP3/IMAP) in the WEB.DE settings first</source>
+        <translation>WEB.DE: permita primero el acceso de otros programas de correo (POP3/IMAP) en los ajustes de WEB.DE</translation>
+    </message>
+    <message>
+        <source>Fastmail: create an app password under Settings, Privacy &amp; Security</source>
+        <translation>Fastmail: cree una contraseña de aplicación en Settings, Privacy &amp; Security</translation>
+    </message>
+    <message>
+        <source>Zoho Mail: with two-factor sign-in on, create an application-specific password</source>
+        <translation>Zoho Mail: con el inicio de sesión en dos pasos activado, cree una contraseña específica de aplicación</translation>
+    </message>
+    <message>
+        <source>Proton Mail: start Proton Mail Bridge and use the user name and password it shows</source>
+        <translation>Proton Mail: inicie Proton Mail Bridge y use el nombre de usuario y la contraseña que muestra</translation>
+    </message>
+    <message>
+        <source>%1 sends only from the account you signed in with (%2), not from %3</source>
+        <translation>%1 solo envía desde la cuenta con la que inició sesión (%2), no desde %3</translation>
+    </message>
+    <message>
+        <source>%1 sends only from the account you sign in with; %2 is not a %1 address</source>
+        <translation>%1 solo envía desde la cuenta con la que inicia sesión; %2 no es una dirección de %1</translation>
+    </message>
+    <message>
+        <source>Microsoft no longer accepts passwords for this account: choose &quot;Sign in with Microsoft&quot; in Tools-&gt;Settings instead of a password.</source>
+        <translation>Microsoft ya no acepta contraseñas para esta cuenta: elija &quot;Iniciar sesión con Microsoft&quot; en Herramientas-&gt;Configuración en lugar de una contraseña.</translation>
+    </message>
+    <message>
+        <source>Microsoft 365 has turned off password sign-in for this mailbox: choose &quot;Sign in with Microsoft&quot; in Tools-&gt;Settings.</source>
+        <translation>Microsoft 365 ha desactivado el inicio de sesión con contraseña para este buzón: elija &quot;Iniciar sesión con Microsoft&quot; en Herramientas-&gt;Configuración.</translation>
+    </message>
+    <message>
+        <source>Microsoft refused the sign-in: check the password, or sign in with Microsoft; a work account may need its administrator to allow authenticated SMTP.</source>
+        <translation>Microsoft rechazó el inicio de sesión: compruebe la contraseña o inicie sesión con Microsoft; en una cuenta de trabajo puede que el administrador tenga que permitir SMTP autenticado.</translation>
+    </message>
+    <message>
+        <source>Microsoft refuses mail from an address other than the signed-in account: make &quot;Your email address&quot; the account you sign in with.</source>
+        <translation>Microsoft rechaza el correo de una dirección distinta de la cuenta con sesión iniciada: ponga en &quot;Su dirección de correo&quot; la cuenta con la que inicia sesión.</translation>
+    </message>
+    <message>
+        <source>Gmail wants an app password: turn on 2-Step Verification, create one at https://myaccount.google.com/apppasswords and enter it as the password, or sign in with Google.</source>
+        <translation>Gmail pide una contraseña de aplicación: active la verificación en dos pasos, cree una en https://myaccount.google.com/apppasswords y escríbala como contraseña, o inicie sesión con Google.</translation>
+    </message>
+    <message>
+        <source>The server did not accept the user name and password: check them; Gmail, Yahoo and iCloud need an app password, not your normal one.</source>
+        <translation>El servidor no aceptó el nombre de usuario y la contraseña: compruébelos; Gmail, Yahoo e iCloud necesitan una contraseña de aplicación, no la normal.</translation>
+    </message>
+    <message>
+        <source>The server wants an encrypted connection first: use port 587 (STARTTLS) or 465 in the server entry.</source>
+        <translation>El servidor exige primero una conexión cifrada: use el puerto 587 (STARTTLS) o 465 en la entrada del servidor.</translation>
+    </message>
+    <message>
+        <source>The server is limiting how fast or how much you send: wait an hour or so, then re-send to the participants who were not notified.</source>
+        <translation>El servidor limita la velocidad o la cantidad de envío: espere una hora más o menos y vuelva a enviar a los participantes no notificados.</translation>
+    </message>
+    <message>
+        <source>The daily sending limit of this account is reached: re-send to the participants who were not notified tomorrow.</source>
+        <translation>Se alcanzó el límite diario de envío de esta cuenta: vuelva a enviar mañana a los participantes no notificados.</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2258,45 @@ Send the message to every participant anyway?</source>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>OAuthProvider must be microsoft, google or custom</source>
+        <translation>OAuthProvider debe ser microsoft, google o custom</translation>
+    </message>
+    <message>
+        <source>OAuthAuthorizeURL is not set</source>
+        <translation>OAuthAuthorizeURL no está definido</translation>
+    </message>
+    <message>
+        <source>OAuthTokenURL is not set</source>
+        <translation>OAuthTokenURL no está definido</translation>
+    </message>
+    <message>
+        <source>no client ID: set OAuthClientID (this build has none for %1)</source>
+        <translation>no hay ID de cliente: defina OAuthClientID (esta compilación no tiene ninguno para %1)</translation>
+    </message>
+    <message>
+        <source>OAuthScopes is not set</source>
+        <translation>OAuthScopes no está definido</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP Server entry</source>
+        <translation>Entrada de servidor SMTP no válida</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP email address entry</source>
+        <translation>Entrada de dirección de correo SMTP no válida</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP name entry, must be longer than 2 characters</source>
+        <translation>Nombre SMTP no válido, debe tener más de 2 caracteres</translation>
+    </message>
+    <message>
+        <source>Error Failed to Save Settings</source>
+        <translation>Error: no se pudieron guardar los ajustes</translation>
+    </message>
+</context>
+<context>
     <name>Smtp</name>
     <message>
         <source>%1 Mail Messages Re-Sent to
@@ -2120,6 +2385,120 @@ Send the message to every participant anyway?</source>
     <message>
         <source>this program has no way to renew it here</source>
         <translation>este programa no tiene forma de renovarlo aquí</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP entry, please change setting under the Tools-&gt;Settings menu</source>
+        <translation>Entrada SMTP no válida, cambie el ajuste en el menú Herramientas-&gt;Configuración</translation>
+    </message>
+    <message>
+        <source>Error Failed to connect to SMTP Server</source>
+        <translation>Error: no se pudo conectar con el servidor SMTP</translation>
+    </message>
+    <message>
+        <source>Error This operation requires a internet connection</source>
+        <translation>Error: esta operación requiere una conexión a internet</translation>
+    </message>
+    <message>
+        <source>No Messages selected to send</source>
+        <translation>No hay mensajes seleccionados para enviar</translation>
+    </message>
+    <message>
+        <source>Connecting to SMTP mail server %1...</source>
+        <translation>Conectando con el servidor de correo SMTP %1...</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 sent a reply longer than this program accepts; the connection was closed.</source>
+        <translation>El servidor de correo SMTP %1 envió una respuesta más larga de lo que este programa acepta; se cerró la conexión.</translation>
+    </message>
+    <message>
+        <source>SMTP Error</source>
+        <translation>Error SMTP</translation>
+    </message>
+    <message>
+        <source>A secure connection to the SMTP mail server %1 could not be established:<byte value="xd"/>
+%2<byte value="xd"/>
+Nothing was sent over this connection.</source>
+        <translation>No se pudo establecer una conexión segura con el servidor de correo SMTP %1:<byte value="xd"/>
+%2<byte value="xd"/>
+No se envió nada por esta conexión.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection.</source>
+        <translation>El servidor cerró la conexión.</translation>
+    </message>
+    <message>
+        <source>Winsock1 Error number %1</source>
+        <translation>Error de Winsock1 número %1</translation>
+    </message>
+    <message>
+        <source>Winsock1 Error</source>
+        <translation>Error de Winsock1</translation>
+    </message>
+    <message>
+        <source>Re-Connecting to SMTP mail server %1...</source>
+        <translation>Reconectando con el servidor de correo SMTP %1...</translation>
+    </message>
+    <message>
+        <source>Error Failed to re-connect to SMTP Server</source>
+        <translation>Error: no se pudo volver a conectar con el servidor SMTP</translation>
+    </message>
+    <message>
+        <source>no answer from the sign-in provider within %1 seconds</source>
+        <translation>el proveedor de inicio de sesión no respondió en %1 segundos</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 did not answer within %2 seconds; the connection was closed.</source>
+        <translation>El servidor de correo SMTP %1 no respondió en %2 segundos; se cerró la conexión.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed. Sign in again under Tools-&gt;Settings.</source>
+        <translation>No se pudo renovar el inicio de sesión. Vuelva a iniciar sesión en Herramientas-&gt;Configuración.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed: %1. Sign in again under Tools-&gt;Settings.</source>
+        <translation>No se pudo renovar el inicio de sesión: %1. Vuelva a iniciar sesión en Herramientas-&gt;Configuración.</translation>
+    </message>
+    <message>
+        <source>User aborted SMTP Error: </source>
+        <translation>Error SMTP, cancelado por el usuario: </translation>
+    </message>
+    <message>
+        <source>Disconnecting from SMTP mail server %1...</source>
+        <translation>Desconectando del servidor de correo SMTP %1...</translation>
+    </message>
+    <message>
+        <source>SMTP Error: </source>
+        <translation>Error SMTP: </translation>
+    </message>
+    <message>
+        <source>Error while attempting to send messages</source>
+        <translation>Error al intentar enviar los mensajes</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 offered a secure connection (STARTTLS) but refused to start it:<byte value="xd"/>
+%2Nothing was sent over an unprotected connection.</source>
+        <translation>El servidor de correo SMTP %1 ofreció una conexión segura (STARTTLS) pero se negó a iniciarla:<byte value="xd"/>
+%2No se envió nada por una conexión sin protección.</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 does not offer an encrypted connection (STARTTLS), so nothing was sent: no login and no message went over the network unprotected.</source>
+        <translation>El servidor de correo SMTP %1 no ofrece una conexión cifrada (STARTTLS), así que no se envió nada: ni el inicio de sesión ni ningún mensaje pasaron por la red sin protección.</translation>
+    </message>
+    <message>
+        <source>An earlier connection of this run was encrypted; someone may be interfering with the connection.</source>
+        <translation>Una conexión anterior de este envío estaba cifrada; puede que alguien esté interfiriendo en la conexión.</translation>
+    </message>
+    <message>
+        <source>Use a server or port that offers encryption (port 465 or 587), or allow unencrypted SMTP under Tools-&gt;Settings.</source>
+        <translation>Use un servidor o un puerto que ofrezca cifrado (puerto 465 o 587) o permita SMTP sin cifrar en Herramientas-&gt;Configuración.</translation>
+    </message>
+    <message>
+        <source> ERROR: SMTP mail server authentication not supported</source>
+        <translation> ERROR: el servidor de correo SMTP no admite la autenticación</translation>
+    </message>
+    <message>
+        <source>Disconnecting from SMTP mail server: authentication not supported</source>
+        <translation>Desconectando del servidor de correo SMTP: autenticación no admitida</translation>
     </message>
 </context>
 <context>
@@ -2234,6 +2613,51 @@ Send the message to every participant anyway?</source>
     <message>
         <source>Re-Send...</source>
         <translation>Reenviar...</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Check For Updated Version of Hollymoor</source>
+        <translation>Buscar una versión nueva de Hollymoor</translation>
+    </message>
+    <message>
+        <source>Failed: could not reach the update server
+Check your internet connection, or try again later
+</source>
+        <translation>Error: no se pudo contactar con el servidor de actualizaciones
+Compruebe su conexión a internet o inténtelo más tarde
+</translation>
+    </message>
+    <message>
+        <source>Failed: Unable to verify current version number
+Try again later
+</source>
+        <translation>Error: no se pudo comprobar el número de versión actual
+Inténtelo más tarde
+</translation>
+    </message>
+    <message>
+        <source>You have the most recent version of Hollymoor
+</source>
+        <translation>Tiene la versión más reciente de Hollymoor
+</translation>
+    </message>
+    <message>
+        <source>A new version %1 is now available for download.
+Click on the link on the about dialog to download
+or goto %2
+</source>
+        <translation>Hay una nueva versión %1 disponible para descargar.
+Haga clic en el enlace del diálogo «Acerca de» para descargarla
+o vaya a %2
+</translation>
+    </message>
+    <message>
+        <source>Failed: You do not appear to be connected to the internet
+</source>
+        <translation>Error: parece que no está conectado a internet
+</translation>
     </message>
 </context>
 <context>

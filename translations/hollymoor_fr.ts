@@ -870,6 +870,25 @@ accepté), 2 mauvaise utilisation ou entrée illisible, 3 aucun tirage possible.
     </message>
 </context>
 <context>
+    <name>Contacts</name>
+    <message>
+        <source>The contacts file [%1] is not a regular file</source>
+        <translation>Le fichier de contacts [%1] n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] is larger than %2 MB</source>
+        <translation>Le fichier de contacts [%1] dépasse %2 Mo</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] could not be opened</source>
+        <translation>Le fichier de contacts [%1] n&apos;a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] could not be read</source>
+        <translation>Le fichier de contacts [%1] n&apos;a pas pu être lu</translation>
+    </message>
+</context>
+<context>
     <name>Delivery</name>
     <message>
         <source>
@@ -1349,6 +1368,92 @@ Aucun programme de cet ordinateur n&apos;a pu l&apos;afficher ; ouvrez le fichie
     </message>
 </context>
 <context>
+    <name>Mail</name>
+    <message>
+        <source>The test message to %1 was accepted for delivery.</source>
+        <translation>Le message de test à %1 a été accepté pour remise.</translation>
+    </message>
+    <message>
+        <source>The test message to %1 was not delivered.</source>
+        <translation>Le message de test à %1 n&apos;a pas été remis.</translation>
+    </message>
+    <message>
+        <source>The test message to %1 was not delivered: %2</source>
+        <translation>Le message de test à %1 n&apos;a pas été remis : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mailer</name>
+    <message>
+        <source>No mailer command is set</source>
+        <translation>Aucune commande d&apos;envoi n&apos;est définie</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] was not found or may not be run; install a sendmail-compatible program or change the mailer command</source>
+        <translation>Le programme d&apos;envoi [%1] est introuvable ou ne peut pas être lancé ; installez un programme compatible sendmail ou changez la commande d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>No mail session is open</source>
+        <translation>Aucune session de courrier n&apos;est ouverte</translation>
+    </message>
+    <message>
+        <source>No message is being composed</source>
+        <translation>Aucun message n&apos;est en cours de rédaction</translation>
+    </message>
+    <message>
+        <source>No address book is available</source>
+        <translation>Aucun carnet d&apos;adresses n&apos;est disponible</translation>
+    </message>
+    <message>
+        <source>The address book was cancelled</source>
+        <translation>Le carnet d&apos;adresses a été annulé</translation>
+    </message>
+    <message>
+        <source>Invalid recipient index</source>
+        <translation>Index de destinataire non valide</translation>
+    </message>
+    <message>
+        <source>No recipient</source>
+        <translation>Aucun destinataire</translation>
+    </message>
+    <message>
+        <source>The message has no recipient</source>
+        <translation>Le message n&apos;a aucun destinataire</translation>
+    </message>
+    <message>
+        <source>The mailer cannot show a message before sending it</source>
+        <translation>Le programme d&apos;envoi ne peut pas afficher un message avant de l&apos;envoyer</translation>
+    </message>
+    <message>
+        <source>The address [%1] is not an e-mail address</source>
+        <translation>L&apos;adresse [%1] n&apos;est pas une adresse e-mail</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] could not be started: %2</source>
+        <translation>Le programme d&apos;envoi [%1] n&apos;a pas pu être lancé : %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] did not finish within %2 second and was stopped</source>
+        <translation>Le programme d&apos;envoi [%1] n&apos;a pas terminé en %2 seconde et a été arrêté</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] did not finish within %2 seconds and was stopped</source>
+        <translation>Le programme d&apos;envoi [%1] n&apos;a pas terminé en %2 secondes et a été arrêté</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] was ended by signal %2</source>
+        <translation>Le programme d&apos;envoi [%1] a été arrêté par le signal %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] failed with exit status %2</source>
+        <translation>Le programme d&apos;envoi [%1] a échoué avec le code de sortie %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] failed with exit status %2: %3</source>
+        <translation>Le programme d&apos;envoi [%1] a échoué avec le code de sortie %2 : %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Messages are still being sent. Close Hollymoor and stop sending?
@@ -1392,6 +1497,40 @@ Les personnes pas encore jointes pourront être prévenues plus tard avec « Ren
     <message>
         <source>Sending was cancelled; the remaining messages were not sent</source>
         <translation>L&apos;envoi a été annulé ; les messages restants n&apos;ont pas été envoyés</translation>
+    </message>
+    <message>
+        <source>Logging on to MAPI Email Client...</source>
+        <translation>Connexion au client de messagerie MAPI...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Logoff Failure: </source>
+        <translation>Échec de la déconnexion : </translation>
+    </message>
+    <message>
+        <source>Logging into MAPI Email Client...</source>
+        <translation>Connexion au client de messagerie MAPI...</translation>
+    </message>
+    <message>
+        <source>No message had been handed to the mail client.</source>
+        <translation>Aucun message n&apos;avait été remis au client de messagerie.</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages had already been handed to the mail client:
+%2</source>
+        <translation>%1 e-mails avaient déjà été remis au client de messagerie :
+%2</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent</source>
+        <translation>%1 e-mails envoyés</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent</source>
+        <translation>%1 e-mails renvoyés</translation>
     </message>
 </context>
 <context>
@@ -1614,6 +1753,93 @@ La personne dont vous avez été choisi(e) comme Père Noël secret<byte value="
     <message>
         <source>You are a Secret Santa for</source>
         <translation>Vous êtes le Père Noël secret de</translation>
+    </message>
+</context>
+<context>
+    <name>Providers</name>
+    <message>
+        <source>Gmail: create an app password at https://myaccount.google.com/apppasswords (2-Step Verification on); or sign in with Google</source>
+        <translation>Gmail : créez un mot de passe d&apos;application sur https://myaccount.google.com/apppasswords (validation en deux étapes activée), ou connectez-vous avec Google</translation>
+    </message>
+    <message>
+        <source>Outlook.com: passwords, app passwords included, are refused; sign in with Microsoft</source>
+        <translation>Outlook.com : les mots de passe, y compris d&apos;application, sont refusés ; connectez-vous avec Microsoft</translation>
+    </message>
+    <message>
+        <source>Microsoft 365: sign in with Microsoft; password sign-in is being turned off</source>
+        <translation>Microsoft 365 : connectez-vous avec Microsoft ; la connexion par mot de passe est en cours de suppression</translation>
+    </message>
+    <message>
+        <source>Yahoo Mail: create an app password at https://login.yahoo.com/account/security</source>
+        <translation>Yahoo Mail : créez un mot de passe d&apos;application sur https://login.yahoo.com/account/security</translation>
+    </message>
+    <message>
+        <source>iCloud Mail: create an app-specific password at https://account.apple.com (Sign-In and Security)</source>
+        <translation>iCloud Mail : créez un mot de passe pour app sur https://account.apple.com (Connexion et sécurité)</translation>
+    </message>
+    <message>
+        <source>GMX: allow access by other mail programs (POP3/IMAP) in the GMX settings first</source>
+        <translation>GMX : autorisez d&apos;abord l&apos;accès par d&apos;autres logiciels de messagerie (POP3/IMAP) dans les réglages de GMX</translation>
+    </message>
+    <message>
+        <source>WEB.DE: allow access by other mail programs (POP3/IMAP) in the WEB.DE settings first</source>
+        <translation>WEB.DE : autorisez d&apos;abord l&apos;accès par d&apos;autres logiciels de messagerie (POP3/IMAP) dans les réglages de WEB.DE</translation>
+    </message>
+    <message>
+        <source>Fastmail: create an app password under Settings, Privacy &amp; Security</source>
+        <translation>Fastmail : créez un mot de passe d&apos;application dans Settings, Privacy &amp; Security</translation>
+    </message>
+    <message>
+        <source>Zoho Mail: with two-factor sign-in on, create an application-specific password</source>
+        <translation>Zoho Mail : avec la connexion à deux facteurs activée, créez un mot de passe propre à l&apos;application</translation>
+    </message>
+    <message>
+        <source>Proton Mail: start Proton Mail Bridge and use the user name and password it shows</source>
+        <translation>Proton Mail : lancez Proton Mail Bridge et utilisez le nom d&apos;utilisateur et le mot de passe qu&apos;il affiche</translation>
+    </message>
+    <message>
+        <source>%1 sends only from the account you signed in with (%2), not from %3</source>
+        <translation>%1 n&apos;envoie que depuis le compte avec lequel vous vous êtes connecté (%2), pas depuis %3</translation>
+    </message>
+    <message>
+        <source>%1 sends only from the account you sign in with; %2 is not a %1 address</source>
+        <translation>%1 n&apos;envoie que depuis le compte avec lequel vous vous connectez ; %2 n&apos;est pas une adresse %1</translation>
+    </message>
+    <message>
+        <source>Microsoft no longer accepts passwords for this account: choose &quot;Sign in with Microsoft&quot; in Tools-&gt;Settings instead of a password.</source>
+        <translation>Microsoft n&apos;accepte plus de mot de passe pour ce compte : choisissez &quot;Se connecter avec Microsoft&quot; dans Outils-&gt;Configuration au lieu d&apos;un mot de passe.</translation>
+    </message>
+    <message>
+        <source>Microsoft 365 has turned off password sign-in for this mailbox: choose &quot;Sign in with Microsoft&quot; in Tools-&gt;Settings.</source>
+        <translation>Microsoft 365 a désactivé la connexion par mot de passe pour cette boîte : choisissez &quot;Se connecter avec Microsoft&quot; dans Outils-&gt;Configuration.</translation>
+    </message>
+    <message>
+        <source>Microsoft refused the sign-in: check the password, or sign in with Microsoft; a work account may need its administrator to allow authenticated SMTP.</source>
+        <translation>Microsoft a refusé la connexion : vérifiez le mot de passe, ou connectez-vous avec Microsoft ; pour un compte professionnel, l&apos;administrateur doit peut-être autoriser le SMTP authentifié.</translation>
+    </message>
+    <message>
+        <source>Microsoft refuses mail from an address other than the signed-in account: make &quot;Your email address&quot; the account you sign in with.</source>
+        <translation>Microsoft refuse le courrier d&apos;une autre adresse que le compte connecté : indiquez dans &quot;Votre adresse e-mail&quot; le compte avec lequel vous vous connectez.</translation>
+    </message>
+    <message>
+        <source>Gmail wants an app password: turn on 2-Step Verification, create one at https://myaccount.google.com/apppasswords and enter it as the password, or sign in with Google.</source>
+        <translation>Gmail demande un mot de passe d&apos;application : activez la validation en deux étapes, créez-en un sur https://myaccount.google.com/apppasswords et saisissez-le comme mot de passe, ou connectez-vous avec Google.</translation>
+    </message>
+    <message>
+        <source>The server did not accept the user name and password: check them; Gmail, Yahoo and iCloud need an app password, not your normal one.</source>
+        <translation>Le serveur n&apos;a pas accepté le nom d&apos;utilisateur et le mot de passe : vérifiez-les ; Gmail, Yahoo et iCloud demandent un mot de passe d&apos;application, pas le mot de passe habituel.</translation>
+    </message>
+    <message>
+        <source>The server wants an encrypted connection first: use port 587 (STARTTLS) or 465 in the server entry.</source>
+        <translation>Le serveur exige d&apos;abord une connexion chiffrée : utilisez le port 587 (STARTTLS) ou 465 dans l&apos;entrée du serveur.</translation>
+    </message>
+    <message>
+        <source>The server is limiting how fast or how much you send: wait an hour or so, then re-send to the participants who were not notified.</source>
+        <translation>Le serveur limite la vitesse ou la quantité d&apos;envoi : attendez environ une heure, puis renvoyez aux participants qui n&apos;ont pas été prévenus.</translation>
+    </message>
+    <message>
+        <source>The daily sending limit of this account is reached: re-send to the participants who were not notified tomorrow.</source>
+        <translation>La limite d&apos;envoi quotidienne de ce compte est atteinte : renvoyez demain aux participants qui n&apos;ont pas été prévenus.</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2259,45 @@ Envoyer quand même le message à tous les participants ?</translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>OAuthProvider must be microsoft, google or custom</source>
+        <translation>OAuthProvider doit valoir microsoft, google ou custom</translation>
+    </message>
+    <message>
+        <source>OAuthAuthorizeURL is not set</source>
+        <translation>OAuthAuthorizeURL n&apos;est pas défini</translation>
+    </message>
+    <message>
+        <source>OAuthTokenURL is not set</source>
+        <translation>OAuthTokenURL n&apos;est pas défini</translation>
+    </message>
+    <message>
+        <source>no client ID: set OAuthClientID (this build has none for %1)</source>
+        <translation>aucun identifiant client : définissez OAuthClientID (cette version n&apos;en a pas pour %1)</translation>
+    </message>
+    <message>
+        <source>OAuthScopes is not set</source>
+        <translation>OAuthScopes n&apos;est pas défini</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP Server entry</source>
+        <translation>Entrée de serveur SMTP non valide</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP email address entry</source>
+        <translation>Entrée d&apos;adresse e-mail SMTP non valide</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP name entry, must be longer than 2 characters</source>
+        <translation>Nom SMTP non valide, il doit compter plus de 2 caractères</translation>
+    </message>
+    <message>
+        <source>Error Failed to Save Settings</source>
+        <translation>Erreur : impossible d&apos;enregistrer les réglages</translation>
+    </message>
+</context>
+<context>
     <name>Smtp</name>
     <message>
         <source>%1 Mail Messages Re-Sent to
@@ -2121,6 +2386,120 @@ Envoyer quand même le message à tous les participants ?</translation>
     <message>
         <source>this program has no way to renew it here</source>
         <translation>ce programme ne peut pas la renouveler ici</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP entry, please change setting under the Tools-&gt;Settings menu</source>
+        <translation>Entrée SMTP non valide, modifiez le réglage dans le menu Outils-&gt;Configuration</translation>
+    </message>
+    <message>
+        <source>Error Failed to connect to SMTP Server</source>
+        <translation>Erreur : échec de la connexion au serveur SMTP</translation>
+    </message>
+    <message>
+        <source>Error This operation requires a internet connection</source>
+        <translation>Erreur : cette opération nécessite une connexion à Internet</translation>
+    </message>
+    <message>
+        <source>No Messages selected to send</source>
+        <translation>Aucun message sélectionné pour l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Connecting to SMTP mail server %1...</source>
+        <translation>Connexion au serveur de courrier SMTP %1...</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 sent a reply longer than this program accepts; the connection was closed.</source>
+        <translation>Le serveur de courrier SMTP %1 a envoyé une réponse plus longue que ce programme n&apos;accepte ; la connexion a été fermée.</translation>
+    </message>
+    <message>
+        <source>SMTP Error</source>
+        <translation>Erreur SMTP</translation>
+    </message>
+    <message>
+        <source>A secure connection to the SMTP mail server %1 could not be established:<byte value="xd"/>
+%2<byte value="xd"/>
+Nothing was sent over this connection.</source>
+        <translation>Impossible d&apos;établir une connexion sécurisée avec le serveur de courrier SMTP %1 :<byte value="xd"/>
+%2<byte value="xd"/>
+Rien n&apos;a été envoyé par cette connexion.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection.</source>
+        <translation>Le serveur a fermé la connexion.</translation>
+    </message>
+    <message>
+        <source>Winsock1 Error number %1</source>
+        <translation>Erreur Winsock1 numéro %1</translation>
+    </message>
+    <message>
+        <source>Winsock1 Error</source>
+        <translation>Erreur Winsock1</translation>
+    </message>
+    <message>
+        <source>Re-Connecting to SMTP mail server %1...</source>
+        <translation>Reconnexion au serveur de courrier SMTP %1...</translation>
+    </message>
+    <message>
+        <source>Error Failed to re-connect to SMTP Server</source>
+        <translation>Erreur : échec de la reconnexion au serveur SMTP</translation>
+    </message>
+    <message>
+        <source>no answer from the sign-in provider within %1 seconds</source>
+        <translation>aucune réponse du fournisseur de connexion en %1 secondes</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 did not answer within %2 seconds; the connection was closed.</source>
+        <translation>Le serveur de courrier SMTP %1 n&apos;a pas répondu en %2 secondes ; la connexion a été fermée.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed. Sign in again under Tools-&gt;Settings.</source>
+        <translation>La connexion n&apos;a pas pu être renouvelée. Reconnectez-vous dans Outils-&gt;Configuration.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed: %1. Sign in again under Tools-&gt;Settings.</source>
+        <translation>La connexion n&apos;a pas pu être renouvelée : %1. Reconnectez-vous dans Outils-&gt;Configuration.</translation>
+    </message>
+    <message>
+        <source>User aborted SMTP Error: </source>
+        <translation>Erreur SMTP, annulée par l&apos;utilisateur : </translation>
+    </message>
+    <message>
+        <source>Disconnecting from SMTP mail server %1...</source>
+        <translation>Déconnexion du serveur de courrier SMTP %1...</translation>
+    </message>
+    <message>
+        <source>SMTP Error: </source>
+        <translation>Erreur SMTP : </translation>
+    </message>
+    <message>
+        <source>Error while attempting to send messages</source>
+        <translation>Erreur lors de l&apos;envoi des messages</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 offered a secure connection (STARTTLS) but refused to start it:<byte value="xd"/>
+%2Nothing was sent over an unprotected connection.</source>
+        <translation>Le serveur de courrier SMTP %1 a proposé une connexion sécurisée (STARTTLS) mais a refusé de la démarrer :<byte value="xd"/>
+%2Rien n&apos;a été envoyé par une connexion non protégée.</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 does not offer an encrypted connection (STARTTLS), so nothing was sent: no login and no message went over the network unprotected.</source>
+        <translation>Le serveur de courrier SMTP %1 ne propose pas de connexion chiffrée (STARTTLS), rien n&apos;a donc été envoyé : ni identification ni message n&apos;est passé sans protection sur le réseau.</translation>
+    </message>
+    <message>
+        <source>An earlier connection of this run was encrypted; someone may be interfering with the connection.</source>
+        <translation>Une connexion précédente de cet envoi était chiffrée ; quelqu&apos;un interfère peut-être avec la connexion.</translation>
+    </message>
+    <message>
+        <source>Use a server or port that offers encryption (port 465 or 587), or allow unencrypted SMTP under Tools-&gt;Settings.</source>
+        <translation>Utilisez un serveur ou un port qui propose le chiffrement (port 465 ou 587), ou autorisez le SMTP non chiffré dans Outils-&gt;Configuration.</translation>
+    </message>
+    <message>
+        <source> ERROR: SMTP mail server authentication not supported</source>
+        <translation> ERREUR : le serveur de courrier SMTP ne prend pas en charge l&apos;authentification</translation>
+    </message>
+    <message>
+        <source>Disconnecting from SMTP mail server: authentication not supported</source>
+        <translation>Déconnexion du serveur de courrier SMTP : authentification non prise en charge</translation>
     </message>
 </context>
 <context>
@@ -2235,6 +2614,51 @@ Envoyer quand même le message à tous les participants ?</translation>
     <message>
         <source>Re-Send...</source>
         <translation>Renvoyer...</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Check For Updated Version of Hollymoor</source>
+        <translation>Rechercher une nouvelle version de Hollymoor</translation>
+    </message>
+    <message>
+        <source>Failed: could not reach the update server
+Check your internet connection, or try again later
+</source>
+        <translation>Échec : le serveur de mises à jour est injoignable
+Vérifiez votre connexion à Internet, ou réessayez plus tard
+</translation>
+    </message>
+    <message>
+        <source>Failed: Unable to verify current version number
+Try again later
+</source>
+        <translation>Échec : impossible de vérifier le numéro de version actuel
+Réessayez plus tard
+</translation>
+    </message>
+    <message>
+        <source>You have the most recent version of Hollymoor
+</source>
+        <translation>Vous avez la version la plus récente de Hollymoor
+</translation>
+    </message>
+    <message>
+        <source>A new version %1 is now available for download.
+Click on the link on the about dialog to download
+or goto %2
+</source>
+        <translation>Une nouvelle version %1 est disponible au téléchargement.
+Cliquez sur le lien de la fenêtre « À propos » pour la télécharger
+ou allez sur %2
+</translation>
+    </message>
+    <message>
+        <source>Failed: You do not appear to be connected to the internet
+</source>
+        <translation>Échec : vous ne semblez pas connecté à Internet
+</translation>
     </message>
 </context>
 <context>

@@ -868,6 +868,25 @@ geaccepteerd), 2 verkeerd gebruik of onleesbare invoer, 3 er is geen loting moge
     </message>
 </context>
 <context>
+    <name>Contacts</name>
+    <message>
+        <source>The contacts file [%1] is not a regular file</source>
+        <translation>Het contactenbestand [%1] is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] is larger than %2 MB</source>
+        <translation>Het contactenbestand [%1] is groter dan %2 MB</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] could not be opened</source>
+        <translation>Het contactenbestand [%1] kon niet worden geopend</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] could not be read</source>
+        <translation>Het contactenbestand [%1] kon niet worden gelezen</translation>
+    </message>
+</context>
+<context>
     <name>Delivery</name>
     <message>
         <source>
@@ -1347,6 +1366,92 @@ Geen programma op deze computer kon het tonen; open het bestand met een webbrows
     </message>
 </context>
 <context>
+    <name>Mail</name>
+    <message>
+        <source>The test message to %1 was accepted for delivery.</source>
+        <translation>Het testbericht aan %1 is geaccepteerd voor bezorging.</translation>
+    </message>
+    <message>
+        <source>The test message to %1 was not delivered.</source>
+        <translation>Het testbericht aan %1 is niet bezorgd.</translation>
+    </message>
+    <message>
+        <source>The test message to %1 was not delivered: %2</source>
+        <translation>Het testbericht aan %1 is niet bezorgd: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mailer</name>
+    <message>
+        <source>No mailer command is set</source>
+        <translation>Er is geen mailopdracht ingesteld</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] was not found or may not be run; install a sendmail-compatible program or change the mailer command</source>
+        <translation>Het mailprogramma [%1] is niet gevonden of mag niet worden uitgevoerd; installeer een sendmail-compatibel programma of wijzig de mailopdracht</translation>
+    </message>
+    <message>
+        <source>No mail session is open</source>
+        <translation>Er is geen mailsessie geopend</translation>
+    </message>
+    <message>
+        <source>No message is being composed</source>
+        <translation>Er wordt geen bericht opgesteld</translation>
+    </message>
+    <message>
+        <source>No address book is available</source>
+        <translation>Er is geen adresboek beschikbaar</translation>
+    </message>
+    <message>
+        <source>The address book was cancelled</source>
+        <translation>Het adresboek is geannuleerd</translation>
+    </message>
+    <message>
+        <source>Invalid recipient index</source>
+        <translation>Ongeldige ontvangerindex</translation>
+    </message>
+    <message>
+        <source>No recipient</source>
+        <translation>Geen ontvanger</translation>
+    </message>
+    <message>
+        <source>The message has no recipient</source>
+        <translation>Het bericht heeft geen ontvanger</translation>
+    </message>
+    <message>
+        <source>The mailer cannot show a message before sending it</source>
+        <translation>Het mailprogramma kan een bericht niet tonen voordat het wordt verzonden</translation>
+    </message>
+    <message>
+        <source>The address [%1] is not an e-mail address</source>
+        <translation>Het adres [%1] is geen e-mailadres</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] could not be started: %2</source>
+        <translation>Het mailprogramma [%1] kon niet worden gestart: %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] did not finish within %2 second and was stopped</source>
+        <translation>Het mailprogramma [%1] was niet binnen %2 seconde klaar en is gestopt</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] did not finish within %2 seconds and was stopped</source>
+        <translation>Het mailprogramma [%1] was niet binnen %2 seconden klaar en is gestopt</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] was ended by signal %2</source>
+        <translation>Het mailprogramma [%1] is beëindigd door signaal %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] failed with exit status %2</source>
+        <translation>Het mailprogramma [%1] is mislukt met afsluitstatus %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] failed with exit status %2: %3</source>
+        <translation>Het mailprogramma [%1] is mislukt met afsluitstatus %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Messages are still being sent. Close Hollymoor and stop sending?
@@ -1390,6 +1495,40 @@ Wie nog niet bereikt is, kan later worden ingelicht met &apos;Vorige loting opni
     <message>
         <source>Sending was cancelled; the remaining messages were not sent</source>
         <translation>Het verzenden is geannuleerd; de overige berichten zijn niet verzonden</translation>
+    </message>
+    <message>
+        <source>Logging on to MAPI Email Client...</source>
+        <translation>Aanmelden bij het MAPI-e-mailprogramma...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>Logoff Failure: </source>
+        <translation>Afmelden mislukt: </translation>
+    </message>
+    <message>
+        <source>Logging into MAPI Email Client...</source>
+        <translation>Aanmelden bij het MAPI-e-mailprogramma...</translation>
+    </message>
+    <message>
+        <source>No message had been handed to the mail client.</source>
+        <translation>Er was nog geen bericht aan het e-mailprogramma overgedragen.</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages had already been handed to the mail client:
+%2</source>
+        <translation>%1 e-mails waren al aan het e-mailprogramma overgedragen:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent</source>
+        <translation>%1 e-mails verzonden</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent</source>
+        <translation>%1 e-mails opnieuw verzonden</translation>
     </message>
 </context>
 <context>
@@ -1612,6 +1751,93 @@ De persoon voor wie jij Secret Santa bent<byte value="xd"/>
     <message>
         <source>You are a Secret Santa for</source>
         <translation>Jij bent Secret Santa voor</translation>
+    </message>
+</context>
+<context>
+    <name>Providers</name>
+    <message>
+        <source>Gmail: create an app password at https://myaccount.google.com/apppasswords (2-Step Verification on); or sign in with Google</source>
+        <translation>Gmail: maak een app-wachtwoord aan op https://myaccount.google.com/apppasswords (verificatie in twee stappen aan), of meld u aan met Google</translation>
+    </message>
+    <message>
+        <source>Outlook.com: passwords, app passwords included, are refused; sign in with Microsoft</source>
+        <translation>Outlook.com: wachtwoorden, ook app-wachtwoorden, worden geweigerd; meld u aan met Microsoft</translation>
+    </message>
+    <message>
+        <source>Microsoft 365: sign in with Microsoft; password sign-in is being turned off</source>
+        <translation>Microsoft 365: meld u aan met Microsoft; aanmelden met een wachtwoord wordt uitgeschakeld</translation>
+    </message>
+    <message>
+        <source>Yahoo Mail: create an app password at https://login.yahoo.com/account/security</source>
+        <translation>Yahoo Mail: maak een app-wachtwoord aan op https://login.yahoo.com/account/security</translation>
+    </message>
+    <message>
+        <source>iCloud Mail: create an app-specific password at https://account.apple.com (Sign-In and Security)</source>
+        <translation>iCloud Mail: maak een app-specifiek wachtwoord aan op https://account.apple.com (Inloggen en beveiliging)</translation>
+    </message>
+    <message>
+        <source>GMX: allow access by other mail programs (POP3/IMAP) in the GMX settings first</source>
+        <translation>GMX: sta eerst toegang door andere mailprogramma&apos;s (POP3/IMAP) toe in de instellingen van GMX</translation>
+    </message>
+    <message>
+        <source>WEB.DE: allow access by other mail programs (POP3/IMAP) in the WEB.DE settings first</source>
+        <translation>WEB.DE: sta eerst toegang door andere mailprogramma&apos;s (POP3/IMAP) toe in de instellingen van WEB.DE</translation>
+    </message>
+    <message>
+        <source>Fastmail: create an app password under Settings, Privacy &amp; Security</source>
+        <translation>Fastmail: maak een app-wachtwoord aan onder Settings, Privacy &amp; Security</translation>
+    </message>
+    <message>
+        <source>Zoho Mail: with two-factor sign-in on, create an application-specific password</source>
+        <translation>Zoho Mail: maak bij ingeschakelde tweestapsaanmelding een applicatiespecifiek wachtwoord aan</translation>
+    </message>
+    <message>
+        <source>Proton Mail: start Proton Mail Bridge and use the user name and password it shows</source>
+        <translation>Proton Mail: start Proton Mail Bridge en gebruik de gebruikersnaam en het wachtwoord die het toont</translation>
+    </message>
+    <message>
+        <source>%1 sends only from the account you signed in with (%2), not from %3</source>
+        <translation>%1 verzendt alleen vanaf het account waarmee u bent aangemeld (%2), niet vanaf %3</translation>
+    </message>
+    <message>
+        <source>%1 sends only from the account you sign in with; %2 is not a %1 address</source>
+        <translation>%1 verzendt alleen vanaf het account waarmee u zich aanmeldt; %2 is geen adres van %1</translation>
+    </message>
+    <message>
+        <source>Microsoft no longer accepts passwords for this account: choose &quot;Sign in with Microsoft&quot; in Tools-&gt;Settings instead of a password.</source>
+        <translation>Microsoft accepteert voor dit account geen wachtwoorden meer: kies &quot;Aanmelden met Microsoft&quot; onder Extra-&gt;Instellingen in plaats van een wachtwoord.</translation>
+    </message>
+    <message>
+        <source>Microsoft 365 has turned off password sign-in for this mailbox: choose &quot;Sign in with Microsoft&quot; in Tools-&gt;Settings.</source>
+        <translation>Microsoft 365 heeft aanmelden met een wachtwoord voor deze mailbox uitgeschakeld: kies &quot;Aanmelden met Microsoft&quot; onder Extra-&gt;Instellingen.</translation>
+    </message>
+    <message>
+        <source>Microsoft refused the sign-in: check the password, or sign in with Microsoft; a work account may need its administrator to allow authenticated SMTP.</source>
+        <translation>Microsoft heeft de aanmelding geweigerd: controleer het wachtwoord, of meld u aan met Microsoft; bij een werkaccount moet de beheerder mogelijk geverifieerde SMTP toestaan.</translation>
+    </message>
+    <message>
+        <source>Microsoft refuses mail from an address other than the signed-in account: make &quot;Your email address&quot; the account you sign in with.</source>
+        <translation>Microsoft weigert mail van een ander adres dan het aangemelde account: vul bij &quot;Uw e-mailadres&quot; het account in waarmee u zich aanmeldt.</translation>
+    </message>
+    <message>
+        <source>Gmail wants an app password: turn on 2-Step Verification, create one at https://myaccount.google.com/apppasswords and enter it as the password, or sign in with Google.</source>
+        <translation>Gmail wil een app-wachtwoord: zet verificatie in twee stappen aan, maak er een aan op https://myaccount.google.com/apppasswords en vul het in als wachtwoord, of meld u aan met Google.</translation>
+    </message>
+    <message>
+        <source>The server did not accept the user name and password: check them; Gmail, Yahoo and iCloud need an app password, not your normal one.</source>
+        <translation>De server heeft gebruikersnaam en wachtwoord niet geaccepteerd: controleer ze; Gmail, Yahoo en iCloud hebben een app-wachtwoord nodig, niet uw gewone wachtwoord.</translation>
+    </message>
+    <message>
+        <source>The server wants an encrypted connection first: use port 587 (STARTTLS) or 465 in the server entry.</source>
+        <translation>De server wil eerst een versleutelde verbinding: gebruik poort 587 (STARTTLS) of 465 in de serverinvoer.</translation>
+    </message>
+    <message>
+        <source>The server is limiting how fast or how much you send: wait an hour or so, then re-send to the participants who were not notified.</source>
+        <translation>De server beperkt hoe snel of hoeveel u verzendt: wacht ongeveer een uur en verzend dan opnieuw naar de deelnemers die niet zijn ingelicht.</translation>
+    </message>
+    <message>
+        <source>The daily sending limit of this account is reached: re-send to the participants who were not notified tomorrow.</source>
+        <translation>De dagelijkse verzendlimiet van dit account is bereikt: verzend morgen opnieuw naar de deelnemers die niet zijn ingelicht.</translation>
     </message>
 </context>
 <context>
@@ -2031,6 +2257,45 @@ Het bericht toch naar alle deelnemers sturen?</translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>OAuthProvider must be microsoft, google or custom</source>
+        <translation>OAuthProvider moet microsoft, google of custom zijn</translation>
+    </message>
+    <message>
+        <source>OAuthAuthorizeURL is not set</source>
+        <translation>OAuthAuthorizeURL is niet ingesteld</translation>
+    </message>
+    <message>
+        <source>OAuthTokenURL is not set</source>
+        <translation>OAuthTokenURL is niet ingesteld</translation>
+    </message>
+    <message>
+        <source>no client ID: set OAuthClientID (this build has none for %1)</source>
+        <translation>geen client-ID: stel OAuthClientID in (deze build heeft er geen voor %1)</translation>
+    </message>
+    <message>
+        <source>OAuthScopes is not set</source>
+        <translation>OAuthScopes is niet ingesteld</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP Server entry</source>
+        <translation>Ongeldige SMTP-serverinvoer</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP email address entry</source>
+        <translation>Ongeldige invoer van het SMTP-e-mailadres</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP name entry, must be longer than 2 characters</source>
+        <translation>Ongeldige SMTP-naam, die moet langer zijn dan 2 tekens</translation>
+    </message>
+    <message>
+        <source>Error Failed to Save Settings</source>
+        <translation>Fout: de instellingen konden niet worden opgeslagen</translation>
+    </message>
+</context>
+<context>
     <name>Smtp</name>
     <message>
         <source>%1 Mail Messages Re-Sent to
@@ -2119,6 +2384,120 @@ Het bericht toch naar alle deelnemers sturen?</translation>
     <message>
         <source>this program has no way to renew it here</source>
         <translation>dit programma kan deze hier niet vernieuwen</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP entry, please change setting under the Tools-&gt;Settings menu</source>
+        <translation>Ongeldige SMTP-invoer, wijzig de instelling in het menu Extra-&gt;Instellingen</translation>
+    </message>
+    <message>
+        <source>Error Failed to connect to SMTP Server</source>
+        <translation>Fout: verbinden met de SMTP-server mislukt</translation>
+    </message>
+    <message>
+        <source>Error This operation requires a internet connection</source>
+        <translation>Fout: voor deze bewerking is een internetverbinding nodig</translation>
+    </message>
+    <message>
+        <source>No Messages selected to send</source>
+        <translation>Geen berichten geselecteerd om te verzenden</translation>
+    </message>
+    <message>
+        <source>Connecting to SMTP mail server %1...</source>
+        <translation>Verbinden met SMTP-mailserver %1...</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 sent a reply longer than this program accepts; the connection was closed.</source>
+        <translation>De SMTP-mailserver %1 stuurde een langer antwoord dan dit programma aanneemt; de verbinding is gesloten.</translation>
+    </message>
+    <message>
+        <source>SMTP Error</source>
+        <translation>SMTP-fout</translation>
+    </message>
+    <message>
+        <source>A secure connection to the SMTP mail server %1 could not be established:<byte value="xd"/>
+%2<byte value="xd"/>
+Nothing was sent over this connection.</source>
+        <translation>Er kon geen beveiligde verbinding met de SMTP-mailserver %1 worden opgezet:<byte value="xd"/>
+%2<byte value="xd"/>
+Er is niets via deze verbinding verzonden.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection.</source>
+        <translation>De server heeft de verbinding gesloten.</translation>
+    </message>
+    <message>
+        <source>Winsock1 Error number %1</source>
+        <translation>Winsock1-fout nummer %1</translation>
+    </message>
+    <message>
+        <source>Winsock1 Error</source>
+        <translation>Winsock1-fout</translation>
+    </message>
+    <message>
+        <source>Re-Connecting to SMTP mail server %1...</source>
+        <translation>Opnieuw verbinden met SMTP-mailserver %1...</translation>
+    </message>
+    <message>
+        <source>Error Failed to re-connect to SMTP Server</source>
+        <translation>Fout: opnieuw verbinden met de SMTP-server mislukt</translation>
+    </message>
+    <message>
+        <source>no answer from the sign-in provider within %1 seconds</source>
+        <translation>geen antwoord van de aanmeldprovider binnen %1 seconden</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 did not answer within %2 seconds; the connection was closed.</source>
+        <translation>De SMTP-mailserver %1 antwoordde niet binnen %2 seconden; de verbinding is gesloten.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed. Sign in again under Tools-&gt;Settings.</source>
+        <translation>De aanmelding kon niet worden vernieuwd. Meld u opnieuw aan onder Extra-&gt;Instellingen.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed: %1. Sign in again under Tools-&gt;Settings.</source>
+        <translation>De aanmelding kon niet worden vernieuwd: %1. Meld u opnieuw aan onder Extra-&gt;Instellingen.</translation>
+    </message>
+    <message>
+        <source>User aborted SMTP Error: </source>
+        <translation>SMTP-fout, afgebroken door de gebruiker: </translation>
+    </message>
+    <message>
+        <source>Disconnecting from SMTP mail server %1...</source>
+        <translation>Verbinding met SMTP-mailserver %1 wordt verbroken...</translation>
+    </message>
+    <message>
+        <source>SMTP Error: </source>
+        <translation>SMTP-fout: </translation>
+    </message>
+    <message>
+        <source>Error while attempting to send messages</source>
+        <translation>Fout bij het verzenden van de berichten</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 offered a secure connection (STARTTLS) but refused to start it:<byte value="xd"/>
+%2Nothing was sent over an unprotected connection.</source>
+        <translation>De SMTP-mailserver %1 bood een beveiligde verbinding (STARTTLS) aan, maar weigerde die te starten:<byte value="xd"/>
+%2Er is niets via een onbeveiligde verbinding verzonden.</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 does not offer an encrypted connection (STARTTLS), so nothing was sent: no login and no message went over the network unprotected.</source>
+        <translation>De SMTP-mailserver %1 biedt geen versleutelde verbinding (STARTTLS) aan, dus er is niets verzonden: geen aanmelding en geen bericht ging onbeveiligd over het netwerk.</translation>
+    </message>
+    <message>
+        <source>An earlier connection of this run was encrypted; someone may be interfering with the connection.</source>
+        <translation>Een eerdere verbinding van deze verzending was versleuteld; misschien grijpt iemand in op de verbinding.</translation>
+    </message>
+    <message>
+        <source>Use a server or port that offers encryption (port 465 or 587), or allow unencrypted SMTP under Tools-&gt;Settings.</source>
+        <translation>Gebruik een server of poort met versleuteling (poort 465 of 587), of sta onversleutelde SMTP toe onder Extra-&gt;Instellingen.</translation>
+    </message>
+    <message>
+        <source> ERROR: SMTP mail server authentication not supported</source>
+        <translation> FOUT: de SMTP-mailserver ondersteunt geen verificatie</translation>
+    </message>
+    <message>
+        <source>Disconnecting from SMTP mail server: authentication not supported</source>
+        <translation>Verbinding met de SMTP-mailserver wordt verbroken: verificatie niet ondersteund</translation>
     </message>
 </context>
 <context>
@@ -2233,6 +2612,51 @@ Het bericht toch naar alle deelnemers sturen?</translation>
     <message>
         <source>Re-Send...</source>
         <translation>Opnieuw verzenden...</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Check For Updated Version of Hollymoor</source>
+        <translation>Controleren op een nieuwe versie van Hollymoor</translation>
+    </message>
+    <message>
+        <source>Failed: could not reach the update server
+Check your internet connection, or try again later
+</source>
+        <translation>Mislukt: de updateserver was niet bereikbaar
+Controleer uw internetverbinding of probeer het later opnieuw
+</translation>
+    </message>
+    <message>
+        <source>Failed: Unable to verify current version number
+Try again later
+</source>
+        <translation>Mislukt: het huidige versienummer kon niet worden gecontroleerd
+Probeer het later opnieuw
+</translation>
+    </message>
+    <message>
+        <source>You have the most recent version of Hollymoor
+</source>
+        <translation>U hebt de nieuwste versie van Hollymoor
+</translation>
+    </message>
+    <message>
+        <source>A new version %1 is now available for download.
+Click on the link on the about dialog to download
+or goto %2
+</source>
+        <translation>Er is een nieuwe versie %1 beschikbaar om te downloaden.
+Klik op de link in het venster Over om te downloaden
+of ga naar %2
+</translation>
+    </message>
+    <message>
+        <source>Failed: You do not appear to be connected to the internet
+</source>
+        <translation>Mislukt: u lijkt niet met internet verbonden te zijn
+</translation>
     </message>
 </context>
 <context>

@@ -868,6 +868,25 @@ przyjęta), 2 błędne użycie lub nieczytelne dane, 3 żadne losowanie nie jest
     </message>
 </context>
 <context>
+    <name>Contacts</name>
+    <message>
+        <source>The contacts file [%1] is not a regular file</source>
+        <translation>Plik kontaktów [%1] nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] is larger than %2 MB</source>
+        <translation>Plik kontaktów [%1] jest większy niż %2 MB</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] could not be opened</source>
+        <translation>Nie udało się otworzyć pliku kontaktów [%1]</translation>
+    </message>
+    <message>
+        <source>The contacts file [%1] could not be read</source>
+        <translation>Nie udało się odczytać pliku kontaktów [%1]</translation>
+    </message>
+</context>
+<context>
     <name>Delivery</name>
     <message>
         <source>
@@ -1347,6 +1366,92 @@ No program on this computer could show it; open the file with a web browser.</so
     </message>
 </context>
 <context>
+    <name>Mail</name>
+    <message>
+        <source>The test message to %1 was accepted for delivery.</source>
+        <translation>Wiadomość testowa do %1 została przyjęta do doręczenia.</translation>
+    </message>
+    <message>
+        <source>The test message to %1 was not delivered.</source>
+        <translation>Wiadomość testowa do %1 nie została doręczona.</translation>
+    </message>
+    <message>
+        <source>The test message to %1 was not delivered: %2</source>
+        <translation>Wiadomość testowa do %1 nie została doręczona: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mailer</name>
+    <message>
+        <source>No mailer command is set</source>
+        <translation>Nie ustawiono polecenia programu pocztowego</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] was not found or may not be run; install a sendmail-compatible program or change the mailer command</source>
+        <translation>Nie znaleziono programu pocztowego [%1] albo nie można go uruchomić; zainstaluj program zgodny z sendmail lub zmień polecenie programu pocztowego</translation>
+    </message>
+    <message>
+        <source>No mail session is open</source>
+        <translation>Brak otwartej sesji poczty</translation>
+    </message>
+    <message>
+        <source>No message is being composed</source>
+        <translation>Nie jest tworzona żadna wiadomość</translation>
+    </message>
+    <message>
+        <source>No address book is available</source>
+        <translation>Książka adresowa jest niedostępna</translation>
+    </message>
+    <message>
+        <source>The address book was cancelled</source>
+        <translation>Anulowano książkę adresową</translation>
+    </message>
+    <message>
+        <source>Invalid recipient index</source>
+        <translation>Nieprawidłowy indeks odbiorcy</translation>
+    </message>
+    <message>
+        <source>No recipient</source>
+        <translation>Brak odbiorcy</translation>
+    </message>
+    <message>
+        <source>The message has no recipient</source>
+        <translation>Wiadomość nie ma odbiorcy</translation>
+    </message>
+    <message>
+        <source>The mailer cannot show a message before sending it</source>
+        <translation>Program pocztowy nie może pokazać wiadomości przed jej wysłaniem</translation>
+    </message>
+    <message>
+        <source>The address [%1] is not an e-mail address</source>
+        <translation>Adres [%1] nie jest adresem e-mail</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] could not be started: %2</source>
+        <translation>Nie udało się uruchomić programu pocztowego [%1]: %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] did not finish within %2 second and was stopped</source>
+        <translation>Program pocztowy [%1] nie zakończył pracy w ciągu %2 s i został zatrzymany</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] did not finish within %2 seconds and was stopped</source>
+        <translation>Program pocztowy [%1] nie zakończył pracy w ciągu %2 s i został zatrzymany</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] was ended by signal %2</source>
+        <translation>Program pocztowy [%1] został zakończony sygnałem %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] failed with exit status %2</source>
+        <translation>Program pocztowy [%1] zakończył się błędem, kod wyjścia %2</translation>
+    </message>
+    <message>
+        <source>The mailer [%1] failed with exit status %2: %3</source>
+        <translation>Program pocztowy [%1] zakończył się błędem, kod wyjścia %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Messages are still being sent. Close Hollymoor and stop sending?
@@ -1390,6 +1495,40 @@ Osoby, do których jeszcze nie dotarła wiadomość, można powiadomić późnie
     <message>
         <source>Sending was cancelled; the remaining messages were not sent</source>
         <translation>Wysyłanie anulowano; pozostałe wiadomości nie zostały wysłane</translation>
+    </message>
+    <message>
+        <source>Logging on to MAPI Email Client...</source>
+        <translation>Logowanie do klienta poczty MAPI...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Logoff Failure: </source>
+        <translation>Błąd wylogowania: </translation>
+    </message>
+    <message>
+        <source>Logging into MAPI Email Client...</source>
+        <translation>Logowanie do klienta poczty MAPI...</translation>
+    </message>
+    <message>
+        <source>No message had been handed to the mail client.</source>
+        <translation>Żadna wiadomość nie została przekazana do programu pocztowego.</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages had already been handed to the mail client:
+%2</source>
+        <translation>Wiadomości już przekazane do programu pocztowego (%1):
+%2</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Sent</source>
+        <translation>Wysłane e-maile: %1</translation>
+    </message>
+    <message>
+        <source>%1 Mail Messages Re-Sent</source>
+        <translation>Ponownie wysłane e-maile: %1</translation>
     </message>
 </context>
 <context>
@@ -1612,6 +1751,93 @@ Osoba, dla której zostałeś wylosowany jako Tajemniczy Mikołaj,<byte value="x
     <message>
         <source>You are a Secret Santa for</source>
         <translation>Jesteś Tajemniczym Mikołajem dla</translation>
+    </message>
+</context>
+<context>
+    <name>Providers</name>
+    <message>
+        <source>Gmail: create an app password at https://myaccount.google.com/apppasswords (2-Step Verification on); or sign in with Google</source>
+        <translation>Gmail: utwórz hasło do aplikacji na https://myaccount.google.com/apppasswords (weryfikacja dwuetapowa włączona) albo zaloguj się przez Google</translation>
+    </message>
+    <message>
+        <source>Outlook.com: passwords, app passwords included, are refused; sign in with Microsoft</source>
+        <translation>Outlook.com: hasła, także hasła do aplikacji, są odrzucane; zaloguj się przez Microsoft</translation>
+    </message>
+    <message>
+        <source>Microsoft 365: sign in with Microsoft; password sign-in is being turned off</source>
+        <translation>Microsoft 365: zaloguj się przez Microsoft; logowanie hasłem jest wyłączane</translation>
+    </message>
+    <message>
+        <source>Yahoo Mail: create an app password at https://login.yahoo.com/account/security</source>
+        <translation>Yahoo Mail: utwórz hasło do aplikacji na https://login.yahoo.com/account/security</translation>
+    </message>
+    <message>
+        <source>iCloud Mail: create an app-specific password at https://account.apple.com (Sign-In and Security)</source>
+        <translation>iCloud Mail: utwórz hasło do aplikacji na https://account.apple.com (Logowanie i bezpieczeństwo)</translation>
+    </message>
+    <message>
+        <source>GMX: allow access by other mail programs (POP3/IMAP) in the GMX settings first</source>
+        <translation>GMX: najpierw zezwól w ustawieniach GMX na dostęp innych programów pocztowych (POP3/IMAP)</translation>
+    </message>
+    <message>
+        <source>WEB.DE: allow access by other mail programs (POP3/IMAP) in the WEB.DE settings first</source>
+        <translation>WEB.DE: najpierw zezwól w ustawieniach WEB.DE na dostęp innych programów pocztowych (POP3/IMAP)</translation>
+    </message>
+    <message>
+        <source>Fastmail: create an app password under Settings, Privacy &amp; Security</source>
+        <translation>Fastmail: utwórz hasło do aplikacji w Settings, Privacy &amp; Security</translation>
+    </message>
+    <message>
+        <source>Zoho Mail: with two-factor sign-in on, create an application-specific password</source>
+        <translation>Zoho Mail: przy włączonym logowaniu dwuskładnikowym utwórz hasło dla aplikacji</translation>
+    </message>
+    <message>
+        <source>Proton Mail: start Proton Mail Bridge and use the user name and password it shows</source>
+        <translation>Proton Mail: uruchom Proton Mail Bridge i użyj wyświetlonej tam nazwy użytkownika i hasła</translation>
+    </message>
+    <message>
+        <source>%1 sends only from the account you signed in with (%2), not from %3</source>
+        <translation>%1 wysyła tylko z konta, na które się zalogowano (%2), a nie z %3</translation>
+    </message>
+    <message>
+        <source>%1 sends only from the account you sign in with; %2 is not a %1 address</source>
+        <translation>%1 wysyła tylko z konta, na które się logujesz; %2 nie jest adresem %1</translation>
+    </message>
+    <message>
+        <source>Microsoft no longer accepts passwords for this account: choose &quot;Sign in with Microsoft&quot; in Tools-&gt;Settings instead of a password.</source>
+        <translation>Microsoft nie przyjmuje już haseł dla tego konta: zamiast hasła wybierz &quot;Zaloguj się przez Microsoft&quot; w Narzędzia-&gt;Ustawienia.</translation>
+    </message>
+    <message>
+        <source>Microsoft 365 has turned off password sign-in for this mailbox: choose &quot;Sign in with Microsoft&quot; in Tools-&gt;Settings.</source>
+        <translation>Microsoft 365 wyłączył logowanie hasłem dla tej skrzynki: wybierz &quot;Zaloguj się przez Microsoft&quot; w Narzędzia-&gt;Ustawienia.</translation>
+    </message>
+    <message>
+        <source>Microsoft refused the sign-in: check the password, or sign in with Microsoft; a work account may need its administrator to allow authenticated SMTP.</source>
+        <translation>Microsoft odrzucił logowanie: sprawdź hasło albo zaloguj się przez Microsoft; przy koncie służbowym administrator może musieć zezwolić na uwierzytelniony SMTP.</translation>
+    </message>
+    <message>
+        <source>Microsoft refuses mail from an address other than the signed-in account: make &quot;Your email address&quot; the account you sign in with.</source>
+        <translation>Microsoft odrzuca pocztę z adresu innego niż zalogowane konto: w polu &quot;Twój adres e-mail&quot; wpisz konto, na które się logujesz.</translation>
+    </message>
+    <message>
+        <source>Gmail wants an app password: turn on 2-Step Verification, create one at https://myaccount.google.com/apppasswords and enter it as the password, or sign in with Google.</source>
+        <translation>Gmail wymaga hasła do aplikacji: włącz weryfikację dwuetapową, utwórz je na https://myaccount.google.com/apppasswords i wpisz jako hasło albo zaloguj się przez Google.</translation>
+    </message>
+    <message>
+        <source>The server did not accept the user name and password: check them; Gmail, Yahoo and iCloud need an app password, not your normal one.</source>
+        <translation>Serwer nie przyjął nazwy użytkownika i hasła: sprawdź je; Gmail, Yahoo i iCloud wymagają hasła do aplikacji, a nie zwykłego hasła.</translation>
+    </message>
+    <message>
+        <source>The server wants an encrypted connection first: use port 587 (STARTTLS) or 465 in the server entry.</source>
+        <translation>Serwer wymaga najpierw połączenia szyfrowanego: w polu serwera użyj portu 587 (STARTTLS) lub 465.</translation>
+    </message>
+    <message>
+        <source>The server is limiting how fast or how much you send: wait an hour or so, then re-send to the participants who were not notified.</source>
+        <translation>Serwer ogranicza szybkość lub ilość wysyłki: odczekaj mniej więcej godzinę, a potem wyślij ponownie do uczestników, których nie powiadomiono.</translation>
+    </message>
+    <message>
+        <source>The daily sending limit of this account is reached: re-send to the participants who were not notified tomorrow.</source>
+        <translation>Osiągnięto dzienny limit wysyłki tego konta: jutro wyślij ponownie do uczestników, których nie powiadomiono.</translation>
     </message>
 </context>
 <context>
@@ -2031,6 +2257,45 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>OAuthProvider must be microsoft, google or custom</source>
+        <translation>OAuthProvider musi mieć wartość microsoft, google lub custom</translation>
+    </message>
+    <message>
+        <source>OAuthAuthorizeURL is not set</source>
+        <translation>OAuthAuthorizeURL nie jest ustawione</translation>
+    </message>
+    <message>
+        <source>OAuthTokenURL is not set</source>
+        <translation>OAuthTokenURL nie jest ustawione</translation>
+    </message>
+    <message>
+        <source>no client ID: set OAuthClientID (this build has none for %1)</source>
+        <translation>brak identyfikatora klienta: ustaw OAuthClientID (ta wersja nie ma go dla %1)</translation>
+    </message>
+    <message>
+        <source>OAuthScopes is not set</source>
+        <translation>OAuthScopes nie jest ustawione</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP Server entry</source>
+        <translation>Nieprawidłowy wpis serwera SMTP</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP email address entry</source>
+        <translation>Nieprawidłowy wpis adresu e-mail SMTP</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP name entry, must be longer than 2 characters</source>
+        <translation>Nieprawidłowa nazwa SMTP, musi mieć więcej niż 2 znaki</translation>
+    </message>
+    <message>
+        <source>Error Failed to Save Settings</source>
+        <translation>Błąd: nie udało się zapisać ustawień</translation>
+    </message>
+</context>
+<context>
     <name>Smtp</name>
     <message>
         <source>%1 Mail Messages Re-Sent to
@@ -2119,6 +2384,120 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
     <message>
         <source>this program has no way to renew it here</source>
         <translation>ten program nie może jej tutaj odnowić</translation>
+    </message>
+    <message>
+        <source>Invalid SMTP entry, please change setting under the Tools-&gt;Settings menu</source>
+        <translation>Nieprawidłowy wpis SMTP, zmień ustawienie w menu Narzędzia-&gt;Ustawienia</translation>
+    </message>
+    <message>
+        <source>Error Failed to connect to SMTP Server</source>
+        <translation>Błąd: nie udało się połączyć z serwerem SMTP</translation>
+    </message>
+    <message>
+        <source>Error This operation requires a internet connection</source>
+        <translation>Błąd: ta operacja wymaga połączenia z internetem</translation>
+    </message>
+    <message>
+        <source>No Messages selected to send</source>
+        <translation>Nie wybrano wiadomości do wysłania</translation>
+    </message>
+    <message>
+        <source>Connecting to SMTP mail server %1...</source>
+        <translation>Łączenie z serwerem poczty SMTP %1...</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 sent a reply longer than this program accepts; the connection was closed.</source>
+        <translation>Serwer poczty SMTP %1 wysłał dłuższą odpowiedź, niż ten program przyjmuje; połączenie zostało zamknięte.</translation>
+    </message>
+    <message>
+        <source>SMTP Error</source>
+        <translation>Błąd SMTP</translation>
+    </message>
+    <message>
+        <source>A secure connection to the SMTP mail server %1 could not be established:<byte value="xd"/>
+%2<byte value="xd"/>
+Nothing was sent over this connection.</source>
+        <translation>Nie udało się nawiązać bezpiecznego połączenia z serwerem poczty SMTP %1:<byte value="xd"/>
+%2<byte value="xd"/>
+Tym połączeniem nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection.</source>
+        <translation>Serwer zamknął połączenie.</translation>
+    </message>
+    <message>
+        <source>Winsock1 Error number %1</source>
+        <translation>Błąd Winsock1 numer %1</translation>
+    </message>
+    <message>
+        <source>Winsock1 Error</source>
+        <translation>Błąd Winsock1</translation>
+    </message>
+    <message>
+        <source>Re-Connecting to SMTP mail server %1...</source>
+        <translation>Ponowne łączenie z serwerem poczty SMTP %1...</translation>
+    </message>
+    <message>
+        <source>Error Failed to re-connect to SMTP Server</source>
+        <translation>Błąd: nie udało się ponownie połączyć z serwerem SMTP</translation>
+    </message>
+    <message>
+        <source>no answer from the sign-in provider within %1 seconds</source>
+        <translation>brak odpowiedzi dostawcy logowania w ciągu %1 s</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 did not answer within %2 seconds; the connection was closed.</source>
+        <translation>Serwer poczty SMTP %1 nie odpowiedział w ciągu %2 s; połączenie zostało zamknięte.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed. Sign in again under Tools-&gt;Settings.</source>
+        <translation>Nie udało się odnowić logowania. Zaloguj się ponownie w Narzędzia-&gt;Ustawienia.</translation>
+    </message>
+    <message>
+        <source>The sign-in could not be renewed: %1. Sign in again under Tools-&gt;Settings.</source>
+        <translation>Nie udało się odnowić logowania: %1. Zaloguj się ponownie w Narzędzia-&gt;Ustawienia.</translation>
+    </message>
+    <message>
+        <source>User aborted SMTP Error: </source>
+        <translation>Błąd SMTP, przerwane przez użytkownika: </translation>
+    </message>
+    <message>
+        <source>Disconnecting from SMTP mail server %1...</source>
+        <translation>Rozłączanie z serwerem poczty SMTP %1...</translation>
+    </message>
+    <message>
+        <source>SMTP Error: </source>
+        <translation>Błąd SMTP: </translation>
+    </message>
+    <message>
+        <source>Error while attempting to send messages</source>
+        <translation>Błąd podczas wysyłania wiadomości</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 offered a secure connection (STARTTLS) but refused to start it:<byte value="xd"/>
+%2Nothing was sent over an unprotected connection.</source>
+        <translation>Serwer poczty SMTP %1 zaoferował bezpieczne połączenie (STARTTLS), ale odmówił jego rozpoczęcia:<byte value="xd"/>
+%2Niczego nie wysłano niezabezpieczonym połączeniem.</translation>
+    </message>
+    <message>
+        <source>The SMTP mail server %1 does not offer an encrypted connection (STARTTLS), so nothing was sent: no login and no message went over the network unprotected.</source>
+        <translation>Serwer poczty SMTP %1 nie oferuje połączenia szyfrowanego (STARTTLS), więc nic nie wysłano: ani dane logowania, ani żadna wiadomość nie przeszły niezabezpieczone przez sieć.</translation>
+    </message>
+    <message>
+        <source>An earlier connection of this run was encrypted; someone may be interfering with the connection.</source>
+        <translation>Wcześniejsze połączenie tej wysyłki było szyfrowane; ktoś może ingerować w połączenie.</translation>
+    </message>
+    <message>
+        <source>Use a server or port that offers encryption (port 465 or 587), or allow unencrypted SMTP under Tools-&gt;Settings.</source>
+        <translation>Użyj serwera lub portu oferującego szyfrowanie (port 465 lub 587) albo zezwól na nieszyfrowany SMTP w Narzędzia-&gt;Ustawienia.</translation>
+    </message>
+    <message>
+        <source> ERROR: SMTP mail server authentication not supported</source>
+        <translation> BŁĄD: serwer poczty SMTP nie obsługuje uwierzytelniania</translation>
+    </message>
+    <message>
+        <source>Disconnecting from SMTP mail server: authentication not supported</source>
+        <translation>Rozłączanie z serwerem poczty SMTP: uwierzytelnianie nieobsługiwane</translation>
     </message>
 </context>
 <context>
@@ -2233,6 +2612,51 @@ Wysłać mimo to wiadomość do wszystkich uczestników?</translation>
     <message>
         <source>Re-Send...</source>
         <translation>Wyślij ponownie...</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Check For Updated Version of Hollymoor</source>
+        <translation>Sprawdzanie nowej wersji Hollymoor</translation>
+    </message>
+    <message>
+        <source>Failed: could not reach the update server
+Check your internet connection, or try again later
+</source>
+        <translation>Niepowodzenie: nie udało się połączyć z serwerem aktualizacji
+Sprawdź połączenie z internetem lub spróbuj ponownie później
+</translation>
+    </message>
+    <message>
+        <source>Failed: Unable to verify current version number
+Try again later
+</source>
+        <translation>Niepowodzenie: nie udało się sprawdzić numeru bieżącej wersji
+Spróbuj ponownie później
+</translation>
+    </message>
+    <message>
+        <source>You have the most recent version of Hollymoor
+</source>
+        <translation>Masz najnowszą wersję Hollymoor
+</translation>
+    </message>
+    <message>
+        <source>A new version %1 is now available for download.
+Click on the link on the about dialog to download
+or goto %2
+</source>
+        <translation>Nowa wersja %1 jest dostępna do pobrania.
+Kliknij odnośnik w oknie „O programie”, aby ją pobrać,
+lub przejdź do %2
+</translation>
+    </message>
+    <message>
+        <source>Failed: You do not appear to be connected to the internet
+</source>
+        <translation>Niepowodzenie: wygląda na to, że nie ma połączenia z internetem
+</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "mail/test_message.h"
 
+#include "core/tr.h"
 #include "settings/provider_replies.h"
 
 namespace mail {
@@ -15,11 +16,16 @@ SendValues TestMessageValues() {
 std::string TestMessageResult(const std::string& address, const DeliveryOutcome* outcome,
                               bool* accepted) {
   *accepted = outcome && outcome->state == DeliveryState::kAccepted;
-  if (*accepted) return "The test message to " + address + " was accepted for delivery.";
+  if (*accepted)
+    return core::Arg(core::Tr("Mail", "The test message to %1 was accepted for delivery."),
+                     {address});
   std::string reason = outcome ? outcome->reply : std::string();
   while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) reason.pop_back();
-  std::string text = "The test message to " + address + " was not delivered" +
-                     (reason.empty() ? "." : ": " + reason);
+  std::string text =
+      reason.empty()
+          ? core::Arg(core::Tr("Mail", "The test message to %1 was not delivered."), {address})
+          : core::Arg(core::Tr("Mail", "The test message to %1 was not delivered: %2"),
+                      {address, reason});
   const std::string advice = AdviceForReply(reason);
   if (!advice.empty() && reason.find(advice) == std::string::npos) text += "\n" + advice;
   return text;

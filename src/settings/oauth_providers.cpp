@@ -1,6 +1,7 @@
 #include "settings/oauth_providers.h"
 
 #include "core/base64.h"
+#include "core/tr.h"
 #include "settings/provider_presets.h"
 
 #ifndef HOLLYMOOR_MICROSOFT_CLIENT_ID
@@ -50,15 +51,17 @@ OAuthEndpoints ResolveOAuthEndpoints(const MailSettings& settings, std::string* 
     problem->clear();
     if (e.provider != kOAuthProviderMicrosoft && e.provider != kOAuthProviderGoogle &&
         e.provider != kOAuthProviderCustom)
-      *problem = "OAuthProvider must be microsoft, google or custom";
+      *problem = core::Tr("Settings", "OAuthProvider must be microsoft, google or custom");
     else if (e.authorize_url.empty())
-      *problem = "OAuthAuthorizeURL is not set";
+      *problem = core::Tr("Settings", "OAuthAuthorizeURL is not set");
     else if (e.token_url.empty())
-      *problem = "OAuthTokenURL is not set";
+      *problem = core::Tr("Settings", "OAuthTokenURL is not set");
     else if (e.client_id.empty())
-      *problem = "no client ID: set OAuthClientID (this build has none for " + e.provider + ")";
+      *problem = core::Arg(
+          core::Tr("Settings", "no client ID: set OAuthClientID (this build has none for %1)"),
+          {e.provider});
     else if (e.scopes.empty())
-      *problem = "OAuthScopes is not set";
+      *problem = core::Tr("Settings", "OAuthScopes is not set");
   }
   return e;
 }

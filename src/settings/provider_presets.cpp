@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/ascii_text.h"
+#include "core/tr.h"
 
 namespace mail {
 
@@ -25,14 +26,18 @@ const std::vector<Entry>& Table() {
   static const std::vector<Entry> table = {
       {{"Gmail", "smtp.gmail.com:587", Security::kStartTls, kAuthMethodPassword,
         kOAuthProviderGoogle,
-        "Gmail: create an app password at https://myaccount.google.com/apppasswords (2-Step "
-        "Verification on); or sign in with Google",
+        core::TrNoop(
+            "Providers",
+            "Gmail: create an app password at https://myaccount.google.com/apppasswords (2-Step "
+            "Verification on); or sign in with Google"),
         true, true},
        {"gmail.com", "googlemail.com"},
        {}},
       {{"Outlook.com", "smtp-mail.outlook.com:587", Security::kStartTls, kAuthMethodOAuth2,
         kOAuthProviderMicrosoft,
-        "Outlook.com: passwords, app passwords included, are refused; sign in with Microsoft",
+        core::TrNoop(
+            "Providers",
+            "Outlook.com: passwords, app passwords included, are refused; sign in with Microsoft"),
         true},
        {"outlook.com", "hotmail.com", "live.com", "msn.com", "passport.com", "hotmail.co.uk",
         "hotmail.de", "hotmail.fr", "hotmail.it", "hotmail.es", "live.co.uk", "live.de", "live.fr",
@@ -40,45 +45,66 @@ const std::vector<Entry>& Table() {
        {}},
       {{"Microsoft 365", "smtp.office365.com:587", Security::kStartTls, kAuthMethodOAuth2,
         kOAuthProviderMicrosoft,
-        "Microsoft 365: sign in with Microsoft; password sign-in is being turned off", true, true},
+        core::TrNoop("Providers",
+                     "Microsoft 365: sign in with Microsoft; password sign-in is being turned off"),
+        true, true},
        {},
        {".onmicrosoft.com"}},
       {{"Yahoo Mail", "smtp.mail.yahoo.com:465", Security::kImplicitTls, kAuthMethodPassword, "",
-        "Yahoo Mail: create an app password at https://login.yahoo.com/account/security", true},
+        core::TrNoop(
+            "Providers",
+            "Yahoo Mail: create an app password at https://login.yahoo.com/account/security"),
+        true},
        {"yahoo.com", "ymail.com", "rocketmail.com", "yahoo.co.uk", "yahoo.de", "yahoo.fr",
         "yahoo.es", "yahoo.it", "yahoo.ca", "yahoo.com.au"},
        {}},
       {{"iCloud Mail", "smtp.mail.me.com:587", Security::kStartTls, kAuthMethodPassword, "",
-        "iCloud Mail: create an app-specific password at https://account.apple.com (Sign-In and "
-        "Security)",
+        core::TrNoop("Providers",
+                     "iCloud Mail: create an app-specific password at https://account.apple.com "
+                     "(Sign-In and "
+                     "Security)"),
         true},
        {"icloud.com", "me.com", "mac.com"},
        {}},
       {{"GMX", "mail.gmx.net:587", Security::kStartTls, kAuthMethodPassword, "",
-        "GMX: allow access by other mail programs (POP3/IMAP) in the GMX settings first", true},
+        core::TrNoop(
+            "Providers",
+            "GMX: allow access by other mail programs (POP3/IMAP) in the GMX settings first"),
+        true},
        {"gmx.net", "gmx.de", "gmx.at", "gmx.ch"},
        {}},
       {{"GMX", "mail.gmx.com:587", Security::kStartTls, kAuthMethodPassword, "",
-        "GMX: allow access by other mail programs (POP3/IMAP) in the GMX settings first", true},
+        core::TrNoop(
+            "Providers",
+            "GMX: allow access by other mail programs (POP3/IMAP) in the GMX settings first"),
+        true},
        {"gmx.com", "gmx.us", "gmx.co.uk", "gmx.fr"},
        {}},
       {{"WEB.DE", "smtp.web.de:587", Security::kStartTls, kAuthMethodPassword, "",
-        "WEB.DE: allow access by other mail programs (POP3/IMAP) in the WEB.DE settings first",
+        core::TrNoop(
+            "Providers",
+            "WEB.DE: allow access by other mail programs (POP3/IMAP) in the WEB.DE settings first"),
         true},
        {"web.de"},
        {}},
       {{"Fastmail", "smtp.fastmail.com:465", Security::kImplicitTls, kAuthMethodPassword, "",
-        "Fastmail: create an app password under Settings, Privacy & Security", false, true},
+        core::TrNoop("Providers",
+                     "Fastmail: create an app password under Settings, Privacy & Security"),
+        false, true},
        {"fastmail.com", "fastmail.fm", "fastmail.net", "fastmail.org"},
        {}},
       {{"Zoho Mail", "smtp.zoho.com:465", Security::kImplicitTls, kAuthMethodPassword, "",
-        "Zoho Mail: with two-factor sign-in on, create an application-specific password", true,
-        true},
+        core::TrNoop(
+            "Providers",
+            "Zoho Mail: with two-factor sign-in on, create an application-specific password"),
+        true, true},
        {"zoho.com", "zohomail.com"},
        {}},
       {{"Proton Mail", "127.0.0.1:1025", Security::kStartTls, kAuthMethodPassword, "",
-        "Proton Mail: start Proton Mail Bridge and use the user name and password it shows", true,
-        true},
+        core::TrNoop(
+            "Providers",
+            "Proton Mail: start Proton Mail Bridge and use the user name and password it shows"),
+        true, true},
        {"proton.me", "protonmail.com", "protonmail.ch", "pm.me"},
        {}},
   };
@@ -92,13 +118,25 @@ bool EndsWith(const std::string& s, const std::string& suffix) {
 
 }  // namespace
 
+namespace {
+
+// A preset as the settings dialog shows it: the hint in the program's language.
+ProviderPreset Shown(const ProviderPreset& preset) {
+  ProviderPreset shown = preset;
+  if (!shown.hint.empty()) shown.hint = core::Tr("Providers", preset.hint.c_str());
+  return shown;
+}
+
+}  // namespace
+
 std::optional<ProviderPreset> PresetForAddress(std::string_view address) {
   const std::string domain = DomainOf(address);
   if (domain.empty()) return std::nullopt;
   for (const Entry& e : Table()) {
-    if (std::find(e.domains.begin(), e.domains.end(), domain) != e.domains.end()) return e.preset;
+    if (std::find(e.domains.begin(), e.domains.end(), domain) != e.domains.end())
+      return Shown(e.preset);
     for (const std::string& suffix : e.domain_suffixes)
-      if (EndsWith(domain, suffix)) return e.preset;
+      if (EndsWith(domain, suffix)) return Shown(e.preset);
   }
   return std::nullopt;
 }
@@ -118,7 +156,7 @@ std::optional<ProviderPreset> PresetForServer(std::string_view server_text) {
   if (host.empty()) return std::nullopt;
   for (const Entry& e : Table()) {
     const std::string& s = e.preset.server;
-    if (s.substr(0, s.find(':')) == host) return e.preset;
+    if (s.substr(0, s.find(':')) == host) return Shown(e.preset);
   }
   return std::nullopt;
 }
@@ -133,15 +171,19 @@ std::string FromMismatchWarning(std::string_view from_address, std::string_view 
     std::optional<ProviderPreset> preset = PresetForAddress(account);
     if (!preset) preset = PresetForServer(server_text);
     if (!preset || !preset->refuses_other_from) return {};
-    return preset->name + " sends only from the account you signed in with (" + account +
-           "), not from " + from;
+    return core::Arg(
+        core::Tr("Providers",
+                 "%1 sends only from the account you signed in with (%2), not from %3"),
+        {preset->name, account, from});
   }
   const std::optional<ProviderPreset> preset = PresetForServer(server_text);
   if (!preset || !preset->refuses_other_from || preset->custom_domains) return {};
   const std::optional<ProviderPreset> own = PresetForAddress(from);
   if (own && own->server == preset->server) return {};
-  return preset->name + " sends only from the account you sign in with; " + from + " is not a " +
-         preset->name + " address";
+  return core::Arg(core::Tr("Providers",
+                            "%1 sends only from the account you sign in with; %2 is not a %1 "
+                            "address"),
+                   {preset->name, from});
 }
 
 }  // namespace mail

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/ascii_text.h"
+#include "core/tr.h"
 
 namespace mail {
 
@@ -57,39 +58,61 @@ struct Rule {
 // Most specific first.
 constexpr Rule kRules[] = {
     {"535", "5.7.139", "",
-     "Microsoft no longer accepts passwords for this account: choose \"Sign in with Microsoft\" "
-     "in Tools->Settings instead of a password."},
+     core::TrNoop("Providers",
+                  "Microsoft no longer accepts passwords for this account: choose \"Sign in with "
+                  "Microsoft\" "
+                  "in Tools->Settings instead of a password.")},
     {"550", "5.7.30", "",
-     "Microsoft 365 has turned off password sign-in for this mailbox: choose \"Sign in with "
-     "Microsoft\" in Tools->Settings."},
+     core::TrNoop(
+         "Providers",
+         "Microsoft 365 has turned off password sign-in for this mailbox: choose \"Sign in with "
+         "Microsoft\" in Tools->Settings.")},
     {"535", "5.7.3", "",
-     "Microsoft refused the sign-in: check the password, or sign in with Microsoft; a work "
-     "account may need its administrator to allow authenticated SMTP."},
+     core::TrNoop(
+         "Providers",
+         "Microsoft refused the sign-in: check the password, or sign in with Microsoft; a work "
+         "account may need its administrator to allow authenticated SMTP.")},
     {"554", "5.2.252", "",
-     "Microsoft refuses mail from an address other than the signed-in account: make \"Your "
-     "email address\" the account you sign in with."},
+     core::TrNoop(
+         "Providers",
+         "Microsoft refuses mail from an address other than the signed-in account: make \"Your "
+         "email address\" the account you sign in with.")},
     {"534", "5.7.9", "",
-     "Gmail wants an app password: turn on 2-Step Verification, create one at "
-     "https://myaccount.google.com/apppasswords and enter it as the password, or sign in with "
-     "Google."},
+     core::TrNoop(
+         "Providers",
+         "Gmail wants an app password: turn on 2-Step Verification, create one at "
+         "https://myaccount.google.com/apppasswords and enter it as the password, or sign in with "
+         "Google.")},
     {"535", "5.7.8", "",
-     "The server did not accept the user name and password: check them; Gmail, Yahoo and "
-     "iCloud need an app password, not your normal one."},
+     core::TrNoop(
+         "Providers",
+         "The server did not accept the user name and password: check them; Gmail, Yahoo and "
+         "iCloud need an app password, not your normal one.")},
     {"530", "5.7.0", "starttls",
-     "The server wants an encrypted connection first: use port 587 (STARTTLS) or 465 in the "
-     "server entry."},
+     core::TrNoop(
+         "Providers",
+         "The server wants an encrypted connection first: use port 587 (STARTTLS) or 465 in the "
+         "server entry.")},
     {"530", "", "starttls",
-     "The server wants an encrypted connection first: use port 587 (STARTTLS) or 465 in the "
-     "server entry."},
+     core::TrNoop(
+         "Providers",
+         "The server wants an encrypted connection first: use port 587 (STARTTLS) or 465 in the "
+         "server entry.")},
     {"421", "", "",
-     "The server is limiting how fast or how much you send: wait an hour or so, then re-send to "
-     "the participants who were not notified."},
+     core::TrNoop("Providers",
+                  "The server is limiting how fast or how much you send: wait an hour or so, then "
+                  "re-send to "
+                  "the participants who were not notified.")},
     {"454", "4.7.0", "too many",
-     "The server is limiting how fast or how much you send: wait an hour or so, then re-send to "
-     "the participants who were not notified."},
+     core::TrNoop("Providers",
+                  "The server is limiting how fast or how much you send: wait an hour or so, then "
+                  "re-send to "
+                  "the participants who were not notified.")},
     {"550", "5.4.5", "",
-     "The daily sending limit of this account is reached: re-send to the participants who were "
-     "not notified tomorrow."},
+     core::TrNoop(
+         "Providers",
+         "The daily sending limit of this account is reached: re-send to the participants who were "
+         "not notified tomorrow.")},
 };
 
 }  // namespace
@@ -105,7 +128,7 @@ std::string AdviceForReply(std::string_view reply) {
     if (!code_found) continue;
     if (*rule.status && !HasStatus(text, rule.status)) continue;
     if (*rule.word && !Has(text, rule.word)) continue;
-    return rule.advice;
+    return core::Tr("Providers", rule.advice);
   }
   return {};
 }

@@ -1,6 +1,7 @@
 #include "settings/settings_form.h"
 
 #include "core/base64.h"
+#include "core/tr.h"
 #include "settings/registry.h"
 
 namespace mail {
@@ -23,17 +24,19 @@ bool HasAfterFirst(std::string_view s, char c) {
 }  // namespace
 
 std::string CheckSmtpServer(std::string_view server) {
-  if (CharCount(server) < 4 || !HasAfterFirst(server, '.')) return kInvalidServerMessage;
+  if (CharCount(server) < 4 || !HasAfterFirst(server, '.'))
+    return core::Tr("Settings", kInvalidServerMessage);
   return {};
 }
 
 std::string CheckSmtpAddress(std::string_view address) {
-  if (CharCount(address) < 6 || !HasAfterFirst(address, '@')) return kInvalidAddressMessage;
+  if (CharCount(address) < 6 || !HasAfterFirst(address, '@'))
+    return core::Tr("Settings", kInvalidAddressMessage);
   return {};
 }
 
 std::string CheckSmtpName(std::string_view name) {
-  if (CharCount(name) <= 2) return kInvalidNameMessage;
+  if (CharCount(name) <= 2) return core::Tr("Settings", kInvalidNameMessage);
   return {};
 }
 
@@ -66,7 +69,7 @@ std::string SaveSettings(SettingsStore& store, MailSettings& settings, const Set
                       settings.ServerRequiresAuthentication ? 1 : 0, kTypeInt32);
     SaveRegistryValue(store, kValueInitSetup, 1, kTypeInt32);
   } catch (...) {
-    return kSaveFailedMessage;
+    return core::Tr("Settings", kSaveFailedMessage);
   }
   return {};
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/tr.h"
 #include "settings/mail_settings.h"
 #include "settings/secrets.h"
 #include "settings/settings_store.h"
@@ -21,11 +22,15 @@ struct SettingsForm {
   bool requires_authentication = false;  // chkServerRequiresAuthentication
 };
 
-inline constexpr char kInvalidServerMessage[] = "Invalid SMTP Server entry";
-inline constexpr char kInvalidAddressMessage[] = "Invalid SMTP email address entry";
-inline constexpr char kInvalidNameMessage[] =
-    "Invalid SMTP name entry, must be longer than 2 characters";
-inline constexpr char kSaveFailedMessage[] = "Error Failed to Save Settings";
+// The checks return these in the program's language.
+inline constexpr const char* kInvalidServerMessage =
+    core::TrNoop("Settings", "Invalid SMTP Server entry");
+inline constexpr const char* kInvalidAddressMessage =
+    core::TrNoop("Settings", "Invalid SMTP email address entry");
+inline constexpr const char* kInvalidNameMessage =
+    core::TrNoop("Settings", "Invalid SMTP name entry, must be longer than 2 characters");
+inline constexpr const char* kSaveFailedMessage =
+    core::TrNoop("Settings", "Error Failed to Save Settings");
 
 // Each returns the check's message, or "" when the entry passes. Lengths count characters.
 std::string CheckSmtpServer(std::string_view server);    // 4+ characters, a "." after the first

@@ -4,17 +4,25 @@
 #include <memory>
 #include <stdexcept>
 
+#include "core/tr.h"
+
 namespace roster {
 
 namespace {
-constexpr const char* kCheckTitle = "Check For Updated Version of Hollymoor";
+constexpr const char* kCheckTitle =
+    core::TrNoop("Update", "Check For Updated Version of Hollymoor");
+
+// The check's title line above a failure.
+std::string Failure(const std::string& text) {
+  return core::Tr("Update", kCheckTitle) + "\n" + text;
+}
 
 // A check the user started always ends with an answer, even when no server answered.
 void ReportUnreachable(bool bAbout, Ui& ui) {
   if (bAbout) return;
-  ui.MsgBox(std::string(kCheckTitle) + "\n" +
-                "Failed: could not reach the update server\n"
-                "Check your internet connection, or try again later\n",
+  ui.MsgBox(Failure(core::Tr("Update",
+                             "Failed: could not reach the update server\n"
+                             "Check your internet connection, or try again later\n")),
             mb::kCritical, kDefaultTitle);
 }
 
@@ -82,14 +90,16 @@ void EvaluateVersionReply(const std::string& reply, bool bAbout, const UpdateChe
   const std::string marker = "VERSION=" + config.version_text + ",";
   if (reply.find(">Error<") != std::string::npos) {
     if (!bAbout)
-      ui.MsgBox(std::string(kCheckTitle) + "\n" +
-                    "Failed: Unable to verify current version number\nTry again later\n",
+      ui.MsgBox(Failure(core::Tr("Update",
+                                 "Failed: Unable to verify current version number\nTry again "
+                                 "later\n")),
                 mb::kCritical, kDefaultTitle);
     return;
   }
   if (reply.find(marker) != std::string::npos) {
     if (!bAbout)
-      ui.MsgBox("You have the most recent version of Hollymoor\n", mb::kInformation, kDefaultTitle);
+      ui.MsgBox(core::Tr("Update", "You have the most recent version of Hollymoor\n"),
+                mb::kInformation, kDefaultTitle);
     return;
   }
   std::size_t at = reply.find("VERSION=");
@@ -100,9 +110,11 @@ void EvaluateVersionReply(const std::string& reply, bool bAbout, const UpdateChe
   const std::string version = after.substr(0, comma);
   if (!IsStrictVersion(version)) return ReportUnreachable(bAbout, ui);
   // News of a newer version is shown even to the quiet check.
-  ui.MsgBox("A new version " + version + " is now available for download.\n" +
-                "Click on the link on the about dialog to download\n" + "or goto " +
-                config.home_page + "\n",
+  ui.MsgBox(core::Arg(core::Tr("Update",
+                               "A new version %1 is now available for download.\n"
+                               "Click on the link on the about dialog to download\n"
+                               "or goto %2\n"),
+                      {version, config.home_page}),
             mb::kInformation, kDefaultTitle);
 }
 
@@ -118,8 +130,8 @@ void CheckForNewVersion(bool bAbout, const UpdateCheckConfig& config, const std:
   try {
     if (!http.IsInternetConnected()) {
       if (!bAbout)
-        ui.MsgBox(std::string(kCheckTitle) + "\n" +
-                      "Failed: You do not appear to be connected to the internet\n",
+        ui.MsgBox(Failure(core::Tr("Update",
+                                   "Failed: You do not appear to be connected to the internet\n")),
                   mb::kCritical, kDefaultTitle);
       finish();
       return;

@@ -76,6 +76,32 @@ TEST(CliLanguage, ReportsAndLibraryReasonsFollowTheLocale) {
       << r.err;
 }
 
+// The settings checks and the system mailer's failures reach the terminal translated too.
+TEST(CliLanguage, SettingsAndMailerReasonsFollowTheLocale) {
+  CliSandbox box;
+  box.locale = "es_ES.UTF-8";
+  CliResult r = box.Run({"settings", "--set", "UseSMTP=1", "--set", "SMTPServer=smtp.example.org",
+                         "--set", "SMTPAccountName=alice@example.org", "--set", "SMTPUserName=Al"});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_TRUE(Has(r.err, "settings: Nombre SMTP no válido, debe tener más de 2 caracteres\n"))
+      << r.err;
+
+  box.locale = "de_DE.UTF-8";
+  r = box.Run({"settings", "--set", "UseSMTP=0", "--set", "MailerCommand=/bin/false"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  const auto two =
+      box.Write("two.hmr",
+                ListFile({{"Ann", "ann@example.org", "", ""}, {"Bob", "bob@example.org", "", ""}}));
+  r = box.Run({"send", two.string()});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_TRUE(Has(r.err, "Anmeldung beim MAPI-E-Mail-Programm...\n")) << r.err;
+  EXPECT_TRUE(Has(r.err,
+                  "send: 0 von 2 Nachrichten angenommen; nicht benachrichtigt: Ann (abgelehnt: "
+                  "Das Mailprogramm [/bin/false] scheiterte mit Exit-Status 1), Bob (nicht "
+                  "versucht)\n"))
+      << r.err;
+}
+
 // The senders' summary goes to standard output in any language, the progress to standard error.
 TEST(CliLanguage, TranslatedSendSummaryIsTheCommandsOutput) {
   SmtpServer server(testing_support::SmtpServerOptions{});

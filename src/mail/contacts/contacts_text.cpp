@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/tr.h"
 #include "mail/contacts/contacts.h"
 
 namespace mail {
@@ -212,19 +213,21 @@ ContactsLoad LoadContactsFile(const std::filesystem::path& path) {
   std::error_code ec;
   const std::filesystem::file_status status = std::filesystem::status(path, ec);
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-    refused.error = "The contacts file [" + path.string() + "] is not a regular file";
+    refused.error = core::Arg(core::Tr("Contacts", "The contacts file [%1] is not a regular file"),
+                              {path.string()});
     return refused;
   }
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
   if (!ec && size > kMaxContactsFileBytes) {
-    refused.error = "The contacts file [" + path.string() + "] is larger than " +
-                    std::to_string(kMaxContactsFileBytes >> 20) + " MB";
+    refused.error = core::Arg(core::Tr("Contacts", "The contacts file [%1] is larger than %2 MB"),
+                              {path.string(), std::to_string(kMaxContactsFileBytes >> 20)});
     return refused;
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     ContactsLoad failed;
-    failed.error = "The contacts file [" + path.string() + "] could not be opened";
+    failed.error = core::Arg(core::Tr("Contacts", "The contacts file [%1] could not be opened"),
+                             {path.string()});
     return failed;
   }
   std::string bytes;
@@ -238,13 +241,14 @@ ContactsLoad LoadContactsFile(const std::filesystem::path& path) {
     bytes.append(buf, static_cast<std::size_t>(in.gcount()));
   }
   if (bytes.size() > kMaxContactsFileBytes) {
-    refused.error = "The contacts file [" + path.string() + "] is larger than " +
-                    std::to_string(kMaxContactsFileBytes >> 20) + " MB";
+    refused.error = core::Arg(core::Tr("Contacts", "The contacts file [%1] is larger than %2 MB"),
+                              {path.string(), std::to_string(kMaxContactsFileBytes >> 20)});
     return refused;
   }
   if (in.bad()) {
     ContactsLoad failed;
-    failed.error = "The contacts file [" + path.string() + "] could not be read";
+    failed.error = core::Arg(core::Tr("Contacts", "The contacts file [%1] could not be read"),
+                             {path.string()});
     return failed;
   }
   return ParseContacts(bytes);

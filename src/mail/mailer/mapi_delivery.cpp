@@ -31,14 +31,14 @@ MapiDelivery::MapiDelivery(roster::Ui& ui, bool& logged_on, MailClient& client, 
     : ui_(ui), logged_on_(logged_on), client_(client), values_(values) {}
 
 void MapiDelivery::MapiLogon() {
-  ui_.SetStatusText("Logging on to MAPI Email Client...");
+  ui_.SetStatusText(core::Tr("Mapi", "Logging on to MAPI Email Client..."));
   logged_on_ = false;
   client_.SetDownloadMail(false);
   client_.SetNewSession(false);
   client_.SignOn();
   client_.SetMessageSessionID(client_.SessionID());
   logged_on_ = true;
-  ui_.SetStatusText("Ready");
+  ui_.SetStatusText(core::Tr("Mapi", "Ready"));
 }
 
 // After a run: the session ends, and one more sign-on with mail download lets the client
@@ -55,13 +55,13 @@ void MapiDelivery::MapiLogoff() {
     client_.SignOff();
     client_.SetMessageSessionID(0);
   } catch (const MailClientError& e) {
-    ui_.MsgBox(std::string("Logoff Failure: ") + e.what(), mb::kOkOnly);
+    ui_.MsgBox(core::Tr("Mapi", "Logoff Failure: ") + e.what(), mb::kOkOnly);
   }
   logged_on_ = false;
 }
 
 MapiDelivery::Session MapiDelivery::EnsureSession() {
-  ui_.SetStatusText("Logging into MAPI Email Client...");
+  ui_.SetStatusText(core::Tr("Mapi", "Logging into MAPI Email Client..."));
   if (!logged_on_) {
     try {
       MapiLogon();
@@ -79,12 +79,11 @@ void MapiDelivery::ReportSendError(const std::string& description, int handed,
   // What the mailer said, and which messages it already has, so nothing is lost unseen.
   std::string detail = description + "\n\n";
   if (handed == 0)
-    detail += "No message had been handed to the mail client.";
+    detail += core::Tr("Mapi", "No message had been handed to the mail client.");
   else
-    detail += std::to_string(handed) +
-              " Mail Messages had already been handed to the mail "
-              "client:\n" +
-              names;
+    detail += core::Arg(
+        core::Tr("Mapi", "%1 Mail Messages had already been handed to the mail client:\n%2"),
+        {std::to_string(handed), names});
   ui_.MsgBox(detail, mb::kExclamation);
 }
 
@@ -137,7 +136,7 @@ void MapiDelivery::MapiSendMessage() {
   }
   const int count = run.participants;
   ui_.MsgBox(Summary(count, false, names, run), mb::kOkOnly);
-  ui_.SetStatusText(std::to_string(count) + " Mail Messages Sent");
+  ui_.SetStatusText(core::Arg(core::Tr("Mapi", "%1 Mail Messages Sent"), {std::to_string(count)}));
 }
 
 void MapiDelivery::MapiSendDrawing() {
@@ -171,8 +170,9 @@ void MapiDelivery::MapiSendDrawing() {
   }
   const int count = static_cast<int>(run.deliveries.size());
   ui_.MsgBox(Summary(count, resend, names, run), mb::kOkOnly);
-  ui_.SetStatusText(std::to_string(count) +
-                    (resend ? " Mail Messages Re-Sent" : " Mail Messages Sent"));
+  ui_.SetStatusText(core::Arg(resend ? core::Tr("Mapi", "%1 Mail Messages Re-Sent")
+                                     : core::Tr("Mapi", "%1 Mail Messages Sent"),
+                              {std::to_string(count)}));
   end_resend();
 }
 

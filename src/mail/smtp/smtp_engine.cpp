@@ -1,13 +1,18 @@
 #include "mail/smtp/smtp_engine.h"
 
+#include "core/tr.h"
 #include "mail/smtp/smtp_engine_parts.h"
 #include "mail/smtp/smtp_text.h"
 
 namespace mail {
 
 namespace {
-constexpr const char* kInvalidEntry =
-    "Invalid SMTP entry, please change setting under the Tools->Settings menu";
+constexpr const char* kInvalidEntry = core::TrNoop(
+    "Smtp", "Invalid SMTP entry, please change setting under the Tools->Settings menu");
+constexpr const char* kConnectFailed =
+    core::TrNoop("Smtp", "Error Failed to connect to SMTP Server");
+constexpr const char* kNoInternet =
+    core::TrNoop("Smtp", "Error This operation requires a internet connection");
 
 std::string Seconds(std::chrono::milliseconds ms) {
   return std::to_string((ms.count() + 999) / 1000);
@@ -42,24 +47,24 @@ void SmtpEngine::Reset(bool free_form, DeliveryRun run) {
 
 void SmtpEngine::SmtpSendDrawing(DeliveryRun run) {
   if (active_) {  // the running run keeps the connection and the log
-    Box("Error Failed to connect to SMTP Server", mb::kCritical, roster::kDefaultTitle);
+    Box(core::Tr("Smtp", kConnectFailed), mb::kCritical, roster::kDefaultTitle);
     return;
   }
   Reset(false, std::move(run));
   if (run_.resend && run_.deliveries.empty()) {
-    Box("No Messages selected to send", mb::kInformation, roster::kDefaultTitle);
+    Box(core::Tr("Smtp", "No Messages selected to send"), mb::kInformation, roster::kDefaultTitle);
     Simple(Kind::kFinished);
     return;
   }
   if (!run_.deliveries.empty()) CurrentRow = run_.deliveries.front().giver_row;
-  Status("Connecting to SMTP mail server " + ServerText() + "...");
+  Status(core::Arg(core::Tr("Smtp", "Connecting to SMTP mail server %1..."), {ServerText()}));
   SmtpState = 0;
   Start("Send_SMTP Connect to ");
 }
 
 void SmtpEngine::SmtpSendMessage(DeliveryRun run) {
   if (active_) {
-    Box("Error Failed to connect to SMTP Server", mb::kCritical, roster::kDefaultTitle);
+    Box(core::Tr("Smtp", kConnectFailed), mb::kCritical, roster::kDefaultTitle);
     return;
   }
   Reset(true, std::move(run));
@@ -67,14 +72,14 @@ void SmtpEngine::SmtpSendMessage(DeliveryRun run) {
     Simple(Kind::kFinished);
     return;
   }
-  Status("Connecting to SMTP mail server " + ServerText() + "...");
+  Status(core::Arg(core::Tr("Smtp", "Connecting to SMTP mail server %1..."), {ServerText()}));
   Start("SendMessage_SMTP Connect to ");
 }
 
 bool SmtpEngine::Start(const char* log_prefix) {
   if (!SmtpSettingsValid(ctx_.settings)) {
-    Box(kInvalidEntry, mb::kCritical, roster::kDefaultTitle);
-    Status(kInvalidEntry);
+    Box(core::Tr("Smtp", kInvalidEntry), mb::kCritical, roster::kDefaultTitle);
+    Status(core::Tr("Smtp", kInvalidEntry));
     Simple(Kind::kFinished);
     return false;
   }
@@ -102,9 +107,8 @@ void SmtpEngine::OnLogOpenFailed() {
 void SmtpEngine::StartFailed() {
   if (log_open_) Simple(Kind::kCloseLog);
   log_open_ = false;
-  Box(ctx_.internet_connected() ? "Error Failed to connect to SMTP Server"
-                                : "Error This operation requires a internet connection",
-      mb::kCritical, roster::kDefaultTitle);
+  Box(core::Tr("Smtp", ctx_.internet_connected() ? kConnectFailed : kNoInternet), mb::kCritical,
+      roster::kDefaultTitle);
   if (!FreeFormMode && run_.resend) Simple(Kind::kRunNew);
   EndRun();
 }
@@ -140,9 +144,11 @@ void SmtpEngine::OnBytes(std::string_view bytes) {
   if (!active_ || wait_ != Wait::kReply) return;
   if (framer_.Feed(bytes) != ReplyFramer::Status::kOk) {
     Log("SMTP ERROR OR Disconnect");
-    EndWithBox("The SMTP mail server " + ServerText() +
-                   " sent a reply longer than this program accepts; the connection was closed.",
-               mb::kCritical, "SMTP Error");
+    EndWithBox(core::Arg(core::Tr("Smtp",
+                                  "The SMTP mail server %1 sent a reply longer than this program "
+                                  "accepts; the connection was closed."),
+                         {ServerText()}),
+               mb::kCritical, core::Tr("Smtp", "SMTP Error"));
     return;
   }
   while (active_ && wait_ == Wait::kReply) {
@@ -165,9 +171,10 @@ void SmtpEngine::OnTlsFailed(const std::string& description) {
   if (!active_) return;
   Log("TLS FAILED: " + description);
   std::optional<ServerAddress> server = SplitServerText(ServerText());
-  EndWithBox("A secure connection to the SMTP mail server " +
-                 (server ? server->host : ServerText()) + " could not be established:" + kCrLf +
-                 description + kCrLf + "Nothing was sent over this connection.",
+  EndWithBox(core::Arg(core::Tr("Smtp",
+                                "A secure connection to the SMTP mail server %1 could not be "
+                                "established:\r\n%2\r\nNothing was sent over this connection."),
+                       {server ? server->host : ServerText(), description}),
              mb::kCritical, roster::kDefaultTitle);
 }
 
@@ -176,15 +183,15 @@ void SmtpEngine::OnPeerClosed() {
   if (wait_ != Wait::kReply && wait_ != Wait::kTlsHandshake && wait_ != Wait::kNone) return;
   framer_.Reset();
   connected_ = false;
-  FailurePath("The server closed the connection.", true);
+  FailurePath(core::Tr("Smtp", "The server closed the connection."), true);
 }
 
 void SmtpEngine::Winsock1_Error(int number, const std::string& description) {
   if (!active_) return;
   RequeueInFlight(true);
-  Box("Winsock1 Error number " + std::to_string(number) + kCrLf + description + kCrLf +
-          ConnectFailureAdvice(ServerText(), number),
-      mb::kExclamation, "Winsock1 Error");
+  Box(core::Arg(core::Tr("Smtp", "Winsock1 Error number %1"), {std::to_string(number)}) + kCrLf +
+          description + kCrLf + ConnectFailureAdvice(ServerText(), number),
+      mb::kExclamation, core::Tr("Smtp", "Winsock1 Error"));
   Simple(Kind::kClose);
   if (log_open_) Simple(Kind::kCloseLog);
   log_open_ = false;
@@ -196,14 +203,16 @@ void SmtpEngine::OnTimer(SmtpTimer timer) {
   if (timer == SmtpTimer::kReconnectWait) {
     if (reconnect_phase_ == 1) {
       reconnect_phase_ = 2;
-      Status("Re-Connecting to SMTP mail server " + ServerText() + "...");
+      Status(
+          core::Arg(core::Tr("Smtp", "Re-Connecting to SMTP mail server %1..."), {ServerText()}));
       Arm(SmtpTimer::kReconnectWait, ctx_.timeouts.reconnect_second);
     } else if (reconnect_phase_ == 2) {
       reconnect_phase_ = 0;
       SmtpState = 0;
       if (!SplitServerText(ServerText())) {
-        Box(ctx_.internet_connected() ? "Error Failed to re-connect to SMTP Server"
-                                      : "Error This operation requires a internet connection",
+        Box(ctx_.internet_connected()
+                ? core::Tr("Smtp", "Error Failed to re-connect to SMTP Server")
+                : core::Tr("Smtp", kNoInternet),
             mb::kCritical, roster::kDefaultTitle);
         Simple(Kind::kCloseLog);
         log_open_ = false;
@@ -215,8 +224,9 @@ void SmtpEngine::OnTimer(SmtpTimer timer) {
     return;
   }
   if (wait_ == Wait::kToken) {
-    OnTokenRefreshed(false, "no answer from the sign-in provider within " +
-                                Seconds(ctx_.timeouts.command) + " seconds");
+    OnTokenRefreshed(
+        false, core::Arg(core::Tr("Smtp", "no answer from the sign-in provider within %1 seconds"),
+                         {Seconds(ctx_.timeouts.command)}));
     return;
   }
   if (wait_ != Wait::kReply && wait_ != Wait::kTlsHandshake) return;
@@ -236,9 +246,11 @@ void SmtpEngine::OnTimer(SmtpTimer timer) {
   else if (!expects_.empty() && expects_.back().cmd == Cmd::kDot)
     waited = ctx_.timeouts.data_end;
   Log("NO REPLY WITHIN " + Seconds(waited) + " SECONDS");
-  EndWithBox("The SMTP mail server " + ServerText() + " did not answer within " + Seconds(waited) +
-                 " seconds; the connection was closed.",
-             mb::kCritical, "SMTP Error");
+  EndWithBox(core::Arg(core::Tr("Smtp",
+                                "The SMTP mail server %1 did not answer within %2 seconds; the "
+                                "connection was closed."),
+                       {ServerText(), Seconds(waited)}),
+             mb::kCritical, core::Tr("Smtp", "SMTP Error"));
 }
 
 void SmtpEngine::OnTokenRefreshed(bool ok, const std::string& problem) {
@@ -254,9 +266,16 @@ void SmtpEngine::OnTokenRefreshed(bool ok, const std::string& problem) {
     }
   }
   Log("SIGN-IN TOKEN NOT RENEWED");
-  FailurePath(login_failure_ + "The sign-in could not be renewed" +
-              (problem.empty() ? std::string() : ": " + problem) +
-              ". Sign in again under Tools->Settings." + kCrLf);
+  FailurePath(login_failure_ +
+              (problem.empty()
+                   ? core::Tr("Smtp",
+                              "The sign-in could not be renewed. Sign in again under "
+                              "Tools->Settings.")
+                   : core::Arg(core::Tr("Smtp",
+                                        "The sign-in could not be renewed: %1. Sign in again "
+                                        "under Tools->Settings."),
+                               {problem})) +
+              kCrLf);
 }
 
 void SmtpEngine::OnAnswer(int answer) {
@@ -266,7 +285,7 @@ void SmtpEngine::OnAnswer(int answer) {
     SmtpReconnect();
     return;
   }
-  Status("User aborted SMTP Error: " + last_reply_);
+  Status(core::Tr("Smtp", "User aborted SMTP Error: ") + last_reply_);
   Simple(Kind::kCloseLog);
   log_open_ = false;
   EndRun();

@@ -39,7 +39,7 @@ void SmtpEngine::RequeueInFlight(bool connection_lost) {
 void SmtpEngine::FailurePath(const std::string& reply, bool connection_lost) {
   RequeueInFlight(connection_lost);
   Log("SMTP ERROR OR Disconnect");
-  Status("Disconnecting from SMTP mail server " + ServerText() + "...");
+  Status(core::Arg(core::Tr("Smtp", "Disconnecting from SMTP mail server %1..."), {ServerText()}));
   Simple(Kind::kClose);
   connected_ = false;
   Cancel(SmtpTimer::kReply);
@@ -57,13 +57,14 @@ void SmtpEngine::FailurePath(const std::string& reply, bool connection_lost) {
       SmtpReconnect();
     } else {
       last_reply_ = reply;
-      Box("SMTP Error: " + reply + AdviceLine(ServerText(), reply),
-          mb::kQuestion + mb::kRetryCancel, "SMTP Error", true);
+      Box(core::Tr("Smtp", "SMTP Error: ") + reply + AdviceLine(ServerText(), reply),
+          mb::kQuestion + mb::kRetryCancel, core::Tr("Smtp", "SMTP Error"), true);
       wait_ = Wait::kAnswer;
     }
     return;
   }
-  Box("SMTP Error: " + reply + AdviceLine(ServerText(), reply), mb::kInformation, "SMTP Error");
+  Box(core::Tr("Smtp", "SMTP Error: ") + reply + AdviceLine(ServerText(), reply), mb::kInformation,
+      core::Tr("Smtp", "SMTP Error"));
   Simple(Kind::kCloseLog);
   log_open_ = false;
   if (run_.resend) Simple(Kind::kRunNew);
@@ -111,7 +112,8 @@ void SmtpEngine::HandlerError() {
   Simple(Kind::kClose);
   Simple(Kind::kCloseLog);
   log_open_ = false;
-  Box("Error while attempting to send messages", mb::kCritical, roster::kDefaultTitle);
+  Box(core::Tr("Smtp", "Error while attempting to send messages"), mb::kCritical,
+      roster::kDefaultTitle);
   if (run_.resend) Simple(Kind::kRunNew);
   EndRun();
 }

@@ -44,9 +44,11 @@ void SmtpEngine::HandleReply(const std::string& reply) {
       wait_ = Wait::kTlsHandshake;
       return;
     }
-    EndWithBox("The SMTP mail server " + ServerText() +
-                   " offered a secure connection (STARTTLS) but refused to start it:" + kCrLf +
-                   reply + "Nothing was sent over an unprotected connection.",
+    EndWithBox(core::Arg(core::Tr("Smtp",
+                                  "The SMTP mail server %1 offered a secure connection "
+                                  "(STARTTLS) but refused to start it:\r\n%2Nothing was sent "
+                                  "over an unprotected connection."),
+                         {ServerText(), reply}),
                mb::kCritical, roster::kDefaultTitle);
     return;
   }
@@ -111,15 +113,19 @@ void SmtpEngine::OnEhlo(const std::string& reply) {
     // someone removed the offer on the way.
     if (tls_used_ || !ctx_.settings.AllowUnencryptedSMTP) {
       Log("STARTTLS NOT OFFERED");
-      std::string text = "The SMTP mail server " + ServerText() +
-                         " does not offer an encrypted connection (STARTTLS), so nothing was "
-                         "sent: no login and no message went over the network unprotected.";
-      text += tls_used_ ? std::string(kCrLf) +
-                              "An earlier connection of this run was encrypted; someone may be "
-                              "interfering with the connection."
-                        : std::string(kCrLf) +
-                              "Use a server or port that offers encryption (port 465 or 587), "
-                              "or allow unencrypted SMTP under Tools->Settings.";
+      std::string text = core::Arg(core::Tr("Smtp",
+                                            "The SMTP mail server %1 does not offer an encrypted "
+                                            "connection (STARTTLS), so nothing was sent: no "
+                                            "login and no message went over the network "
+                                            "unprotected."),
+                                   {ServerText()});
+      text += std::string(kCrLf) +
+              (tls_used_ ? core::Tr("Smtp",
+                                    "An earlier connection of this run was encrypted; someone "
+                                    "may be interfering with the connection.")
+                         : core::Tr("Smtp",
+                                    "Use a server or port that offers encryption (port 465 or "
+                                    "587), or allow unencrypted SMTP under Tools->Settings."));
       EndWithBox(text, mb::kCritical, roster::kDefaultTitle);
       return;
     }
@@ -146,9 +152,9 @@ void SmtpEngine::OnEhlo(const std::string& reply) {
     }
     Emit(Fx(Kind::kSend, std::string("QUIT") + kCrLf + kCrLf));
     Log("SENT [ QUIT ]");
-    Box(" ERROR: SMTP mail server authentication not supported", mb::kCritical,
+    Box(core::Tr("Smtp", " ERROR: SMTP mail server authentication not supported"), mb::kCritical,
         roster::kDefaultTitle);
-    Status("Disconnecting from SMTP mail server: authentication not supported");
+    Status(core::Tr("Smtp", "Disconnecting from SMTP mail server: authentication not supported"));
     Simple(Kind::kClose);
     Log("MAIL AUTH FAILED");
     Simple(Kind::kCloseLog);
@@ -368,7 +374,7 @@ void SmtpEngine::ComposeAndSend(std::size_t i) {
 void SmtpEngine::Quit() {
   SmtpState = 10;
   Send(std::string("QUIT") + kCrLf + kCrLf, ctx_.timeouts.command);
-  Status("Disconnecting from SMTP mail server " + ServerText() + "...");
+  Status(core::Arg(core::Tr("Smtp", "Disconnecting from SMTP mail server %1..."), {ServerText()}));
   Log("END MAIL_DOT");
 }
 
