@@ -273,11 +273,11 @@
     </message>
     <message>
         <source>avoiding the last %1 drawing</source>
-        <translation>ohne die Paare der letzten %1 Auslosung</translation>
+        <translation>Paare aus %1 früheren Auslosung gemieden</translation>
     </message>
     <message>
         <source>avoiding the last %1 drawings</source>
-        <translation>ohne die Paare der letzten %1 Auslosungen</translation>
+        <translation>Paare aus %1 früheren Auslosungen gemieden</translation>
     </message>
     <message>
         <source>single loop</source>

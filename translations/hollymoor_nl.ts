@@ -273,11 +273,11 @@
     </message>
     <message>
         <source>avoiding the last %1 drawing</source>
-        <translation>zonder de paren van de laatste %1 loting</translation>
+        <translation>paren uit %1 eerdere loting vermeden</translation>
     </message>
     <message>
         <source>avoiding the last %1 drawings</source>
-        <translation>zonder de paren van de laatste %1 lotingen</translation>
+        <translation>paren uit %1 eerdere lotingen vermeden</translation>
     </message>
     <message>
         <source>single loop</source>

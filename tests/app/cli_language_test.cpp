@@ -34,6 +34,16 @@ TEST(CliLanguage, UsageErrorsAndHelpFollowTheLocale) {
       << r.out;
   EXPECT_TRUE(Has(r.out, "\nOptionen:\n  --subject S ")) << r.out;
 
+  // What scripts read stays as it is: the settings' names and the drawn pairs.
+  r = box.Run({"settings", "--show"});
+  EXPECT_EQ(r.out.rfind("UseSMTP=0\nSMTPServer=\n", 0), 0u) << r.out;
+  EXPECT_TRUE(Has(r.out, "\nPasswordStored=none\n")) << r.out;
+  const auto pair =
+      box.Write("pair.hmr",
+                ListFile({{"Ann", "ann@example.org", "", ""}, {"Bob", "bob@example.org", "", ""}}));
+  r = box.Run({"draw", "--reveal", pair.string()});
+  EXPECT_TRUE(Has(r.out, "\nAnn -> Bob\nBob -> Ann\n")) << r.out;
+
   box.locale = "pl_PL.UTF-8";
   r = box.RunBare({"draw", "--seed"});
   EXPECT_EQ(r.err, "hollymoor-cli: opcja '--seed' wymaga wartości (N)\n");
