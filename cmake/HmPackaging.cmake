@@ -5,11 +5,12 @@ set(CPACK_PACKAGE_NAME hollymoor)
 set(CPACK_PACKAGE_VENDOR "The Hollymoor developers")
 set(CPACK_PACKAGE_CONTACT "The Hollymoor developers <hollymoor@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Secret Santa gift exchange organiser")
+# Lines of at most 79 characters: lintian counts the leading space of the control file.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Keeps a roster of participants with gift suggestions, draws who gives to whom while\n"
-    "respecting exclusions, and e-mails every giver the person they give to, through an\n"
-    "SMTP server or the system mailer, so the organiser never sees the result. Comes with\n"
-    "a command-line program for scripted drawings.")
+    "Keeps a roster of participants with gift suggestions, draws who gives to whom\n"
+    "while respecting exclusions, and e-mails every giver the person they give to,\n"
+    "through an SMTP server or the system mailer, so the organiser never sees the\n"
+    "result. Comes with a command-line program for scripted drawings.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
