@@ -1,5 +1,6 @@
 #include "files/amend_archive.h"
 
+#include <algorithm>
 #include <regex>
 #include <system_error>
 #include <unordered_map>
@@ -9,6 +10,7 @@
 #include "files/history.h"
 #include "files/ledger.h"
 #include "files/list_file.h"
+#include "files/past_drawings.h"
 
 namespace files {
 
@@ -103,6 +105,37 @@ std::optional<std::vector<int>> UnreachedRows(const roster::Roster& roster, cons
   return rows;
 }
 
+std::vector<int> ReplacingRows(const roster::Roster& roster, const fs::path& latest) {
+  const fs::path first = FirstArchiveVersion(latest);
+  std::unordered_map<std::string, int> row_of;
+  for (int row = 1; row <= roster.ParticipantCount(); ++row)
+    row_of[roster.grid().TextMatrix(row, roster::kColName)] = row;
+  std::vector<int> rows;
+  for (int v = 1; v < ArchiveVersion(latest); ++v) {
+    const fs::path list = v == 1 ? first : VersionPath(first, v, kListExtension);
+    std::string why;
+    const auto contents = ReadLedger(LedgerPathFor(list), why);
+    if (!contents) continue;
+    std::unordered_map<std::string, std::string> receiver_of;
+    for (const auto& [giver, receiver] : ReadArchivedPairs(list))
+      receiver_of[giver.name] = receiver.name;
+    for (const LedgerEntry& e : contents->entries) {
+      // Only a message that may have arrived can have misled its reader.
+      if (e.outcome.state != mail::DeliveryState::kAccepted &&
+          e.outcome.state != mail::DeliveryState::kUnconfirmed)
+        continue;
+      const auto row = row_of.find(e.name);
+      const auto then = receiver_of.find(e.name);
+      if (row == row_of.end() || then == receiver_of.end()) continue;
+      if (then->second != ReceiverName(roster.grid(), row->second) &&
+          std::find(rows.begin(), rows.end(), row->second) == rows.end())
+        rows.push_back(row->second);
+    }
+  }
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
 std::optional<std::vector<int>> ReadDrawing(const roster::Roster& roster) {
   const int n = roster.ParticipantCount();
   std::vector<int> receiver_of;
@@ -173,16 +206,31 @@ DrawingChange LeaveDrawing(roster::Roster& roster, int row, roster::Random& rand
   return change;
 }
 
-std::optional<fs::path> WriteAmendedArchive(roster::Roster& roster, const fs::path& amended) {
+std::optional<fs::path> WriteAmendedArchive(roster::Roster& roster, const fs::path& amended,
+                                            const std::vector<int>& to_notify) {
   const fs::path previous = LatestArchiveVersion(amended);
   const fs::path first = FirstArchiveVersion(previous);
   int version = ArchiveVersion(previous) + 1;
   std::error_code ec;
   while (fs::exists(VersionPath(first, version, kListExtension), ec) ||
-         fs::exists(VersionPath(first, version, kLogExtension), ec))
+         fs::exists(VersionPath(first, version, kLogExtension), ec) ||
+         fs::exists(VersionPath(first, version, kLedgerExtension), ec))
     ++version;
   const fs::path list = VersionPath(first, version, kListExtension);
   const fs::path log = VersionPath(first, version, kLogExtension);
+  // The ledger first: a version on disk without it would leave the changed givers to the
+  // earlier ledgers, which record their old messages as reached.
+  mail::Deliveries deliveries;
+  for (int row : to_notify)
+    deliveries.push_back({row, roster.grid().TextMatrix(row, roster::kColName), {}, {}, {}});
+  std::string error;
+  if (!to_notify.empty() && !LedgerWriter::Start(LedgerPathFor(list), deliveries, error)) {
+    roster.ui().MsgBox(
+        core::Arg(core::Tr("Files", "Error while attempting to save information to file [%1]"),
+                  {LedgerPathFor(list).string()}),
+        roster::mb::kCritical);
+    return std::nullopt;
+  }
   if (!WriteFileAtomically(list, FormatParticipantFile(roster, true))) {
     roster.ui().MsgBox(
         core::Arg(core::Tr("Files", "Error while attempting to save information to file [%1]"),

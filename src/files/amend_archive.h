@@ -37,6 +37,10 @@ std::optional<std::vector<int>> UnreachedRows(const roster::Roster& roster,
                                               const std::filesystem::path& latest,
                                               std::string& error);
 
+// The rows of the roster (loaded from `latest`) whose giver may have had a message from an
+// earlier version naming another receiver: a re-sent message tells them it replaces that one.
+std::vector<int> ReplacingRows(const roster::Roster& roster, const std::filesystem::path& latest);
+
 struct DrawingChange {
   bool ok = false;
   bool bad_input = false;         // not ok because of the request itself, not the exclusions
@@ -55,7 +59,10 @@ DrawingChange LeaveDrawing(roster::Roster& roster, int row, roster::Random& rand
 
 // Writes the roster as the next version after the newest of `amended`'s drawing and returns
 // its list file's path; nothing (after the writer's message) when it could not be written.
+// The version's ledger starts with the givers `to_notify` as not yet reached, so that until
+// their new messages are accepted no earlier ledger speaks for them.
 std::optional<std::filesystem::path> WriteAmendedArchive(roster::Roster& roster,
-                                                         const std::filesystem::path& amended);
+                                                         const std::filesystem::path& amended,
+                                                         const std::vector<int>& to_notify = {});
 
 }  // namespace files

@@ -180,6 +180,7 @@ void FileCommands::mnuReSendList_Click() {
   d_.send_confirmed = false;
   r.ReSendMode = true;
   r.UpdateButtonEnables(false);
+  r.SetReplacingRows(ReplacingRows(r, *path));
   if (d_.resend_opened) d_.resend_opened(*path);
   // Whoever the archive's ledger does not record as reached is marked already; archives
   // without a recorded run leave the choice to the organiser.
@@ -187,7 +188,7 @@ void FileCommands::mnuReSendList_Click() {
   const auto ledger_size = std::filesystem::file_size(LedgerPathFor(*path), ec);
   if (!ec && ledger_size > 0) {
     std::string error;
-    if (!MarkPending(r, *path, error))
+    if (!MarkPendingOfEveryVersion(r, *path, error))
       ui().MsgBox(core::Arg(core::Tr("Files", "Nobody was marked for re-sending: %1"), {error}),
                   roster::mb::kExclamation);
   }

@@ -152,10 +152,35 @@ void WriteHistoryLog(roster::Roster& roster, const std::filesystem::path& log_pa
   }
 }
 
-std::filesystem::path SaveDrawingHistory(roster::Roster& roster, const roster::Clock& clock,
-                                         const std::filesystem::path& data_dir) {
+namespace {
+
+void DisableCalculate(roster::Roster& roster) {
   for (const char* name : {"mnuCalculateView", "mnuCalculateSend", "CALCVIEW", "CALCSEND"})
     roster.commands().SetEnabled(name, false);
+}
+
+}  // namespace
+
+std::filesystem::path ResendLedger(roster::Roster& roster, const std::filesystem::path& archive) {
+  DisableCalculate(roster);
+  const std::filesystem::path ledger = LedgerPathFor(archive);
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(ledger, ec);
+  if (ec) return {};
+  if (size == 0) {
+    // Only the people this re-send reaches would be listed, and the rest taken as reached.
+    mail::Deliveries everyone;
+    for (int row = 1; row <= roster.ParticipantCount(); ++row)
+      everyone.push_back({row, roster.grid().TextMatrix(row, kColName), {}, {}, {}});
+    std::string error;
+    LedgerWriter::Start(ledger, everyone, error);  // a failure shows when the run begins
+  }
+  return ledger;
+}
+
+std::filesystem::path SaveDrawingHistory(roster::Roster& roster, const roster::Clock& clock,
+                                         const std::filesystem::path& data_dir) {
+  DisableCalculate(roster);
   const std::filesystem::path folder = data_dir / kHistoryFolder;
   if (!core::EnsurePrivateFolder(folder)) {
     roster.ui().MsgBox(core::Tr("Roster", "Error while attempting to send messages"),

@@ -32,6 +32,13 @@ std::filesystem::path ClaimArchiveName(const std::filesystem::path& folder,
 std::filesystem::path SaveDrawingHistory(roster::Roster& roster, const roster::Clock& clock,
                                          const std::filesystem::path& data_dir);
 
+// A re-send archives nothing new: its drawing is in History already, and a second copy would
+// count as one more drawing wherever past drawings are read. Disables both Calculate commands,
+// as an archive does, and returns the ledger the re-send goes on in: the one beside `archive`.
+// An empty ledger (a run that never began) is started with every participant not reached;
+// an archive without one gets none (nothing tells who an earlier run reached): empty path.
+std::filesystem::path ResendLedger(roster::Roster& roster, const std::filesystem::path& archive);
+
 // The HTML log of the roster, lines ended by CR LF; `log_path` is named in its title.
 // UTF-8, with a byte-order mark only when the log holds anything beyond ASCII.
 std::string FormatHistoryLog(const roster::Roster& roster, const std::string& log_path);

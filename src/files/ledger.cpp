@@ -101,13 +101,13 @@ bool ParseIndex(const std::string& text, std::size_t& out) {
 bool ApplyLine(const std::string& line, LedgerContents& contents) {
   const std::vector<std::string> f = SplitTabs(line);
   std::size_t index = 0, row = 0;
-  if (f[0] == "E" && f.size() == 1) {
-    contents.finished = true;
+  if (f.size() == 1 && (f[0] == "E" || f[0] == "R")) {
+    contents.finished = f[0] == "E";  // "R": a re-send began
     return true;
   }
   if (f.size() != 4 || !ParseIndex(f[1], index)) return false;
   if (f[0] == "P") {
-    // Deliveries are listed in order before any outcome.
+    // Deliveries are numbered in order; a re-send may add some after the outcomes.
     if (index != contents.entries.size() || !ParseIndex(f[2], row)) return false;
     contents.entries.push_back({static_cast<int>(row), Unescape(f[3]), {}});
     return true;
@@ -164,6 +164,12 @@ std::optional<LedgerContents> ReadLedger(const fs::path& path, std::string& erro
 
 LedgerWriter::LedgerWriter(fs::path path, int fd) : path_(std::move(path)), fd_(fd) {}
 
+void LedgerWriter::AddDelivery(const mail::Delivery& d) {
+  line_index_.push_back(next_index_);
+  Append("P\t" + std::to_string(next_index_++) + "\t" + std::to_string(d.giver_row) + "\t" +
+         Escape(d.name) + "\n");
+}
+
 std::unique_ptr<LedgerWriter> LedgerWriter::Start(const fs::path& path,
                                                   const mail::Deliveries& deliveries,
                                                   std::string& error) {
@@ -173,6 +179,24 @@ std::unique_ptr<LedgerWriter> LedgerWriter::Start(const fs::path& path,
                       {path.string()});
     return nullptr;
   }
+  return Continue(path, deliveries, error);
+}
+
+std::unique_ptr<LedgerWriter> LedgerWriter::Continue(const fs::path& path,
+                                                     const mail::Deliveries& deliveries,
+                                                     std::string& error) {
+  std::error_code ec;
+  std::optional<LedgerContents> earlier;
+  std::string bytes;
+  if (fs::exists(path, ec) && fs::file_size(path, ec) != 0) {
+    earlier = ReadLedger(path, error);
+    if (!earlier || !ReadWholeFile(path, bytes)) {
+      if (error.empty())
+        error =
+            core::Arg(core::Tr("Ledger", "cannot read the delivery ledger [%1]"), {path.string()});
+      return nullptr;
+    }
+  }
   const int fd = OpenForAppend(path);
   if (fd < 0) {
     error = core::Arg(core::Tr("Ledger", "cannot write the delivery ledger [%1]: %2"),
@@ -180,17 +204,35 @@ std::unique_ptr<LedgerWriter> LedgerWriter::Start(const fs::path& path,
     return nullptr;
   }
   std::unique_ptr<LedgerWriter> w(new LedgerWriter(path, fd));
-  w->Append(std::string(kHeader) + "\n");
-  for (std::size_t i = 0; i < deliveries.size(); ++i) {
-    w->entries_.push_back({deliveries[i].giver_row, deliveries[i].name, {}});
-    w->Append("P\t" + std::to_string(i) + "\t" + std::to_string(deliveries[i].giver_row) + "\t" +
-              Escape(deliveries[i].name) + "\n");
+  if (!earlier) {
+    w->Append(std::string(kHeader) + "\n");
+  } else {
+    // A line the earlier run left torn must not swallow the first one of this run.
+    if (!bytes.empty() && bytes.back() != '\n') w->Append("\n");
+    w->Append("R\n");
+    w->next_index_ = static_cast<long>(earlier->entries.size());
+  }
+  for (const mail::Delivery& d : deliveries) {
+    w->entries_.push_back({d.giver_row, d.name, {}});
+    long found = -2;
+    if (earlier) {
+      for (std::size_t i = 0; i < earlier->entries.size(); ++i) {
+        const LedgerEntry& e = earlier->entries[i];
+        if (e.giver_row != d.giver_row || e.name != d.name) continue;
+        found = e.outcome.state == DeliveryState::kAccepted ? -1 : static_cast<long>(i);
+        break;
+      }
+    }
+    if (found == -2)
+      w->AddDelivery(d);
+    else
+      w->line_index_.push_back(found);
   }
   if (!w->Flush()) {
     error = w->error_;
     return nullptr;
   }
-  SyncFolder(path.parent_path());  // the name must survive a power cut, as the lines do
+  if (!earlier) SyncFolder(path.parent_path());  // the name must survive a power cut too
   return w;
 }
 
@@ -221,7 +263,9 @@ bool LedgerWriter::Flush() {
 void LedgerWriter::OnDeliveryState(std::size_t index, const mail::DeliveryOutcome& outcome) {
   if (index >= entries_.size() || finished_) return;
   entries_[index].outcome = outcome;
-  Append("S\t" + std::to_string(index) + "\t" + StateWord(outcome.state) + "\t" +
+  // Somebody a re-send reaches again keeps the acceptance the earlier run recorded.
+  if (line_index_[index] < 0) return;
+  Append("S\t" + std::to_string(line_index_[index]) + "\t" + StateWord(outcome.state) + "\t" +
          Escape(outcome.reply) + "\n");
   // The message goes out once this returns: its record, and the outcomes before it, must be
   // on disk first. Outcomes alone can wait for the next group.
@@ -277,47 +321,6 @@ std::vector<LedgerEntry> NotAccepted(const std::vector<LedgerEntry>& entries) {
   for (const LedgerEntry& e : entries)
     if (e.outcome.state != DeliveryState::kAccepted) out.push_back(e);
   return out;
-}
-
-bool RecordResend(const fs::path& ledger, const std::vector<LedgerEntry>& resent,
-                  std::string& error) {
-  const std::optional<LedgerContents> contents = ReadLedger(ledger, error);
-  if (!contents) return false;
-  std::string lines;
-  for (const LedgerEntry& r : resent) {
-    // Only a message that went out changes what the earlier run recorded.
-    if (r.outcome.state == DeliveryState::kNotAttempted ||
-        r.outcome.state == DeliveryState::kInFlight)
-      continue;
-    for (std::size_t i = 0; i < contents->entries.size(); ++i) {
-      const LedgerEntry& e = contents->entries[i];
-      if (e.giver_row != r.giver_row || e.name != r.name) continue;
-      if (e.outcome.state == DeliveryState::kAccepted) break;
-      lines += "S\t" + std::to_string(i) + "\t" + StateWord(r.outcome.state) + "\t" +
-               Escape(r.outcome.reply) + "\n";
-      break;
-    }
-  }
-  if (lines.empty()) return true;
-  const int fd = OpenForAppend(ledger);
-  if (fd < 0) {
-    error = core::Arg(core::Tr("Ledger", "cannot write the delivery ledger [%1]: %2"),
-                      {ledger.string(), std::strerror(errno)});
-    return false;
-  }
-  std::size_t done = 0;
-  while (done < lines.size()) {
-    const long n = WriteSome(fd, lines.data() + done, lines.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  const bool ok = done == lines.size() && SyncFile(fd);
-  if (!ok)
-    error = core::Arg(core::Tr("Ledger", "cannot write the delivery ledger [%1]: %2"),
-                      {ledger.string(), std::strerror(errno)});
-  CloseFile(fd);
-  return ok;
 }
 
 std::string NotNotifiedText(const std::vector<LedgerEntry>& entries, bool resend_hint) {

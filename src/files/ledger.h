@@ -5,7 +5,8 @@
 //
 // A text file of tab-separated lines, appended as the run goes and synced to disk: a delivery
 // is on disk as in flight before its message goes out; outcomes are grouped and go to disk
-// with the next in-flight record, or at the end of the run.
+// with the next in-flight record, or at the end of the run. A re-send of the drawing goes on
+// in the same file, under the same rules, so the newest line about a giver is what happened.
 
 #include <cstddef>
 #include <filesystem>
@@ -49,6 +50,13 @@ class LedgerWriter : public mail::DeliveryObserver {
   static std::unique_ptr<LedgerWriter> Start(const std::filesystem::path& path,
                                              const mail::Deliveries& deliveries,
                                              std::string& error);
+  // Goes on with the ledger of an earlier run, for a re-send of its drawing: each delivery
+  // is matched with the earlier record of the same giver (row and name) or added to the
+  // ledger; one recorded as accepted there keeps that record. A missing or empty ledger is
+  // started. Nothing, with `error` set, when the ledger cannot be read or written.
+  static std::unique_ptr<LedgerWriter> Continue(const std::filesystem::path& path,
+                                                const mail::Deliveries& deliveries,
+                                                std::string& error);
   ~LedgerWriter() override;
 
   void OnDeliveryState(std::size_t index, const mail::DeliveryOutcome& outcome) override;
@@ -64,11 +72,14 @@ class LedgerWriter : public mail::DeliveryObserver {
   LedgerWriter(std::filesystem::path path, int fd);
   void Append(const std::string& line);
   bool Flush();
+  void AddDelivery(const mail::Delivery& delivery);
 
   std::filesystem::path path_;
   int fd_;
   std::string pending_;  // outcomes waiting for the next group commit
   std::vector<LedgerEntry> entries_;
+  std::vector<long> line_index_;  // each delivery's index in the file; -1: not recorded
+  long next_index_ = 0;
   std::string error_;
   bool finished_ = false;
 };
@@ -81,13 +92,6 @@ std::string DescribeEntry(const LedgerEntry& entry);
 
 // The entries whose message was not accepted, in order: the people a re-send must reach.
 std::vector<LedgerEntry> NotAccepted(const std::vector<LedgerEntry>& entries);
-
-// Records in an earlier run's ledger what a re-send did for the people it tried again, so that
-// the next re-send from that ledger reaches only those still waiting. People are matched by
-// row and name; one already accepted there stays accepted. The lines are on disk when this
-// returns; false, with `error` set, when the ledger cannot be read or written.
-bool RecordResend(const std::filesystem::path& ledger, const std::vector<LedgerEntry>& resent,
-                  std::string& error);
 
 // The organiser's account of a run's missing people: who, and why for each; `resend_hint`
 // adds how to reach them. Empty when everyone's message was accepted.

@@ -1,6 +1,7 @@
 #include "files/pending.h"
 
 #include "core/tr.h"
+#include "files/amend_archive.h"
 
 namespace files {
 
@@ -39,6 +40,23 @@ std::optional<std::vector<LedgerEntry>> MarkPending(roster::Roster& roster,
     roster.MSFlexGrid_MouseDown(e.giver_row, roster::kColName);
   }
   return pending;
+}
+
+std::optional<std::vector<int>> MarkPendingOfEveryVersion(roster::Roster& roster,
+                                                          const std::filesystem::path& archive,
+                                                          std::string& error) {
+  std::vector<int> rows;
+  if (ArchiveVersion(archive) == 1) {
+    const auto marked = MarkPending(roster, archive, error);
+    if (!marked) return std::nullopt;
+    for (const LedgerEntry& e : *marked) rows.push_back(e.giver_row);
+    return rows;
+  }
+  const auto unreached = UnreachedRows(roster, archive, error);
+  if (!unreached) return std::nullopt;
+  for (int row : *unreached)
+    if (!roster.IsMarked(row)) roster.MSFlexGrid_MouseDown(row, roster::kColName);
+  return unreached;
 }
 
 }  // namespace files

@@ -20,4 +20,13 @@ std::optional<std::vector<LedgerEntry>> MarkPending(roster::Roster& roster,
                                                     const std::filesystem::path& archive,
                                                     std::string& error);
 
+// Marks who no message of the drawing reached, on the roster loaded from `archive` (its newest
+// version) in re-send mode. A changed drawing's versions each record their own runs, so every
+// version's ledger counts there, each giver's newest record winning; a first archive's ledger
+// is read as MarkPending reads it. Returns the rows marked; nothing, with `error` set, when no
+// ledger can tell.
+std::optional<std::vector<int>> MarkPendingOfEveryVersion(roster::Roster& roster,
+                                                          const std::filesystem::path& archive,
+                                                          std::string& error);
+
 }  // namespace files

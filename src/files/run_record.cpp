@@ -9,7 +9,8 @@ std::string RunRecord::Begin(const mail::Deliveries& deliveries) {
   writer_.reset();
   if (ledger_path_.empty()) return {};
   std::string error;
-  writer_ = LedgerWriter::Start(ledger_path_, deliveries, error);
+  writer_ = continued_ ? LedgerWriter::Continue(ledger_path_, deliveries, error)
+                       : LedgerWriter::Start(ledger_path_, deliveries, error);
   return error;
 }
 
@@ -19,15 +20,11 @@ void RunRecord::OnDeliveryState(std::size_t index, const mail::DeliveryOutcome& 
   if (writer_) writer_->OnDeliveryState(index, outcome);
 }
 
-std::string RunRecord::Finish() {
+void RunRecord::Finish() {
   for (std::size_t i = 0; i < entries_.size(); ++i)
     if (entries_[i].outcome.state == mail::DeliveryState::kInFlight)
       OnDeliveryState(i, {mail::DeliveryState::kUnconfirmed, {}});
   if (writer_) writer_->Finish();
-  std::string error;
-  if (!earlier_ledger_.empty() && begun_) RecordResend(earlier_ledger_, entries_, error);
-  earlier_ledger_.clear();
-  return error;
 }
 
 }  // namespace files

@@ -15,18 +15,22 @@ namespace files {
 class RunRecord : public mail::DeliveryObserver {
  public:
   // The ledger to keep for the next run (beside its archive); none for a free-form message.
-  void KeepLedgerAt(std::filesystem::path path) { ledger_path_ = std::move(path); }
-  // For a re-send: the earlier run's ledger, told at the end of the next run what became of
-  // the people it tried again. Cleared once used.
-  void UpdateAtEnd(std::filesystem::path earlier_ledger) {
-    earlier_ledger_ = std::move(earlier_ledger);
+  void KeepLedgerAt(std::filesystem::path path) {
+    ledger_path_ = std::move(path);
+    continued_ = false;
+  }
+  // For a re-send, or the notifications of a change: the next run goes on in the ledger of
+  // the archive it sends from, as it goes.
+  void ContinueLedgerAt(std::filesystem::path path) {
+    ledger_path_ = std::move(path);
+    continued_ = true;
   }
   // The run's deliveries, fixed as it starts. Returns the ledger's error, empty when the
   // ledger is kept (or none was asked for); the run goes on either way.
   std::string Begin(const mail::Deliveries& deliveries);
   void OnDeliveryState(std::size_t index, const mail::DeliveryOutcome& outcome) override;
-  // The run is over: nothing stays in flight. Returns the earlier ledger's error, if any.
-  std::string Finish();
+  // The run is over: nothing stays in flight.
+  void Finish();
 
   bool begun() const { return begun_; }
   const std::vector<LedgerEntry>& entries() const { return entries_; }
@@ -35,7 +39,7 @@ class RunRecord : public mail::DeliveryObserver {
 
  private:
   std::filesystem::path ledger_path_;
-  std::filesystem::path earlier_ledger_;
+  bool continued_ = false;
   std::unique_ptr<LedgerWriter> writer_;
   std::vector<LedgerEntry> entries_;
   bool begun_ = false;

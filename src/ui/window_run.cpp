@@ -14,12 +14,7 @@ WindowRun::WindowRun(MainWindow& w) : QObject(&w), w_(w), progress_(&w) {
   });
 }
 
-void WindowRun::KeepLedgerAt(const std::filesystem::path& ledger) { record_.KeepLedgerAt(ledger); }
-
 void WindowRun::Begin(const std::vector<int>& rows, bool progress, bool drawing) {
-  // The re-send of an archive's drawing: its ledger learns who was reached this time.
-  if (drawing && w_.roster().ReSendMode && !resend_source_.empty())
-    record_.UpdateAtEnd(files::LedgerPathFor(resend_source_));
   // One re-send per opening: the run ends re-send mode, and a later one opens its archive anew.
   if (drawing) resend_source_.clear();
   mail::Deliveries deliveries;
@@ -61,7 +56,7 @@ void WindowRun::End() {
   if (!active_) return;
   active_ = false;
   const bool kept = record_.has_ledger();
-  const std::string earlier_error = record_.Finish();
+  record_.Finish();
   progress_.End();
   w_.SetRunInProgress(false);
   // When no message got as far as a server, the error that ended the run says it all;
@@ -69,14 +64,8 @@ void WindowRun::End() {
   bool reached = stop_requested_;
   for (const files::LedgerEntry& e : record_.entries())
     reached |= e.outcome.state != mail::DeliveryState::kNotAttempted || !e.outcome.reply.empty();
-  std::string text = reached ? files::NotNotifiedText(record_.entries(), kept) : std::string();
-  if (!earlier_error.empty())
-    text += (text.empty() ? "" : "\n\n") +
-            QObject::tr(
-                "The re-send could not be recorded in the earlier "
-                "drawing's ledger: ")
-                .toStdString() +
-            earlier_error;
+  const std::string text =
+      reached ? files::NotNotifiedText(record_.entries(), kept) : std::string();
   if (!text.empty()) w_.qt_ui().MsgBox(text, roster::mb::kExclamation, roster::kDefaultTitle);
 }
 

@@ -22,9 +22,11 @@ class WindowRun : public QObject, public mail::DeliveryObserver {
   explicit WindowRun(MainWindow& w);
 
   // The ledger for the next run, beside the archive just written.
-  void KeepLedgerAt(const std::filesystem::path& ledger);
-  // The archive the roster was opened from for re-sending; a re-send run tells its ledger
-  // who it reached.
+  void KeepLedgerAt(const std::filesystem::path& ledger) { record_.KeepLedgerAt(ledger); }
+  // For a re-send: the next run goes on in the ledger of the archive it sends from.
+  void ContinueLedgerAt(const std::filesystem::path& ledger) { record_.ContinueLedgerAt(ledger); }
+  // The archive the roster was opened from for re-sending; a re-send run records in its
+  // ledger who it reached.
   void SetResendSource(std::filesystem::path archive) { resend_source_ = std::move(archive); }
   const std::filesystem::path& ResendSource() const { return resend_source_; }
   // A run to these roster rows begins; `progress` shows the dialog, for a sender that tells

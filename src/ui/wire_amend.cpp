@@ -118,8 +118,8 @@ bool SendChange(MainWindow& w, const fs::path& amended) {
   w.SendValues.Event = mail::LoadDefaultEventDetails(store);
   if (!ShowFrmSend(&w, w.SendValues, w.MailSettings).SendConfirmed) return false;
   WindowRun& run = WindowRunOf(w);
-  run.KeepLedgerAt(files::LedgerPathFor(amended));
-  run.Begin(RowsToNotify(w.roster()), /*progress=*/true);
+  run.ContinueLedgerAt(files::LedgerPathFor(amended));
+  run.Begin(RowsToNotify(w.roster()), /*progress=*/true, /*drawing=*/true);
   if (w.MailSettings.UseSMTP) {
     SmtpRunnerOf(w).SmtpSendDrawing();  // the runner's end ends the window's run
   } else {
@@ -138,7 +138,7 @@ void ArchiveAndSend(MainWindow& w, QtFileDialogs& dialogs, roster::Roster& chang
   if (SmtpRunnerOf(w).Active()) return;  // one run at a time
   // The new version replaces the list in the window.
   if (!w.MayDiscardChanges()) return;
-  const auto amended = files::WriteAmendedArchive(changed, archive);
+  const auto amended = files::WriteAmendedArchive(changed, archive, change.changed_rows);
   if (!amended) return;
   const std::string names = Names(changed, change.changed_rows);
   roster::Roster& r = w.roster();
@@ -157,6 +157,8 @@ void ArchiveAndSend(MainWindow& w, QtFileDialogs& dialogs, roster::Roster& chang
     r.MSFlexGrid_MouseDown(row, roster::kColName);
   }
   r.SetReplacingRows(std::move(replacing));
+  // Should the organiser send later, with Calculate & Send, it goes on from this version.
+  WindowRunOf(w).SetResendSource(*amended);
   w.qt_ui().SetStatusText(core::Tr("Status", roster::Roster::kReSendModeStatus));
   if (SendChange(w, *amended)) return;
   Tell(w,

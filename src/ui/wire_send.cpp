@@ -35,9 +35,15 @@ class WindowErrand : public roster::SendErrand {
     return true;
   }
   void SaveDrawingHistory() override {
+    WindowRun& run = WindowRunOf(w_);
+    if (w_.roster().ReSendMode && !run.ResendSource().empty()) {
+      // The drawing's own ledger records the re-send as it goes; History gains no copy.
+      run.ContinueLedgerAt(files::ResendLedger(w_.roster(), run.ResendSource()));
+      return;
+    }
     const auto archive = files::SaveDrawingHistory(w_.roster(), w_.clock(), w_.paths().data_dir);
     if (!archive.empty()) {
-      WindowRunOf(w_).KeepLedgerAt(files::LedgerPathFor(archive));
+      run.KeepLedgerAt(files::LedgerPathFor(archive));
       return;
     }
     // Nothing leaves without its archive: a re-send would have nothing to work from.

@@ -145,7 +145,7 @@ TEST_F(LedgerTest, RecordedRunIsNeverOverwritten) {
 
 namespace {
 
-TEST_F(LedgerTest, ReSendOutcomesUpdateTheEarlierRunWithoutUndoingAnAcceptance) {
+TEST_F(LedgerTest, ReSendGoesOnInTheEarlierLedgerAsDurablyAsAFirstRun) {
   {
     auto ledger = files::LedgerWriter::Start(path_, Three(), error_);
     ASSERT_TRUE(ledger) << error_;
@@ -153,29 +153,56 @@ TEST_F(LedgerTest, ReSendOutcomesUpdateTheEarlierRunWithoutUndoingAnAcceptance) 
     ledger->OnDeliveryState(1, {DeliveryState::kRefused, "550 no such user"});
     ledger->OnDeliveryState(2, {DeliveryState::kUnconfirmed, {}});
   }
-  // The re-send tried Bo and Cy again, and Ann by the organiser's choice; a stranger who
-  // happens to share Cy's row is not Cy.
-  const std::vector<LedgerEntry> resent = {{1, "Ann", {DeliveryState::kRefused, "451 later"}},
-                                           {2, "Bo\tBaker", {DeliveryState::kAccepted, {}}},
-                                           {3, "Somebody Else", {DeliveryState::kAccepted, {}}},
-                                           {3, "Cy \\ Zoë", {DeliveryState::kRefused, "550 gone"}}};
-  ASSERT_TRUE(files::RecordResend(path_, resent, error_)) << error_;
+  // The first run was cut short in the middle of a line.
+  WriteAll(path_, ReadAll(path_) + "S\t2\tacc");
+  EXPECT_FALSE(files::LedgerWriter::Start(path_, Three(), error_));
+
+  // The re-send tries Ann (the organiser's choice), Bo, a stranger who happens to share Cy's
+  // row, Cy, and Di, whom the first run did not list.
+  mail::Deliveries again = Three();
+  again.insert(again.begin() + 2, {3, "Somebody Else", {}, {}, {}});
+  again.push_back({4, "Di", {}, {}, {}});
+  {
+    auto ledger = files::LedgerWriter::Continue(path_, again, error_);
+    ASSERT_TRUE(ledger) << error_;
+    ledger->OnDeliveryState(0, {DeliveryState::kInFlight, {}});
+    ledger->OnDeliveryState(0, {DeliveryState::kRefused, "451 later"});
+    ledger->OnDeliveryState(1, {DeliveryState::kInFlight, {}});
+    ledger->OnDeliveryState(1, {DeliveryState::kAccepted, {}});
+    ledger->OnDeliveryState(2, {DeliveryState::kInFlight, {}});
+    // Bo's outcome is on disk before the message after the next one goes out; Cy's message
+    // is recorded as in flight before it goes: a kill here leaves Cy to be sent again.
+    ledger->OnDeliveryState(3, {DeliveryState::kInFlight, {}});
+    files::LedgerContents c = Read();
+    EXPECT_FALSE(c.finished);
+    EXPECT_EQ(c.skipped_lines, 1);  // the torn line
+    ASSERT_EQ(c.entries.size(), 5u);
+    EXPECT_EQ(States(c.entries),
+              (std::vector{DeliveryState::kAccepted, DeliveryState::kAccepted,
+                           DeliveryState::kUnconfirmed, DeliveryState::kUnconfirmed,
+                           DeliveryState::kNotAttempted}));
+    EXPECT_EQ(c.entries[3].name, "Somebody Else");
+    EXPECT_EQ(c.entries[4].name, "Di");
+    ledger->OnDeliveryState(3, {DeliveryState::kRefused, "550 gone"});
+    ledger->OnDeliveryState(4, {DeliveryState::kInFlight, {}});
+    ledger->OnDeliveryState(4, {DeliveryState::kAccepted, {}});
+  }
   files::LedgerContents c = Read();
-  EXPECT_EQ(c.skipped_lines, 0);
+  EXPECT_TRUE(c.finished);
   EXPECT_EQ(States(c.entries), (std::vector{DeliveryState::kAccepted, DeliveryState::kAccepted,
-                                            DeliveryState::kRefused}));
+                                            DeliveryState::kRefused, DeliveryState::kUnconfirmed,
+                                            DeliveryState::kAccepted}));
   EXPECT_EQ(c.entries[2].outcome.reply, "550 gone");
 
-  // A later re-send that reaches Cy settles the drawing; one that never started changes nothing.
-  ASSERT_TRUE(
-      files::RecordResend(path_, {{3, "Cy \\ Zoë", {DeliveryState::kNotAttempted, {}}}}, error_));
-  EXPECT_EQ(Read().entries[2].outcome.state, DeliveryState::kRefused);
-  ASSERT_TRUE(
-      files::RecordResend(path_, {{3, "Cy \\ Zoë", {DeliveryState::kAccepted, {}}}}, error_));
-  EXPECT_TRUE(files::NotAccepted(Read().entries).empty());
-
-  EXPECT_FALSE(files::RecordResend(dir_.path() / "missing.ledger", resent, error_));
-  EXPECT_NE(error_.find("missing.ledger"), std::string::npos) << error_;
+  // A re-send of a drawing whose run never began starts its ledger.
+  const fs::path fresh = dir_.path() / "20261205-1808.ledger";
+  WriteAll(fresh, "");
+  ASSERT_TRUE(files::LedgerWriter::Continue(fresh, again, error_)) << error_;
+  std::string error;
+  EXPECT_EQ(files::ReadLedger(fresh, error)->entries.size(), 5u);
+  WriteAll(fresh, "not a ledger\n");
+  EXPECT_FALSE(files::LedgerWriter::Continue(fresh, again, error_));
+  EXPECT_NE(error_.find("20261205-1808.ledger"), std::string::npos) << error_;
 }
 
 TEST(NotNotifiedText, NamesEachMissingPersonWithTheReason) {

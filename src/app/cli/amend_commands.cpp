@@ -82,7 +82,7 @@ std::vector<int> SendTo(Context& ctx, const mail::MailSettings& settings, mail::
   const std::size_t before = ctx.ui.boxes().size();
   ctx.ui.SetEchoing(false);
   Delivery delivery(ctx, *roster, settings, values);
-  delivery.record().KeepLedgerAt(files::LedgerPathFor(archive));
+  delivery.record().ContinueLedgerAt(files::LedgerPathFor(archive));
   if (settings.UseSMTP)
     delivery.SmtpSendDrawing();
   else
@@ -146,68 +146,80 @@ std::string Required(Context& ctx, const char* option) {
   return *value;
 }
 
+// What join and leave share: the settings and texts of the notifications, and the drawing's
+// newest version.
+struct ChangeErrand {
+  mail::MailSettings settings;
+  mail::SendValues values;
+  fs::path archive;
+  std::unique_ptr<roster::Roster> roster;
+};
+
+ChangeErrand BeginChange(Context& ctx) {
+  ChangeErrand e;
+  e.settings = LoadSettings(ctx);
+  RequireUsableSettings(e.settings);
+  e.values = NotificationValues(ctx, e.settings);
+  PrepareDataDir(ctx);
+  e.roster = LoadLatest(ctx, e.archive);
+  return e;
+}
+
+// Archives the change as a new version and notifies its givers; the `replacing` ones are told
+// their message replaces an earlier one.
+int ArchiveAndNotify(Context& ctx, const char* command, ChangeErrand& e,
+                     const files::DrawingChange& change, const std::vector<int>& replacing) {
+  const auto amended = files::WriteAmendedArchive(*e.roster, e.archive, change.changed_rows);
+  if (!amended)
+    throw CliError(
+        kExitFailed,
+        std::string(command) == "join"
+            ? core::Tr("Cli", "join: the change could not be archived; nothing was sent")
+            : core::Tr("Cli", "leave: the change could not be archived; nothing was sent"));
+  const std::vector<int> accepted =
+      SendTo(ctx, e.settings, e.values, *amended, change.changed_rows, replacing);
+  return Report(ctx, command, *e.roster, change.changed_rows, accepted, *amended);
+}
+
 }  // namespace
 
 int RunJoin(Context& ctx) {
   const std::string name = Required(ctx, "name");
   const std::string email = Required(ctx, "email");
   const std::string notes = ctx.args.Value("notes").value_or("");
-  mail::MailSettings settings = LoadSettings(ctx);
-  RequireUsableSettings(settings);
-  mail::SendValues values = NotificationValues(ctx, settings);
-  PrepareDataDir(ctx);
-  fs::path archive;
-  auto roster = LoadLatest(ctx, archive);
+  ChangeErrand e = BeginChange(ctx);
   auto random = Seeded(ctx);
-  const files::DrawingChange change = files::JoinDrawing(*roster, name, email, notes, *random);
+  const files::DrawingChange change = files::JoinDrawing(*e.roster, name, email, notes, *random);
   if (!change.ok)
     return Refuse("join", change,
                   core::Arg(core::Tr("Cli",
                                      "only a full redraw can include %1: add them to the roster "
                                      "and use hollymoor-cli send"),
                             {name}));
-  const auto amended = files::WriteAmendedArchive(*roster, archive);
-  if (!amended)
-    throw CliError(kExitFailed,
-                   core::Tr("Cli", "join: the change could not be archived; nothing was sent"));
-
   // The giver who now has the newcomer is told this message replaces the first one; the
   // newcomer (the last row) gets an ordinary notification.
-  const std::vector<int> replaced(change.changed_rows.begin(), change.changed_rows.end() - 1);
-  const std::vector<int> accepted =
-      SendTo(ctx, settings, values, *amended, change.changed_rows, replaced);
-  return Report(ctx, "join", *roster, change.changed_rows, accepted, *amended);
+  return ArchiveAndNotify(ctx, "join", e, change,
+                          {change.changed_rows.begin(), change.changed_rows.end() - 1});
 }
 
 int RunLeave(Context& ctx) {
   const std::string name = Required(ctx, "name");
-  mail::MailSettings settings = LoadSettings(ctx);
-  RequireUsableSettings(settings);
-  mail::SendValues values = NotificationValues(ctx, settings);
-  PrepareDataDir(ctx);
-  fs::path archive;
-  auto roster = LoadLatest(ctx, archive);
+  ChangeErrand e = BeginChange(ctx);
   int row = 0;
-  for (int r = 1; r <= roster->ParticipantCount(); ++r)
-    if (roster->grid().TextMatrix(r, roster::kColName) == name) row = r;
+  for (int r = 1; r <= e.roster->ParticipantCount(); ++r)
+    if (e.roster->grid().TextMatrix(r, roster::kColName) == name) row = r;
   if (row == 0)
     throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "leave: nobody named '%1' in [%2]"),
-                                            {name, archive.string()}));
+                                            {name, e.archive.string()}));
   auto random = Seeded(ctx);
-  const files::DrawingChange change = files::LeaveDrawing(*roster, row, *random);
+  const files::DrawingChange change = files::LeaveDrawing(*e.roster, row, *random);
   if (!change.ok)
     return Refuse("leave", change,
                   core::Arg(core::Tr("Cli",
                                      "only a full redraw can go on without %1: remove them from "
                                      "the roster and use hollymoor-cli send"),
                             {name}));
-  const auto amended = files::WriteAmendedArchive(*roster, archive);
-  if (!amended)
-    throw CliError(kExitFailed,
-                   core::Tr("Cli", "leave: the change could not be archived; nothing was sent"));
-  const std::vector<int> accepted =
-      SendTo(ctx, settings, values, *amended, change.changed_rows, change.changed_rows);
-  return Report(ctx, "leave", *roster, change.changed_rows, accepted, *amended);
+  return ArchiveAndNotify(ctx, "leave", e, change, change.changed_rows);
 }
 
 }  // namespace cli

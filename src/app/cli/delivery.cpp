@@ -148,14 +148,7 @@ Delivery::Delivery(Context& ctx, roster::Roster& roster, const mail::MailSetting
 
 Delivery::~Delivery() = default;
 
-void Delivery::FinishRecord() {
-  const std::string error = record_.Finish();
-  if (!error.empty())
-    std::fprintf(
-        stderr, "hollymoor-cli: %s\n",
-        core::Arg(core::Tr("Cli", "warning: the re-send is not in the earlier ledger: %1"), {error})
-            .c_str());
-}
+void Delivery::FinishRecord() { record_.Finish(); }
 
 // The run's deliveries as the record names them: the roster's rows, in order.
 void Delivery::BeginRecord(const std::vector<int>& rows) {

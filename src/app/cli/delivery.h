@@ -46,7 +46,7 @@ class Delivery {
   class CountingClient;
   void RunSmtp(bool free_form);
   void BeginRecord(const std::vector<int>& rows);
-  // Ends the record; a re-send that could not be told to the earlier ledger is warned of.
+  // Ends the record: nothing stays in flight.
   void FinishRecord();
 
   roster::Roster& roster_;

@@ -122,6 +122,11 @@ class UnattendedErrand : public roster::SendErrand {
     return true;
   }
   void SaveDrawingHistory() override {
+    if (roster_.ReSendMode && !resend_from.empty()) {
+      // The drawing's own ledger records the re-send as it goes; History gains no copy.
+      delivery_.record().ContinueLedgerAt(files::ResendLedger(roster_, resend_from));
+      return;
+    }
     const int failures = ctx_.ui.CriticalCount();
     archive = files::SaveDrawingHistory(roster_, clock_, ctx_.data_dir);
     if (!archive.empty()) delivery_.record().KeepLedgerAt(files::LedgerPathFor(archive));
@@ -136,8 +141,9 @@ class UnattendedErrand : public roster::SendErrand {
   struct ArchiveFailed {};
 
   bool confirmed = false;
-  std::vector<int> rows;           // who was to be notified
-  std::vector<std::string> names;  // every row's name, taken before the run
+  std::filesystem::path resend_from;  // the archive a re-send sends from
+  std::vector<int> rows;              // who was to be notified
+  std::vector<std::string> names;     // every row's name, taken before the run
   std::filesystem::path archive;
 
  private:
@@ -195,15 +201,15 @@ int Outcome(Context& ctx, const char* command, const files::RunRecord& record,
 }
 
 int RunErrand(Context& ctx, roster::Roster& roster, const char* command,
-              const std::filesystem::path& earlier_ledger = {}) {
+              const std::filesystem::path& resend_from = {}) {
   mail::MailSettings settings = LoadSettings(ctx);
   RequireUsableSettings(settings);
   mail::SendValues values = NotificationValues(ctx, settings);
   PrepareDataDir(ctx);
 
   Delivery delivery(ctx, roster, settings, values);
-  if (!earlier_ledger.empty()) delivery.record().UpdateAtEnd(earlier_ledger);
   UnattendedErrand errand(ctx, roster, settings, values, delivery);
+  errand.resend_from = resend_from;
   try {
     roster::CalculateAndSend(roster, errand);
   } catch (const UnattendedErrand::ArchiveFailed&) {
@@ -227,7 +233,8 @@ int RunErrand(Context& ctx, roster::Roster& roster, const char* command,
                  core::Arg(core::Tr("Cli", "archived: %1 (and .htm)"),
                            {TerminalSafe(errand.archive.string())})
                      .c_str());
-  return Outcome(ctx, command, delivery.record(), errand.rows, errand.names, errand.archive);
+  return Outcome(ctx, command, delivery.record(), errand.rows, errand.names,
+                 errand.archive.empty() ? resend_from : errand.archive);
 }
 
 }  // namespace
@@ -240,29 +247,6 @@ int RunSend(Context& ctx) {
   ApplyDrawingChoices(ctx, *roster);
   return RunErrand(ctx, *roster, "send");
 }
-
-namespace {
-
-// Marks who no message reached. A changed drawing's versions each record only their own run,
-// so every version's ledger counts there, each giver's newest record winning.
-std::optional<std::vector<int>> PendingOfEveryVersion(roster::Roster& roster,
-                                                      const std::filesystem::path& archive,
-                                                      std::string& error) {
-  std::vector<int> rows;
-  if (files::ArchiveVersion(archive) == 1) {
-    const auto marked = files::MarkPending(roster, archive, error);
-    if (!marked) return std::nullopt;
-    for (const files::LedgerEntry& e : *marked) rows.push_back(e.giver_row);
-    return rows;
-  }
-  const auto unreached = files::UnreachedRows(roster, archive, error);
-  if (!unreached) return std::nullopt;
-  for (int row : *unreached)
-    if (!roster.IsMarked(row)) roster.MSFlexGrid_MouseDown(row, roster::kColName);
-  return unreached;
-}
-
-}  // namespace
 
 int RunResend(Context& ctx) {
   const std::vector<std::string>& to = ctx.args.All("to");
@@ -287,15 +271,12 @@ int RunResend(Context& ctx) {
   roster->UpdateButtonEnables(true);
   roster->ReSendMode = true;
   roster->UpdateButtonEnables(false);
-  // Whatever this re-send reaches is told to the archive's own ledger, when it has one, so
-  // that the next --pending goes only to those still waiting.
-  std::filesystem::path earlier_ledger;
-  std::error_code ec;
-  if (std::filesystem::file_size(files::LedgerPathFor(archive), ec) > 0 && !ec)
-    earlier_ledger = files::LedgerPathFor(archive);
+  roster->SetReplacingRows(files::ReplacingRows(*roster, archive));
+  // Whatever this re-send reaches goes into the archive's own ledger as it happens, so that
+  // the next --pending goes only to those still waiting, even after a crash.
   if (pending) {
     std::string error;
-    const auto marked = PendingOfEveryVersion(*roster, archive, error);
+    const auto marked = files::MarkPendingOfEveryVersion(*roster, archive, error);
     if (!marked) throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "resend: %1"), {error}));
     if (marked->empty()) {
       std::fprintf(ctx.out, "%s\n",
@@ -304,7 +285,7 @@ int RunResend(Context& ctx) {
                        .c_str());
       return kExitOk;
     }
-    return RunErrand(ctx, *roster, "resend", earlier_ledger);
+    return RunErrand(ctx, *roster, "resend", archive);
   }
   const std::set<std::string> wanted(to.begin(), to.end());
   std::set<std::string> found;
@@ -319,7 +300,7 @@ int RunResend(Context& ctx) {
     if (!found.count(name))
       throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "resend: nobody named '%1' in [%2]"),
                                               {name, archive.string()}));
-  return RunErrand(ctx, *roster, "resend", earlier_ledger);
+  return RunErrand(ctx, *roster, "resend", archive);
 }
 
 int RunMessage(Context& ctx) {
