@@ -15,8 +15,9 @@ class Random {
   // sequence, so two seeds taken within one clock tick still give different draws.
   virtual void Mix(std::uint64_t entropy) = 0;
 
-  // Uniform in [0, bound); bound > 0. Unbiased (Lemire's multiply-and-reject).
-  std::uint32_t Below(std::uint32_t bound);
+  // Uniform in [0, bound); bound > 0. Unbiased (Lemire's multiply-and-reject). Virtual so
+  // that a source can hand out chosen values, to follow every path a random process takes.
+  virtual std::uint32_t Below(std::uint32_t bound);
   // Uniform in [0, 1).
   double NextUnit() { return static_cast<double>(NextU64() >> 11) * 0x1.0p-53; }
 };

@@ -7,14 +7,15 @@ namespace roster {
 
 namespace {
 
-// Three distinct participants, uniformly; n >= 3.
+// Three distinct participants, uniformly; n >= 3. No draw is retried, so one step of the
+// walk uses a fixed, finite set of random values.
 void PickThree(Random& random, int n, int& a, int& b, int& c) {
-  const auto pick = [&] { return static_cast<int>(random.Below(static_cast<std::uint32_t>(n))); };
-  a = pick();
-  do b = pick();
-  while (b == a);
-  do c = pick();
-  while (c == a || c == b);
+  a = static_cast<int>(random.Below(static_cast<std::uint32_t>(n)));
+  b = static_cast<int>(random.Below(static_cast<std::uint32_t>(n - 1)));
+  b += b >= a;
+  c = static_cast<int>(random.Below(static_cast<std::uint32_t>(n - 2)));
+  c += c >= std::min(a, b);
+  c += c >= std::max(a, b);
 }
 
 // The walk over assignments made of any cycles: swap the receivers of two givers, or rotate
@@ -50,6 +51,9 @@ class PermutationWalk {
       Set(c, rc);
     }
   }
+
+  std::vector<int>& to() { return to_; }
+  std::vector<int>& from() { return from_; }
 
   int CountMutual() const {
     int count = 0;
@@ -89,9 +93,10 @@ class PermutationWalk {
 // proposed as often. A place inside the stretch or just before it leaves the loop as it was,
 // so the walk may stand still; without that, three people would swap between their two loops
 // forever. Both kinds of move are needed: with households, stretches moved alone keep an
-// invariant (the order's parity) and reach only half of the loops.
-void WalkLoops(const ExclusionGraph& graph, Random& random, std::int64_t steps,
-               std::vector<int>& to) {
+// invariant (the order's parity) and reach only half of the loops. Now and then a block
+// move redraws several gifts at once, for rosters too tight for stretches alone.
+void WalkLoops(const ExclusionGraph& graph, const DrawRules& rules, Random& random,
+               std::int64_t steps, std::vector<int>& to) {
   const int n = graph.size();
   if (n < 3) return;  // two people have one loop at most
   const auto un = static_cast<std::uint32_t>(n);
@@ -103,7 +108,13 @@ void WalkLoops(const ExclusionGraph& graph, Random& random, std::int64_t steps,
     from[receiver] = giver;
   };
   int stretch[kMaxLoopStretch];
+  BlockMove block(graph, rules);
+  const std::uint32_t odds = BlockMoveOdds(n);
   for (std::int64_t s = 0; s < steps; ++s) {
+    if (random.Below(odds) == 0) {
+      block.Step(random, to, from);
+      continue;
+    }
     const int x = static_cast<int>(random.Below(un));
     const int length = 1 + static_cast<int>(random.Below(static_cast<std::uint32_t>(longest)));
     stretch[0] = x;
@@ -202,13 +213,20 @@ bool RepairForRules(const ExclusionGraph& graph, const DrawRules& rules, Random&
 void WalkValidAssignments(const ExclusionGraph& graph, const DrawRules& rules, Random& random,
                           std::int64_t steps, std::vector<int>& receiver_of) {
   if (rules.single_loop) {
-    WalkLoops(graph, random, steps, receiver_of);
+    WalkLoops(graph, rules, random, steps, receiver_of);
     return;
   }
-  if (graph.size() < 3) return;  // at most one assignment
+  const int n = graph.size();
+  if (n < 3) return;  // at most one assignment
   PermutationWalk walk(graph, rules.no_mutual, receiver_of);
-  for (std::int64_t s = 0; s < steps; ++s)
-    walk.Step(random, [](int, int after) { return after == 0; });
+  BlockMove block(graph, rules);
+  const std::uint32_t odds = BlockMoveOdds(n);
+  for (std::int64_t s = 0; s < steps; ++s) {
+    if (random.Below(odds) == 0)
+      block.Step(random, walk.to(), walk.from());
+    else
+      walk.Step(random, [](int, int after) { return after == 0; });
+  }
 }
 
 }  // namespace roster

@@ -30,6 +30,44 @@ bool RepairForRules(const ExclusionGraph& graph, const DrawRules& rules, Random&
 inline constexpr int kMaxLoopStretch = 4;
 inline int LoopStretchLimit(int n) { return std::max(1, std::min(n - 2, kMaxLoopStretch)); }
 
+// The walk's large move: the receivers of a random set of givers drawn afresh, uniformly
+// among the rearrangements of those receivers that keep the assignment valid under the
+// rules. Small moves alone do not connect every valid assignment of a tightly excluded
+// roster; a whole set redrawn at once does, and for sets of everybody it is an exact draw.
+// Every set is as likely as any other and both arrangements of a pair lie in one set's
+// choices, so each move is as likely as its reverse.
+inline constexpr int kMaxBlock = 6;
+
+class BlockMove {
+ public:
+  BlockMove(const ExclusionGraph& graph, const DrawRules& rules);
+  // `to` must be valid under the rules and `from` its inverse; both stay so.
+  void Step(Random& random, std::vector<int>& to, std::vector<int>& from);
+
+ private:
+  void PickBlock(Random& random);
+  int IndexInBlock(int v) const;
+  void Search(const std::vector<int>& to, int i);
+
+  const ExclusionGraph& graph_;
+  DrawRules rules_;
+  int k_;
+  std::uint64_t sets_;
+  int block_[kMaxBlock] = {};
+  int receivers_[kMaxBlock] = {};
+  int segment_end_[kMaxBlock] = {};
+  int choice_[kMaxBlock] = {};
+  bool used_[kMaxBlock] = {};
+  std::vector<int> found_;  // k_ receiver indices per valid arrangement
+};
+
+// One proposal in this many is a block move. A block move costs hundreds of small ones (a
+// whole loop's length for single loops), so they are few, and rarer on large rosters, whose
+// walk is long.
+inline std::uint32_t BlockMoveOdds(int n) {
+  return static_cast<std::uint32_t>(std::max(8, n / 16));
+}
+
 // Proposals the walk makes in a drawing of n participants.
 std::int64_t WalkLength(int n, const DrawOptions& options);
 

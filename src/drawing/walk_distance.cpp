@@ -14,71 +14,48 @@ namespace {
 
 constexpr double kMixed = 0.01;
 
-// Hands out prescribed values of Below(): each 64-bit word is chosen so that Lemire's
-// multiply lands in the middle of the wanted value's range and is never rejected.
-class ScriptedRandom final : public Random {
+// Hands out every sequence of values of Below() in turn, depth first, so that one step of
+// the walk is taken once along each path its random draws can take. A path's probability is
+// the product of 1/bound over its draws; the walk never retries a draw, so the paths are
+// finite and their probabilities add up to one.
+class BranchingRandom final : public Random {
  public:
-  void Expect(std::uint32_t value, std::uint32_t bound) { script_.push_back({value, bound}); }
+  std::uint32_t Below(std::uint32_t bound) override {
+    if (depth_ == path_.size()) path_.push_back({0, bound});
+    if (path_[depth_].bound != bound) inconsistent_ = true;
+    return path_[depth_++].value;
+  }
   std::uint64_t NextU64() override {
-    if (next_ >= script_.size()) {
-      overrun_ = true;
-      return 0;
-    }
-    const auto [value, bound] = script_[next_++];
-    const std::uint64_t high = ((2 * static_cast<std::uint64_t>(value) + 1) << 32) / (2 * bound);
-    return high << 32;
+    inconsistent_ = true;  // raw bits cannot be followed path by path
+    return 0;
   }
   void Mix(std::uint64_t) override {}
-  // Every prescribed value was drawn, and no other.
-  bool Matched() const { return !overrun_ && next_ == script_.size(); }
-  // How likely a fair source is to give these values, up to a factor common to the walk's
-  // proposals (values the walk draws again when they repeat leave such a factor).
-  double Likelihood() const {
+
+  double Probability() const {
     double p = 1;
-    for (const auto& [value, bound] : script_) p /= bound;
+    for (std::size_t i = 0; i < depth_; ++i) p /= path_[i].bound;
     return p;
   }
+  // Moves on to the next path; false after the last.
+  bool Next() {
+    path_.resize(depth_);
+    depth_ = 0;
+    while (!path_.empty() && path_.back().value + 1 == path_.back().bound) path_.pop_back();
+    if (path_.empty()) return false;
+    ++path_.back().value;
+    return true;
+  }
+  // The walk drew raw bits, or different bounds after the same values.
+  bool Inconsistent() const { return inconsistent_; }
 
  private:
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> script_;
-  std::size_t next_ = 0;
-  bool overrun_ = false;
+  struct Draw {
+    std::uint32_t value, bound;
+  };
+  std::vector<Draw> path_;
+  std::size_t depth_ = 0;
+  bool inconsistent_ = false;
 };
-
-// The walk's proposals as the values it draws, in the order it draws them: three distinct
-// givers and "rotate or swap" for assignments of any cycles; for single loops the stretch's
-// first person and length, "turn round or move", and where a moved stretch goes.
-std::vector<ScriptedRandom> Proposals(int n, bool single_loop) {
-  std::vector<ScriptedRandom> all;
-  const auto un = static_cast<std::uint32_t>(n);
-  if (single_loop) {
-    const auto longest = static_cast<std::uint32_t>(LoopStretchLimit(n));
-    for (std::uint32_t x = 0; x < un; ++x)
-      for (std::uint32_t length = 0; length < longest; ++length)
-        for (std::uint32_t a = 0; a <= un; ++a) {
-          // The stretch turned round (a == n stands for it), or moved after a.
-          all.emplace_back();
-          all.back().Expect(x, un);
-          all.back().Expect(length, longest);
-          all.back().Expect(a == un ? 1 : 0, 2);
-          if (a < un) all.back().Expect(a, un);
-        }
-    return all;
-  }
-  for (std::uint32_t a = 0; a < un; ++a)
-    for (std::uint32_t b = 0; b < un; ++b)
-      for (std::uint32_t c = 0; c < un; ++c) {
-        if (a == b || b == c || a == c) continue;
-        for (std::uint32_t rotate = 0; rotate < 2; ++rotate) {
-          all.emplace_back();
-          all.back().Expect(a, un);
-          all.back().Expect(b, un);
-          all.back().Expect(c, un);
-          all.back().Expect(rotate, 2);
-        }
-      }
-  return all;
-}
 
 using Matrix = std::vector<double>;  // k x k, row-major
 
@@ -134,29 +111,22 @@ std::optional<WalkDistance> MeasureWalkDistance(const ExclusionGraph& graph, con
     return std::nullopt;
   }
 
-  // One step of the walk from every assignment under every proposal, each equally likely.
+  // One step of the walk from every assignment along every path of its random draws.
   Matrix step(k * k, 0.0);
-  if (n < 3) {
-    for (std::size_t i = 0; i < k; ++i) step[i * k + i] = 1;  // the walk stands still
-  } else {
-    const std::vector<ScriptedRandom> proposals = Proposals(n, rules.single_loop);
-    double total = 0;
-    for (const ScriptedRandom& proposal : proposals) total += proposal.Likelihood();
-    for (const auto& [from, i] : index)
-      for (ScriptedRandom proposal : proposals) {
-        const double weight = proposal.Likelihood() / total;
-        std::vector<int> to = from;
-        WalkValidAssignments(graph, rules, proposal, 1, to);
-        const auto found = index.find(to);
-        if (!proposal.Matched() || found == index.end()) {
-          error = !proposal.Matched() ? "the walk drew other random values than its proposals"
+  for (const auto& [from, i] : index) {
+    BranchingRandom random;
+    do {
+      std::vector<int> to = from;
+      WalkValidAssignments(graph, rules, random, 1, to);
+      const auto found = index.find(to);
+      if (random.Inconsistent() || found == index.end()) {
+        error = random.Inconsistent() ? "the walk's random draws could not be followed"
                                       : "the walk left the valid assignments";
-          return std::nullopt;
-        }
-        step[i * k + found->second] += weight;
+        return std::nullopt;
       }
+      step[i * k + found->second] += random.Probability();
+    } while (random.Next());
   }
-
   WalkDistance result;
   result.assignments = k;
   result.steps = WalkLength(n, options);

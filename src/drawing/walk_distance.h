@@ -1,8 +1,8 @@
 #pragma once
 // How close the random walk comes to uniform, computed exactly on a roster small enough to
-// list every valid assignment: the walk's own moves are fed every proposal in turn, which
-// gives its transition matrix, and the matrix's powers give the distance from uniform after
-// any number of steps, from the worst possible start. No sampling noise.
+// list every valid assignment: the walk's own step is taken along every path its random
+// draws can take, which gives its transition matrix, and the matrix's powers give the distance from
+// uniform after any number of steps, from the worst possible start. No sampling noise.
 
 #include <cstddef>
 #include <cstdint>
