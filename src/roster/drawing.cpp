@@ -55,7 +55,7 @@ bool Roster::CalculateDrawing() {
     grid_.SetCellColors(i, kColResult, kHiddenColor, kHiddenColor);
   }
   const ExclusionGraph graph = ReadExclusionGraph(grid_);
-  DrawOptions options;
+  DrawOptions options = limits_;
   options.on_attempt = [this] { ui_.DoEvents(); };
   last_drawing_ = DrawWithChoices(graph, options);
 

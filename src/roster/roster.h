@@ -102,6 +102,9 @@ class Roster {
   // Options for the drawings to come; the exclusion lists in the grid stay as they are.
   void SetDrawingChoices(DrawingChoices choices) { choices_ = std::move(choices); }
   const DrawingChoices& drawing_choices() const { return choices_; }
+  // How far exact counting and rejection go before the random walk takes over, for the
+  // drawings to come (tests lower them to reach the walk at once); the rules are the choices'.
+  void SetDrawingLimits(DrawOptions limits) { limits_ = std::move(limits); }
   // One line on how the last drawing was made: its uniformity and the options that applied.
   // Empty before the first successful drawing.
   std::string DrawingSummary() const;
@@ -131,6 +134,7 @@ class Roster {
   DrawOutcome last_drawing_;
   bool drawing_ = false;
   DrawingChoices choices_;
+  DrawOptions limits_;
   std::string summary_;  // of the last successful drawing
   std::vector<int> replacing_rows_;
 };

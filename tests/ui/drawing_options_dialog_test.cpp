@@ -72,6 +72,43 @@ TEST_F(DrawingOptionsTest, ChoicesAreRememberedAcrossWindowsAndCancelKeepsThem) 
   EXPECT_TRUE(shown);
 }
 
+// Where counting and rejection give up, the drawing comes from the random walk, and the
+// status bar says it is only approximately uniform; it never claims more than it did.
+TEST_F(DrawingOptionsTest, TheStatusBarSaysHowUniformTheDrawingIs) {
+  // Each may give only to the next two: few of the 8! orders are valid.
+  const int n = 8;
+  for (int i = 1; i <= n; ++i) {
+    std::string excluded;
+    for (int j = 1; j <= n; ++j) {
+      const int ahead = (j - i + n) % n;
+      if (ahead != 0 && ahead > 2) excluded += (excluded.empty() ? "" : ",") + std::to_string(j);
+    }
+    roster().AddParticipant(excluded, "P" + std::to_string(i), "", "", false);
+  }
+  roster().UpdateButtonEnables(false);
+  roster().SetRandom(std::make_unique<roster::Xoshiro256>(18));
+
+  Action("mnuCalculateView")->trigger();
+  EXPECT_EQ(DrawingStatus(), "Drawing exactly uniform; options: none");
+
+  roster::DrawOptions walk_only;
+  walk_only.exact_limit = 0;
+  walk_only.step_budget = 1;
+  roster().SetDrawingLimits(walk_only);
+  Open([](QDialog& d) { Set(d, 0, false, true); }, QDialogButtonBox::Ok);
+  Action("mnuCalculateView")->trigger();
+  ASSERT_TRUE(roster().LastDrawing().ok);
+  EXPECT_EQ(roster().LastDrawing().method, roster::DrawMethod::kMarkovChain);
+  EXPECT_EQ(DrawingStatus(), "Drawing approximately uniform; options: no swapped pairs");
+  // The grid shows the walk's drawing: everyone gives to one of the next two, nobody swaps.
+  for (int g = 1; g <= n; ++g) {
+    const std::string receiver = Cell(g, roster::kColResult);
+    const int r = std::stoi(receiver.substr(1));
+    const int ahead = (r - g + n) % n;
+    EXPECT_TRUE(ahead == 1 || ahead == 2) << g << " gives to " << receiver;
+  }
+}
+
 TEST_F(DrawingOptionsTest, TheDrawingFollowsTheOptionsAndTheStatusBarSaysWhichApplied) {
   for (const char* name : {"Ann", "Bo", "Cy"})
     roster().AddParticipant("", name, std::string(name) + "@example.org", "", false);
