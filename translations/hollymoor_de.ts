@@ -2844,6 +2844,10 @@ Den Namen Ihres Postausgangsservers (SMTP) finden Sie in der Kontoeinrichtung Ih
         <translation>Anmelden...</translation>
     </message>
     <message>
+        <source>Signed in with %1 as %2.</source>
+        <translation>Angemeldet bei %1 als %2.</translation>
+    </message>
+    <message>
         <source>Signed in with %1.</source>
         <translation>Angemeldet bei %1.</translation>
     </message>

@@ -2841,6 +2841,10 @@ El nombre de su servidor de salida (SMTP) está en la configuración de la cuent
         <translation>Iniciar sesión...</translation>
     </message>
     <message>
+        <source>Signed in with %1 as %2.</source>
+        <translation>Sesión iniciada con %1 como %2.</translation>
+    </message>
+    <message>
         <source>Signed in with %1.</source>
         <translation>Sesión iniciada con %1.</translation>
     </message>

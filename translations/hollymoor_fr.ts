@@ -2842,6 +2842,10 @@ Le nom de votre serveur sortant (SMTP) figure dans la configuration du compte de
         <translation>Se connecter...</translation>
     </message>
     <message>
+        <source>Signed in with %1 as %2.</source>
+        <translation>Connecté avec %1 en tant que %2.</translation>
+    </message>
+    <message>
         <source>Signed in with %1.</source>
         <translation>Connecté avec %1.</translation>
     </message>

@@ -2840,6 +2840,10 @@ De naam van uw server voor uitgaande e-mail (SMTP) staat in de accountinstelling
         <translation>Aanmelden...</translation>
     </message>
     <message>
+        <source>Signed in with %1 as %2.</source>
+        <translation>Aangemeld bij %1 als %2.</translation>
+    </message>
+    <message>
         <source>Signed in with %1.</source>
         <translation>Aangemeld bij %1.</translation>
     </message>

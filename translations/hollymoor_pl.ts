@@ -2840,6 +2840,10 @@ Nazwę serwera poczty wychodzącej (SMTP) znajdziesz w ustawieniach konta w prog
         <translation>Zaloguj się...</translation>
     </message>
     <message>
+        <source>Signed in with %1 as %2.</source>
+        <translation>Zalogowano przez %1 jako %2.</translation>
+    </message>
+    <message>
         <source>Signed in with %1.</source>
         <translation>Zalogowano przez %1.</translation>
     </message>

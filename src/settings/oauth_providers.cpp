@@ -15,6 +15,8 @@ namespace mail {
 
 namespace {
 
+// The built-in scopes ask for an OpenID ID token too ("openid email"): it names the account
+// that signed in, which is the only From address these providers accept.
 OAuthEndpoints BuiltIn(const std::string& provider) {
   if (provider == kOAuthProviderMicrosoft)
     // "common" serves personal and work or school accounts alike.
@@ -22,14 +24,14 @@ OAuthEndpoints BuiltIn(const std::string& provider) {
             "https://login.microsoftonline.com/common/oauth2/v2.0/authorize",
             "https://login.microsoftonline.com/common/oauth2/v2.0/token",
             HOLLYMOOR_MICROSOFT_CLIENT_ID,
-            "https://outlook.office.com/SMTP.Send offline_access",
+            "https://outlook.office.com/SMTP.Send offline_access openid email",
             "smtp-mail.outlook.com:587"};
   if (provider == kOAuthProviderGoogle)
     return {provider,
             "https://accounts.google.com/o/oauth2/v2/auth",
             "https://oauth2.googleapis.com/token",
             HOLLYMOOR_GOOGLE_CLIENT_ID,
-            "https://mail.google.com/",
+            "https://mail.google.com/ openid email",
             "smtp.gmail.com:587",
             {{"access_type", "offline"}, {"prompt", "consent"}}};
   return {provider, "", "", "", "", ""};

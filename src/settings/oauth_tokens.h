@@ -38,16 +38,23 @@ struct OAuthTokens {
   std::string access_token;
   std::string refresh_token;  // "" when the provider sent none: the old one stays
   std::int64_t expires_at = 0;
+  std::string account;  // the signed-in address from the ID token; "" when none came
 };
+
+// The account an OpenID Connect ID token names: its `email`, or for Microsoft its
+// `preferred_username` (work accounts often carry no email claim); "" when the token is
+// not one or names no address.
+std::string AccountFromIdToken(std::string_view id_token, std::string_view provider);
 
 SecretSlot AccessTokenSlot(const MailSettings& settings);
 
-// Keeps new tokens in `settings` and where secrets are kept. Returns where the refresh token
-// is now.
+// Keeps new tokens in `settings` and where secrets are kept, with the account when the
+// tokens name one. Returns where the refresh token is now.
 SecretPlace KeepTokens(SettingsStore& store, const SecretAccess& access, MailSettings& settings,
                        const OAuthTokens& tokens);
 
-// Signing out: both tokens and the expiry are forgotten, in memory and in every store.
+// Signing out: both tokens, the expiry and the account are forgotten, in memory and in
+// every store.
 void ForgetTokens(SettingsStore& store, const SecretAccess& access, MailSettings& settings);
 
 // After LoadMailSecrets: the access token and its expiry.

@@ -41,10 +41,13 @@ void EnsureClientId(QMultiMap<QString, QVariant>* parameters, const QString& cli
   if (!parameters->contains("client_id")) parameters->insert("client_id", client_id);
 }
 
-mail::OAuthTokens TokensOf(const QOAuth2AuthorizationCodeFlow& flow) {
+// The tokens, and the account when an OpenID ID token came with them.
+mail::OAuthTokens TokensOf(const QOAuth2AuthorizationCodeFlow& flow, const std::string& provider) {
   const QDateTime expiry = flow.expirationAt();
+  const std::string id_token = flow.extraTokens().value("id_token").toString().toStdString();
   return {flow.token().toStdString(), flow.refreshToken().toStdString(),
-          expiry.isValid() ? expiry.toSecsSinceEpoch() : 0};
+          expiry.isValid() ? expiry.toSecsSinceEpoch() : 0,
+          mail::AccountFromIdToken(id_token, provider)};
 }
 
 }  // namespace
@@ -106,7 +109,7 @@ bool OAuthSignIn::Start(std::string* problem) {
       });
   connect(flow_, &QAbstractOAuth::authorizeWithBrowser, this, &OAuthSignIn::authorizeUrl);
   connect(flow_, &QAbstractOAuth::granted, this, [this] {
-    tokens_ = TokensOf(*flow_);
+    tokens_ = TokensOf(*flow_, endpoints_.provider);
     Finish(!tokens_.access_token.empty(), "the sign-in provider sent no access token");
   });
   connect(flow_, &QAbstractOAuth2::error, this,
@@ -150,10 +153,11 @@ void RenewAccessToken(const mail::OAuthEndpoints& endpoints, const std::string& 
           EnsureClientId(parameters, client_id);
       });
   auto called = std::make_shared<bool>(false);
-  auto finish = [owner, flow, done, called](bool ok, const std::string& problem) {
+  auto finish = [owner, flow, done, called, provider = endpoints.provider](
+                    bool ok, const std::string& problem) {
     if (*called) return;
     *called = true;
-    const mail::OAuthTokens tokens = ok ? TokensOf(*flow) : mail::OAuthTokens{};
+    const mail::OAuthTokens tokens = ok ? TokensOf(*flow, provider) : mail::OAuthTokens{};
     owner->deleteLater();
     done(ok && !tokens.access_token.empty(),
          ok && tokens.access_token.empty() ? "the sign-in provider sent no access token" : problem,

@@ -176,6 +176,7 @@ SettingsDialog::SettingsDialog(mail::MailSettings& settings, mail::SettingsStore
   connect(save, &QPushButton::clicked, this, [this] { cmdSaveSettings_Click(); });
   connect(account_name_, &QLineEdit::textEdited, this, [this] { ApplyPresetForAddress(); });
   connect(server_, &QComboBox::editTextChanged, this, [this] { UpdateFromWarning(); });
+  connect(signin_, &SignInBox::accountChanged, this, [this] { UpdateFromWarning(); });
   UpdateFromWarning();
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -116,7 +116,11 @@ void SignInBox::UpdateState() {
   if (pending_) return;
   sign_in_->setText(SignedIn() ? tr("Sign out") : tr("Sign in..."));
   sign_in_->setEnabled(SignedIn() || oauth);
-  if (SignedIn())
+  if (SignedIn() && !settings_.OAuthAccount.empty())
+    status_->setText(tr("Signed in with %1 as %2.")
+                         .arg(ProviderName(settings_.OAuthProvider),
+                              QString::fromStdString(settings_.OAuthAccount)));
+  else if (SignedIn())
     status_->setText(tr("Signed in with %1.").arg(ProviderName(settings_.OAuthProvider)));
   else if (oauth)
     status_->setText(tr("Not signed in."));
@@ -170,6 +174,7 @@ void SignInBox::SignIn() {
                                     mail::kTypeString);
             opt_oauth_->setChecked(true);
             UpdateState();
+            emit accountChanged();
           });
   QTimer::singleShot(timeout_, sign_in, [sign_in, this] {
     sign_in->Abort(tr("no answer from the browser within %1 seconds")
@@ -189,6 +194,7 @@ void SignInBox::SignIn() {
 void SignInBox::SignOut() {
   mail::ForgetTokens(store_, {keyring_, [](const std::string&) { return false; }}, settings_);
   UpdateState();
+  emit accountChanged();
 }
 
 void SignInBox::Save() {

@@ -48,6 +48,10 @@ class SignInBox : public QGroupBox {
   // The test message's sender, once started (tests trust their server's certificate).
   TestMessageSender* test_sender() const;
 
+ signals:
+  // After signing in or out: the signed-in account may have changed.
+  void accountChanged();
+
  private:
   void SignInOrOut();
   void SignIn();

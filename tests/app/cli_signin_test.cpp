@@ -25,11 +25,15 @@ const std::vector<Person> kFour = {{"Ann", "ann@example.org", "", ""},
 
 class CliSignInTest : public ::testing::Test {
  protected:
-  void SetUpServers(const QStringList& oauth_args = {}) {
+  // `smtp_user`: the only account the SMTP server takes a token for ("" any).
+  void SetUpServers(const QStringList& oauth_args = {},
+                    const std::string& scopes = "smtp offline_access",
+                    const QString& smtp_user = {}) {
     oauth_ = std::make_unique<OAuthServer>(oauth_args);
     ASSERT_EQ(oauth_->error(), "");
     SmtpServerOptions options;
     options.xoauth2_tokens = oauth_->tokens_file();
+    options.xoauth2_user = smtp_user;
     smtp_ = std::make_unique<SmtpServer>(options);
     ASSERT_EQ(smtp_->error(), "");
     const CliResult r = box_.Run({"settings",
@@ -52,7 +56,7 @@ class CliSignInTest : public ::testing::Test {
                                   "--set",
                                   "OAuthClientID=hollymoor-test",
                                   "--set",
-                                  "OAuthScopes=smtp offline_access"});
+                                  "OAuthScopes=" + scopes});
     ASSERT_EQ(r.exit_code, 0) << r.err;
     roster_ = box_.Write("four.hmr", ListFile(kFour)).string();
   }
@@ -89,6 +93,26 @@ class CliSignInTest : public ::testing::Test {
   std::unique_ptr<SmtpServer> smtp_;
   std::string roster_;
 };
+
+// The provider's ID token names the account; the sender logs in as that account, whatever
+// the From address says, and signing out forgets it.
+TEST_F(CliSignInTest, TheIdTokensAccountIsShownAndSignsInToTheServer) {
+  SetUpServers({"--account", "santa@example.net"}, "smtp offline_access openid email",
+               "santa@example.net");
+  CliResult r = Login();
+  ASSERT_EQ(r.exit_code, 0) << r.out << r.err;
+  CliResult shown = box_.Run({"settings", "--show"});
+  EXPECT_TRUE(Has(shown.out, "OAuthAccount=santa@example.net\n")) << shown.out;
+  EXPECT_TRUE(Has(shown.out, "SMTPAccountName=alice@example.org")) << shown.out;
+
+  r = box_.Run({"send", roster_});
+  ASSERT_EQ(r.exit_code, 0) << r.out << r.err;
+  EXPECT_TRUE(smtp_->WaitForMessages(4));
+
+  ASSERT_EQ(box_.Run({"logout"}).exit_code, 0);
+  shown = box_.Run({"settings", "--show"});
+  EXPECT_FALSE(Has(shown.out, "OAuthAccount=")) << shown.out;
+}
 
 TEST_F(CliSignInTest, SignedInSendsReachEveryoneAndAnExpiredTokenIsRenewedWithoutAsking) {
   SetUpServers();

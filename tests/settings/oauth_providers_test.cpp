@@ -11,7 +11,7 @@ TEST(OAuthProviders, BuiltInValuesWithSettingsOverridingThem) {
   std::string problem = "unset";
   mail::OAuthEndpoints e = mail::ResolveOAuthEndpoints(s, &problem);
   EXPECT_EQ(problem, "");
-  EXPECT_EQ(e.scopes, "https://outlook.office.com/SMTP.Send offline_access");
+  EXPECT_EQ(e.scopes, "https://outlook.office.com/SMTP.Send offline_access openid email");
   EXPECT_EQ(e.smtp_server, "smtp-mail.outlook.com:587");
   EXPECT_EQ(e.client_id, "client-1");
   EXPECT_EQ(e.authorize_url.rfind("https://login.microsoftonline.com/", 0), 0u);

@@ -88,6 +88,33 @@ class TokenKeepingTest : public ::testing::Test {
   bool consent_ = false;
 };
 
+std::string IdToken(const std::string& claims) {
+  return mail::Base64Url(R"({"alg":"RS256","kid":"k1"})") + "." + mail::Base64Url(claims) +
+         ".c2lnbmF0dXJl";
+}
+
+TEST(IdTokenTest, NamesTheAccountFromTheProvidersClaim) {
+  const std::string google =
+      IdToken(R"({"iss":"https://accounts.google.com","aud":["a","b"],"email":"santa@gmail.com",)"
+              R"("email_verified":true,"nested":{"email":"not@this.one"},"exp":1700000000})");
+  EXPECT_EQ(mail::AccountFromIdToken(google, "google"), "santa@gmail.com");
+  // Microsoft work accounts carry the address as preferred_username and maybe no email.
+  const std::string microsoft =
+      IdToken(R"({ "preferred_username" : "elf@contoso.example", "email":"old@contoso.example" })");
+  EXPECT_EQ(mail::AccountFromIdToken(microsoft, "microsoft"), "elf@contoso.example");
+  EXPECT_EQ(mail::AccountFromIdToken(microsoft, "custom"), "old@contoso.example");
+  EXPECT_EQ(mail::AccountFromIdToken(IdToken(R"({"email":"na\u00efve\"q@example.org"})"), "custom"),
+            "na\xc3\xafve\"q@example.org");
+}
+
+TEST(IdTokenTest, AnythingElseNamesNoAccount) {
+  for (const std::string& token :
+       {std::string(), std::string("not-a-token"), std::string("a.b"),
+        IdToken(R"({"sub":"12345"})"), IdToken(R"({"email":"no-at-sign"})"),
+        IdToken(R"({"email":"cut@off)"), IdToken("[1,2]"), IdToken(R"({"email":5})")})
+    EXPECT_EQ(mail::AccountFromIdToken(token, "google"), "") << token;
+}
+
 TEST_F(TokenKeepingTest, TokensGoToTheKeyringAndComeBackWithTheirExpiry) {
   mail::SaveRegistryValue(store_, mail::kValueSMTPAccountName, s_.SMTPAccountName,
                           mail::kTypeString);
@@ -116,6 +143,30 @@ TEST_F(TokenKeepingTest, TokensGoToTheKeyringAndComeBackWithTheirExpiry) {
   EXPECT_TRUE(back.OAuthAccessToken.empty());
   EXPECT_TRUE(back.OAuthRefreshToken.empty());
   EXPECT_EQ(back.OAuthAccessTokenExpiry, 0);
+}
+
+TEST_F(TokenKeepingTest, TheAccountOfTheIdTokenIsKeptAndForgottenWithTheTokens) {
+  mail::SaveRegistryValue(store_, mail::kValueOAuthProvider, s_.OAuthProvider, mail::kTypeString);
+  mail::KeepTokens(store_, Access(&keyring_), s_,
+                   {"access-1", "refresh-1", 5000, "Santa.Claus@outlook.com"});
+  mail::MailSettings back = Loaded(&keyring_);
+  EXPECT_EQ(back.OAuthAccount, "Santa.Claus@outlook.com");
+  EXPECT_EQ(back.OAuthRefreshToken, "refresh-1") << "found under the account's name";
+  EXPECT_EQ(keyring_.entries.size(), 2u);
+
+  // A renewal that names no account leaves it; signing in as somebody else moves the tokens.
+  mail::KeepTokens(store_, Access(&keyring_), back, {"access-2", "", 6000});
+  EXPECT_EQ(Loaded(&keyring_).OAuthAccount, "Santa.Claus@outlook.com");
+  mail::KeepTokens(store_, Access(&keyring_), back,
+                   {"access-3", "refresh-3", 7000, "elf@outlook.com"});
+  back = Loaded(&keyring_);
+  EXPECT_EQ(back.OAuthAccount, "elf@outlook.com");
+  EXPECT_EQ(back.OAuthRefreshToken, "refresh-3");
+  EXPECT_EQ(keyring_.entries.size(), 2u) << "no entries left under the old account";
+
+  mail::ForgetTokens(store_, Access(&keyring_), back);
+  EXPECT_EQ(Loaded(&keyring_).OAuthAccount, "");
+  EXPECT_TRUE(keyring_.entries.empty());
 }
 
 TEST_F(TokenKeepingTest, WithoutAKeyringTokensStayInTheFileOnlyWithConsent) {

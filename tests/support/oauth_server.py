@@ -1,6 +1,7 @@
 """An OAuth2 authorization server for tests, on 127.0.0.1 at a free port.
 
   oauth_server.py OUTDIR [--expires SECONDS] [--deny] [--client-id ID]
+                        [--account ADDRESS] [--account-claim email|preferred_username]
 
 Prints "READY <port>" once it accepts connections; stops when its standard input closes. A
 line "expire" on standard input makes every access token issued so far expire at once (their
@@ -11,7 +12,9 @@ carrying a code and the state, or error=access_denied with --deny. It insists on
 ID, response_type=code, a loopback redirect_uri and a PKCE challenge with method S256.
 POST /token takes grant_type=authorization_code (checks the code, its redirect_uri and the
 PKCE verifier against the challenge) and grant_type=refresh_token, and issues access tokens
-that expire after --expires seconds, each with a refresh token.
+that expire after --expires seconds, each with a refresh token. When the authorization request
+asked for the "openid" scope, the code's tokens come with an id_token (a JWT with a signature
+nobody can check) whose payload names --account in --account-claim.
 
 OUTDIR/tokens.json holds every access token issued with its expiry (seconds since 1970), for
 the SMTP server's XOAUTH2 check; OUTDIR/grants has one line per token issued, naming the grant.
@@ -34,7 +37,7 @@ class State:
     def __init__(self, args):
         self.args = args
         self.lock = threading.Lock()
-        self.codes = {}     # code -> (challenge, redirect_uri)
+        self.codes = {}     # code -> (challenge, redirect_uri, scopes)
         self.refresh = set()
         self.access = {}    # token -> expiry
 
@@ -50,7 +53,16 @@ class State:
                 self.access[token] = 0
             self.save()
 
-    def issue(self, grant):
+    def id_token(self):
+        def part(value):
+            data = json.dumps(value).encode()
+            return base64.urlsafe_b64encode(data).rstrip(b"=").decode()
+        claims = {"iss": "http://127.0.0.1", "aud": self.args.client_id, "sub": "user-1",
+                  "iat": int(time.time()), "exp": int(time.time()) + 3600,
+                  self.args.account_claim: self.args.account}
+        return part({"alg": "RS256", "kid": "test"}) + "." + part(claims) + ".bm90LWNoZWNrZWQ"
+
+    def issue(self, grant, openid=False):
         access = "at-" + secrets.token_urlsafe(16)
         refresh = "rt-" + secrets.token_urlsafe(16)
         with self.lock:
@@ -59,9 +71,12 @@ class State:
             self.save()
             with open(os.path.join(self.args.outdir, "grants"), "a") as f:
                 f.write(grant + "\n")
-        return {"access_token": access, "token_type": "Bearer",
-                "expires_in": self.args.expires, "refresh_token": refresh,
-                "scope": "smtp"}
+        reply = {"access_token": access, "token_type": "Bearer",
+                 "expires_in": self.args.expires, "refresh_token": refresh,
+                 "scope": "smtp"}
+        if openid:
+            reply["id_token"] = self.id_token()
+        return reply
 
 
 def challenge_of(verifier):
@@ -101,7 +116,8 @@ def make_handler(state):
             else:
                 code = "code-" + secrets.token_urlsafe(8)
                 with state.lock:
-                    state.codes[code] = (q["code_challenge"], redirect)
+                    state.codes[code] = (q["code_challenge"], redirect,
+                                         q.get("scope", "").split())
                 result = {"code": code, "state": q.get("state", "")}
             sep = "&" if "?" in redirect else "?"
             location = redirect + sep + urllib.parse.urlencode(result)
@@ -118,14 +134,14 @@ def make_handler(state):
                     found = state.codes.pop(form.get("code", ""), None)
                 if not found:
                     return self.reply(400, {"error": "invalid_grant"})
-                challenge, redirect = found
+                challenge, redirect, scopes = found
                 if form.get("redirect_uri") != redirect:
                     return self.reply(400, {"error": "invalid_grant",
                                             "error_description": "redirect_uri differs"})
                 if challenge_of(form.get("code_verifier", "")) != challenge:
                     return self.reply(400, {"error": "invalid_grant",
                                             "error_description": "PKCE verification failed"})
-                return self.reply(200, state.issue("authorization_code"))
+                return self.reply(200, state.issue("authorization_code", "openid" in scopes))
             if grant == "refresh_token":
                 with state.lock:
                     known = form.get("refresh_token") in state.refresh
@@ -143,6 +159,8 @@ def main():
     p.add_argument("--expires", type=int, default=3600)
     p.add_argument("--deny", action="store_true")
     p.add_argument("--client-id", default="hollymoor-test")
+    p.add_argument("--account", default="alice@example.org")
+    p.add_argument("--account-claim", default="email")
     args = p.parse_args()
     os.makedirs(args.outdir, exist_ok=True)
     state = State(args)

@@ -29,6 +29,7 @@ SmtpServer::SmtpServer(SmtpServerOptions options) {
     if (options.starttls) args << "--starttls";
     if (options.implicit_tls) args << "--implicit-tls";
     if (!options.xoauth2_tokens.isEmpty()) args << "--xoauth2" << options.xoauth2_tokens;
+    if (!options.xoauth2_user.isEmpty()) args << "--xoauth2-user" << options.xoauth2_user;
     if (options.starttls || options.implicit_tls) {
       if (!MakeCertificate()) return;
       args << "--cert" << dir_.path() + "/cert.pem"

@@ -23,6 +23,7 @@ struct SmtpServerOptions {
   bool implicit_tls = false;
   QStringList script_args = {};  // the fault server's options (see smtp_server.py)
   QString xoauth2_tokens = {};   // aiosmtpd: AUTH XOAUTH2 only, tokens from this file
+  QString xoauth2_user = {};     // and only for this account ("" takes any)
 };
 
 struct CapturedMessage {

@@ -3,6 +3,7 @@
   smtp_server.py OUTDIR aiosmtpd [--auth] [--starttls] [--implicit-tls] [--cert C --key K]
                  [--xoauth2 TOKENS]  (AUTH XOAUTH2 only, with a token TOKENS lists unexpired:
                                       the JSON oauth_server.py writes)
+                 [--xoauth2-user USER]  (and for USER only)
   smtp_server.py OUTDIR script [--auth-last] [--auth-offer MECHS] [--pipelining]
                  [--starttls-reply R] [--reject CMD:N[+]:REPLY]... [--drop-in-data N]
                  [--slow SECONDS]   (each message is stored, then answered after SECONDS)
@@ -94,7 +95,7 @@ def run_aiosmtpd(args, store):
             except Exception:
                 return AuthResult(success=False, handled=False,
                                   message="501 5.5.2 Cannot decode XOAUTH2")
-            if user and token_valid(token):
+            if user and token_valid(token) and args.xoauth2_user in ("", user):
                 return AuthResult(success=True, auth_data=LoginPassword(user.encode(), b""))
             # A refused token gets the JSON error challenge first, then the failure.
             await server.challenge_auth(json.dumps(
@@ -311,6 +312,7 @@ def main():
     p.add_argument("--starttls", action="store_true")
     p.add_argument("--implicit-tls", action="store_true")
     p.add_argument("--xoauth2")
+    p.add_argument("--xoauth2-user", default="")
     p.add_argument("--cert")
     p.add_argument("--key")
     p.add_argument("--auth-last", action="store_true")

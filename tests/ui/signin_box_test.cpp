@@ -114,6 +114,51 @@ TEST_F(SignInBoxTest, SigningInKeepsTheTokensSendsWithThemAndSigningOutForgetsTh
   EXPECT_TRUE(settings_.OAuthRefreshToken.empty());
 }
 
+// The ID token names the account: the box says which, the dialog warns that a From address
+// of another account will be refused, and the test message logs in as that account.
+TEST_F(SignInBoxTest, TheSignedInAccountIsShownWarnedAboutAndSignsIn) {
+  testing_support::OAuthServer oauth(
+      {"--account", "santa@outlook.com", "--account-claim", "preferred_username"});
+  ASSERT_EQ(oauth.error(), "");
+  SmtpServerOptions options;
+  options.xoauth2_tokens = oauth.tokens_file();
+  options.xoauth2_user = "santa@outlook.com";
+  SmtpServer smtp(options);
+  ASSERT_EQ(smtp.error(), "");
+  UseServer(smtp, true);
+  UseProvider(oauth);
+  // Microsoft's claim, through the overrides of the built-in provider.
+  settings_.OAuthProvider = "microsoft";
+  settings_.OAuthScopes = "smtp offline_access openid email";
+  auto d = Open();
+  auto* warning = Find<QLabel>(*d, "lblFromWarning");
+  EXPECT_TRUE(warning->isHidden()) << "no account known yet";
+  Find<QRadioButton>(*d, "optAuthOAuth2")->click();
+  Find<QPushButton>(*d, "cmdSignIn")->click();
+  ASSERT_TRUE(WaitForText(*d, "lblSignInStatus", "Signed in with"))
+      << Text(*d, "lblSignInStatus").toStdString();
+  EXPECT_EQ(Text(*d, "lblSignInStatus"), "Signed in with Microsoft as santa@outlook.com.");
+  EXPECT_EQ(settings_.OAuthAccount, "santa@outlook.com");
+  EXPECT_FALSE(warning->isHidden());
+  EXPECT_TRUE(warning->text().contains("(santa@outlook.com), not from alice@example.org"))
+      << warning->text().toStdString();
+
+  Find<QPushButton>(*d, "cmdTestMessage")->click();
+  ASSERT_TRUE(WaitForText(*d, "lblTestResult", "The test message"));
+  EXPECT_EQ(Text(*d, "lblTestResult"),
+            "The test message to alice@example.org was accepted for delivery.");
+
+  // The From address made the account's: no warning.
+  auto* from = Find<QLineEdit>(*d, "txtAccountName");
+  from->clear();
+  QTest::keyClicks(from, "santa@outlook.com");
+  EXPECT_TRUE(warning->isHidden()) << warning->text().toStdString();
+
+  Find<QPushButton>(*d, "cmdSignIn")->click();
+  EXPECT_EQ(settings_.OAuthAccount, "");
+  EXPECT_EQ(Text(*d, "lblSignInStatus"), "Not signed in.");
+}
+
 TEST_F(SignInBoxTest, ADeclinedSignInChangesNothingAndSaysSo) {
   testing_support::OAuthServer oauth({"--deny"});
   ASSERT_EQ(oauth.error(), "");
@@ -166,9 +211,44 @@ TEST_F(SignInBoxTest, TheTestMessageTriesTheEntriesAsTypedAndSaysWhatWentWrong) 
   QTest::keyClicks(Find<QLineEdit>(*d, "txtAccountPassword"), "secret");
   Find<QPushButton>(*d, "cmdTestMessage")->click();
   ASSERT_TRUE(WaitForText(*d, "lblTestResult", "The test message to alice@example.org was not"));
-  EXPECT_TRUE(Text(*d, "lblTestResult").contains("535 5.7.139")) << Text(*d, "lblTestResult").toStdString();
+  EXPECT_TRUE(Text(*d, "lblTestResult").contains("535 5.7.139"))
+      << Text(*d, "lblTestResult").toStdString();
   EXPECT_TRUE(Text(*d, "lblTestResult").contains("Sign in with Microsoft"));
   EXPECT_TRUE(refusing.Messages().empty());
+}
+
+// The desktop-mail path: the test message goes through the system mailer (msmtp, delivering
+// to aiosmtpd), and a mailer that fails is reported, not taken for a delivery.
+TEST_F(SignInBoxTest, TheTestMessageGoesThroughTheSystemMailer) {
+  auto smtp = std::make_unique<SmtpServer>(SmtpServerOptions{});
+  ASSERT_EQ(smtp->error(), "");
+  settings_.UseSMTP = false;
+  settings_.SMTPAccountName = "alice@example.org";
+  settings_.SMTPUserName = "Alice Organiser";
+  const std::string msmtp =
+      "/usr/bin/msmtp --host=127.0.0.1 --from=alice@example.org "
+      "--auth=off --tls=off -t --port=";
+  settings_.MailerCommand = msmtp + std::to_string(smtp->port());
+  auto d = Open();
+  ASSERT_TRUE(Find<QRadioButton>(*d, "optSend_0")->isChecked());
+  Find<QPushButton>(*d, "cmdTestMessage")->click();
+  ASSERT_TRUE(WaitForText(*d, "lblTestResult", "The test message to alice@example.org was"));
+  EXPECT_EQ(Text(*d, "lblTestResult"),
+            "The test message to alice@example.org was accepted for delivery.");
+  ASSERT_TRUE(smtp->WaitForMessages(1));
+  EXPECT_EQ(smtp->Messages()[0].rcpt_to, std::vector<std::string>{"alice@example.org"});
+  EXPECT_NE(smtp->Messages()[0].data.find("Hollymoor test message"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "data" / "History")) << "no archive";
+  EXPECT_TRUE(Find<QPushButton>(*d, "cmdTestMessage")->isEnabled());
+
+  // Nothing listens on the server's port once it is gone.
+  const int closed = smtp->port();
+  smtp.reset();
+  settings_.MailerCommand = msmtp + std::to_string(closed);
+  Find<QPushButton>(*d, "cmdTestMessage")->click();
+  ASSERT_TRUE(WaitForText(*d, "lblTestResult", "The test message to alice@example.org was not"))
+      << Text(*d, "lblTestResult").toStdString();
+  EXPECT_TRUE(boxes_.boxes.empty());
 }
 
 }  // namespace
