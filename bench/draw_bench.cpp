@@ -241,6 +241,15 @@ void PastYearsRow(roster::Random& rng) {
       n, ok, kOptionRuns, Median(ms));
 }
 
+// Everybody may give only to one of the `k` people before them in a circle.
+Lists BeforeThem(int n, int k) {
+  Lists lists(static_cast<std::size_t>(n));
+  for (int g = 0; g < n; ++g)
+    for (int r = 0; r < n; ++r)
+      if (r != g && (g - r + n) % n > k) lists[g].push_back(r);
+  return lists;
+}
+
 // How close the random walk comes to uniform, computed exactly (the walk's transition
 // matrix over every valid assignment, from the worst start) on small rosters, tight ones
 // included, for each option.
@@ -259,6 +268,7 @@ void ChainDistanceRows(roster::Random& rng) {
       {"6, three couples", FixedHouseholds(6, 2)},
       {"7, households of 3", FixedHouseholds(7, 3)},
       {"8, households of 4", FixedHouseholds(8, 4)},
+      {"8, each to one of the 3 before them", BeforeThem(8, 3)},
   };
   for (const auto& [n, k] : {std::pair{7, 2}, {7, 3}, {8, 2}, {8, 3}, {8, 4}, {9, 4}, {9, 5}})
     instances.push_back({std::to_string(n) + ", " + std::to_string(k) + " random exclusions each",
