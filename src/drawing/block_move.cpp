@@ -22,6 +22,7 @@ BlockMove::BlockMove(const ExclusionGraph& graph, const DrawRules& rules)
     : graph_(graph), rules_(rules), k_(std::min(graph.size(), kMaxBlock)) {
   const int n = graph.size();
   sets_ = n >= 3 ? Binomial(n, k_) : 0;
+  index_in_block_.assign(static_cast<std::size_t>(std::max(n, 0)), -1);
 }
 
 void BlockMove::PickBlock(Random& random) {
@@ -49,11 +50,7 @@ void BlockMove::PickBlock(Random& random) {
   }
 }
 
-int BlockMove::IndexInBlock(int v) const {
-  for (int i = 0; i < k_; ++i)
-    if (block_[i] == v) return i;
-  return -1;
-}
+int BlockMove::IndexInBlock(int v) const { return index_in_block_[v]; }
 
 void BlockMove::Search(const std::vector<int>& to, int i) {
   if (i == k_) {
@@ -93,6 +90,7 @@ void BlockMove::Step(Random& random, std::vector<int>& to, std::vector<int>& fro
   for (int i = 0; i < k_; ++i) {
     receivers_[i] = to[block_[i]];
     used_[i] = false;
+    index_in_block_[block_[i]] = i;
   }
   if (rules_.single_loop) {
     // The loop without the block's gifts falls into k_ stretches, each from a receiver of
@@ -111,6 +109,7 @@ void BlockMove::Step(Random& random, std::vector<int>& to, std::vector<int>& fro
   for (int i = 0; i < k_; ++i) {
     to[block_[i]] = receivers_[pick[i]];
     from[receivers_[pick[i]]] = block_[i];
+    index_in_block_[block_[i]] = -1;
   }
 }
 

@@ -58,7 +58,8 @@ class BlockMove {
   int segment_end_[kMaxBlock] = {};
   int choice_[kMaxBlock] = {};
   bool used_[kMaxBlock] = {};
-  std::vector<int> found_;  // k_ receiver indices per valid arrangement
+  std::vector<int> found_;           // k_ receiver indices per valid arrangement
+  std::vector<int> index_in_block_;  // each giver's place in the block, -1 outside it
 };
 
 // One proposal in this many is a block move. A block move costs hundreds of small ones (a
