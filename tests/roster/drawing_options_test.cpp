@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "core/tr.h"
 #include "roster/roster_fixture.h"
 
 namespace {
@@ -102,6 +105,35 @@ TEST_F(DrawingOptionsTest, AnImpossibleLoopOffersTheOrdinaryDrawing) {
   EXPECT_EQ(Shown(), (std::map<std::string, std::string>{
                          {"P1", "P2"}, {"P2", "P1"}, {"P3", "P4"}, {"P4", "P3"}}));
   EXPECT_EQ(ui_.drawing_status, "Drawing exactly uniform; options: single loop dropped");
+}
+
+// A translation gets whole sentences, so it may put the years, the reason and the label where
+// its language wants them, and the summary follows it too.
+TEST_F(DrawingOptionsTest, TranslatedQuestionsAndSummaryKeepTheirValuesInTheirPlaces) {
+  const std::map<std::string, std::string> german = {
+      {"Avoiding the pairs of the last %1 drawings makes the drawing impossible: %2\n\nDraw "
+       "without the pairs of the oldest of them (%3)?",
+       "(%3) weglassen? %1 Jahre: %2"},
+      {"pairs of the last %1 drawing avoided (of %2 asked)", "%2 gewünscht, %1 vermieden"},
+      {"Drawing %1; options: %2", "Optionen: %2 (%1)"},
+      {"exactly uniform", "exakt"}};
+  core::SetTranslator([&](std::string_view, const char* context, const char* text) {
+    const auto it = german.find(text);
+    return std::string(context) == "Roster" && it != german.end() ? it->second : std::string();
+  });
+  Fill(3);
+  roster::DrawingChoices choices;
+  choices.past = {Past("20251224-1900", {{"P1", "P2"}, {"P2", "P3"}, {"P3", "P1"}}),
+                  Past("20241224-1900", {{"P1", "P3"}, {"P3", "P2"}, {"P2", "P1"}})};
+  roster_.SetDrawingChoices(choices);
+  ui_.QueueAnswer(kYes);
+  roster_.CalculateAndView();
+  core::SetTranslator({});
+  ASSERT_EQ(ui_.boxes.size(), 1u);
+  EXPECT_EQ(ui_.boxes[0].text.rfind("(20241224-1900) weglassen? 2 Jahre: ", 0), 0u)
+      << ui_.boxes[0].text;
+  EXPECT_NE(ui_.boxes[0].text.find("P1"), std::string::npos);
+  EXPECT_EQ(ui_.drawing_status, "Optionen: 2 gewünscht, 1 vermieden (exakt)");
 }
 
 }  // namespace
