@@ -1281,6 +1281,29 @@ Kein Programm auf diesem Computer konnte die Datei anzeigen; öffnen Sie sie mit
     </message>
 </context>
 <context>
+    <name>InfoOptions</name>
+    <message>
+        <source>Usage: hollymoor [OPTION]...
+Organise a Secret Santa gift exchange: keep the roster, set who must not draw
+whom, draw at random and e-mail every giver their receiver.
+
+  -h, --help     show this help and exit
+      --version  show the program&apos;s version and exit
+
+Other options are those of the Qt toolkit (for example -platform, -style).
+</source>
+        <translation>Aufruf: hollymoor [OPTION]...
+Organisiert ein Wichteln: Teilnehmerliste führen, festlegen, wer wen nicht ziehen
+darf, zufällig auslosen und jedem Schenkenden seinen Beschenkten per E-Mail senden.
+
+  -h, --help     diese Hilfe anzeigen und beenden
+      --version  die Version des Programms anzeigen und beenden
+
+Weitere Optionen sind die des Qt-Toolkits (zum Beispiel -platform, -style).
+</translation>
+    </message>
+</context>
+<context>
     <name>Ledger</name>
     <message>
         <source>cannot read the delivery ledger [%1]</source>

@@ -1278,6 +1278,29 @@ Ningún programa de este equipo pudo mostrarlo; abra el archivo con un navegador
     </message>
 </context>
 <context>
+    <name>InfoOptions</name>
+    <message>
+        <source>Usage: hollymoor [OPTION]...
+Organise a Secret Santa gift exchange: keep the roster, set who must not draw
+whom, draw at random and e-mail every giver their receiver.
+
+  -h, --help     show this help and exit
+      --version  show the program&apos;s version and exit
+
+Other options are those of the Qt toolkit (for example -platform, -style).
+</source>
+        <translation>Uso: hollymoor [OPCIÓN]...
+Organiza un intercambio de regalos de Amigo Invisible: lleva la lista, fija quién no
+puede sacar a quién, sortea al azar y envía a cada uno por correo a quién le toca.
+
+  -h, --help     muestra esta ayuda y sale
+      --version  muestra la versión del programa y sale
+
+Las demás opciones son las del kit de herramientas Qt (por ejemplo -platform, -style).
+</translation>
+    </message>
+</context>
+<context>
     <name>Ledger</name>
     <message>
         <source>cannot read the delivery ledger [%1]</source>

@@ -1279,6 +1279,29 @@ Aucun programme de cet ordinateur n&apos;a pu l&apos;afficher ; ouvrez le fichie
     </message>
 </context>
 <context>
+    <name>InfoOptions</name>
+    <message>
+        <source>Usage: hollymoor [OPTION]...
+Organise a Secret Santa gift exchange: keep the roster, set who must not draw
+whom, draw at random and e-mail every giver their receiver.
+
+  -h, --help     show this help and exit
+      --version  show the program&apos;s version and exit
+
+Other options are those of the Qt toolkit (for example -platform, -style).
+</source>
+        <translation>Utilisation : hollymoor [OPTION]...
+Organise un échange de cadeaux du Père Noël secret : tenir la liste, fixer qui ne
+doit pas tirer qui, tirer au sort et envoyer à chacun par e-mail la personne à gâter.
+
+  -h, --help     afficher cette aide et quitter
+      --version  afficher la version du programme et quitter
+
+Les autres options sont celles de la boîte à outils Qt (par exemple -platform, -style).
+</translation>
+    </message>
+</context>
+<context>
     <name>Ledger</name>
     <message>
         <source>cannot read the delivery ledger [%1]</source>

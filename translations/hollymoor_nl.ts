@@ -1277,6 +1277,29 @@ Geen programma op deze computer kon het tonen; open het bestand met een webbrows
     </message>
 </context>
 <context>
+    <name>InfoOptions</name>
+    <message>
+        <source>Usage: hollymoor [OPTION]...
+Organise a Secret Santa gift exchange: keep the roster, set who must not draw
+whom, draw at random and e-mail every giver their receiver.
+
+  -h, --help     show this help and exit
+      --version  show the program&apos;s version and exit
+
+Other options are those of the Qt toolkit (for example -platform, -style).
+</source>
+        <translation>Gebruik: hollymoor [OPTIE]...
+Organiseert een Secret Santa-cadeauruil: houd de deelnemerslijst bij, leg vast wie
+wie niet mag trekken, loot willekeurig en mail iedere gever zijn ontvanger.
+
+  -h, --help     deze hulp tonen en afsluiten
+      --version  de versie van het programma tonen en afsluiten
+
+Andere opties zijn die van de Qt-toolkit (bijvoorbeeld -platform, -style).
+</translation>
+    </message>
+</context>
+<context>
     <name>Ledger</name>
     <message>
         <source>cannot read the delivery ledger [%1]</source>

@@ -1277,6 +1277,29 @@ No program on this computer could show it; open the file with a web browser.</so
     </message>
 </context>
 <context>
+    <name>InfoOptions</name>
+    <message>
+        <source>Usage: hollymoor [OPTION]...
+Organise a Secret Santa gift exchange: keep the roster, set who must not draw
+whom, draw at random and e-mail every giver their receiver.
+
+  -h, --help     show this help and exit
+      --version  show the program&apos;s version and exit
+
+Other options are those of the Qt toolkit (for example -platform, -style).
+</source>
+        <translation>Użycie: hollymoor [OPCJA]...
+Organizuje wymianę prezentów Tajemniczego Mikołaja: prowadzi listę uczestników,
+ustala, kto kogo nie może wylosować, losuje i wysyła każdemu e-mailem, kogo obdarowuje.
+
+  -h, --help     pokaż tę pomoc i zakończ
+      --version  pokaż wersję programu i zakończ
+
+Pozostałe opcje to opcje biblioteki Qt (na przykład -platform, -style).
+</translation>
+    </message>
+</context>
+<context>
     <name>Ledger</name>
     <message>
         <source>cannot read the delivery ledger [%1]</source>

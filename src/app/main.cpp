@@ -7,7 +7,12 @@
 #include "ui/translator.h"
 
 int main(int argc, char** argv) {
-  // --version and --help answer without a display.
+  // --version and --help answer without a display; the help in the locale's language.
+  if (ui::AskedInfoOption(argc, argv) == ui::InfoOption::kHelp) {
+    QCoreApplication info(argc, argv);
+    ui::InstallTranslations(QLocale::system(), ui::FindTranslationsDir());
+    return ui::HandleInfoOptions(argc, argv);
+  }
   if (int status = ui::HandleInfoOptions(argc, argv); status >= 0) return status;
   QApplication app(argc, argv);
   QApplication::setApplicationName(app::kApplicationName);

@@ -63,9 +63,9 @@ TEST_F(InstallTest, PrefixHoldsProgramHelpAndDesktopEntry) {
   std::stringstream entry;
   entry << desktop.rdbuf();
   EXPECT_EQ(entry.str().rfind("[Desktop Entry]\n", 0), 0u);
-  for (const char* line : {"\nType=Application\n", "\nExec=hollymoor %f\n",
-                           "\nIcon=com.example.Hollymoor\n",
-                           "\nMimeType=application/x-hollymoor-list;\n"})
+  for (const char* line :
+       {"\nType=Application\n", "\nExec=hollymoor %f\n", "\nIcon=com.example.Hollymoor\n",
+        "\nMimeType=application/x-hollymoor-list;\n"})
     EXPECT_NE(entry.str().find(line), std::string::npos) << line;
   // The desktop's MIME database learns the type the entry declares from this file.
   std::ifstream mime(prefix_ / "share" / "mime" / "packages" / "hollymoor.xml");
@@ -87,6 +87,13 @@ TEST_F(InstallTest, PrefixHoldsProgramHelpAndDesktopEntry) {
             std::string("hollymoor ") + HOLLYMOOR_VERSION + "\n");
   EXPECT_EQ(status, 0);
   EXPECT_NE(Shell(env + Quote(bin) + " --help", status).find("--version"), std::string::npos);
+  EXPECT_EQ(status, 0);
+  // The help speaks the locale's language, from the translations installed with it.
+  const std::string german =
+      Shell(env + "-u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=de_DE.UTF-8 " + Quote(bin) + " --help",
+            status);
+  EXPECT_EQ(german.rfind("Aufruf: hollymoor [OPTION]...\n", 0), 0u) << german;
+  EXPECT_NE(german.find("--version  die Version des Programms anzeigen"), std::string::npos);
   EXPECT_EQ(status, 0);
 }
 
