@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <unordered_map>
 
+#include "files/amend_archive.h"
 #include "files/atomic_file.h"
 #include "files/list_file.h"
 #include "files/record_reader.h"
@@ -41,12 +43,18 @@ std::vector<std::pair<roster::Person, roster::Person>> ReadArchivedPairs(
 }
 
 std::vector<roster::PastDrawing> ReadPastDrawings(const std::filesystem::path& folder, int count) {
-  std::vector<std::filesystem::path> archives;
+  // A drawing changed after it was sent is one drawing: its newest version counts, once.
+  std::map<std::filesystem::path, std::filesystem::path> newest;  // first version -> newest
   std::error_code ec;
   for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
        it.increment(ec)) {
-    if (it->path().extension() == kListExtension) archives.push_back(it->path());
+    const std::filesystem::path& p = it->path();
+    if (p.extension() != kListExtension) continue;
+    auto& latest = newest[FirstArchiveVersion(p)];
+    if (latest.empty() || ArchiveVersion(p) > ArchiveVersion(latest)) latest = p;
   }
+  std::vector<std::filesystem::path> archives;
+  for (const auto& [first, latest] : newest) archives.push_back(first);
   // "yyyymmdd-hhnn", then "_2", "_3"... for later archives of the same minute.
   const auto key = [](const std::filesystem::path& p) {
     const std::string stem = p.stem().string();
@@ -60,7 +68,7 @@ std::vector<roster::PastDrawing> ReadPastDrawings(const std::filesystem::path& f
   std::vector<roster::PastDrawing> out;
   for (const auto& path : archives) {
     if (static_cast<int>(out.size()) >= count) break;
-    auto pairs = ReadArchivedPairs(path);
+    auto pairs = ReadArchivedPairs(newest.at(path));
     if (pairs.empty()) continue;
     out.push_back({path.stem().string(), std::move(pairs)});
   }

@@ -16,6 +16,7 @@ std::vector<std::pair<roster::Person, roster::Person>> ReadArchivedPairs(
 
 // The newest `count` archived drawings with results in `folder` (newest first, by their
 // date-stamped names), labelled by file name without the extension. Fewer when fewer exist.
+// A drawing changed after it was sent counts once, with the pairs of its newest version.
 std::vector<roster::PastDrawing> ReadPastDrawings(const std::filesystem::path& folder, int count);
 
 }  // namespace files

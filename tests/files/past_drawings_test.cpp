@@ -48,6 +48,24 @@ TEST_F(PastDrawingsTest, NewestArchivesComeFirstWithAddressesOfBothSides) {
   EXPECT_TRUE(files::ReadPastDrawings(dir_.path() / "Nowhere", 5).empty());
 }
 
+TEST_F(PastDrawingsTest, AChangedDrawingCountsOnceWithItsNewestPairs) {
+  Archive("20241224-1800", {{"Ann", "ann@x.org", "Bo"}, {"Bo", "bo@x.org", "Ann"}});
+  Archive("20251224-1800", {{"Ann", "ann@x.org", "Bo"}, {"Bo", "bo@x.org", "Ann"}});
+  // Cy joined after the drawing was sent, then Di.
+  Archive("20251224-1800-v2",
+          {{"Ann", "ann@x.org", "Cy"}, {"Bo", "bo@x.org", "Ann"}, {"Cy", "cy@x.org", "Bo"}});
+  Archive("20251224-1800-v3", {{"Ann", "ann@x.org", "Cy"},
+                               {"Bo", "bo@x.org", "Di"},
+                               {"Cy", "cy@x.org", "Bo"},
+                               {"Di", "di@x.org", "Ann"}});
+  const auto past = files::ReadPastDrawings(dir_.path() / "History", 5);
+  ASSERT_EQ(past.size(), 2u);
+  EXPECT_EQ(past[0].label, "20251224-1800");
+  ASSERT_EQ(past[0].pairs.size(), 4u);
+  EXPECT_EQ(past[0].pairs[1].second.name, "Di");
+  EXPECT_EQ(past[1].label, "20241224-1800");
+}
+
 TEST_F(PastDrawingsTest, AnArchivedDrawingIsAvoidedNextTimeAndItsLogSaysHowItWasDrawn) {
   Add("Ann");
   Add("Bo");
