@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>warning: the re-send is not in the earlier ledger: %1</source>
-        <translation>Warnung: der erneute Versand steht nicht im früheren Versandprotokoll: %1</translation>
+        <translation type="vanished">Warnung: der erneute Versand steht nicht im früheren Versandprotokoll: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -1933,7 +1933,7 @@ Nein druckt für alle einen Zettel.</translation>
     </message>
     <message>
         <source>The re-send could not be recorded in the earlier drawing&apos;s ledger: </source>
-        <translation>Der erneute Versand konnte nicht im Versandprotokoll der früheren Auslosung vermerkt werden: </translation>
+        <translation type="vanished">Der erneute Versand konnte nicht im Versandprotokoll der früheren Auslosung vermerkt werden: </translation>
     </message>
     <message>
         <source>The drawing could not be saved in the History folder [%1], so no message was sent. Your list is unchanged.
@@ -1942,6 +1942,44 @@ Make sure that folder can be written to and the disk has free space, then choose
         <translation>Die Auslosung konnte nicht im Ordner History [%1] gespeichert werden, deshalb wurde keine Nachricht gesendet. Ihre Liste ist unverändert.
 
 Stellen Sie sicher, dass in diesen Ordner geschrieben werden kann und die Festplatte freien Platz hat, und wählen Sie dann erneut „Auslosen &amp; senden“.</translation>
+    </message>
+    <message>
+        <source>No place in this drawing keeps every exclusion: %1.
+Only a full redraw can include %2: add them to the list and use Calculate &amp; Send.</source>
+        <translation>Kein Platz in dieser Auslosung hält alle Ausschlüsse ein: %1.
+Nur eine ganz neue Auslosung kann %2 aufnehmen: Nehmen Sie die Person in die Liste auf und verwenden Sie „Auslosen &amp; senden“.</translation>
+    </message>
+    <message>
+        <source>Participant who leaves</source>
+        <translation>Teilnehmer, der ausscheidet</translation>
+    </message>
+    <message>
+        <source>Nobody named %1 takes part in this drawing.</source>
+        <translation>Niemand namens %1 nimmt an dieser Auslosung teil.</translation>
+    </message>
+    <message>
+        <source>No change to this drawing keeps every exclusion: %1.
+Only a full redraw can go on without %2.</source>
+        <translation>Keine Änderung dieser Auslosung hält alle Ausschlüsse ein: %1.
+Nur eine ganz neue Auslosung kann ohne %2 weitergehen.</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf</source>
+        <translation>PDF-Dateien (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The slips could not be printed: %1</source>
+        <translation>Die Zettel konnten nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 slips saved to %2.
+Print on both sides (flip on the long edge), cut, and fold each slip along its dotted line with the printed back inwards.</source>
+        <translation>%1 Zettel in %2 gespeichert.
+Beidseitig drucken (an der langen Kante wenden), ausschneiden und jeden Zettel an seiner gepunkteten Linie falten, die bedruckte Rückseite nach innen.</translation>
+    </message>
+    <message>
+        <source>The event details could not be saved next to %1; they are kept as the default for the next exchange.</source>
+        <translation>Die Angaben zur Feier konnten nicht neben %1 gespeichert werden; sie bleiben als Vorgabe für den nächsten Austausch erhalten.</translation>
     </message>
 </context>
 <context>

@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>warning: the re-send is not in the earlier ledger: %1</source>
-        <translation>aviso: el reenvío no consta en el registro de envíos anterior: %1</translation>
+        <translation type="vanished">aviso: el reenvío no consta en el registro de envíos anterior: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -1930,7 +1930,7 @@ No imprime una papeleta para todos.</translation>
     </message>
     <message>
         <source>The re-send could not be recorded in the earlier drawing&apos;s ledger: </source>
-        <translation>El reenvío no se pudo anotar en el registro de envíos del sorteo anterior: </translation>
+        <translation type="vanished">El reenvío no se pudo anotar en el registro de envíos del sorteo anterior: </translation>
     </message>
     <message>
         <source>The drawing could not be saved in the History folder [%1], so no message was sent. Your list is unchanged.
@@ -1939,6 +1939,44 @@ Make sure that folder can be written to and the disk has free space, then choose
         <translation>El sorteo no se pudo guardar en la carpeta History [%1], así que no se envió ningún mensaje. Su lista no ha cambiado.
 
 Compruebe que se puede escribir en esa carpeta y que el disco tiene espacio libre; luego elija de nuevo «Sortear &amp; enviar».</translation>
+    </message>
+    <message>
+        <source>No place in this drawing keeps every exclusion: %1.
+Only a full redraw can include %2: add them to the list and use Calculate &amp; Send.</source>
+        <translation>Ningún lugar de este sorteo respeta todas las exclusiones: %1.
+Solo un sorteo completo nuevo puede incluir a %2: añada a esa persona a la lista y use Sortear &amp; enviar.</translation>
+    </message>
+    <message>
+        <source>Participant who leaves</source>
+        <translation>Participante que se retira</translation>
+    </message>
+    <message>
+        <source>Nobody named %1 takes part in this drawing.</source>
+        <translation>Nadie llamado %1 participa en este sorteo.</translation>
+    </message>
+    <message>
+        <source>No change to this drawing keeps every exclusion: %1.
+Only a full redraw can go on without %2.</source>
+        <translation>Ningún cambio de este sorteo respeta todas las exclusiones: %1.
+Solo un sorteo completo nuevo puede seguir sin %2.</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf</source>
+        <translation>Archivos PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The slips could not be printed: %1</source>
+        <translation>No se pudieron imprimir las papeletas: %1</translation>
+    </message>
+    <message>
+        <source>%1 slips saved to %2.
+Print on both sides (flip on the long edge), cut, and fold each slip along its dotted line with the printed back inwards.</source>
+        <translation>Papeletas guardadas en %2: %1.
+Imprima a doble cara (volteo por el borde largo), recorte y doble cada papeleta por su línea de puntos con el dorso impreso hacia dentro.</translation>
+    </message>
+    <message>
+        <source>The event details could not be saved next to %1; they are kept as the default for the next exchange.</source>
+        <translation>Los detalles del evento no se pudieron guardar junto a %1; se conservan como valores predeterminados para el próximo intercambio.</translation>
     </message>
 </context>
 <context>

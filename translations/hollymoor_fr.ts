@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>warning: the re-send is not in the earlier ledger: %1</source>
-        <translation>avertissement : le renvoi ne figure pas dans le registre d&apos;envoi précédent : %1</translation>
+        <translation type="vanished">avertissement : le renvoi ne figure pas dans le registre d&apos;envoi précédent : %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -1931,7 +1931,7 @@ Non imprime un billet pour chacun.</translation>
     </message>
     <message>
         <source>The re-send could not be recorded in the earlier drawing&apos;s ledger: </source>
-        <translation>Le renvoi n&apos;a pas pu être inscrit dans le registre d&apos;envoi du tirage précédent : </translation>
+        <translation type="vanished">Le renvoi n&apos;a pas pu être inscrit dans le registre d&apos;envoi du tirage précédent : </translation>
     </message>
     <message>
         <source>The drawing could not be saved in the History folder [%1], so no message was sent. Your list is unchanged.
@@ -1940,6 +1940,44 @@ Make sure that folder can be written to and the disk has free space, then choose
         <translation>Le tirage n&apos;a pas pu être enregistré dans le dossier History [%1], aucun message n&apos;a donc été envoyé. Votre liste est inchangée.
 
 Vérifiez que ce dossier est accessible en écriture et que le disque a de l&apos;espace libre, puis choisissez à nouveau « Tirer &amp; envoyer ».</translation>
+    </message>
+    <message>
+        <source>No place in this drawing keeps every exclusion: %1.
+Only a full redraw can include %2: add them to the list and use Calculate &amp; Send.</source>
+        <translation>Aucune place dans ce tirage ne respecte toutes les exclusions : %1.
+Seul un nouveau tirage complet peut inclure %2 : ajoutez cette personne à la liste et utilisez Tirer &amp; envoyer.</translation>
+    </message>
+    <message>
+        <source>Participant who leaves</source>
+        <translation>Participant qui se retire</translation>
+    </message>
+    <message>
+        <source>Nobody named %1 takes part in this drawing.</source>
+        <translation>Personne du nom de %1 ne participe à ce tirage.</translation>
+    </message>
+    <message>
+        <source>No change to this drawing keeps every exclusion: %1.
+Only a full redraw can go on without %2.</source>
+        <translation>Aucune modification de ce tirage ne respecte toutes les exclusions : %1.
+Seul un nouveau tirage complet peut se faire sans %2.</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf</source>
+        <translation>Fichiers PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The slips could not be printed: %1</source>
+        <translation>Les billets n&apos;ont pas pu être imprimés : %1</translation>
+    </message>
+    <message>
+        <source>%1 slips saved to %2.
+Print on both sides (flip on the long edge), cut, and fold each slip along its dotted line with the printed back inwards.</source>
+        <translation>Billets enregistrés dans %2 : %1.
+Imprimez en recto verso (retournement sur le bord long), découpez, puis pliez chaque billet le long de sa ligne pointillée, verso imprimé vers l&apos;intérieur.</translation>
+    </message>
+    <message>
+        <source>The event details could not be saved next to %1; they are kept as the default for the next exchange.</source>
+        <translation>Les détails de l&apos;événement n&apos;ont pas pu être enregistrés à côté de %1 ; ils sont conservés par défaut pour le prochain échange.</translation>
     </message>
 </context>
 <context>

@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>warning: the re-send is not in the earlier ledger: %1</source>
-        <translation>waarschuwing: het opnieuw verzenden staat niet in het eerdere verzendlogboek: %1</translation>
+        <translation type="vanished">waarschuwing: het opnieuw verzenden staat niet in het eerdere verzendlogboek: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -1929,7 +1929,7 @@ Nee drukt voor iedereen een briefje af.</translation>
     </message>
     <message>
         <source>The re-send could not be recorded in the earlier drawing&apos;s ledger: </source>
-        <translation>Het opnieuw verzenden kon niet worden vastgelegd in het verzendlogboek van de eerdere loting: </translation>
+        <translation type="vanished">Het opnieuw verzenden kon niet worden vastgelegd in het verzendlogboek van de eerdere loting: </translation>
     </message>
     <message>
         <source>The drawing could not be saved in the History folder [%1], so no message was sent. Your list is unchanged.
@@ -1938,6 +1938,44 @@ Make sure that folder can be written to and the disk has free space, then choose
         <translation>De loting kon niet worden opgeslagen in de map History [%1], dus er is geen bericht verzonden. Uw lijst is ongewijzigd.
 
 Zorg dat er in die map geschreven kan worden en dat de schijf vrije ruimte heeft, en kies dan opnieuw &apos;Loten &amp; verzenden&apos;.</translation>
+    </message>
+    <message>
+        <source>No place in this drawing keeps every exclusion: %1.
+Only a full redraw can include %2: add them to the list and use Calculate &amp; Send.</source>
+        <translation>Geen plaats in deze loting houdt alle uitsluitingen in stand: %1.
+Alleen een volledig nieuwe loting kan %2 opnemen: zet die persoon op de lijst en gebruik Loten &amp; verzenden.</translation>
+    </message>
+    <message>
+        <source>Participant who leaves</source>
+        <translation>Deelnemer die afhaakt</translation>
+    </message>
+    <message>
+        <source>Nobody named %1 takes part in this drawing.</source>
+        <translation>Niemand met de naam %1 doet mee aan deze loting.</translation>
+    </message>
+    <message>
+        <source>No change to this drawing keeps every exclusion: %1.
+Only a full redraw can go on without %2.</source>
+        <translation>Geen wijziging van deze loting houdt alle uitsluitingen in stand: %1.
+Alleen een volledig nieuwe loting kan zonder %2 verder.</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf</source>
+        <translation>PDF-bestanden (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The slips could not be printed: %1</source>
+        <translation>De briefjes konden niet worden afgedrukt: %1</translation>
+    </message>
+    <message>
+        <source>%1 slips saved to %2.
+Print on both sides (flip on the long edge), cut, and fold each slip along its dotted line with the printed back inwards.</source>
+        <translation>Briefjes opgeslagen in %2: %1.
+Druk dubbelzijdig af (omslaan langs de lange kant), knip ze uit en vouw elk briefje langs de stippellijn met de bedrukte achterkant naar binnen.</translation>
+    </message>
+    <message>
+        <source>The event details could not be saved next to %1; they are kept as the default for the next exchange.</source>
+        <translation>De details van het evenement konden niet naast %1 worden opgeslagen; ze blijven bewaard als standaard voor de volgende ruil.</translation>
     </message>
 </context>
 <context>

@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>warning: the re-send is not in the earlier ledger: %1</source>
-        <translation>ostrzeżenie: ponownej wysyłki nie ma we wcześniejszym rejestrze wysyłek: %1</translation>
+        <translation type="vanished">ostrzeżenie: ponownej wysyłki nie ma we wcześniejszym rejestrze wysyłek: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -1929,7 +1929,7 @@ Nie drukuje karteczkę dla każdego.</translation>
     </message>
     <message>
         <source>The re-send could not be recorded in the earlier drawing&apos;s ledger: </source>
-        <translation>Ponownej wysyłki nie udało się zapisać w rejestrze wysyłek wcześniejszego losowania: </translation>
+        <translation type="vanished">Ponownej wysyłki nie udało się zapisać w rejestrze wysyłek wcześniejszego losowania: </translation>
     </message>
     <message>
         <source>The drawing could not be saved in the History folder [%1], so no message was sent. Your list is unchanged.
@@ -1938,6 +1938,44 @@ Make sure that folder can be written to and the disk has free space, then choose
         <translation>Nie udało się zapisać losowania w folderze History [%1], więc nie wysłano żadnej wiadomości. Twoja lista nie zmieniła się.
 
 Upewnij się, że do tego folderu można zapisywać i że na dysku jest wolne miejsce, a następnie ponownie wybierz „Losuj &amp; wyślij”.</translation>
+    </message>
+    <message>
+        <source>No place in this drawing keeps every exclusion: %1.
+Only a full redraw can include %2: add them to the list and use Calculate &amp; Send.</source>
+        <translation>Żadne miejsce w tym losowaniu nie zachowuje wszystkich wykluczeń: %1.
+Tylko całkiem nowe losowanie może objąć %2: dodaj tę osobę do listy i użyj Losuj &amp; wyślij.</translation>
+    </message>
+    <message>
+        <source>Participant who leaves</source>
+        <translation>Uczestnik, który rezygnuje</translation>
+    </message>
+    <message>
+        <source>Nobody named %1 takes part in this drawing.</source>
+        <translation>Nikt o imieniu %1 nie bierze udziału w tym losowaniu.</translation>
+    </message>
+    <message>
+        <source>No change to this drawing keeps every exclusion: %1.
+Only a full redraw can go on without %2.</source>
+        <translation>Żadna zmiana tego losowania nie zachowuje wszystkich wykluczeń: %1.
+Tylko całkiem nowe losowanie może się odbyć bez %2.</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf</source>
+        <translation>Pliki PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The slips could not be printed: %1</source>
+        <translation>Nie udało się wydrukować karteczek: %1</translation>
+    </message>
+    <message>
+        <source>%1 slips saved to %2.
+Print on both sides (flip on the long edge), cut, and fold each slip along its dotted line with the printed back inwards.</source>
+        <translation>Karteczki zapisano w %2: %1.
+Wydrukuj dwustronnie (odwracanie wzdłuż dłuższej krawędzi), wytnij i złóż każdą karteczkę wzdłuż kropkowanej linii, zadrukowaną stroną do środka.</translation>
+    </message>
+    <message>
+        <source>The event details could not be saved next to %1; they are kept as the default for the next exchange.</source>
+        <translation>Nie udało się zapisać szczegółów wydarzenia obok %1; zostają zachowane jako domyślne dla następnej wymiany.</translation>
     </message>
 </context>
 <context>

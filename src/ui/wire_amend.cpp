@@ -41,7 +41,9 @@ std::optional<fs::path> ChooseArchive(MainWindow& w, QtFileDialogs& dialogs) {
   std::error_code ec;
   fs::create_directories(folder, ec);
   files::FileDialogRequest request;
-  request.filter = "All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr";
+  request.filter =
+      QCoreApplication::translate("Files", "All Files (*.*)|*.*|SecretSanta Files (*.hmr)|*.hmr")
+          .toStdString();
   request.filter_index = 2;
   request.initial_dir = folder;
   auto path = dialogs.ShowOpen(request);
@@ -186,10 +188,13 @@ void AddLateParticipant(MainWindow& w, QtFileDialogs& dialogs) {
   const auto change = files::JoinDrawing(*drawing, name, email, notes, random);
   if (!change.ok) {
     Tell(w,
-         change.bad_input ? change.reason
-                          : "No place in this drawing keeps every exclusion: " + change.reason +
-                                ".\nOnly a full redraw can include " + name +
-                                ": add them to the list and use Calculate & Send.",
+         change.bad_input
+             ? change.reason
+             : QObject::tr("No place in this drawing keeps every exclusion: %1.\nOnly a full "
+                           "redraw can include %2: add them to the list and use Calculate & "
+                           "Send.")
+                   .arg(QString::fromStdString(change.reason), QString::fromStdString(name))
+                   .toStdString(),
          roster::mb::kExclamation);
     return;
   }
@@ -212,7 +217,7 @@ void RemoveFromDrawing(MainWindow& w, QtFileDialogs& dialogs) {
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* form = new QFormLayout(&dialog);
-  form->addRow("Participant who leaves", name_box);
+  form->addRow(QObject::tr("Participant who leaves"), name_box);
   form->addRow(buttons);
   if (ExecModal(dialog) != QDialog::Accepted) return;
   const std::string name = name_box->text().trimmed().toStdString();
@@ -220,15 +225,21 @@ void RemoveFromDrawing(MainWindow& w, QtFileDialogs& dialogs) {
   for (int r = 1; r <= drawing->ParticipantCount(); ++r)
     if (drawing->grid().TextMatrix(r, roster::kColName) == name) row = r;
   if (row == 0) {
-    Tell(w, "Nobody named " + name + " takes part in this drawing.", roster::mb::kExclamation);
+    Tell(w,
+         QObject::tr("Nobody named %1 takes part in this drawing.")
+             .arg(QString::fromStdString(name))
+             .toStdString(),
+         roster::mb::kExclamation);
     return;
   }
   auto random = OsSeeded();
   const auto change = files::LeaveDrawing(*drawing, row, random);
   if (!change.ok) {
     Tell(w,
-         "No change to this drawing keeps every exclusion: " + change.reason +
-             ".\nOnly a full redraw can go on without " + name + ".",
+         QObject::tr("No change to this drawing keeps every exclusion: %1.\nOnly a full redraw "
+                     "can go on without %2.")
+             .arg(QString::fromStdString(change.reason), QString::fromStdString(name))
+             .toStdString(),
          roster::mb::kExclamation);
     return;
   }
@@ -241,7 +252,7 @@ void PrintSlips(MainWindow& w, QtFileDialogs& dialogs) {
   auto drawing = LoadArchive(w, dialogs, *archive);
   if (!drawing) return;
   files::FileDialogRequest request;
-  request.filter = "PDF Files (*.pdf)|*.pdf";
+  request.filter = QObject::tr("PDF Files (*.pdf)|*.pdf").toStdString();
   request.filter_index = 1;
   request.initial_dir = archive->parent_path();
   request.file_name = archive->stem().string() + "-slips.pdf";
@@ -276,12 +287,18 @@ void PrintSlips(MainWindow& w, QtFileDialogs& dialogs) {
   }
   std::string error;
   if (!WriteSlipsPdf(slips, pdf->string(), error))
-    Tell(w, "The slips could not be printed: " + error, roster::mb::kCritical);
+    Tell(w,
+         QObject::tr("The slips could not be printed: %1")
+             .arg(QString::fromStdString(error))
+             .toStdString(),
+         roster::mb::kCritical);
   else
     Tell(w,
-         std::to_string(slips.size()) + " slips saved to " + pdf->string() +
-             ".\nPrint on both sides (flip on the long edge), cut, and fold each slip "
-             "along its dotted line with the printed back inwards.",
+         QObject::tr("%1 slips saved to %2.\nPrint on both sides (flip on the long edge), cut, "
+                     "and fold each slip along its dotted line with the printed back inwards.")
+             .arg(static_cast<qulonglong>(slips.size()))
+             .arg(QString::fromStdString(pdf->string()))
+             .toStdString(),
          roster::mb::kInformation);
 }
 

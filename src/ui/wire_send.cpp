@@ -28,9 +28,10 @@ class WindowErrand : public roster::SendErrand {
     mail::SaveDefaultEventDetails(store, w_.SendValues.Event);
     if (!roster_file.empty() && !w_.roster().ReSendMode &&
         !mail::SaveRosterEventDetails(roster_file, w_.SendValues.Event))
-      w_.qt_ui().MsgBox("The event details could not be saved next to " +
-                            roster_file.filename().string() +
-                            "; they are kept as the default for the next exchange.",
+      w_.qt_ui().MsgBox(QObject::tr("The event details could not be saved next to %1; they are "
+                                    "kept as the default for the next exchange.")
+                            .arg(QString::fromStdString(roster_file.filename().string()))
+                            .toStdString(),
                         roster::mb::kExclamation, roster::kDefaultTitle);
     return true;
   }
