@@ -1,5 +1,6 @@
 #include "mail/test_message.h"
 
+#include "core/ascii_text.h"
 #include "core/tr.h"
 #include "settings/provider_replies.h"
 
@@ -11,6 +12,15 @@ SendValues TestMessageValues() {
   values.MailSubject = kTestMessageSubject;
   values.MailBody = kTestMessageBody;
   return values;
+}
+
+std::string TestMessageObstacle(const MailSettings& settings) {
+  const std::string_view address = core::TrimView(settings.SMTPAccountName);
+  if (address.find('@') == std::string_view::npos || address.size() < 3)
+    return core::Tr("Mail",
+                    "The test message goes to your own e-mail address. Enter it as the sender's "
+                    "address first.");
+  return {};
 }
 
 std::string TestMessageResult(const std::string& address, const DeliveryOutcome* outcome,

@@ -7,6 +7,7 @@
 
 #include "mail/delivery.h"
 #include "mail/send_values.h"
+#include "settings/mail_settings.h"
 
 namespace mail {
 
@@ -16,6 +17,10 @@ inline constexpr char kTestMessageBody[] =
 
 // The send values of the test message (the free-form run's subject and text, confirmed).
 SendValues TestMessageValues();
+
+// Why no test message can go out with `settings`, in plain words; empty when it can. It goes to
+// the sender's own address, so that address must be there.
+std::string TestMessageObstacle(const MailSettings& settings);
 
 // "The test message to ADDRESS was accepted for delivery." or why it was not, with the
 // provider's advice line when its reply has one. `outcome` null: the run never got to it.

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "core/ui_port.h"
+#include "mail/test_message.h"
 #include "settings/oauth_providers.h"
 #include "settings/oauth_tokens.h"
 #include "settings/provider_presets.h"
@@ -212,6 +213,11 @@ void SignInBox::SendTestMessage() {
   mail::MailSettings entries = entries_();
   entries.SMTPAuthMethod = Method();
   if (entries.SMTPAuthMethod == mail::kAuthMethodOAuth2) entries.OAuthProvider = Provider();
+  const std::string obstacle = mail::TestMessageObstacle(entries);
+  if (!obstacle.empty()) {
+    test_result_->setText(QString::fromStdString(obstacle));
+    return;
+  }
   auto* sender = new TestMessageSender(entries, store_, keyring_, data_dir_, this);
   test_sender_ = sender;
   test_->setEnabled(false);

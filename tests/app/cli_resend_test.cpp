@@ -113,7 +113,9 @@ TEST_F(CliResendTest, AReSendKilledMidwayLeavesItsRecordAndTheNextReachesTheRest
   EXPECT_EQ(Givers(rest), waiting);
   Pairs everyone = killed;
   for (const auto& [giver, receiver] : rest) {
-    if (killed.count(giver)) EXPECT_EQ(killed.at(giver), receiver) << giver;
+    if (killed.count(giver)) {
+      EXPECT_EQ(killed.at(giver), receiver) << giver;
+    }
     everyone[giver] = receiver;
   }
   ExpectValidDrawing(everyone, 6);

@@ -46,6 +46,20 @@ TEST_F(CliTestMessage, ReachesTheSendersOwnAddressAndTouchesNoArchive) {
   EXPECT_EQ(r.exit_code, 2) << "changes and a test do not mix";
 }
 
+// The test message goes to the sender's own address: without one, the mailer is not even
+// started and the user learns what to enter.
+TEST_F(CliTestMessage, WithoutASenderAddressNothingIsSentAndTheUserIsToldWhy) {
+  const std::filesystem::path called = box_.dir() / "mailer-called";
+  ASSERT_EQ(box_.Run({"settings", "--set", "UseSMTP=0", "--set",
+                      "MailerCommand=/usr/bin/touch " + called.string()})
+                .exit_code,
+            0);
+  CliResult r = box_.Run({"settings", "--test"});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_TRUE(Has(r.err, "The test message goes to your own e-mail address")) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(called));
+}
+
 TEST_F(CliTestMessage, AMicrosoftPasswordRefusalSaysToSignInWithMicrosoft) {
   SmtpServer server(SmtpServerOptions{
       .scripted = true,

@@ -119,7 +119,7 @@ TEST_F(TokenKeepingTest, TokensGoToTheKeyringAndComeBackWithTheirExpiry) {
   mail::SaveRegistryValue(store_, mail::kValueSMTPAccountName, s_.SMTPAccountName,
                           mail::kTypeString);
   mail::SaveRegistryValue(store_, mail::kValueOAuthProvider, s_.OAuthProvider, mail::kTypeString);
-  EXPECT_EQ(mail::KeepTokens(store_, Access(&keyring_), s_, {"access-1", "refresh-1", 5000}),
+  EXPECT_EQ(mail::KeepTokens(store_, Access(&keyring_), s_, {"access-1", "refresh-1", 5000, ""}),
             mail::SecretPlace::kKeyring);
   const std::string text = FileText();
   EXPECT_EQ(text.find("access-1"), std::string::npos) << text;
@@ -130,7 +130,7 @@ TEST_F(TokenKeepingTest, TokensGoToTheKeyringAndComeBackWithTheirExpiry) {
   EXPECT_EQ(back.OAuthAccessTokenExpiry, 5000);
 
   // A renewal without a new refresh token keeps the old one.
-  mail::KeepTokens(store_, Access(&keyring_), back, {"access-2", "", 9000});
+  mail::KeepTokens(store_, Access(&keyring_), back, {"access-2", "", 9000, ""});
   back = Loaded(&keyring_);
   EXPECT_EQ(back.OAuthAccessToken, "access-2");
   EXPECT_EQ(back.OAuthRefreshToken, "refresh-1");
@@ -155,7 +155,7 @@ TEST_F(TokenKeepingTest, TheAccountOfTheIdTokenIsKeptAndForgottenWithTheTokens) 
   EXPECT_EQ(keyring_.entries.size(), 2u);
 
   // A renewal that names no account leaves it; signing in as somebody else moves the tokens.
-  mail::KeepTokens(store_, Access(&keyring_), back, {"access-2", "", 6000});
+  mail::KeepTokens(store_, Access(&keyring_), back, {"access-2", "", 6000, ""});
   EXPECT_EQ(Loaded(&keyring_).OAuthAccount, "Santa.Claus@outlook.com");
   mail::KeepTokens(store_, Access(&keyring_), back,
                    {"access-3", "refresh-3", 7000, "elf@outlook.com"});
@@ -171,7 +171,7 @@ TEST_F(TokenKeepingTest, TheAccountOfTheIdTokenIsKeptAndForgottenWithTheTokens) 
 
 TEST_F(TokenKeepingTest, WithoutAKeyringTokensStayInTheFileOnlyWithConsent) {
   keyring_.available = false;
-  EXPECT_EQ(mail::KeepTokens(store_, Access(&keyring_), s_, {"access-1", "refresh-1", 5000}),
+  EXPECT_EQ(mail::KeepTokens(store_, Access(&keyring_), s_, {"access-1", "refresh-1", 5000, ""}),
             mail::SecretPlace::kMemoryOnly);
   EXPECT_EQ(FileText().find("access-1"), std::string::npos);
   EXPECT_EQ(FileText().find("refresh-1"), std::string::npos);
@@ -179,11 +179,11 @@ TEST_F(TokenKeepingTest, WithoutAKeyringTokensStayInTheFileOnlyWithConsent) {
 
   // A later consent is not asked again: the refusal is remembered.
   consent_ = true;
-  EXPECT_EQ(mail::KeepTokens(store_, Access(&keyring_), s_, {"access-2", "refresh-2", 6000}),
+  EXPECT_EQ(mail::KeepTokens(store_, Access(&keyring_), s_, {"access-2", "refresh-2", 6000, ""}),
             mail::SecretPlace::kMemoryOnly);
 
   mail::SaveRegistryValue(store_, mail::kValueSecretFileConsent, 1, mail::kTypeInt32);
-  EXPECT_EQ(mail::KeepTokens(store_, Access(&keyring_), s_, {"access-3", "refresh-3", 7000}),
+  EXPECT_EQ(mail::KeepTokens(store_, Access(&keyring_), s_, {"access-3", "refresh-3", 7000, ""}),
             mail::SecretPlace::kFile);
   EXPECT_NE(FileText().find("refresh-3"), std::string::npos);
   mail::ForgetTokens(store_, Access(&keyring_), s_);

@@ -231,8 +231,22 @@ TEST_F(SignInBoxTest, TheTestMessageGoesThroughTheSystemMailer) {
   settings_.MailerCommand = msmtp + std::to_string(smtp->port());
   auto d = Open();
   ASSERT_TRUE(Find<QRadioButton>(*d, "optSend_0")->isChecked());
+
+  // Without a sender address there is nobody to send it to: said at once, nothing sent.
+  auto* from = Find<QLineEdit>(*d, "txtAccountName");
+  from->clear();
   Find<QPushButton>(*d, "cmdTestMessage")->click();
-  ASSERT_TRUE(WaitForText(*d, "lblTestResult", "The test message to alice@example.org was"));
+  EXPECT_TRUE(Text(*d, "lblTestResult").startsWith("The test message goes to your own e-mail"))
+      << Text(*d, "lblTestResult").toStdString();
+  EXPECT_TRUE(Find<QPushButton>(*d, "cmdTestMessage")->isEnabled());
+  // The address box belongs to the SMTP choice: the user types it there and comes back.
+  Find<QRadioButton>(*d, "optSend_1")->click();
+  QTest::keyClicks(from, "alice@example.org");
+  Find<QRadioButton>(*d, "optSend_0")->click();
+
+  Find<QPushButton>(*d, "cmdTestMessage")->click();
+  ASSERT_TRUE(WaitForText(*d, "lblTestResult", "The test message to alice@example.org was"))
+      << Text(*d, "lblTestResult").toStdString();
   EXPECT_EQ(Text(*d, "lblTestResult"),
             "The test message to alice@example.org was accepted for delivery.");
   ASSERT_TRUE(smtp->WaitForMessages(1));

@@ -148,6 +148,9 @@ void Show(Context& ctx, const mail::MailSettings& s) {
 
 // One message to the sender's own address by the configured path; no roster file, no archive.
 int SendTestMessage(Context& ctx, const mail::MailSettings& settings) {
+  const std::string obstacle = mail::TestMessageObstacle(settings);
+  if (!obstacle.empty())
+    throw CliError(kExitBadInput, core::Arg(core::Tr("Cli", "settings: %1"), {obstacle}));
   RequireUsableSettings(settings);
   auto roster = NewRoster(ctx.ui);
   roster->AddParticipant("", settings.SMTPUserName, settings.SMTPAccountName, "", false);
