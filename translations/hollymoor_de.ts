@@ -1406,6 +1406,10 @@ Weitere Optionen sind die des Qt-Toolkits (zum Beispiel -platform, -style).
         <source>The test message to %1 was not delivered: %2</source>
         <translation>Die Testnachricht an %1 wurde nicht zugestellt: %2</translation>
     </message>
+    <message>
+        <source>The test message goes to your own e-mail address. Enter it as the sender&apos;s address first.</source>
+        <translation>Die Testnachricht geht an Ihre eigene E-Mail-Adresse. Geben Sie diese zuerst als Absenderadresse ein.</translation>
+    </message>
 </context>
 <context>
     <name>Mailer</name>

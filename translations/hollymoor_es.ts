@@ -1403,6 +1403,10 @@ Las demás opciones son las del kit de herramientas Qt (por ejemplo -platform, -
         <source>The test message to %1 was not delivered: %2</source>
         <translation>El mensaje de prueba a %1 no se entregó: %2</translation>
     </message>
+    <message>
+        <source>The test message goes to your own e-mail address. Enter it as the sender&apos;s address first.</source>
+        <translation>El mensaje de prueba se envía a su propia dirección de correo electrónico. Escríbala primero como dirección del remitente.</translation>
+    </message>
 </context>
 <context>
     <name>Mailer</name>

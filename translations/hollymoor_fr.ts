@@ -1404,6 +1404,10 @@ Les autres options sont celles de la boîte à outils Qt (par exemple -platform,
         <source>The test message to %1 was not delivered: %2</source>
         <translation>Le message de test à %1 n&apos;a pas été remis : %2</translation>
     </message>
+    <message>
+        <source>The test message goes to your own e-mail address. Enter it as the sender&apos;s address first.</source>
+        <translation>Le message de test est envoyé à votre propre adresse e-mail. Saisissez-la d&apos;abord comme adresse de l&apos;expéditeur.</translation>
+    </message>
 </context>
 <context>
     <name>Mailer</name>

@@ -1402,6 +1402,10 @@ Andere opties zijn die van de Qt-toolkit (bijvoorbeeld -platform, -style).
         <source>The test message to %1 was not delivered: %2</source>
         <translation>Het testbericht aan %1 is niet bezorgd: %2</translation>
     </message>
+    <message>
+        <source>The test message goes to your own e-mail address. Enter it as the sender&apos;s address first.</source>
+        <translation>Het testbericht gaat naar uw eigen e-mailadres. Vul dat eerst in als adres van de afzender.</translation>
+    </message>
 </context>
 <context>
     <name>Mailer</name>

@@ -1402,6 +1402,10 @@ Pozostałe opcje to opcje biblioteki Qt (na przykład -platform, -style).
         <source>The test message to %1 was not delivered: %2</source>
         <translation>Wiadomość testowa do %1 nie została doręczona: %2</translation>
     </message>
+    <message>
+        <source>The test message goes to your own e-mail address. Enter it as the sender&apos;s address first.</source>
+        <translation>Wiadomość testowa trafia na Twój własny adres e-mail. Najpierw wpisz go jako adres nadawcy.</translation>
+    </message>
 </context>
 <context>
     <name>Mailer</name>
