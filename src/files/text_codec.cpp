@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/tr.h"
+#include "core/utf8.h"
 
 namespace files {
 
@@ -13,24 +14,6 @@ constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 
                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
                                 0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 // UTF-16 after its byte-order mark; false on an odd byte count or a lone surrogate.
 bool Utf16ToUtf8(std::string_view bytes, bool big_endian, std::string& out) {
@@ -51,7 +34,7 @@ bool Utf16ToUtf8(std::string_view bytes, bool big_endian, std::string& out) {
       c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
       i += 2;
     }
-    AppendUtf8(out, c);
+    core::AppendUtf8(out, c);
   }
   return true;
 }
@@ -105,9 +88,9 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
       out += ch;
     } else if (b < 0xA0) {
       char16_t c = kHigh[b - 0x80];
-      AppendUtf8(out, c != 0 ? c : b);
+      core::AppendUtf8(out, c != 0 ? c : b);
     } else {
-      AppendUtf8(out, b);  // 0xA0..0xFF are Latin-1
+      core::AppendUtf8(out, b);  // 0xA0..0xFF are Latin-1
     }
   }
   return out;

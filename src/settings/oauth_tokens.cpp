@@ -6,6 +6,7 @@
 #include "core/ascii_text.h"
 #include "core/base64.h"
 #include "core/sha256.h"
+#include "core/utf8.h"
 #include "settings/provider_presets.h"
 #include "settings/registry.h"
 
@@ -50,23 +51,6 @@ class ClaimReader {
     if (Peek() != c) return false;
     ++at_;
     return true;
-  }
-  void AppendUtf8(std::uint32_t cp, std::string& out) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
   }
   bool Hex4(std::uint32_t& cp) {
     if (at_ + 4 > text_.size()) return false;
@@ -117,7 +101,7 @@ class ClaimReader {
             if (!Hex4(low) || low < 0xDC00 || low >= 0xE000) return false;
             cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
           }
-          AppendUtf8(cp, out);
+          core::AppendUtf8(out, cp);
           break;
         }
         default:

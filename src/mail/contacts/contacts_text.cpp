@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "core/tr.h"
+#include "core/utf8.h"
 #include "mail/contacts/contacts.h"
 
 namespace mail {
@@ -18,24 +19,6 @@ constexpr char16_t kCp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 enum class SingleByte { kLatin1, kCp1252, kLatin9 };
 
@@ -76,7 +59,7 @@ std::string FromSingleByte(std::string_view bytes, SingleByte set) {
           break;
       }
     }
-    AppendUtf8(out, cp);
+    core::AppendUtf8(out, cp);
   }
   return out;
 }
@@ -94,13 +77,13 @@ std::string FromUtf16(std::string_view bytes, bool little_endian) {
     if (u >= 0xD800 && u < 0xDC00 && i + 3 < bytes.size()) {
       std::uint32_t low = unit(i + 2);
       if (low >= 0xDC00 && low < 0xE000) {
-        AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+        core::AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
         i += 2;
         continue;
       }
     }
     if (u >= 0xD800 && u < 0xE000) u = 0xFFFD;  // a lone surrogate
-    AppendUtf8(out, u);
+    core::AppendUtf8(out, u);
   }
   return out;
 }
