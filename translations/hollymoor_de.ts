@@ -2749,6 +2749,22 @@ oder %2 besuchen
         <source>the sign-in provider answered: %1</source>
         <translation>der Anmeldedienst antwortete: %1</translation>
     </message>
+    <message>
+        <source>no loopback port could be opened for the sign-in&apos;s answer</source>
+        <translation>für die Antwort der Anmeldung konnte kein lokaler Port geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the sign-in provider sent no access token</source>
+        <translation>der Anmeldeanbieter hat kein Zugriffstoken gesendet</translation>
+    </message>
+    <message>
+        <source>no answer from the sign-in provider within %1 seconds</source>
+        <translation>keine Antwort vom Anmeldeanbieter innerhalb von %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>not signed in</source>
+        <translation>nicht angemeldet</translation>
+    </message>
 </context>
 <context>
     <name>ui::QtSecretStore</name>

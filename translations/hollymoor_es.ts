@@ -2746,6 +2746,22 @@ o vaya a %2
         <source>the sign-in provider answered: %1</source>
         <translation>el proveedor de inicio de sesión respondió: %1</translation>
     </message>
+    <message>
+        <source>no loopback port could be opened for the sign-in&apos;s answer</source>
+        <translation>no se pudo abrir ningún puerto local para la respuesta del inicio de sesión</translation>
+    </message>
+    <message>
+        <source>the sign-in provider sent no access token</source>
+        <translation>el proveedor de inicio de sesión no envió ningún token de acceso</translation>
+    </message>
+    <message>
+        <source>no answer from the sign-in provider within %1 seconds</source>
+        <translation>ninguna respuesta del proveedor de inicio de sesión en %1 segundos</translation>
+    </message>
+    <message>
+        <source>not signed in</source>
+        <translation>sin iniciar sesión</translation>
+    </message>
 </context>
 <context>
     <name>ui::QtSecretStore</name>

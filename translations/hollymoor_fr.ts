@@ -2747,6 +2747,22 @@ ou allez sur %2
         <source>the sign-in provider answered: %1</source>
         <translation>le fournisseur de connexion a répondu : %1</translation>
     </message>
+    <message>
+        <source>no loopback port could be opened for the sign-in&apos;s answer</source>
+        <translation>aucun port local n&apos;a pu être ouvert pour la réponse de la connexion</translation>
+    </message>
+    <message>
+        <source>the sign-in provider sent no access token</source>
+        <translation>le fournisseur de connexion n&apos;a envoyé aucun jeton d&apos;accès</translation>
+    </message>
+    <message>
+        <source>no answer from the sign-in provider within %1 seconds</source>
+        <translation>aucune réponse du fournisseur de connexion en %1 secondes</translation>
+    </message>
+    <message>
+        <source>not signed in</source>
+        <translation>non connecté</translation>
+    </message>
 </context>
 <context>
     <name>ui::QtSecretStore</name>

@@ -2745,6 +2745,22 @@ of ga naar %2
         <source>the sign-in provider answered: %1</source>
         <translation>de aanmeldingsdienst antwoordde: %1</translation>
     </message>
+    <message>
+        <source>no loopback port could be opened for the sign-in&apos;s answer</source>
+        <translation>er kon geen lokale poort worden geopend voor het antwoord van de aanmelding</translation>
+    </message>
+    <message>
+        <source>the sign-in provider sent no access token</source>
+        <translation>de aanmeldprovider heeft geen toegangstoken gestuurd</translation>
+    </message>
+    <message>
+        <source>no answer from the sign-in provider within %1 seconds</source>
+        <translation>geen antwoord van de aanmeldprovider binnen %1 seconden</translation>
+    </message>
+    <message>
+        <source>not signed in</source>
+        <translation>niet aangemeld</translation>
+    </message>
 </context>
 <context>
     <name>ui::QtSecretStore</name>

@@ -2745,6 +2745,22 @@ lub przejdź do %2
         <source>the sign-in provider answered: %1</source>
         <translation>dostawca logowania odpowiedział: %1</translation>
     </message>
+    <message>
+        <source>no loopback port could be opened for the sign-in&apos;s answer</source>
+        <translation>nie udało się otworzyć lokalnego portu na odpowiedź logowania</translation>
+    </message>
+    <message>
+        <source>the sign-in provider sent no access token</source>
+        <translation>dostawca logowania nie przesłał tokenu dostępu</translation>
+    </message>
+    <message>
+        <source>no answer from the sign-in provider within %1 seconds</source>
+        <translation>brak odpowiedzi od dostawcy logowania w ciągu %1 s</translation>
+    </message>
+    <message>
+        <source>not signed in</source>
+        <translation>nie zalogowano</translation>
+    </message>
 </context>
 <context>
     <name>ui::QtSecretStore</name>

@@ -1,5 +1,6 @@
 #include "ui/oauth_signin.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QJsonDocument>
@@ -81,7 +82,8 @@ bool OAuthSignIn::Start(std::string* problem) {
   network_ = new QNetworkAccessManager(this);
   handler_ = new TokenReplyHandler(this);
   if (!handler_->isListening()) {
-    if (problem) *problem = "no loopback port could be opened for the sign-in's answer";
+    if (problem)
+      *problem = tr("no loopback port could be opened for the sign-in's answer").toStdString();
     return false;
   }
   handler_->setCallbackText(tr("Signed in. You can close this page and return to Hollymoor."));
@@ -110,7 +112,8 @@ bool OAuthSignIn::Start(std::string* problem) {
   connect(flow_, &QAbstractOAuth::authorizeWithBrowser, this, &OAuthSignIn::authorizeUrl);
   connect(flow_, &QAbstractOAuth::granted, this, [this] {
     tokens_ = TokensOf(*flow_, endpoints_.provider);
-    Finish(!tokens_.access_token.empty(), "the sign-in provider sent no access token");
+    Finish(!tokens_.access_token.empty(),
+           tr("the sign-in provider sent no access token").toStdString());
   });
   connect(flow_, &QAbstractOAuth2::error, this,
           [this](const QString& error, const QString& description, const QUrl&) {
@@ -160,18 +163,24 @@ void RenewAccessToken(const mail::OAuthEndpoints& endpoints, const std::string& 
     const mail::OAuthTokens tokens = ok ? TokensOf(*flow, provider) : mail::OAuthTokens{};
     owner->deleteLater();
     done(ok && !tokens.access_token.empty(),
-         ok && tokens.access_token.empty() ? "the sign-in provider sent no access token" : problem,
+         ok && tokens.access_token.empty()
+             ? QCoreApplication::translate("ui::OAuthSignIn",
+                                           "the sign-in provider sent no access token")
+                   .toStdString()
+             : problem,
          tokens);
   };
   QObject::connect(flow, &QAbstractOAuth::granted, owner, [finish] { finish(true, {}); });
   QObject::connect(handler, &TokenReplyHandler::tokenRequestFailed, owner,
                    [finish](const QString& text) { finish(false, text.toStdString()); });
   QTimer::singleShot(timeout, owner, [finish, timeout] {
-    finish(false, "no answer from the sign-in provider within " +
-                      std::to_string((timeout.count() + 999) / 1000) + " seconds");
+    finish(false, QCoreApplication::translate(
+                      "ui::OAuthSignIn", "no answer from the sign-in provider within %1 seconds")
+                      .arg((timeout.count() + 999) / 1000)
+                      .toStdString());
   });
   if (refresh_token.empty()) {
-    finish(false, "not signed in");
+    finish(false, QCoreApplication::translate("ui::OAuthSignIn", "not signed in").toStdString());
     return;
   }
   flow->refreshAccessToken();
